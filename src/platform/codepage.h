@@ -1,0 +1,17 @@
+// Conversions between Windows-1250 (the engine's text), UTF-16 (the Speech
+// API) and UTF-8 (the command line). A character that Windows-1250 lacks
+// becomes '?'; malformed UTF-8 decodes to U+FFFD (and so to '?').
+#pragma once
+
+#include <string>
+#include <string_view>
+
+char16_t Cp1250ToUnicode(unsigned char byte);
+char UnicodeToCp1250(char32_t c);
+
+std::u16string Cp1250ToUtf16(std::string_view text);
+std::string Utf16ToCp1250(std::u16string_view text);
+std::string Cp1250ToUtf8(std::string_view text);
+std::string Utf8ToCp1250(std::string_view text);
+std::u16string Utf8ToUtf16(std::string_view text);
+std::string Utf16ToUtf8(std::u16string_view text);
