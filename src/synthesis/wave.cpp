@@ -1,35 +1,8 @@
 #include "synthesis/wave.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "engine/audio_dest.h"
-
-void SWave::Allocate(int n) {
-    Clear();
-    if (n > 0) SetSize(n);
-}
-
-void SWave::Clear() {
-    SetSize(0);
-    sent = 0;
-    nextMark = 0;
-}
-
-void SWave::SetFromSamples(const int16_t* samples, int count, const SSndFormat& newFormat) {
-    format = newFormat;
-    Allocate(count > 0 ? 2 * count : 0);
-    if (count > 0) std::memcpy(GetData(), samples, 2 * static_cast<size_t>(count));
-}
-
-void SWave::SetFromSamples8(const uint8_t* samples, int count, const SSndFormat& newFormat) {
-    format = newFormat;
-    Allocate(count > 0 ? 2 * count : 0);
-    for (int i = 0; i < count; ++i) {
-        int16_t s = static_cast<int16_t>((samples[i] - 128) * 256);
-        std::memcpy(GetData() + 2 * i, &s, 2);
-    }
-}
 
 bool SWave::Send(SAudioDest& dest, const SBookmarkBff* marks, uint32_t /*reserved*/) {
     const uint32_t freeSpace = dest.FreeSpace();
