@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "engine/containers.h"
-#include "soundfile/snd_format.h"
+#include "soundfile/pcm_format.h"
 #include "synthesis/pattern.h"
 
 // Pause durations in milliseconds, as the settings hold them.
@@ -67,8 +67,3 @@ int PauseSamples(int rate, int ms);
 // half-rate voice ("pln_11.als").
 SAlfPattArr& NormalVoice();
 SAlfPattArr& HalfRateVoice();
-
-// Fills `store` with a pattern for every named inventory id, each holding
-// `samplesPerPattern` samples of a quiet tone at `format`'s rate, then
-// finishes it. A voice for tests and tools that need one without files.
-void BuildInventoryVoice(SAlfPattArr& store, const SPcmFormat& format, int samplesPerPattern);
