@@ -33,8 +33,7 @@ void RenderInto(const SAlofon& alofon, int16_t* out, const SVoicePair& voices) {
     // An explicit length beyond the prepared positions is padded with silence.
     int spoken = n < positions ? n : positions;
     SSplineReader reader(*pattern);
-    const SFP* at = alofon.positions.GetData();
-    for (int i = 0; i < spoken; ++i) out[i] = reader.Evaluate(at[i]);
+    reader.Read(alofon.positions.GetData(), spoken, out);
     if (spoken < n) std::memset(out + spoken, 0, sizeof(int16_t) * (n - spoken));
 }
 
