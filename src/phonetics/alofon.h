@@ -29,8 +29,12 @@ public:
     void Voice() {
         if (id >= kAlfFirstVoiceless && id <= kAlfLastVoiceless) SetId(id - kAlfVoicelessOffset);
     }
-    // Output samples: `length` when set, else one per read position.
-    int SampleCount() const { return length != 0 ? length : positions.GetSize(); }
+    // Output samples: `length` when set, else one per read position. A pause
+    // still measured in milliseconds (negative length) has no samples yet.
+    int SampleCount() const {
+        if (length < 0) return 0;
+        return length != 0 ? length : positions.GetSize();
+    }
 
     int32_t id;
     SXBff<SFP> positions;  // read positions in the pattern, 16.16 samples, one per output sample

@@ -67,8 +67,3 @@ int PauseSamples(int rate, int ms);
 // half-rate voice ("pln_11.als").
 SAlfPattArr& NormalVoice();
 SAlfPattArr& HalfRateVoice();
-
-// Fills `store` with a pattern for every named inventory id, each holding
-// `samplesPerPattern` samples of a quiet tone at `format`'s rate, then
-// finishes it. A voice for tests and tools that need one without files.
-void BuildInventoryVoice(SAlfPattArr& store, const SPcmFormat& format, int samplesPerPattern);
