@@ -2,7 +2,7 @@
 // that need the rules' features and pattern names without voice files.
 #pragma once
 
-#include "soundfile/snd_format.h"
+#include "soundfile/pcm_format.h"
 #include "synthesis/pattern_store.h"
 
 // Empties `store`, then gives every named inventory id (1..111) a pattern

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "phonetics/inventory.h"
-#include "soundfile/snd_format.h"
+#include "soundfile/pcm_format.h"
 #include "synthesis/spline.h"
 
 // The curve of a recording and the sample range it covers.

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "engine/containers.h"
-#include "soundfile/snd_format.h"
+#include "soundfile/pcm_format.h"
 #include "synthesis/pattern.h"
 
 // Pause durations in milliseconds, as the settings hold them.
