@@ -12,6 +12,7 @@
 #include "soundfile/voice_loader.h"
 #include "synthesis/chunk_generator.h"
 #include "synthesis/pattern_store.h"
+#include "synthesis/voices.h"
 #include "text/dictionary.h"
 #include "text/spell.h"
 #include "text/text_analyser.h"
@@ -94,7 +95,10 @@ SSentence* STtsEngine::CurrentSentence() { return analyser_->CurrentSentence(); 
 SSentence* STtsEngine::NextSentence() { return analyser_->NextSentence(); }
 
 int STtsEngine::NextChunk(SSentence& sentence, bool countOnly) {
-    return ::NextChunk(sentence, wave_, bookmarks_, countOnly);
+    SChunkContext context;
+    context.settings = settings_ ? settings_ : &DefaultAttribute();
+    context.voices = SVoicePair::Shared();
+    return ::NextChunk(sentence, wave_, bookmarks_, countOnly, context);
 }
 
 int STtsEngine::SpeakStep(bool sendMarks, bool countOnly) {
