@@ -2,6 +2,7 @@
 
 #include "engine/attribute.h"
 #include "phonetics/sentence_rules.h"
+#include "synthesis/timing.h"
 #include "text/chars.h"
 
 namespace {
@@ -70,6 +71,7 @@ void STextAnalyser::FinishSentence() {
     SSentence& sentence = *currentSentence_;
     sentence.BuildPhrases();
     ApplySentenceRules(sentence);
+    ComputeTiming(sentence);
     sentence.length = static_cast<int32_t>(mainCursor_.GetPosition()) - sentence.start;
 }
 
