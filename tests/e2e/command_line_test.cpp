@@ -88,7 +88,7 @@ struct SMark {
 
 std::vector<SMark> ParseMarks(const std::string& lines) {
     std::vector<SMark> marks;
-    std::regex pattern(R"(\{"byte":(\d+),"ms":(\d+),"type":"(\w+)","value":(\d+)\})");
+    std::regex pattern(R"re(\{"byte":(\d+),"ms":(\d+),"type":"(\w+)","value":(\d+)\})re");
     size_t start = 0;
     while (start < lines.size()) {
         size_t end = lines.find('\n', start);
@@ -166,9 +166,9 @@ TEST(CommandLine, WordsReportHasExactlyTheContractKeys) {
     SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' --words 'Ala ma kota.'");
     ASSERT_EQ(run.status, 0) << run.err;
     std::regex keys(
-        R"(\{"sentence":\d+,"index":\d+,"text":".*","source":".*","offset":\d+,"hidden":(true|false),)"
-        R"("control":(true|false),"phonetic":(true|false),"continuation":(true|false),"closes":(true|false),)"
-        R"("stressed":(true|false),"allophones":\[.*\],"samples":\d+\})");
+        R"re(\{"sentence":\d+,"index":\d+,"text":".*","source":".*","offset":\d+,"hidden":(true|false),)re"
+        R"re("control":(true|false),"phonetic":(true|false),"continuation":(true|false),"closes":(true|false),)re"
+        R"re("stressed":(true|false),"allophones":\[.*\],"samples":\d+\})re");
     int lines = 0;
     size_t start = 0;
     while (start < run.out.size()) {
