@@ -5,8 +5,8 @@
 
 #include "sapi/com_boundary.h"
 #include "sapi/engine_ids.h"
-#include "sapi/mode.h"
-#include "sapi/mode_description.h"
+#include "sapi/mode_factory.h"
+#include "sapi/voice_mode_description.h"
 #include "sapi/module_state.h"
 
 // Only one mode exists, so position 1 is the end of the list.
@@ -102,16 +102,9 @@ HRESULT CEngITTSEnumW::Select(GUID gModeID, ITTSCentralW** ppiTTSCentral, IUnkno
         if (ppiTTSCentral == nullptr || pIUnknownForAudio == nullptr) return E_INVALIDARG;
         *ppiTTSCentral = nullptr;
         if (gModeID != MODEID_VokrantNeutral && gModeID != MODEID_VokrantAlternate) return TTSERR_INVALIDMODE;
-        auto* mode = new (std::nothrow) CMode(nullptr, owner_->OnFinalRelease(), pIUnknownForAudio);
-        if (mode == nullptr) return E_OUTOFMEMORY;
-        ModuleObjectCreated();
-        mode->AddRef();
         TTSMODEINFOW info;
         FillModeDescription(0, &info);
-        HRESULT hr = mode->Initialise(0, info) ? S_OK : E_OUTOFMEMORY;
-        if (SUCCEEDED(hr)) hr = mode->QueryInterface(IID_ITTSCentralW, reinterpret_cast<void**>(ppiTTSCentral));
-        mode->Release();  // on failure this destroys it
-        return hr;
+        return CreateModeObject(owner_->OnFinalRelease(), pIUnknownForAudio, info, ppiTTSCentral);
     });
 }
 

@@ -1,6 +1,7 @@
 #include "sapi/audio/wave_file_audio_dest.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "sapi/mode_description.h"
+#include "sapi/voice_mode_description.h"
 
 #include <algorithm>
 #include <cstring>
