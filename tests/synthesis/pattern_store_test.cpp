@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/attribute.h"
 #include "synthesis/inventory_voice.h"
 #include "synthesis/pattern_store.h"
 
@@ -139,6 +140,25 @@ TEST_F(FinishedStore, PausesFollowTheSettings) {
     SAlofonPatt& vowel = *store.PatternAt(1);
     store.MakePause(vowel, pauses);
     EXPECT_EQ(vowel.GetSize(), 100);
+}
+
+TEST_F(FinishedStore, PausesFromTheSettingsRecord) {
+    SAttribute settings;
+    settings.pauseInterSentence = 500;
+    settings.pausePunctuation = 0;
+    settings.pauseInterWord = 70;
+    settings.pauseDoubleLetter = 30;
+    store.FinishLoad(settings);
+    EXPECT_EQ(store.PatternAt(kAlfPauseInterSentence)->pauseLength, 11024);
+    EXPECT_EQ(store.PatternAt(kAlfPausePunctuation)->pauseLength, 16);
+    EXPECT_EQ(store.PatternAt(kAlfPauseInterWord)->pauseLength, 1536);  // 1543.5 -> 1544 -> 1536
+    settings.pauseInterSentence = 250;
+    store.MakePauses(settings);
+    EXPECT_EQ(store.PatternAt(kAlfPauseInterSentence)->pauseLength, 5504);
+    // Without arguments the process-wide default record drives the pauses.
+    store.FinishLoad();
+    EXPECT_EQ(store.PatternAt(kAlfPauseInterSentence)->pauseLength,
+              PauseSamples(22050, DefaultAttribute().pauseInterSentence));
 }
 
 TEST_F(FinishedStore, VoicelessTwinsAndNull) {
