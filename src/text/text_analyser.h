@@ -69,13 +69,12 @@ private:
     void HandleSentenceEnd(std::string& buffer, STextCursor& cursor, unsigned char c);
     void HandleBackslash(std::string& buffer, STextCursor& cursor);
     void HandleDigitOrMinus(std::string& buffer, STextCursor& cursor, unsigned char c);
-    void HandleSeparator(std::string& buffer, STextCursor& cursor, unsigned char c,
-                         uint32_t readAt);
+    void HandleSeparator(std::string& buffer, STextCursor& cursor, unsigned char c);
     void HandleOther(std::string& buffer, STextCursor& cursor, unsigned char c, uint32_t readAt);
     void FlushSingle(std::string& buffer, unsigned char c, bool takeSource, int continuation);
     void SpellCharacter(STextCursor& cursor, unsigned char c);
     void MarkSentenceStarted();
-    void SkipSentenceEnds(STextCursor& cursor);
+    void SkipSentenceEnds();
     void FinishSentence();
 
     // The normaliser's readers. Each declines (false, or 0 for the tag
@@ -118,7 +117,5 @@ private:
     SAttribute* settings_ = nullptr;
     const SSpell* spell_ = nullptr;
     const SDictionary* dictionary_ = nullptr;
-    // Characters of the current sentence's input loop; cut at kMaxSentenceChars.
-    int sentenceSteps_ = 0;
     bool insertionFirst_ = false;  // the next insertion word is its first
 };
