@@ -38,6 +38,7 @@ void STextAnalyser::BeginText(const char* text) {
     upperCount_ = lowerCount_ = 0;
     atSentenceStart_ = false;
     sourceText_.clear();
+    readingInsertion_ = insertionFirst_ = false;
     wordStart_ = 0;
     sentenceCounter_ = -1;
 }
@@ -98,7 +99,7 @@ bool STextAnalyser::FlushWord(std::string& buffer, int closes, bool takeSource,
                               int continuation) {
     if (atSentenceStart_) currentSentence_->start = wordStart_;
     if (buffer.empty()) return false;
-    const bool fromMain = &ReadingCursor() == &mainCursor_;
+    const bool fromMain = !readingInsertion_;
     if (takeSource && fromMain) sourceText_ = buffer;
     bool replaced = OfferToDictionary(buffer);
     if (!replaced && !OfferToSpelling(buffer))
@@ -118,6 +119,7 @@ void STextAnalyser::StepCharacter(std::string& buffer, STextCursor*& previous) {
     }
     if (&cursor == &insertionCursor_ && previous != &insertionCursor_) insertionFirst_ = true;
     previous = &cursor;
+    readingInsertion_ = &cursor == &insertionCursor_;
 
     const uint32_t readAt = cursor.GetPosition();
     const unsigned char c = cursor.Read();

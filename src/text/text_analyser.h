@@ -53,8 +53,9 @@ public:
     const std::string& GetSourceText() const { return sourceText_; }
     bool IsAtSentenceStart() const { return atSentenceStart_; }
     bool IsAllCapsStart() const { return allCapsStart_ != 0; }
-    // True while the reading cursor is the dictionary's replacement text.
-    bool IsReadingInsertion() const { return insertionCursor_.HasUnread(); }
+    // True while the character being handled came from the dictionary's
+    // replacement text rather than the request text.
+    bool IsReadingInsertion() const { return readingInsertion_; }
     const STextCursor& GetMainCursor() const { return mainCursor_; }
 
     // Turns the collected buffer into words: the dictionary first, then the
@@ -117,5 +118,6 @@ private:
     SAttribute* settings_ = nullptr;
     const SSpell* spell_ = nullptr;
     const SDictionary* dictionary_ = nullptr;
-    bool insertionFirst_ = false;  // the next insertion word is its first
+    bool readingInsertion_ = false;  // the current character is from the insertion
+    bool insertionFirst_ = false;    // the next insertion word is its first
 };

@@ -15,7 +15,7 @@
 // replacement is read next; replacements never cascade.
 bool STextAnalyser::OfferToDictionary(const std::string& word) {
     if (!dictionary_ || word.empty() || !GetSettings()->useExtDict) return false;
-    if (&ReadingCursor() != &mainCursor_) return false;
+    if (readingInsertion_) return false;
     int index = dictionary_->Find(word);
     if (index < 0 && IsUpperLetter(static_cast<unsigned char>(word[0]))) {
         std::string lowered = word;

@@ -7,6 +7,8 @@
 
 #include "engine/attribute.h"
 #include "text/chars.h"
+#include "text/dictionary.h"
+#include "text/spell.h"
 
 namespace {
 
@@ -15,6 +17,8 @@ struct SeenWord {
     bool hidden;
     int closes;
     int position;
+    std::string source;
+    int continuation;
 };
 
 struct SeenSentence {
@@ -24,16 +28,18 @@ struct SeenSentence {
 };
 
 // Segments a whole text with the given settings.
-std::vector<SeenSentence> Segment(const std::string& text, SAttribute& settings) {
+std::vector<SeenSentence> Segment(const std::string& text, SAttribute& settings,
+                                  const SSpell* spell = nullptr,
+                                  const SDictionary* dictionary = nullptr) {
     STextAnalyser analyser;
-    analyser.Attach(&settings, nullptr, nullptr);
+    analyser.Attach(&settings, spell, dictionary);
     analyser.BeginText(text.c_str());
     std::vector<SeenSentence> sentences;
     while (SSentence* sentence = analyser.NextSentence()) {
         SeenSentence seen{{}, sentence->start, sentence->length};
         for (const SWord* word : sentence->words)
             seen.words.push_back({word->text, word->hidden != 0, word->closesPhrase,
-                                  word->sourcePosition});
+                                  word->sourcePosition, word->sourceText, word->continuation});
         sentences.push_back(seen);
         if (sentences.size() > 10000) break;  // a hang shows as a failure, not a stall
     }
@@ -183,11 +189,80 @@ TEST(Segmentation, SpellModeSpeaksCapitalsFaster) {
     EXPECT_TRUE(words[0].hidden);
 }
 
+TEST(Segmentation, SpellModeSpeaksNames) {
+    SAttribute settings;
+    settings.spellMode = true;
+    SSpell spell;
+    spell.Set("a", "a");
+    spell.Set("b", "be");
+    spell.Set(".", "kropka");
+    auto sentences = Segment("Ab.", settings, &spell);
+    ASSERT_EQ(sentences.size(), 1u);
+    const std::string speedUp = std::string("\x03\x0A") + "90";
+    const std::string speedBack = std::string("\x03\x0A") + "80";
+    EXPECT_EQ(Texts(sentences), speedUp + "/a/" + speedBack + "/be/kropka");
+}
+
 TEST(Segmentation, SpellModeReadsThroughSentenceEnds) {
     SAttribute settings;
     settings.spellMode = true;
     auto sentences = Segment("A. B. C.", settings);
     EXPECT_EQ(sentences.size(), 1u);
+}
+
+struct DictionaryCase {
+    const char* text;
+    const char* words;  // word texts, sentences separated by " # "
+};
+
+class Dictionary : public testing::TestWithParam<DictionaryCase> {};
+
+TEST_P(Dictionary, ReplacesWholeWords) {
+    SAttribute settings;
+    SDictionary dictionary;
+    dictionary.Set("kg", "kilogram\xF3w");
+    dictionary.Set("dr.", "doktor");
+    dictionary.Set("np.", "na przyk\xB3" "ad");
+    dictionary.Set("kot", "kot i pies");
+    dictionary.Set("Ola", "Aleksandra");
+    EXPECT_EQ(Texts(Segment(GetParam().text, settings, nullptr, &dictionary)), GetParam().words)
+        << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Dictionary,
+    testing::Values(
+        DictionaryCase{"To kg.", "to/ /kilogram\xF3w"},
+        DictionaryCase{"kg", "kilogram\xF3w"},                    // replaced at the very end
+        DictionaryCase{"dr. Nowak", "doktor/ /nowak"},             // the period is consumed
+        DictionaryCase{"np. tak", "na/ /przyk\xB3" "ad/ /tak"},
+        DictionaryCase{"Kot", "kot/ /i/ /pies"},                   // capital served by lower case
+        DictionaryCase{"ola", "ola"},                              // but not the other way
+        DictionaryCase{"kot.", "kot/ /i/ /pies"},                  // no cascade
+        DictionaryCase{"kg, kg", "kilogram\xF3w/,/ /kilogram\xF3w"}));
+
+TEST(Dictionary, ReplacementWordsKeepTheSourceAndContinue) {
+    SAttribute settings;
+    SDictionary dictionary;
+    dictionary.Set("np.", "na przyk\xB3" "ad");
+    auto words = Segment("Tak np. tu", settings, nullptr, &dictionary)[0].words;
+    ASSERT_EQ(words.size(), 7u);
+    EXPECT_EQ(words[2].text, "na");
+    EXPECT_EQ(words[2].source, "np.");
+    EXPECT_EQ(words[2].continuation, 0);
+    EXPECT_EQ(words[2].position, 4);
+    EXPECT_EQ(words[4].source, "np.");
+    EXPECT_EQ(words[4].continuation, 1);
+    EXPECT_EQ(words[4].position, 4);
+    EXPECT_EQ(words[6].position, 8);
+}
+
+TEST(Dictionary, SwitchedOffReadsWordsAsWritten) {
+    SAttribute settings;
+    settings.useExtDict = false;
+    SDictionary dictionary;
+    dictionary.Set("kg", "kilogram\xF3w");
+    EXPECT_EQ(Texts(Segment("kg", settings, nullptr, &dictionary)), "kg");
 }
 
 class Phrases : public testing::TestWithParam<std::pair<const char*, const char*>> {};
