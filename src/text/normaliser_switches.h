@@ -29,3 +29,6 @@ struct SNormaliserSwitches {
     char dateSeparator = '/';
     std::string shortDatePattern;  // empty: day, month, year
 };
+
+// The switches as the settings record holds them now.
+SNormaliserSwitches SwitchesFrom(const SAttribute& settings);

@@ -125,8 +125,17 @@ TEST(Segmentation, SentenceStartAndLength) {
     EXPECT_EQ(sentences[1].length, 3);
 }
 
+// n lowercase letters with vowels and no repeated character or pair, so that
+// the normaliser reads them as plain words.
+std::string Letters(size_t n) {
+    std::string text;
+    while (text.size() < n) text += "kota";
+    return text.substr(0, n);
+}
+
 TEST(Segmentation, SeventyLettersMakeTwoWords) {
-    auto sentences = Segment(std::string(70, 'a'));
+    // Letters that form no run of repeated characters or pairs.
+    auto sentences = Segment(Letters(70));
     ASSERT_EQ(sentences.size(), 1u);
     ASSERT_EQ(sentences[0].words.size(), 2u);
     EXPECT_EQ(sentences[0].words[0].text.size(), 65u);
@@ -137,7 +146,7 @@ TEST(Segmentation, SeventyLettersMakeTwoWords) {
 TEST(Segmentation, LongSentenceIsCutWithoutLosingLetters) {
     // 2100 letters and no break: the first sentence ends after 2048 characters
     // and keeps the letters it had collected.
-    std::string text(2100, 'k');
+    std::string text = Letters(2100);
     auto sentences = Segment(text);
     ASSERT_EQ(sentences.size(), 2u);
     size_t letters = 0;
@@ -334,6 +343,37 @@ TEST(Sentence, BlanksAndControlWordsAreNoRealWords) {
     EXPECT_TRUE(sentence.HasNoRealWords());
     sentence.AppendMarker('.');
     EXPECT_FALSE(sentence.HasNoRealWords());
+}
+
+}  // namespace
+
+namespace {
+
+// Any bytes at all: the analyser ends, every sentence is bounded, and each
+// sentence's words and rules survive (run under the sanitizers in CI).
+TEST(Segmentation, ArbitraryBytesNeverHangOrCrash) {
+    uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<unsigned char>(seed >> 24);
+    };
+    for (int round = 0; round < 40; ++round) {
+        std::string text;
+        for (int i = 0; i < 3000; ++i) {
+            unsigned char c = next();
+            text += static_cast<char>(c == 0 ? 'a' : c);
+        }
+        SAttribute settings;
+        settings.spellMode = round % 4 == 3;
+        settings.fluentSpeech = round % 3 != 0;
+        auto sentences = Segment(text, settings);
+        ASSERT_LT(sentences.size(), text.size() + 1);
+        for (const auto& sentence : sentences) {
+            EXPECT_GE(sentence.length, 0);
+            EXPECT_LE(sentence.length, 3000);
+            for (const auto& word : sentence.words) EXPECT_LE(word.text.size(), 65u);
+        }
+    }
 }
 
 }  // namespace

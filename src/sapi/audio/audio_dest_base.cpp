@@ -235,15 +235,6 @@ int CAudioDestBase::Pump() {
     }
     QWORD played = claimed_ ? PlayedPosition() : total_;
     sent += DeliverPlayedMarks(played);
-    if (claimed_ && unclaimPending_ && PlayedPosition() >= total_ && marks_.empty()) {
-        unclaimPending_ = false;
-        claimed_ = false;
-        started_ = false;
-        SetRunning(false);
-        CloseDevice();
-        if (sink_ != nullptr) sink_->AudioStop(IANSRSN_NODATA);
-        ++sent;
-    }
     if (claimed_ && sink_ != nullptr) {
         DWORD free = FreeBytes();
         BOOL eof = AtEndOfFile() ? TRUE : FALSE;
@@ -252,6 +243,17 @@ int CAudioDestBase::Pump() {
             sink_->FreeSpace(free, eof);
             ++sent;
         }
+    }
+    // Only after the free-space report: the engine may still add its
+    // end-of-text mark, which must play before the device closes.
+    if (claimed_ && unclaimPending_ && PlayedPosition() >= total_ && marks_.empty()) {
+        unclaimPending_ = false;
+        claimed_ = false;
+        started_ = false;
+        SetRunning(false);
+        CloseDevice();
+        if (sink_ != nullptr) sink_->AudioStop(IANSRSN_NODATA);
+        ++sent;
     }
     Release();
     return sent;
