@@ -5,7 +5,7 @@
 
 namespace allophone {
 
-enum Id : int {
+inline constexpr int
     kA = 1, kE = 2, kI = 3, kO = 4, kU = 5, kY = 6, kAn = 7, kEn = 8,
     kIa = 9, kIe = 10, kIo = 12, kIu = 13, kIan = 15, kIen = 16,
     kIiStressed = 19,
@@ -17,7 +17,6 @@ enum Id : int {
     kPauseDoubleLetter = 106, kPauseInterWord = 107, kPausePunctuation = 108,
     kPauseSentence = 109, kPauseTimed = 110,
     kErr = 111, kNull = 112, kNone = 113,
-    kTagCarrierBase = 114,
-};
+    kTagCarrierBase = 114;
 
 }  // namespace allophone

@@ -4,6 +4,8 @@
 #include <limits>
 
 #include "engine/attribute.h"
+#include "engine/audio_dest.h"
+#include "engine/tts_engine.h"
 #include "phonetics/alofon.h"
 #include "phonetics/inventory.h"
 #include "synthesis/apply_tag.h"
@@ -122,6 +124,24 @@ void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& 
     }
 }
 
+// Tags that reach outside the settings act through the sentence's engine.
+class SEngineTagActions : public STagActions {
+public:
+    explicit SEngineTagActions(SSentence& sentence) : sentence_(sentence) {}
+
+    void SendSentenceWave() override {
+        STtsEngine* engine = sentence_.GetEngine();
+        SAudioDest* dest = engine ? engine->GetAudioDest() : nullptr;
+        if (dest && sentence_.wave.Unsent() > 0) sentence_.wave.Send(*dest, nullptr);
+    }
+    void ShowSettings() override {
+        if (STtsEngine* engine = sentence_.GetEngine()) engine->ShowSettings();
+    }
+
+private:
+    SSentence& sentence_;
+};
+
 }  // namespace
 
 int64_t WordByteCount(const SWord& word) {
@@ -138,7 +158,11 @@ int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countO
         wave.Clear();
         marks.RemoveAll();
     }
-    SRun run = SelectRun(sentence, countOnly, context);
+    // Without actions of its own the generator acts through the sentence's engine.
+    SEngineTagActions engineActions(sentence);
+    SChunkContext withActions = context;
+    if (!withActions.actions) withActions.actions = &engineActions;
+    SRun run = SelectRun(sentence, countOnly, withActions);
     if (countOnly) {
         sentence.nextWord = run.last + 1;
         return static_cast<int>(std::min<int64_t>(run.total, std::numeric_limits<int>::max()));
@@ -149,4 +173,9 @@ int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countO
     RenderRun(sentence, run, wave, marks, context);
     sentence.nextWord = run.last + 1;
     return wave.GetSize();
+}
+
+int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly) {
+    SChunkContext context{sentence.GetSettings(), SVoicePair::Shared(), nullptr};
+    return NextChunk(sentence, wave, marks, countOnly, context);
 }

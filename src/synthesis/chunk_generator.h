@@ -20,7 +20,8 @@ class SWord;
 constexpr int64_t kMaxChunkBytes = 65536;
 
 // What the generator works with besides the sentence. Settings are changed
-// for good by the tags it reaches; actions may be null.
+// for good by the tags it reaches; without actions, a sound-file tag and the
+// dialog tag act through the sentence's engine (when it has one).
 struct SChunkContext {
     SAttribute* settings = nullptr;
     SVoicePair voices;

@@ -53,8 +53,9 @@ public:
     const std::string& GetSourceText() const { return sourceText_; }
     bool IsAtSentenceStart() const { return atSentenceStart_; }
     bool IsAllCapsStart() const { return allCapsStart_ != 0; }
-    // True while the reading cursor is the dictionary's replacement text.
-    bool IsReadingInsertion() const { return insertionCursor_.HasUnread(); }
+    // True while the character being handled came from the dictionary's
+    // replacement text rather than the request text.
+    bool IsReadingInsertion() const { return readingInsertion_; }
     const STextCursor& GetMainCursor() const { return mainCursor_; }
 
     // Turns the collected buffer into words: the dictionary first, then the
@@ -69,13 +70,12 @@ private:
     void HandleSentenceEnd(std::string& buffer, STextCursor& cursor, unsigned char c);
     void HandleBackslash(std::string& buffer, STextCursor& cursor);
     void HandleDigitOrMinus(std::string& buffer, STextCursor& cursor, unsigned char c);
-    void HandleSeparator(std::string& buffer, STextCursor& cursor, unsigned char c,
-                         uint32_t readAt);
+    void HandleSeparator(std::string& buffer, STextCursor& cursor, unsigned char c);
     void HandleOther(std::string& buffer, STextCursor& cursor, unsigned char c, uint32_t readAt);
     void FlushSingle(std::string& buffer, unsigned char c, bool takeSource, int continuation);
     void SpellCharacter(STextCursor& cursor, unsigned char c);
     void MarkSentenceStarted();
-    void SkipSentenceEnds(STextCursor& cursor);
+    void SkipSentenceEnds();
     void FinishSentence();
 
     // The normaliser's readers. Each declines (false, or 0 for the tag
@@ -118,7 +118,6 @@ private:
     SAttribute* settings_ = nullptr;
     const SSpell* spell_ = nullptr;
     const SDictionary* dictionary_ = nullptr;
-    // Characters of the current sentence's input loop; cut at kMaxSentenceChars.
-    int sentenceSteps_ = 0;
-    bool insertionFirst_ = false;  // the next insertion word is its first
+    bool readingInsertion_ = false;  // the current character is from the insertion
+    bool insertionFirst_ = false;    // the next insertion word is its first
 };

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include <algorithm>
+
 #include "engine/attribute.h"
 #include "synthesis/inventory_voice.h"
 #include "synthesis/pattern_store.h"
@@ -11,7 +13,7 @@ namespace {
 
 SAlofonHeader Header(const char* name, int id, int features) {
     SAlofonHeader header{};
-    std::strncpy(header.name, name, sizeof header.name);
+    std::memcpy(header.name, name, std::min(std::strlen(name), sizeof header.name));
     header.id = uint16_t(id);
     header.features = uint16_t(features);
     return header;
