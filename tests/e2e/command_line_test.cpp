@@ -38,7 +38,8 @@ SRun Vokrant(const std::string& arguments, const std::string& input = "") {
     fs::create_directories(dir);
     fs::path in = dir / "in.txt", out = dir / "out.bin", err = dir / "err.txt";
     std::ofstream(in, std::ios::binary) << input;
-    std::string command = "'" + kVokrant + "' " + arguments + " < '" + in.string() + "' > '" + out.string() +
+    // A scratch settings folder: the tests never read or write the user's settings.
+    std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" + kVokrant + "' " + arguments + " < '" + in.string() + "' > '" + out.string() +
                           "' 2> '" + err.string() + "'";
     SRun run;
     int raw = std::system(command.c_str());

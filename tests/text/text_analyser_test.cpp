@@ -346,3 +346,34 @@ TEST(Sentence, BlanksAndControlWordsAreNoRealWords) {
 }
 
 }  // namespace
+
+namespace {
+
+// Any bytes at all: the analyser ends, every sentence is bounded, and each
+// sentence's words and rules survive (run under the sanitizers in CI).
+TEST(Segmentation, ArbitraryBytesNeverHangOrCrash) {
+    uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<unsigned char>(seed >> 24);
+    };
+    for (int round = 0; round < 40; ++round) {
+        std::string text;
+        for (int i = 0; i < 3000; ++i) {
+            unsigned char c = next();
+            text += static_cast<char>(c == 0 ? 'a' : c);
+        }
+        SAttribute settings;
+        settings.spellMode = round % 4 == 3;
+        settings.fluentSpeech = round % 3 != 0;
+        auto sentences = Segment(text, settings);
+        ASSERT_LT(sentences.size(), text.size() + 1);
+        for (const auto& sentence : sentences) {
+            EXPECT_GE(sentence.length, 0);
+            EXPECT_LE(sentence.length, 3000);
+            for (const auto& word : sentence.words) EXPECT_LE(word.text.size(), 65u);
+        }
+    }
+}
+
+}  // namespace
