@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "engine/exceptions.h"
 
@@ -106,12 +107,33 @@ DecodedWave DecodeWave(const std::string& in) {
 
 void WriteWaveFolder(const std::string& dir, const RecordingSet& set) {
     fs::create_directories(dir);
-    for (const auto& r : set.recordings) WriteFileAtomically(fs::path(dir) / (r.name + ".wav"), EncodeWave(r.samples, set.rate));
+    std::string notes;
+    for (const auto& r : set.recordings) {
+        WriteFileAtomically(fs::path(dir) / (r.name + ".wav"), EncodeWave(r.samples, set.rate));
+        notes += r.name + "\t" + r.how + "\n";
+    }
+    WriteFileAtomically(fs::path(dir) / kNotesFile, notes);
 }
+
+namespace {
+
+// name -> how, from the notes file of a folder written by WriteWaveFolder.
+std::map<std::string, std::string> ReadNotes(const fs::path& path) {
+    std::map<std::string, std::string> notes;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        size_t tab = line.find('\t');
+        if (tab != std::string::npos) notes[line.substr(0, tab)] = line.substr(tab + 1);
+    }
+    return notes;
+}
+
+}  // namespace
 
 FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::string>& names, int rate) {
     FolderReading reading;
     reading.set.rate = rate;
+    std::map<std::string, std::string> notes = ReadNotes(fs::path(dir) / kNotesFile);
     for (const auto& name : names) {
         fs::path path = fs::path(dir) / (name + ".wav");
         std::ifstream file(path, std::ios::binary);
@@ -130,7 +152,9 @@ FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::stri
             reading.problems.push_back(problem + ": " + path.string());
             continue;
         }
-        reading.set.recordings.push_back({name, std::move(w.samples), "recorded: " + path.filename().string()});
+        auto note = notes.find(name);
+        std::string how = note != notes.end() ? note->second : "recorded: " + path.filename().string();
+        reading.set.recordings.push_back({name, std::move(w.samples), how});
     }
     return reading;
 }

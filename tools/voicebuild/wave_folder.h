@@ -10,6 +10,10 @@
 
 namespace voicebuild {
 
+// Beside the wave files: one line per recording, name, a tab, how it was
+// made. Optional when reading; a recording without a line is "recorded".
+constexpr const char* kNotesFile = "notes.tsv";
+
 // Writes <dir>/<name>.wav for every recording (each file written to a
 // temporary name, then renamed). Creates dir if needed.
 void WriteWaveFolder(const std::string& dir, const RecordingSet& set);
