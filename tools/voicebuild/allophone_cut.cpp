@@ -91,7 +91,7 @@ CutResult CutAllophone(const Rendering& carrier, const CarrierCut& plan) {
     TrimSilence(s, frame, begin, end);
     if (plan.kind == CutKind::kStop)
         begin = ClosureStart(s, frame, std::min(begin, cut.event_start), size_t(carrier.rate * kMaxClosureMs / 1000));
-    if (end <= begin)
+    if (end <= begin || FrameRms(s, begin, end) < kSilentRms)
         ThrowExit(kExitProcessing, "\"%s\": nothing but silence in carrier \"%s\"", plan.name, plan.text);
 
     size_t radius = size_t(carrier.rate * 0.0015);

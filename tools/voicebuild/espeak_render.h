@@ -22,18 +22,13 @@ struct Rendering {
     int rate = 0;                        // samples per second
 };
 
-// espeak-ng keeps process-wide state, so one renderer at a time; it is
-// initialised once and shut down with the last renderer.
+// Renders each text in a child process of its own, so that espeak-ng's
+// running state cannot carry from one text to the next.
 class EspeakRenderer {
 public:
-    // Fails with SExitException when espeak-ng or its Polish voice is missing.
-    EspeakRenderer();
-    ~EspeakRenderer();
-    EspeakRenderer(const EspeakRenderer&) = delete;
-    EspeakRenderer& operator=(const EspeakRenderer&) = delete;
-
-    // Text is UTF-8. Synthesis is synchronous and deterministic: the same
-    // text always gives the same samples.
+    // Text is UTF-8. Synthesis is deterministic: the same text always gives
+    // the same samples. Fails with SExitException when espeak-ng or its
+    // Polish voice is unusable.
     Rendering Render(const std::string& text);
 };
 

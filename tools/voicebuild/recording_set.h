@@ -13,10 +13,13 @@ struct AllophoneRecording {
     std::string name;              // inventory name
     std::vector<int16_t> samples;  // mono 16-bit PCM
     std::string how;               // how it was made (carrier, cut), for the report
+
+    bool operator==(const AllophoneRecording&) const = default;
 };
 
 struct RecordingSet {
-    int rate = 0;  // samples per second
+    int rate = 0;        // samples per second
+    std::string source;  // one paragraph: where the recordings come from
     std::vector<AllophoneRecording> recordings;
 
     const AllophoneRecording* Find(const std::string& name) const;

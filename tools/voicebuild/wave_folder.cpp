@@ -107,7 +107,7 @@ DecodedWave DecodeWave(const std::string& in) {
 
 void WriteWaveFolder(const std::string& dir, const RecordingSet& set) {
     fs::create_directories(dir);
-    std::string notes;
+    std::string notes = "#source\t" + set.source + "\n";
     for (const auto& r : set.recordings) {
         WriteFileAtomically(fs::path(dir) / (r.name + ".wav"), EncodeWave(r.samples, set.rate));
         notes += r.name + "\t" + r.how + "\n";
@@ -134,6 +134,7 @@ FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::stri
     FolderReading reading;
     reading.set.rate = rate;
     std::map<std::string, std::string> notes = ReadNotes(fs::path(dir) / kNotesFile);
+    reading.set.source = notes.count("#source") ? notes["#source"] : "Recordings in " + fs::path(dir).filename().string() + ".";
     for (const auto& name : names) {
         fs::path path = fs::path(dir) / (name + ".wav");
         std::ifstream file(path, std::ios::binary);
