@@ -53,7 +53,7 @@ static_assert(std::size(kConsonantsAndOthers) == kAlfErr - kAlfFirstVoiced + 1);
 
 SAlofonHeader MakeEntry(int id, const char* name, uint16_t features) {
     SAlofonHeader entry{};
-    std::strncpy(entry.name, name, sizeof entry.name);
+    std::memcpy(entry.name, name, strnlen(name, sizeof entry.name));
     entry.id = static_cast<uint16_t>(id);
     entry.features = features;
     return entry;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/attribute.h"
+
 namespace {
 
 struct SPauseSpec {
@@ -127,7 +129,16 @@ void SAlfPattArr::FinishLoad(const SPauseLengths& pauses) {
     Store(kAlfNull, new SAlofonPatt(null, nullptr, 0, SPcmFormat{}));
 }
 
-void SAlfPattArr::FinishLoad() { FinishLoad(SPauseLengths{}); }
+void SAlfPattArr::FinishLoad() { FinishLoad(DefaultAttribute()); }
+
+SPauseLengths SPauseLengths::From(const SAttribute& settings) {
+    SPauseLengths pauses;
+    pauses.doubleLetter = settings.pauseDoubleLetter;
+    pauses.interWord = settings.pauseInterWord;
+    pauses.punctuation = settings.pausePunctuation;
+    pauses.interSentence = settings.pauseInterSentence;
+    return pauses;
+}
 
 SAlfPattArr& NormalVoice() {
     static SAlfPattArr store;

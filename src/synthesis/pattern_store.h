@@ -10,12 +10,16 @@
 #include "soundfile/pcm_format.h"
 #include "synthesis/pattern.h"
 
+class SAttribute;
+
 // Pause durations in milliseconds, as the settings hold them.
 struct SPauseLengths {
     int doubleLetter = 30;    // 106 "p003"
     int interWord = 70;       // 107 "p010"
     int punctuation = 200;    // 108 "p050"
     int interSentence = 500;  // 109 "p100"
+
+    static SPauseLengths From(const SAttribute& settings);
 };
 
 // Slot i holds the pattern of id i or nothing; the store owns its patterns.
@@ -46,14 +50,20 @@ public:
     // named "ch"/"chi", and the empty "null" pattern at 112.
     void FinishLoad();
     void FinishLoad(const SPauseLengths& pauses);
+    void FinishLoad(const SAttribute& settings) { FinishLoad(SPauseLengths::From(settings)); }
 
     // Rebuilds a pause pattern (ids 106..110; other ids are left alone):
     // no segments, AF_PAUSE, its name, and a length of the duration at the
     // voice's rate rounded down to a multiple of 16 samples. Durations of
     // 106..109 are clamped to 1..10000 ms; 110 is always 1000 ms.
     void MakePause(SAlofonPatt& pattern, const SPauseLengths& pauses) const;
-    // MakePause on every pause pattern of the store.
+    void MakePause(SAlofonPatt& pattern, const SAttribute& settings) const {
+        MakePause(pattern, SPauseLengths::From(settings));
+    }
+    // MakePause on every pause pattern of the store (created when missing);
+    // the engine calls it when a pause setting changes.
     void MakePauses(const SPauseLengths& pauses);
+    void MakePauses(const SAttribute& settings) { MakePauses(SPauseLengths::From(settings)); }
 
 private:
     void CopyVoicelessTwin(int id, int sourceId, const char* name);

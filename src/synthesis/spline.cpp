@@ -25,8 +25,23 @@ void SSplineReader::Read(const SFP* positions, int count, int16_t* out) {
         for (int i = 0; i < count; ++i) out[i] = 0;
         return;
     }
+    // The covering segment's bounds stay in registers; only a position
+    // outside them touches the segment list.
+    int current = current_;
+    int64_t segmentStart = static_cast<int64_t>(segments_[current].start) << 16;
+    int64_t segmentEnd = EndRaw(segments_[current]);
     for (int i = 0; i < count; ++i) {
-        Seek(positions[i].Raw());
-        out[i] = EvaluateSegment(segments_[current_], positions[i]);
+        int64_t raw = positions[i].Raw();
+        if (raw >= segmentEnd || raw < segmentStart) [[unlikely]] {
+            current_ = current;
+            Seek(raw);
+            current = current_;
+            segmentStart = static_cast<int64_t>(segments_[current].start) << 16;
+            // The last segment also takes every position past its end.
+            segmentEnd = current + 1 < count_ ? EndRaw(segments_[current]) : INT64_MAX;
+            if (current == 0) segmentStart = INT64_MIN;
+        }
+        out[i] = EvaluateSegment(segments_[current], positions[i]);
     }
+    current_ = current;
 }

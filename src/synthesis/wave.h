@@ -1,12 +1,17 @@
 // The wave buffer: signed 16-bit PCM bytes with the format they are in, plus
 // the two send cursors of the output wave (bytes already handed to the audio
-// destination, index of the next mark to deliver).
+// destination, index of the next mark to deliver), so that a chunk can be
+// sent across several calls when the audio destination fills up.
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
+#include "engine/bookmark.h"
 #include "engine/containers.h"
 #include "soundfile/pcm_format.h"
+
+class SAudioDest;
 
 class SWave : public SFastArray<char> {
 public:
@@ -41,4 +46,16 @@ public:
     int SampleCount() const { return GetSize() / 2; }
     int16_t* Samples() { return reinterpret_cast<int16_t*>(GetData()); }
     const int16_t* Samples() const { return reinterpret_cast<const int16_t*>(GetData()); }
+
+    // Bytes not yet handed to the destination.
+    int Unsent() const { return GetSize() - sent; }
+
+    // Sends as many unsent bytes as the destination has room for, with the
+    // marks of `marks` (null: without marks) delivered exactly between the
+    // bytes they belong to. A mark at the very end of what fits waits for the
+    // next call, except that once the whole rest of the wave goes out, marks at
+    // (or past) its end follow the last byte instead of being lost with the
+    // chunk. Returns true when the destination's free space was used up.
+    // `reserved` is carried through unused.
+    bool Send(SAudioDest& dest, const SBookmarkBff* marks, uint32_t reserved = 0);
 };

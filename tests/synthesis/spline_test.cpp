@@ -238,6 +238,13 @@ TEST(Evaluation, ReaderMatchesSearch) {
     EXPECT_EQ(gapReader.At(SFP::FromInt(1)), 1);
     EXPECT_EQ(gapReader.At(SFP::FromInt(2)), 3);
     EXPECT_EQ(Evaluate(withGap, SFP::FromInt(2)), 3);
+    SFP run[] = {SFP::FromInt(1), SFP::FromInt(2), SFP::FromInt(9), SFP::FromRaw(-5)};
+    int16_t runOut[4];
+    SSplineReader(withGap).Read(run, 4, runOut);
+    EXPECT_EQ(runOut[0], 1);
+    EXPECT_EQ(runOut[1], 3);
+    EXPECT_EQ(runOut[2], 3);
+    EXPECT_EQ(runOut[3], 1);
 }
 
 }  // namespace

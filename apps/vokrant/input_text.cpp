@@ -1,0 +1,66 @@
+#include "input_text.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/codepage.h"
+
+namespace {
+
+// Reads the whole stream; false when it is larger than the limit or fails.
+bool ReadAll(std::FILE* file, std::string& out, std::string& error) {
+    char buffer[1 << 16];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        if (out.size() + got > kMaxInputBytes) {
+            error = "the text is larger than " + std::to_string(kMaxInputBytes >> 20) + " MB";
+            return false;
+        }
+        out.append(buffer, got);
+    }
+    if (std::ferror(file)) {
+        error = std::string("cannot read the text: ") + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+std::string JoinWords(const std::vector<std::string>& words) {
+    std::string text;
+    for (size_t i = 0; i < words.size(); ++i) {
+        if (i) text += ' ';
+        text += words[i];
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string ToEngineText(const std::string& bytes, SInputEncoding encoding) {
+    std::string text = encoding == SInputEncoding::Utf8 ? Utf8ToCp1250(bytes) : bytes;
+    for (char& c : text)
+        if (c == '\0') c = ' ';
+    return text;
+}
+
+STextInput ReadInputText(const SCommandLine& command) {
+    STextInput input;
+    std::string raw;
+    if (!command.inputFile.empty() && command.inputFile != "-") {
+        std::FILE* file = std::fopen(command.inputFile.c_str(), "rb");
+        if (!file) {
+            input.error = "cannot open " + command.inputFile + ": " + std::strerror(errno);
+            return input;
+        }
+        bool ok = ReadAll(file, raw, input.error);
+        std::fclose(file);
+        if (!ok) return input;
+    } else if (command.ReadsStandardInput()) {
+        if (!ReadAll(stdin, raw, input.error)) return input;
+    } else {
+        raw = JoinWords(command.textWords);
+    }
+    input.cp1250 = ToEngineText(raw, command.encoding);
+    return input;
+}

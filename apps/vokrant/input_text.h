@@ -1,0 +1,23 @@
+// The text to speak, gathered from the arguments, standard input or a file
+// and converted to Windows-1250, the engine's code page.
+#pragma once
+
+#include <string>
+
+#include "options.h"
+
+// Largest input accepted, in bytes; beyond it the run stops with an error
+// instead of allocating without bound.
+constexpr size_t kMaxInputBytes = 256u << 20;
+
+struct STextInput {
+    std::string cp1250;  // the text for the engine
+    std::string error;   // non-empty: why it could not be read (one line)
+};
+
+STextInput ReadInputText(const SCommandLine& command);
+
+// Converts input bytes in the given encoding to Windows-1250. Characters the
+// code page lacks become '?'; NUL bytes, which would end the engine's text
+// early, become blanks.
+std::string ToEngineText(const std::string& bytes, SInputEncoding encoding);

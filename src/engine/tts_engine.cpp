@@ -1,0 +1,158 @@
+#include "engine/tts_engine.h"
+
+#include <exception>
+#include <ios>
+
+#include "engine/attribute.h"
+#include "engine/audio_dest.h"
+#include "engine/exceptions.h"
+#include "engine/log.h"
+#include "platform/beep.h"
+#include "platform/codepage.h"
+#include "soundfile/voice_loader.h"
+#include "synthesis/chunk_generator.h"
+#include "synthesis/pattern_store.h"
+#include "synthesis/voices.h"
+#include "text/dictionary.h"
+#include "text/spell.h"
+#include "text/text_analyser.h"
+
+namespace {
+
+constexpr int kFirstPauseId = 106;
+constexpr int kLastPauseId = 110;
+
+// Loads a voice database into a process-wide store unless it already holds patterns.
+void LoadVoiceOnce(SAlfPattArr& store, const char* fileName, const std::string& workDir) {
+    if (store.GetSize() > 0) return;
+    LoadVoice(store, fileName, workDir);
+}
+
+}  // namespace
+
+STtsEngine::STtsEngine(SAudioDest* dest, SAttribute* settings)
+    : analyser_(std::make_unique<STextAnalyser>(this)),
+      settings_(settings),
+      spell_(std::make_unique<SSpell>()),
+      dictionary_(std::make_unique<SDictionary>()),
+      dest_(dest) {
+    analyser_->Attach(settings_, spell_.get(), dictionary_.get());
+}
+
+STtsEngine::~STtsEngine() {
+    // Unload is virtual: call our own, the derived part is already gone.
+    STtsEngine::Unload();
+}
+
+void STtsEngine::LoadStages(int modeIndex) {
+    spell_->Load();
+    if (settings_) {
+        // A dictionary that fails to load stays empty; loading goes on.
+        std::string extDict = settings_->extDict;
+        dictionary_->Load(extDict, settings_->workDir);
+    }
+    if (modeIndex != 0)
+        ThrowExit(kExitLoadArgument, "b\xB3\xEA" "dny argument \xB3" "adowania alofon\xF3w");
+    const std::string workDir = settings_ ? settings_->workDir : std::string();
+    LoadVoiceOnce(NormalVoice(), "pln_22.als", workDir);
+    LoadVoiceOnce(HalfRateVoice(), "pln_11.als", workDir);
+    voice_ = &NormalVoice();
+}
+
+int STtsEngine::Load(int modeIndex) {
+    loaded_ = 0;
+    try {
+        LoadStages(modeIndex);
+        loaded_ = 1;
+        return 0;
+    } catch (const char* message) {
+        LogMessage("wyj\xB9tek: %s\n", message ? message : "");
+    } catch (const SExitException& e) {
+        LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
+    } catch (const SException& e) {
+        LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
+    } catch (const std::ios_base::failure&) {
+        LogMessage("wyj\xB9tek operacji na plikach.\n");
+    } catch (...) {
+        LogMessage("Wyst\xB9pi\xB3 nieznany b\xB3\xB9" "d \xB3" "adowania zasob\xF3w.\n");
+    }
+    return -1;
+}
+
+void STtsEngine::StartRequest(std::string_view text) {
+    text_.assign(text.data(), text.size());
+    BeginText();
+    wave_.Clear();
+    bookmarks_.SetSize(0);
+}
+
+void STtsEngine::StartRequest(std::u16string_view text) { StartRequest(Utf16ToCp1250(text)); }
+
+void STtsEngine::BeginText() { analyser_->BeginText(text_.c_str()); }
+
+SSentence* STtsEngine::CurrentSentence() { return analyser_->CurrentSentence(); }
+
+SSentence* STtsEngine::NextSentence() { return analyser_->NextSentence(); }
+
+int STtsEngine::NextChunk(SSentence& sentence, bool countOnly) {
+    SChunkContext context;
+    context.settings = settings_ ? settings_ : &DefaultAttribute();
+    context.voices = SVoicePair::Shared();
+    return ::NextChunk(sentence, wave_, bookmarks_, countOnly, context);
+}
+
+int STtsEngine::SpeakStep(bool sendMarks, bool countOnly) {
+    SSentence* sentence = CurrentSentence();
+    if (!sentence) sentence = NextSentence();
+    if (!sentence) return kNoSentence;
+    int total = 0;
+    for (;;) {
+        int chunk = NextChunk(*sentence, countOnly);
+        if (chunk > 0 && !countOnly) {
+            // Without a destination the chunk has nowhere to go: report it full.
+            if (!dest_ || wave_.Send(*dest_, sendMarks ? &bookmarks_ : nullptr, reserved_))
+                return kDestinationFull;
+        }
+        total += chunk;
+        if (chunk > 0) continue;
+        sentence = NextSentence();
+        if (!sentence) return total != 0 ? total : kExhaustedSilent;
+    }
+}
+
+int STtsEngine::Unload() {
+    dictionary_->RemoveAll();
+    spell_->RemoveAll();
+    SetAudioDest(nullptr);
+    return 0;
+}
+
+void STtsEngine::RefreshPausePattern(int index) {
+    if (!voice_ || !settings_ || index < kFirstPauseId || index > kLastPauseId) return;
+    SAlofonPatt* pattern = voice_->PatternAt(index);
+    if (!pattern) return;
+    SPauseLengths pauses;
+    pauses.doubleLetter = settings_->pauseDoubleLetter;
+    pauses.interWord = settings_->pauseInterWord;
+    pauses.punctuation = settings_->pausePunctuation;
+    pauses.interSentence = settings_->pauseInterSentence;
+    voice_->MakePause(*pattern, pauses);
+}
+
+namespace {
+SVokrant::SSettingsSheetRunner g_sheetRunner = nullptr;
+constexpr int kConversionsPage = 2;
+}  // namespace
+
+void SVokrant::SetSettingsSheetRunner(SSettingsSheetRunner runner) { g_sheetRunner = runner; }
+
+void SVokrant::ShowSettings() {
+    if (!g_sheetRunner) {
+        LogMessage("not implemented.\n");
+        return;
+    }
+    g_sheetRunner(*this, centralA_, kConversionsPage);
+    Beep(1000, 100);
+    Beep(800, 50);
+    Beep(600, 200);
+}

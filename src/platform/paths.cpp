@@ -1,0 +1,57 @@
+#include "platform/paths.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+
+std::string EnvOrEmpty(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat st;
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+std::string WithTrailingSlash(std::string path) {
+    if (!path.empty() && path.back() != '/') path += '/';
+    return path;
+}
+
+std::string ConfigDir() {
+    std::string dir = EnvOrEmpty("VOKRANT_CONFIG_DIR");
+    if (dir.empty()) {
+        std::string base = EnvOrEmpty("XDG_CONFIG_HOME");
+        if (base.empty()) base = EnvOrEmpty("HOME") + "/.config";
+        dir = base + "/vokrant";
+    }
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    return dir;
+}
+
+std::string DataDir() {
+    std::string dir = EnvOrEmpty("VOKRANT_DATA_DIR");
+    if (dir.empty()) {
+#ifdef VOKRANT_SOURCE_DATA_DIR
+        if (IsDirectory(VOKRANT_SOURCE_DATA_DIR)) dir = VOKRANT_SOURCE_DATA_DIR;
+#endif
+#ifdef VOKRANT_INSTALLED_DATA_DIR
+        if (dir.empty()) dir = VOKRANT_INSTALLED_DATA_DIR;
+#endif
+    }
+    return WithTrailingSlash(dir);
+}
+
+bool MakeDirectories(const std::string& path) {
+    if (path.empty()) return false;
+    if (IsDirectory(path)) return true;
+    std::string::size_type slash = path.find_last_of('/');
+    if (slash != std::string::npos && slash > 0) MakeDirectories(path.substr(0, slash));
+    return ::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
+}

@@ -1,0 +1,234 @@
+#include "sapi/audio/pulse_audio_dest.h"
+
+#include <pulse/pulseaudio.h>
+
+#include <algorithm>
+#include <chrono>
+#include <new>
+#include <thread>
+
+namespace {
+
+// Holds the main-loop lock for a scope.
+class LoopLock {
+public:
+    explicit LoopLock(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
+    ~LoopLock() { pa_threaded_mainloop_unlock(loop_); }
+    LoopLock(const LoopLock&) = delete;
+    LoopLock& operator=(const LoopLock&) = delete;
+
+private:
+    pa_threaded_mainloop* loop_;
+};
+
+void SignalLoop(pa_threaded_mainloop* loop) { pa_threaded_mainloop_signal(loop, 0); }
+
+void OnContextState(pa_context*, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
+void OnStreamState(pa_stream*, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
+void OnOperationDone(pa_stream*, int, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
+
+// Waits (lock held) for an operation to finish, so its effect is visible.
+void WaitFor(pa_threaded_mainloop* loop, pa_operation* op) {
+    if (op == nullptr) return;
+    while (pa_operation_get_state(op) == PA_OPERATION_RUNNING) pa_threaded_mainloop_wait(loop);
+    pa_operation_unref(op);
+}
+
+constexpr int kPumpSliceMs = 5;
+constexpr pa_usec_t kTargetLatencyUs = 200 * 1000;
+
+}  // namespace
+
+CPulseAudioDest* CPulseAudioDest::Create(std::string* error, DWORD bufferSize) {
+    auto* dest = new (std::nothrow) CPulseAudioDest(bufferSize);
+    if (dest == nullptr) {
+        if (error != nullptr) *error = "out of memory";
+        return nullptr;
+    }
+    dest->AddRef();
+    std::string reason;
+    if (!dest->Connect(&reason)) {
+        if (error != nullptr) *error = reason;
+        dest->Release();
+        return nullptr;
+    }
+    return dest;
+}
+
+bool CPulseAudioDest::Connect(std::string* error) {
+    loop_ = pa_threaded_mainloop_new();
+    if (loop_ == nullptr) {
+        *error = "cannot start the sound server connection";
+        return false;
+    }
+    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "vokrant");
+    if (context_ == nullptr) {
+        *error = "cannot create a sound server context";
+        return false;
+    }
+    pa_context_set_state_callback(context_, OnContextState, loop_);
+    if (pa_threaded_mainloop_start(loop_) < 0) {
+        *error = "cannot start the sound server connection";
+        return false;
+    }
+    LoopLock lock(loop_);
+    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        *error = std::string("no sound server: ") + pa_strerror(pa_context_errno(context_));
+        return false;
+    }
+    for (;;) {
+        pa_context_state_t state = pa_context_get_state(context_);
+        if (state == PA_CONTEXT_READY) return true;
+        if (!PA_CONTEXT_IS_GOOD(state)) {
+            *error = std::string("no sound server: ") + pa_strerror(pa_context_errno(context_));
+            return false;
+        }
+        pa_threaded_mainloop_wait(loop_);
+    }
+}
+
+CPulseAudioDest::~CPulseAudioDest() {
+    DeliverFlushedMarks();
+    if (loop_ != nullptr) {
+        {
+            LoopLock lock(loop_);
+            CloseStream();
+            if (context_ != nullptr) {
+                pa_context_disconnect(context_);
+                pa_context_unref(context_);
+                context_ = nullptr;
+            }
+        }
+        pa_threaded_mainloop_stop(loop_);
+        pa_threaded_mainloop_free(loop_);
+    }
+}
+
+HRESULT CPulseAudioDest::OpenDevice() {
+    LoopLock lock(loop_);
+    return OpenStream();
+}
+
+HRESULT CPulseAudioDest::OpenStream() {
+    const WAVEFORMATEX& f = Format();
+    pa_sample_spec spec{};
+    spec.format = f.wBitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    spec.rate = f.nSamplesPerSec;
+    spec.channels = static_cast<std::uint8_t>(f.nChannels);
+    stream_ = pa_stream_new(context_, "speech", &spec, nullptr);
+    if (stream_ == nullptr) {
+        error_ = pa_strerror(pa_context_errno(context_));
+        return AUDERR_NODRIVER;
+    }
+    pa_stream_set_state_callback(stream_, OnStreamState, loop_);
+    pa_buffer_attr attr;
+    attr.maxlength = static_cast<std::uint32_t>(-1);
+    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatencyUs, &spec));
+    attr.prebuf = static_cast<std::uint32_t>(-1);
+    attr.minreq = static_cast<std::uint32_t>(-1);
+    attr.fragsize = static_cast<std::uint32_t>(-1);
+    auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE |
+                                                PA_STREAM_ADJUST_LATENCY |
+                                                (running_ ? 0 : PA_STREAM_START_CORKED));
+    if (pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) < 0) {
+        error_ = pa_strerror(pa_context_errno(context_));
+        CloseStream();
+        return AUDERR_NODRIVER;
+    }
+    for (;;) {
+        pa_stream_state_t state = pa_stream_get_state(stream_);
+        if (state == PA_STREAM_READY) break;
+        if (!PA_STREAM_IS_GOOD(state)) {
+            error_ = pa_strerror(pa_context_errno(context_));
+            CloseStream();
+            return AUDERR_NODRIVER;
+        }
+        pa_threaded_mainloop_wait(loop_);
+    }
+    streamBase_ = handed_;
+    streamWritten_ = 0;
+    return S_OK;
+}
+
+void CPulseAudioDest::CloseStream() {
+    if (stream_ == nullptr) return;
+    pa_stream_set_state_callback(stream_, nullptr, nullptr);
+    pa_stream_disconnect(stream_);
+    pa_stream_unref(stream_);
+    stream_ = nullptr;
+}
+
+void CPulseAudioDest::CloseDevice() {
+    LoopLock lock(loop_);
+    CloseStream();
+    pending_.clear();
+}
+
+HRESULT CPulseAudioDest::WriteDevice(const void* data, DWORD bytes) {
+    const auto* p = static_cast<const std::uint8_t*>(data);
+    pending_.insert(pending_.end(), p, p + bytes);
+    Feed();
+    return S_OK;
+}
+
+void CPulseAudioDest::Feed() {
+    if (pending_.empty() || loop_ == nullptr) return;
+    LoopLock lock(loop_);
+    if (stream_ == nullptr && OpenStream() != S_OK) return;
+    std::size_t writable = pa_stream_writable_size(stream_);
+    if (writable == static_cast<std::size_t>(-1) || writable == 0) return;
+    std::size_t n = std::min(writable, pending_.size());
+    if (pa_stream_write(stream_, pending_.data(), n, nullptr, 0, PA_SEEK_RELATIVE) < 0) return;
+    streamWritten_ += n;
+    handed_ += n;
+    pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(n));
+    // Start at once even below the prebuffer level: the last bytes of a
+    // text would otherwise wait for data that never comes.
+    if (running_) WaitFor(loop_, pa_stream_trigger(stream_, OnOperationDone, loop_));
+}
+
+QWORD CPulseAudioDest::PlayedPosition() {
+    LoopLock lock(loop_);
+    if (stream_ == nullptr) {
+        lastPlayed_ = std::max(lastPlayed_, handed_);
+        return lastPlayed_;
+    }
+    pa_usec_t usec = 0;
+    if (pa_stream_get_time(stream_, &usec) == 0) {
+        QWORD bytes = pa_usec_to_bytes(usec, pa_stream_get_sample_spec(stream_));
+        QWORD played = streamBase_ + std::min<QWORD>(bytes, streamWritten_);
+        lastPlayed_ = std::max(lastPlayed_, played);
+    }
+    return lastPlayed_;
+}
+
+void CPulseAudioDest::DiscardUnplayed() {
+    // A fresh stream restarts the clock at the current total; flushing the
+    // old one in place would move its read index backwards under us.
+    LoopLock lock(loop_);
+    pending_.clear();
+    CloseStream();
+    handed_ = Total();
+    streamWritten_ = 0;
+    lastPlayed_ = Total();
+}
+
+void CPulseAudioDest::SetRunning(bool running) {
+    running_ = running;
+    if (loop_ == nullptr) return;
+    LoopLock lock(loop_);
+    if (stream_ == nullptr) return;
+    WaitFor(loop_, pa_stream_cork(stream_, running ? 0 : 1, OnOperationDone, loop_));
+    if (running && streamWritten_ > 0) WaitFor(loop_, pa_stream_trigger(stream_, OnOperationDone, loop_));
+}
+
+int CPulseAudioDest::WaitAndPump(int timeoutMs) {
+    Feed();
+    int slept = 0;
+    QWORD before = PlayedPosition();
+    while (slept < timeoutMs && PlayedPosition() == before && !IsIdle()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(kPumpSliceMs));
+        slept += kPumpSliceMs;
+    }
+    return Pump();
+}

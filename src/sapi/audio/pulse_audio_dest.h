@@ -1,0 +1,64 @@
+// The sound device: a PulseAudio playback stream (PipeWire serves the same
+// protocol). Free space is what is left of our buffer after the bytes not yet
+// played; the played position comes from the server's playback clock, so a
+// bookmark is delivered when its byte is actually heard (give or take the
+// clock's update interval).
+//
+// Notifications are delivered on the host's thread: the host calls
+// WaitAndPump() in its loop. The server's own callbacks run on a private
+// thread and only touch the stream under the main-loop lock.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sapi/audio/audio_dest_base.h"
+
+struct pa_threaded_mainloop;
+struct pa_context;
+struct pa_stream;
+
+class CPulseAudioDest final : public CAudioDestBase {
+public:
+    static constexpr DWORD kDefaultBuffer = 128 * 1024;
+
+    // Connects to the default server (or $PULSE_SERVER). On failure returns
+    // null with a one-line reason in *error. The new object carries one reference.
+    static CPulseAudioDest* Create(std::string* error, DWORD bufferSize = kDefaultBuffer);
+
+    // Feeds the server, waits up to `timeoutMs` for playback to move on, then
+    // delivers what is due. Returns the notifications sent.
+    int WaitAndPump(int timeoutMs);
+
+    const std::string& LastError() const { return error_; }
+
+private:
+    explicit CPulseAudioDest(DWORD bufferSize) : CAudioDestBase(bufferSize) {}
+    ~CPulseAudioDest() override;
+
+    bool Connect(std::string* error);
+    HRESULT OpenDevice() override;
+    void CloseDevice() override;
+    HRESULT WriteDevice(const void* data, DWORD bytes) override;
+    QWORD PlayedPosition() override;
+    void DiscardUnplayed() override;
+    void SetRunning(bool running) override;
+    void BeforePump() override { Feed(); }
+
+    HRESULT OpenStream();
+    void CloseStream();
+    // Hands the server as much of pending_ as it will take now.
+    void Feed();
+
+    pa_threaded_mainloop* loop_ = nullptr;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    QWORD handed_ = 0;         // stream position up to which bytes went to the server
+    QWORD streamBase_ = 0;     // handed_ when the stream was opened
+    QWORD streamWritten_ = 0;  // bytes handed to the server on this stream
+    QWORD lastPlayed_ = 0;
+    bool running_ = false;
+    std::vector<std::uint8_t> pending_;  // accepted from the engine, not yet given to the server;
+                                         // handed_ + its size == Total()
+    std::string error_;
+};

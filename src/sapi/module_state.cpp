@@ -1,0 +1,42 @@
+#include "sapi/module_state.h"
+
+#include <dlfcn.h>
+
+#include <atomic>
+#include <climits>
+#include <cstdlib>
+
+namespace {
+
+std::atomic<long> g_liveObjects{0};
+std::atomic<long> g_locks{0};
+
+}  // namespace
+
+void ModuleObjectCreated() { ++g_liveObjects; }
+
+void ModuleObjectDeleted() { --g_liveObjects; }
+
+long ModuleLiveObjects() { return g_liveObjects.load(); }
+
+void ModuleLock() { ++g_locks; }
+
+bool ModuleUnlock() {
+    long current = g_locks.load();
+    while (current > 0) {
+        if (g_locks.compare_exchange_weak(current, current - 1)) return true;
+    }
+    return false;
+}
+
+long ModuleLocks() { return g_locks.load(); }
+
+bool ModuleCanUnload() { return g_liveObjects.load() == 0 && g_locks.load() == 0; }
+
+std::string ModulePath() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&ModulePath), &info) == 0 || info.dli_fname == nullptr) return {};
+    char resolved[PATH_MAX];
+    if (realpath(info.dli_fname, resolved) == nullptr) return info.dli_fname;
+    return resolved;
+}

@@ -1,0 +1,66 @@
+#include "soundfile/voice_loader.h"
+
+#include <sys/stat.h>
+
+#include "engine/exceptions.h"
+#include "soundfile/binary_file.h"
+#include "soundfile/format_detector.h"
+#include "soundfile/sound_messages.h"
+#include "soundfile/voice_records.h"
+
+namespace {
+
+bool IsRegularFile(const std::string& path) {
+    struct stat info;
+    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The version a voice database of this format must carry, or null for a
+// format that is no voice database.
+const SVersion* ExpectedVersion(int32_t formatId) {
+    switch (formatId) {
+        case kFormatAlof: return &kAlofVersion;
+        case kFormatSplAls: return &kSplAlsVersion;
+        case kFormatAlu: return &kAluVersion;
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
+std::string FindVoiceFile(const std::string& fileName, const std::string& workDir) {
+    std::string path = workDir;
+    if (!path.empty() && path.back() != '/') path += '/';
+    path += fileName;
+    if (IsRegularFile(path)) return path;
+    if (IsRegularFile(fileName)) return fileName;
+    return "";
+}
+
+void LoadVoice(SAlfPattArr& store, const std::string& fileName, const std::string& workDir) {
+    store.RemoveAll();
+    std::string path = FindVoiceFile(fileName, workDir);
+    if (path.empty()) ThrowExit(kExitVoiceDatabase, kMsgVoiceNotFound, fileName.c_str());
+
+    std::unique_ptr<SDiskFile> file = SDiskFile::Open(path, SDiskFile::kRead);
+    std::unique_ptr<SSndFileFormat> format = file ? DetectFormat(file.get()) : nullptr;
+    if (!format) ThrowExit(kExitVoiceDatabase, kMsgVoiceNoFormat, path.c_str());
+
+    // Only chunked formats are detected as voice databases; a ".snd" file
+    // carries no version and is refused like any other foreign layout.
+    auto* riff = dynamic_cast<SRiffFileFormat*>(format.get());
+    const SVersion* expected = ExpectedVersion(format->FormatId());
+    SVersion version;
+    if (riff) {
+        try {
+            riff->ReadVersion(version);
+        } catch (const SExitException& e) {
+            throw SExitException(kExitVoiceDatabase, "%s", e.GetMessage());
+        }
+    }
+    if (!riff || !expected || !(version == *expected))
+        ThrowExit(kExitVoiceDatabase, kMsgVoiceVersion);
+
+    format->LoadPatterns(store);
+    store.FinishLoad();
+}

@@ -1,0 +1,20 @@
+// Loading a voice database into a pattern store.
+#pragma once
+
+#include <string>
+
+#include "synthesis/pattern_store.h"
+
+// Empties the store, then loads fileName from workDir ("/" is put between
+// them unless workDir ends in one); when no file is there but one exists under
+// the bare fileName, that one is loaded. Accepts the "ALOF", "SALS" and
+// "SALU" layouts at their own versions, then runs the store's FinishLoad.
+//
+// Raises SExitException: code -3 when the file is missing, of no known
+// format, or of the wrong layout or version; code -1 for a damaged file, in
+// which case the patterns read so far stay in the store.
+void LoadVoice(SAlfPattArr& store, const std::string& fileName, const std::string& workDir);
+
+// The path LoadVoice reads: workDir + fileName, else the bare fileName when
+// only that exists; "" when neither exists.
+std::string FindVoiceFile(const std::string& fileName, const std::string& workDir);

@@ -1,0 +1,181 @@
+#include "synthesis/chunk_generator.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "engine/attribute.h"
+#include "engine/audio_dest.h"
+#include "engine/tts_engine.h"
+#include "phonetics/alofon.h"
+#include "phonetics/inventory.h"
+#include "synthesis/apply_tag.h"
+#include "synthesis/pattern_store.h"
+#include "synthesis/render.h"
+#include "synthesis/wave.h"
+#include "text/sentence.h"
+#include "text/word.h"
+
+namespace {
+
+constexpr int kLastSoundingId = 112;
+
+bool IsPauseWord(const SWord& word, const SVoicePair& voices) {
+    if (word.GetSize() != 1) return false;
+    int id = word[0]->id;
+    if (id > 111 || !voices.normal) return false;
+    const SAlofonPatt* pattern = voices.normal->PatternAt(id);
+    return pattern && (pattern->features & AF_PAUSE);
+}
+
+// The next run of words: [first, last] and its byte total.
+struct SRun {
+    int first = 0;
+    int last = -1;
+    int64_t total = 0;
+};
+
+// Walks from the sentence's next word, applying the tags met before any
+// spoken word (unless only counting). The run ends before a tag that follows
+// spoken words, after a pause word, or before the word that would take it
+// past the chunk limit (unless that word is the run's first).
+SRun SelectRun(SSentence& sentence, bool countOnly, const SChunkContext& context) {
+    SRun run;
+    run.first = sentence.nextWord;
+    int count = sentence.words.GetSize();
+    int i = run.first;
+    int64_t lastBytes = 0;
+    while (i < count) {
+        const SWord& word = *sentence.words[i];
+        bool endsBefore = false;
+        if (!word.control) {
+            lastBytes = WordByteCount(word);
+            run.total += lastBytes;
+        } else if (run.total > 0) {
+            --i;
+            endsBefore = true;
+        } else if (!countOnly && context.settings) {
+            ApplyTag(word, *context.settings, context.actions);
+        }
+        if (run.total > kMaxChunkBytes) {
+            if (i > run.first) {
+                run.total -= lastBytes;
+                --i;
+            }
+            break;
+        }
+        if (endsBefore) break;
+        // A silent pause word of no length does not end a run: an empty run
+        // would end the sentence and drop the words after it.
+        if (run.total > 0 && IsPauseWord(word, context.voices)) break;
+        ++i;
+    }
+    run.last = std::min(i, count - 1);
+    return run;
+}
+
+uint32_t MarkValue(int64_t value) {
+    return static_cast<uint32_t>(std::clamp<int64_t>(value, 0, 0xFFFF));
+}
+
+// The mark a tag word makes in the audio, if any.
+bool TagMark(const SWord& word, uint32_t position, SBookmark& mark) {
+    int64_t arg = TagArgument(word.text);
+    switch (TagCarrierOf(word)) {
+        case kCarrierPitch: mark = MakeBookmark(kMarkPitch, MarkValue(arg), position); return true;
+        case kCarrierSpeed: mark = MakeBookmark(kMarkSpeed, MarkValue(arg), position); return true;
+        case kCarrierVolume: mark = MakeBookmark(kMarkVolume, MarkValue(arg), position); return true;
+        case kCarrierBookmark:
+            mark = MakeBookmark(kMarkBookmark, static_cast<uint32_t>(std::max<int64_t>(arg, 0)), position);
+            return true;
+        default: return false;
+    }
+}
+
+// One allophone mark per record, at the byte where its sound starts.
+void AddAllophoneMarks(SWord& word, uint32_t start, SBookmarkBff& marks) {
+    uint32_t position = start;
+    for (int r = 0; r < word.GetSize(); ++r) {
+        const SAlofon& alofon = *word[r];
+        word.bookmarks.Add(MakeBookmark(kMarkAllophone, static_cast<uint32_t>(alofon.id) & 0xFFFF, position));
+        if (alofon.id <= kLastSoundingId) position += 2u * static_cast<uint32_t>(std::max(alofon.SampleCount(), 0));
+    }
+    marks.Append(word.bookmarks.GetData(), word.bookmarks.GetSize());
+}
+
+// Renders words first..last into the wave with their marks.
+void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& marks, const SChunkContext& context) {
+    uint32_t volume = context.settings ? context.settings->volume : 0xFFFF;
+    int64_t offset = 0;
+    for (int k = run.first; k <= run.last; ++k) {
+        SWord& word = *sentence.words[k];
+        uint32_t start = static_cast<uint32_t>(offset);
+        if (word.control) {
+            SBookmark mark;
+            if (TagMark(word, start, mark)) marks.Add(mark);
+            continue;
+        }
+        if (!word.continuation)
+            marks.Add(MakeBookmark(kMarkWord, static_cast<uint32_t>(std::max(word.sourcePosition, 0)), start));
+        char* at = wave.GetData() + offset;
+        int bytes = RenderWord(word, at, context.voices);
+        ApplyVolume(reinterpret_cast<int16_t*>(at), bytes, volume);
+        offset += bytes;
+        if (sentence.allophoneMarks) AddAllophoneMarks(word, start, marks);
+    }
+}
+
+// Tags that reach outside the settings act through the sentence's engine.
+class SEngineTagActions : public STagActions {
+public:
+    explicit SEngineTagActions(SSentence& sentence) : sentence_(sentence) {}
+
+    void SendSentenceWave() override {
+        STtsEngine* engine = sentence_.GetEngine();
+        SAudioDest* dest = engine ? engine->GetAudioDest() : nullptr;
+        if (dest && sentence_.wave.Unsent() > 0) sentence_.wave.Send(*dest, nullptr);
+    }
+    void ShowSettings() override {
+        if (STtsEngine* engine = sentence_.GetEngine()) engine->ShowSettings();
+    }
+
+private:
+    SSentence& sentence_;
+};
+
+}  // namespace
+
+int64_t WordByteCount(const SWord& word) {
+    int64_t samples = 0;
+    for (int i = 0; i < word.GetSize(); ++i)
+        if (word[i]->id <= kLastSoundingId) samples += std::max(word[i]->SampleCount(), 0);
+    return 2 * samples;
+}
+
+int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly, const SChunkContext& context) {
+    if (!countOnly && wave.GetSize() > 0 && wave.sent < wave.GetSize()) return wave.GetSize() - wave.sent;
+    ++sentence.chunkCounter;
+    if (!countOnly) {
+        wave.Clear();
+        marks.RemoveAll();
+    }
+    // Without actions of its own the generator acts through the sentence's engine.
+    SEngineTagActions engineActions(sentence);
+    SChunkContext withActions = context;
+    if (!withActions.actions) withActions.actions = &engineActions;
+    SRun run = SelectRun(sentence, countOnly, withActions);
+    if (countOnly) {
+        sentence.nextWord = run.last + 1;
+        return static_cast<int>(std::min<int64_t>(run.total, std::numeric_limits<int>::max()));
+    }
+    if (run.total <= 0 || run.total > std::numeric_limits<int>::max()) return 0;
+    wave.Allocate(static_cast<int>(run.total));
+    if (wave.GetSize() != run.total) return 0;
+    RenderRun(sentence, run, wave, marks, context);
+    sentence.nextWord = run.last + 1;
+    return wave.GetSize();
+}
+
+int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly) {
+    SChunkContext context{sentence.GetSettings(), SVoicePair::Shared(), nullptr};
+    return NextChunk(sentence, wave, marks, countOnly, context);
+}

@@ -1,0 +1,43 @@
+// The chunk generator: turns the timed words of a sentence into PCM in the
+// output wave, one run of whole words at a time (at most 65536 bytes unless
+// a single word is longer), with the marks that travel with it: word starts,
+// allophone starts and the marks of pitch, speed, volume and bookmark tags,
+// each at its exact byte position in the wave.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/bookmark.h"
+#include "synthesis/voices.h"
+
+class SAttribute;
+class SSentence;
+class STagActions;
+class SWave;
+class SWord;
+
+// Largest chunk made of several words, in bytes.
+constexpr int64_t kMaxChunkBytes = 65536;
+
+// What the generator works with besides the sentence. Settings are changed
+// for good by the tags it reaches; without actions, a sound-file tag and the
+// dialog tag act through the sentence's engine (when it has one).
+struct SChunkContext {
+    SAttribute* settings = nullptr;
+    SVoicePair voices;
+    STagActions* actions = nullptr;
+};
+
+// Returns the bytes now waiting in `wave`: the unsent rest when it still holds
+// some (and countOnly is false), else the size of the next run it synthesised
+// (marks in `marks`), or 0 when the sentence has no more words. With
+// countOnly it only measures and skips the next run, touching neither the
+// wave nor the marks.
+int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly, const SChunkContext& context);
+
+// The same with the sentence's own settings, the shared voices and the
+// sentence's engine for the tags that send sound or open the dialog.
+int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly);
+
+// The bytes RenderWord writes for a word.
+int64_t WordByteCount(const SWord& word);

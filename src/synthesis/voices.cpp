@@ -1,0 +1,7 @@
+#include "synthesis/voices.h"
+
+#include "synthesis/pattern_store.h"
+
+SVoicePair SVoicePair::Shared() {
+    return {&NormalVoice(), &HalfRateVoice()};
+}

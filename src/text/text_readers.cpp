@@ -1,0 +1,104 @@
+// The driver's entry points into the normaliser's readers (numbers, dates
+// and times, control tags, spelling decision, repeated characters,
+// emoticons, Internet addresses). Each reader works on the reading cursor's
+// text and appends to the current sentence; its setting switch is checked
+// here or by the driver.
+#include "engine/attribute.h"
+#include "text/address.h"
+#include "text/chars.h"
+#include "text/dictionary.h"
+#include "text/emoticons.h"
+#include "text/normaliser_switches.h"
+#include "text/numbers.h"
+#include "text/repeated.h"
+#include "text/sentence_sink.h"
+#include "text/spell.h"
+#include "text/spelling.h"
+#include "text/tags.h"
+#include "text/text_analyser.h"
+
+namespace {
+
+// Readers name characters through the spelling table; without one they
+// simply find no names.
+const SSpell& SpellOrEmpty(const SSpell* spell) {
+    static const SSpell empty;
+    return spell ? *spell : empty;
+}
+
+}  // namespace
+
+// Replaces a whole word read from the main text by its dictionary entry
+// (or, for a capitalised word, by the entry of its lower-cased form). The
+// replacement is read next; replacements never cascade.
+bool STextAnalyser::OfferToDictionary(const std::string& word) {
+    if (!dictionary_ || word.empty() || !GetSettings()->useExtDict) return false;
+    if (readingInsertion_) return false;
+    const std::string* replacement = dictionary_->FindReplacement(word);
+    if (!replacement) return false;
+    insertionCursor_.SetText(replacement->c_str());
+    return true;
+}
+
+bool STextAnalyser::OfferToSpelling(const std::string& word) {
+    SSpellingContext context;
+    context.fromReplacement = readingInsertion_;
+    context.atSentenceStart = atSentenceStart_;
+    context.allCapsStart = allCapsStart_ != 0;
+    context.mainTextRest = mainCursor_.GetRest();
+    context.sourceText = sourceText_;
+    SSentenceSink sink(*currentSentence_);
+    return SpellIfAbbreviation(word, context, SwitchesFrom(*GetSettings()), SpellOrEmpty(spell_),
+                               sink);
+}
+
+// The cursor stands just after the run's first character.
+bool STextAnalyser::ReadRepeated(STextCursor& cursor, std::string* pending) {
+    const uint32_t start = cursor.GetPosition() - 1;
+    auto run = FindRepeatedRun(cursor.GetText(), start, GetSettings()->readSeparators);
+    if (!run) return false;
+    if (pending && !pending->empty()) FlushWord(*pending, 0, true, 0);
+    SSentenceSink sink(*currentSentence_);
+    AppendRepeatedRun(*run, SpellOrEmpty(spell_), sink);
+    cursor.SetPosition(start + static_cast<uint32_t>(run->Length()));
+    return true;
+}
+
+bool STextAnalyser::ReadAddress(STextCursor& cursor) {
+    uint32_t position = cursor.GetPosition() - 1;
+    SSentenceSink sink(*currentSentence_);
+    if (!::ReadAddress(cursor.GetText(), position, SpellOrEmpty(spell_), sink)) return false;
+    cursor.SetPosition(position);
+    return true;
+}
+
+bool STextAnalyser::ReadEmoticon(STextCursor& cursor) {
+    uint32_t position = cursor.GetPosition() - 1;
+    SSentenceSink sink(*currentSentence_);
+    if (!::ReadEmoticon(cursor.GetText(), position, sink)) return false;
+    cursor.SetPosition(position);
+    return true;
+}
+
+int STextAnalyser::ReadTag(STextCursor& cursor, std::string& buffer) {
+    uint32_t position = cursor.GetPosition();
+    int code = ::ReadTag(cursor.GetText(), position, *GetSettings(), buffer,
+                         &currentSentence_->wave);
+    cursor.SetPosition(position);
+    return code;
+}
+
+// The cursor stands on the digit or '-'.
+bool STextAnalyser::ReadNumber(STextCursor& cursor) {
+    uint32_t position = cursor.GetPosition();
+    SSentenceSink sink(*currentSentence_);
+    if (!::ReadNumber(cursor.GetText(), position, SwitchesFrom(*GetSettings()), sink)) return false;
+    cursor.SetPosition(position);
+    return true;
+}
+
+const std::string* STextAnalyser::CharacterName(unsigned char c) const {
+    if (!spell_) return nullptr;
+    int index = spell_->Find(std::string(1, static_cast<char>(ToLowerChar(c))));
+    return index >= 0 ? &spell_->ValueAt(index) : nullptr;
+}

@@ -1,0 +1,226 @@
+// Runs the vokrant command as a user would and checks what comes out: the
+// WAV file, its length, the word marks against the text, the exit statuses.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kVokrant = std::string(VOKRANT_BINARY_DIR) + "apps/vokrant/vokrant";
+const std::string kVoiceDir = VOKRANT_SOURCE_DATA_DIR;
+
+struct SRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs vokrant with the arguments (already quoted for the shell).
+SRun Vokrant(const std::string& arguments, const std::string& input = "") {
+    fs::path dir = fs::temp_directory_path() / ("vokrant-e2e-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    fs::path in = dir / "in.txt", out = dir / "out.bin", err = dir / "err.txt";
+    std::ofstream(in, std::ios::binary) << input;
+    std::string command = "'" + kVokrant + "' " + arguments + " < '" + in.string() + "' > '" + out.string() +
+                          "' 2> '" + err.string() + "'";
+    SRun run;
+    int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadFile(out);
+    run.err = ReadFile(err);
+    return run;
+}
+
+bool VoicePresent() {
+    return fs::exists(kVoiceDir + "pln_22.als") && fs::exists(kVoiceDir + "pln_11.als");
+}
+
+uint32_t LE32(const std::string& b, size_t at) {
+    return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
+           static_cast<uint8_t>(b[at + 2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
+}
+uint16_t LE16(const std::string& b, size_t at) {
+    return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8);
+}
+
+// Checks the 44-byte header of a finished WAV file and returns its data bytes.
+uint32_t CheckWavHeader(const std::string& wav) {
+    EXPECT_GE(wav.size(), 44u);
+    if (wav.size() < 44) return 0;
+    EXPECT_EQ(wav.substr(0, 4), "RIFF");
+    EXPECT_EQ(wav.substr(8, 8), "WAVEfmt ");
+    EXPECT_EQ(LE32(wav, 16), 16u);
+    EXPECT_EQ(LE16(wav, 20), 1) << "PCM";
+    EXPECT_EQ(LE16(wav, 22), 1) << "mono";
+    EXPECT_EQ(LE32(wav, 24), 22050u);
+    EXPECT_EQ(LE32(wav, 28), 44100u);
+    EXPECT_EQ(LE16(wav, 32), 2);
+    EXPECT_EQ(LE16(wav, 34), 16);
+    EXPECT_EQ(wav.substr(36, 4), "data");
+    uint32_t data = LE32(wav, 40);
+    EXPECT_EQ(data, wav.size() - 44);
+    EXPECT_EQ(LE32(wav, 4), data + 36);
+    return data;
+}
+
+struct SMark {
+    uint64_t byte;
+    std::string type;
+    uint64_t value;
+};
+
+std::vector<SMark> ParseMarks(const std::string& lines) {
+    std::vector<SMark> marks;
+    std::regex pattern(R"re(\{"byte":(\d+),"ms":(\d+),"type":"(\w+)","value":(\d+)\})re");
+    size_t start = 0;
+    while (start < lines.size()) {
+        size_t end = lines.find('\n', start);
+        std::string line = lines.substr(start, end - start);
+        std::smatch m;
+        EXPECT_TRUE(std::regex_match(line, m, pattern)) << line;
+        if (!m.empty()) marks.push_back({std::stoull(m[1]), m[3], std::stoull(m[4])});
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return marks;
+}
+
+// Character offsets (code points) where the words of a UTF-8 text begin.
+std::set<uint64_t> WordStarts(const std::string& utf8) {
+    std::set<uint64_t> starts;
+    uint64_t index = 0;
+    bool inWord = false;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        unsigned char c = utf8[i];
+        if ((c & 0xC0) == 0x80) continue;  // continuation byte of the same character
+        bool letter = std::isalpha(c) || c >= 0xC0;
+        if (letter && !inWord) starts.insert(index);
+        inWord = letter;
+        ++index;
+    }
+    return starts;
+}
+
+const std::string kParagraph =
+    "Wczoraj wieczorem moja sąsiadka przyniosła świeży chleb z piekarni. Dzieci bawiły się w ogrodzie, "
+    "a dziadek czytał gazetę na ławce pod starym dębem. Czy jutro też będzie tak pięknie? "
+    "Potem wszyscy piliśmy herbatę z cytryną i rozmawialiśmy o pogodzie.";
+
+TEST(CommandLine, SpeaksAParagraphIntoAWavFileWithWordMarks) {
+    if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
+    fs::path wav = fs::temp_directory_path() / ("vokrant-e2e-paragraph-" + std::to_string(getpid()) + ".wav");
+    SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' --marks -o '" + wav.string() + "'", kParagraph);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string bytes = ReadFile(wav);
+    fs::remove(wav);
+    uint32_t data = CheckWavHeader(bytes);
+    double seconds = data / 44100.0;
+    size_t characters = 0;
+    for (unsigned char c : kParagraph) characters += (c & 0xC0) != 0x80;
+    // Everyday speech runs at roughly 10 to 20 characters a second.
+    EXPECT_GT(seconds, characters / 25.0);
+    EXPECT_LT(seconds, characters / 6.0);
+
+    std::vector<SMark> marks = ParseMarks(run.out);
+    std::set<uint64_t> starts = WordStarts(kParagraph);
+    std::set<uint64_t> marked;
+    uint64_t lastByte = 0;
+    for (const SMark& m : marks) {
+        EXPECT_GE(m.byte, lastByte) << "marks arrive in stream order";
+        EXPECT_LE(m.byte, data);
+        lastByte = m.byte;
+        if (m.type == "word" && starts.count(m.value)) marked.insert(m.value);
+    }
+    EXPECT_EQ(marked, starts) << "every word of the text gets a word mark at its offset";
+    ASSERT_FALSE(marks.empty());
+    EXPECT_EQ(marks.back().type, "end");
+    EXPECT_EQ(marks.back().byte, data);
+}
+
+TEST(CommandLine, StandardOutputCarriesTheSameWav) {
+    if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
+    SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' -o - Ala ma kota");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_GT(CheckWavHeader(run.out), 0u);
+}
+
+TEST(CommandLine, WordsReportHasExactlyTheContractKeys) {
+    if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
+    SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' --words 'Ala ma kota.'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::regex keys(
+        R"re(\{"sentence":\d+,"index":\d+,"text":".*","source":".*","offset":\d+,"hidden":(true|false),)re"
+        R"re("control":(true|false),"phonetic":(true|false),"continuation":(true|false),"closes":(true|false),)re"
+        R"re("stressed":(true|false),"allophones":\[.*\],"samples":\d+\})re");
+    int lines = 0;
+    size_t start = 0;
+    while (start < run.out.size()) {
+        size_t end = run.out.find('\n', start);
+        std::string line = run.out.substr(start, end - start);
+        EXPECT_TRUE(std::regex_match(line, keys)) << line;
+        ++lines;
+        start = end + 1;
+    }
+    EXPECT_GE(lines, 3);
+    EXPECT_NE(run.out.find("\"text\":\"kota\""), std::string::npos);
+}
+
+struct SFailureCase {
+    const char* arguments;
+    int status;
+};
+
+TEST(CommandLine, FailuresGiveOneLineAndTheirStatus) {
+    fs::path target = fs::temp_directory_path() / ("vokrant-e2e-missing-" + std::to_string(getpid()) + ".wav");
+    const SFailureCase cases[] = {
+        {"--no-such-option x", 2},
+        {"--set Speed", 2},
+        {"--set NoSuchSetting=1 x", 2},
+        {"--set ConvertDate=maybe x", 2},
+        {"--encoding latin2 x", 2},
+        {"-o", 2},
+        {"-f /no/such/file.txt -o /dev/null", 1},
+    };
+    for (const SFailureCase& c : cases) {
+        SRun run = Vokrant(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.arguments << ": " << run.err;
+        EXPECT_EQ(run.err.rfind("vokrant: ", 0), 0u) << run.err;
+    }
+    // A voice that cannot be loaded leaves no file behind.
+    SRun run = Vokrant("--voice-dir /no/such/dir -o '" + target.string() + "' Ala");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_NE(run.err.find("vokrant: "), std::string::npos);
+}
+
+TEST(CommandLine, HelpVersionAndVoices) {
+    SRun help = Vokrant("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--voice-dir"), std::string::npos);
+    SRun version = Vokrant("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("vokrant ", 0), 0u);
+    SRun voices = Vokrant("--list-voices");
+    EXPECT_EQ(voices.status, 0);
+    EXPECT_NE(voices.out.find("1045"), std::string::npos);
+}
+
+}  // namespace

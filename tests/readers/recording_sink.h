@@ -1,0 +1,66 @@
+// A word sink that records what the readers append, splitting AppendText the
+// way the sentence does, and renders it as UTF-8 for readable expectations.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/codepage.h"
+#include "text/chars.h"
+#include "text/word_sink.h"
+
+struct SRecordedWord {
+    std::string text;  // Windows-1250
+    std::string source;
+    int closes;
+    int continuation;
+};
+
+class SRecordingSink : public SWordSink {
+public:
+    void AppendWord(const std::string& text, const std::string& source, int closes,
+                    int continuation) override {
+        words.push_back({text, source, closes, continuation});
+    }
+    void AppendText(const std::string& text, const std::string& source) override {
+        std::string word;
+        bool first = true;
+        auto flush = [&] {
+            if (word.empty()) return;
+            AppendWord(word, source, 1, first ? 0 : 1);
+            first = false;
+            word.clear();
+        };
+        for (char ch : text) {
+            unsigned char c = static_cast<unsigned char>(ch);
+            if (IsLetter(c)) {
+                word += ch;
+                continue;
+            }
+            flush();
+            if (!IsControlChar(c) && c != ' ') AppendMarker(c);
+        }
+        flush();
+    }
+    void AppendMarker(unsigned char marker) override {
+        words.push_back({std::string(1, static_cast<char>(marker)), "", 0, 0});
+    }
+
+    // Word texts in UTF-8 joined by blanks; marker bytes below 32 as <n>.
+    std::string Spoken() const {
+        std::string out;
+        for (const SRecordedWord& w : words) {
+            if (!out.empty()) out += ' ';
+            if (w.text.size() == 1 && static_cast<unsigned char>(w.text[0]) < 32)
+                out += "<" + std::to_string(static_cast<int>(w.text[0])) + ">";
+            else
+                out += Cp1250ToUtf8(w.text);
+        }
+        return out;
+    }
+
+    std::vector<SRecordedWord> words;
+};
+
+// The Windows-1250 form of a UTF-8 test literal.
+inline std::string Cp(const char* utf8) { return Utf8ToCp1250(utf8); }
