@@ -15,6 +15,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A wave file of an allophone is small; anything far larger is not one, and
+// is refused before it is read into memory.
+constexpr uintmax_t kMaxFileBytes = 16u << 20;
+
 void PutU32(std::string& out, uint32_t v) {
     for (int i = 0; i < 4; ++i) out.push_back(char((v >> (8 * i)) & 0xFF));
 }
@@ -142,6 +146,11 @@ FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::stri
             reading.problems.push_back("missing: " + path.string());
             continue;
         }
+        std::error_code ec;
+        if (fs::file_size(path, ec) > kMaxFileBytes) {
+            reading.problems.push_back("larger than an allophone can be: " + path.string());
+            continue;
+        }
         std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         DecodedWave w = DecodeWave(bytes);
         std::string problem;
@@ -149,6 +158,9 @@ FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::stri
         else if (w.format != 1 || w.bits != 16 || w.channels != 1) problem = "not 16-bit mono PCM";
         else if (w.rate != rate) problem = "rate " + std::to_string(w.rate) + " Hz, expected " + std::to_string(rate) + " Hz";
         else if (w.samples.empty()) problem = "no samples";
+        else if (w.samples.size() > size_t(rate) * kMaxRecordingMs / 1000)
+            problem = "longer than " + std::to_string(kMaxRecordingMs) + " ms";
+        else if (MeasureLevel(w.samples, rate).peak_db < kSilentPeakDb) problem = "silent";
         if (!problem.empty()) {
             reading.problems.push_back(problem + ": " + path.string());
             continue;

@@ -18,14 +18,21 @@ constexpr const char* kNotesFile = "notes.tsv";
 // temporary name, then renamed). Creates dir if needed.
 void WriteWaveFolder(const std::string& dir, const RecordingSet& set);
 
+// The longest recording taken: an allophone lasts a fraction of a second, and
+// the engine reads every pattern in one pass per output sample.
+constexpr int kMaxRecordingMs = 1000;
+// A recording whose loudest sample stays below this is taken for silence.
+constexpr double kSilentPeakDb = -50.0;
+
 struct FolderReading {
     RecordingSet set;                   // the recordings that could be used
     std::vector<std::string> problems;  // one line per missing, unreadable or unfit file
 };
 
 // Reads <dir>/<name>.wav for every name. A missing file, a file that is not
-// 16-bit mono PCM, or one whose rate differs from rate is reported in
-// problems and left out of the set.
+// 16-bit mono PCM, one whose rate differs from rate, one longer than
+// kMaxRecordingMs and a silent one are reported in problems and left out of
+// the set.
 FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::string>& names, int rate);
 
 }  // namespace voicebuild
