@@ -14,6 +14,7 @@
 #include "input_text.h"
 #include "options.h"
 #include "platform/codepage.h"
+#include "platform/paths.h"
 #include "settings_override.h"
 #include "speak.h"
 #include "synthesis/pattern_store.h"
@@ -50,22 +51,34 @@ std::string ConfigureSettings(SAttribute& settings, const SCommandLine& command)
     return "";
 }
 
-// Loads the voices; the pause patterns then follow this run's pause settings.
-// The engine logs why a load failed; that reason joins the one error line.
-std::string LoadEngine(STtsEngine& engine, const SAttribute& settings) {
+// Loads the voices once; the engine logs why a load failed, and that reason
+// joins the one error line.
+bool TryLoad(STtsEngine& engine, std::string& reason) {
     std::string log;
     SLogWriter previous = SetLogWriter([&](const std::string& line) { log += line; });
     int loaded = engine.Load(0);
     SetLogWriter(previous);
-    bool voiceReady = NormalVoice().GetSize() > 0 && NormalVoice().VoiceFormat().samplesPerSec > 0;
-    if (loaded != 0 || !voiceReady) {
-        std::string reason = Cp1250ToUtf8(log.substr(0, log.find('\n')));
-        return "cannot load the voice from " + settings.workDir + (reason.empty() ? "" : " (" + reason + ")") +
-               "; use --voice-dir DIR";
+    bool ready = loaded == 0 && NormalVoice().GetSize() > 0 && NormalVoice().VoiceFormat().samplesPerSec > 0;
+    if (ready && !log.empty()) std::fputs(Cp1250ToUtf8(log).c_str(), stderr);
+    reason = ready ? "" : Cp1250ToUtf8(log.substr(0, log.find('\n')));
+    return ready;
+}
+
+// A saved WorkDir that no longer holds the voice (the data moved, or it was
+// saved before the voice was installed) falls back to the data directory,
+// unless the user named the directory on the command line.
+std::string LoadEngine(STtsEngine& engine, SAttribute& settings, bool voiceDirGiven) {
+    std::string reason;
+    if (TryLoad(engine, reason)) return "";
+    std::string tried = settings.workDir;
+    if (!voiceDirGiven && DataDir() != settings.workDir) {
+        settings.workDir = DataDir();
+        std::string ignored;
+        if (TryLoad(engine, ignored)) return "";
+        tried += " or " + settings.workDir;
     }
-    if (!log.empty()) std::fputs(Cp1250ToUtf8(log).c_str(), stderr);
-    for (int id = 106; id <= 109; ++id) engine.RefreshPausePattern(id);
-    return "";
+    return "cannot load the voice from " + tried + (reason.empty() ? "" : " (" + reason + ")") +
+           "; use --voice-dir DIR";
 }
 
 int SpeakToFile(STtsEngine& engine, const std::string& text, const SCommandLine& command, uint32_t rate) {
@@ -110,8 +123,10 @@ int Run(int argc, char** argv) {
     if (!input.error.empty()) return Fail(kExitFailure, input.error);
 
     STtsEngine engine(nullptr, &settings);
-    error = LoadEngine(engine, settings);
+    error = LoadEngine(engine, settings, !command.voiceDir.empty());
     if (!error.empty()) return Fail(kExitFailure, error);
+    // The pause patterns follow this run's pause settings.
+    for (int id = 106; id <= 109; ++id) engine.RefreshPausePattern(id);
     if (command.words) {
         WriteWordReport(engine, input.cp1250, stdout);
         return std::fflush(stdout) == 0 ? kExitOk : Fail(kExitFailure, "cannot write the word report");

@@ -269,7 +269,7 @@ HRESULT CMode::Producing() {
         }
         if (rc == STtsEngine::kExhaustedSilent) {
             int before = textQueue.GetCount();
-            FinishHeadText(freeAtStart == 0 ? free : free);
+            FinishHeadText(free);
             if (textQueue.GetCount() < before) continue;  // start the next text now
         }
         break;

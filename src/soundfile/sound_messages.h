@@ -50,3 +50,7 @@ inline constexpr const char kMsgStepsBeyondSound[] = "kroki wykraczaj\xB9" "ce p
 inline constexpr const char kMsgWriteError[] = "b\xB3\xB9" "d zapisu: %s";
 // Formatted with the path.
 inline constexpr const char kMsgCannotCreate[] = "nie mo\xBFna utworzy\xE6 pliku: %s";
+// Formatted with the path.
+inline constexpr const char kMsgCannotOpen[] = "nie mo\xBFna otworzy\xE6 pliku: %s";
+// Formatted with the path.
+inline constexpr const char kMsgUnknownFormat[] = "nieznany format pliku: %s";

@@ -48,10 +48,22 @@ int32_t SWavFileFormat::WriteHeader(int32_t sampleCount, const SSndFormat& forma
 
 void SWavFileFormat::FinishFile() {
     int64_t length = file_->GetLength();
+    // The "data" size sits after the format record, whose size varies (16
+    // bytes for PCM, 18 for mu-law), so the chunk is found rather than assumed
+    // at offset 40.
+    int64_t dataSizeAt = -1, dataStart = 0;
+    WalkChunks(0, [&](const SChunk& chunk) {
+        if (!chunk.Is("data")) return true;
+        dataSizeAt = chunk.start + 4;
+        dataStart = chunk.PayloadStart();
+        return false;
+    });
     Seek(4);
     WriteLE32(static_cast<uint32_t>(length - 8));
-    Seek(40);
-    WriteLE32(static_cast<uint32_t>(length - 44));
+    if (dataSizeAt >= 0) {
+        Seek(dataSizeAt);
+        WriteLE32(static_cast<uint32_t>(length - dataStart));
+    }
     SeekEnd();
 }
 

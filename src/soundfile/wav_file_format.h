@@ -14,7 +14,7 @@ public:
     void WriteSound(const SWave& wave, const SSndFormat* format) override;
     using SRiffFileFormat::WriteSound;
     void SetFormats(const SSndFormat& source, const SSndFormat& file) override;
-    // Patches the RIFF and "data" sizes of a 44-byte header from the length.
+    // Patches the RIFF and "data" sizes from the file's length.
     void FinishFile() override;
     int32_t WriteHeader(int32_t sampleCount, const SSndFormat& format) override;
 };

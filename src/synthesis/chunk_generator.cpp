@@ -114,7 +114,8 @@ void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& 
             if (TagMark(word, start, mark)) marks.Add(mark);
             continue;
         }
-        if (!word.continuation)
+        // Hidden words (a blank between words) are not spoken: no word mark.
+        if (!word.continuation && !word.hidden)
             marks.Add(MakeBookmark(kMarkWord, static_cast<uint32_t>(std::max(word.sourcePosition, 0)), start));
         char* at = wave.GetData() + offset;
         int bytes = RenderWord(word, at, context.voices);

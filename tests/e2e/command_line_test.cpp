@@ -38,7 +38,8 @@ SRun Vokrant(const std::string& arguments, const std::string& input = "") {
     fs::create_directories(dir);
     fs::path in = dir / "in.txt", out = dir / "out.bin", err = dir / "err.txt";
     std::ofstream(in, std::ios::binary) << input;
-    std::string command = "'" + kVokrant + "' " + arguments + " < '" + in.string() + "' > '" + out.string() +
+    // A scratch settings folder: the tests never read or write the user's settings.
+    std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" + kVokrant + "' " + arguments + " < '" + in.string() + "' > '" + out.string() +
                           "' 2> '" + err.string() + "'";
     SRun run;
     int raw = std::system(command.c_str());
@@ -180,6 +181,13 @@ TEST(CommandLine, WordsReportHasExactlyTheContractKeys) {
     }
     EXPECT_GE(lines, 3);
     EXPECT_NE(run.out.find("\"text\":\"kota\""), std::string::npos);
+
+    // A control word's marker bytes come out as \u00XX escapes, Polish letters as UTF-8.
+    SRun tagged = Vokrant("--voice-dir '" + kVoiceDir + "' --words --tagged 'Zażółć \\Spd=120\\ gęślą'");
+    ASSERT_EQ(tagged.status, 0) << tagged.err;
+    EXPECT_NE(tagged.out.find("\"text\":\"\\u0003\\u000a120\""), std::string::npos) << tagged.out;
+    EXPECT_NE(tagged.out.find("\"control\":true"), std::string::npos);
+    EXPECT_NE(tagged.out.find("ażółć\""), std::string::npos) << tagged.out;
 }
 
 struct SFailureCase {

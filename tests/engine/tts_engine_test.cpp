@@ -9,11 +9,12 @@
 #include "engine/log.h"
 #include "engine/simulated_audio_dest.h"
 #include "engine/tts_engine.h"
+#include "text/sentence.h"
 
 namespace {
 
 // Sentences are scripted as lists of chunk sizes; the pipeline never looks
-// inside a sentence, so scripted ones are plain tokens.
+// inside a sentence, so suitably aligned blank storage stands for each one.
 struct ScriptedSentence {
     std::vector<int> chunks;
     size_t next = 0;
@@ -37,7 +38,7 @@ protected:
     int NextChunk(SSentence& token, bool countOnly) override {
         SWave& wave = GetWave();
         if (!countOnly && wave.Unsent() > 0) return wave.Unsent();
-        ScriptedSentence& s = script[reinterpret_cast<uintptr_t>(&token) - 1];
+        ScriptedSentence& s = script[IndexOf(&token)];
         if (s.next >= s.chunks.size()) return 0;
         int size = s.chunks[s.next++];
         wave.Clear();
@@ -48,8 +49,13 @@ protected:
     }
 
 private:
-    // Opaque, never dereferenced: index + 1 (so never null).
-    static SSentence* Token(int index) { return reinterpret_cast<SSentence*>(static_cast<uintptr_t>(index + 1)); }
+    static constexpr int kMaxSentences = 8;
+    SSentence* Token(int index) { return reinterpret_cast<SSentence*>(storage_[index]); }
+    size_t IndexOf(const SSentence* token) const {
+        return static_cast<size_t>(reinterpret_cast<const unsigned char*>(token) - storage_[0]) /
+               sizeof(SSentence);
+    }
+    alignas(SSentence) unsigned char storage_[kMaxSentences][sizeof(SSentence)] = {};
     int current_ = -1;
 };
 

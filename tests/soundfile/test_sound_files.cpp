@@ -148,14 +148,20 @@ TEST(WaveFiles, MuLawWaveHoldsOneCodeWordPerSample) {
 }
 
 TEST(WaveFiles, FinishFilePatchesBothSizes) {
-    SMemoryFile file;
-    SWavFileFormat wav(&file);
-    wav.WriteHeader(0, SSndFormat{});
-    std::vector<uint8_t> samples(30, 1);
-    file.Write(samples.data(), 30);
-    wav.FinishFile();
-    EXPECT_EQ(ReadLE32At(file.Bytes(), 4), 66u);
-    EXPECT_EQ(ReadLE32At(file.Bytes(), 40), 30u);
+    // Written with a header for no samples, then samples appended: the sizes
+    // must follow the length, wherever the "data" size sits.
+    const std::pair<SSndFormat, uint32_t> cases[] = {{{1, 1, 3, 22050}, 44}, {{1, 10, 3, 22050}, 46}};
+    for (const auto& [format, header] : cases) {
+        SMemoryFile file;
+        SWavFileFormat wav(&file);
+        wav.WriteHeader(0, format);
+        std::vector<uint8_t> samples(30, 1);
+        file.Write(samples.data(), 30);
+        wav.FinishFile();
+        EXPECT_EQ(ReadLE32At(file.Bytes(), 4), header + 30 - 8);
+        EXPECT_EQ(ReadLE32At(file.Bytes(), header - 4), 30u);
+        EXPECT_EQ(std::string(file.Bytes().begin() + header - 8, file.Bytes().begin() + header - 4), "data");
+    }
 }
 
 TEST(WaveFiles, DamagedFiles) {

@@ -139,13 +139,14 @@ TEST(NextChunk, MarksSitAtExactBytePositions) {
     SWord& a = f.s.Word({1, 2}, 0);
     SWord& b = f.s.Word({3}, 4);
     b.continuation = 1;
+    f.s.Word({}, 8).hidden = 1;  // a blank: no sound, no word mark
     SWord& c = f.s.Word({4, 5, 6}, 9);
     ComputeTiming(f.s.sentence, f.settings, f.voices.Pair());
     c[1]->positions.SetSize(0);  // an allophone without samples still gets its mark
     ASSERT_EQ(f.Next(), 2 * (2000 + 1000 + 2000));
 
     std::vector<SBookmark> words = f.MarksOf(kMarkWord);
-    ASSERT_EQ(words.size(), 2u) << "a continuation word makes no word mark";
+    ASSERT_EQ(words.size(), 2u) << "continuation and hidden words make no word mark";
     EXPECT_EQ(words[0].value, 0u);
     EXPECT_EQ(words[0].position, 0u);
     EXPECT_EQ(words[1].value, 9u);

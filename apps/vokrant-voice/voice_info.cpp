@@ -1,0 +1,90 @@
+#include "voice_info.h"
+
+#include <memory>
+
+#include "engine/exceptions.h"
+#include "soundfile/format_detector.h"
+#include "soundfile/sound_messages.h"
+#include "synthesis/pattern_store.h"
+#include "synthesis/wave.h"
+
+namespace {
+
+const char* LayoutName(int32_t formatId) {
+    switch (formatId) {
+        case kFormatWav: return "WAVE (wave file)";
+        case kFormatAlof: return "ALOF (voice database, 16-bit samples)";
+        case kFormatSplWav: return "SWAV (one spline pattern)";
+        case kFormatSplAls: return "SALS (voice database, spline segments)";
+        case kFormatNeXT: return ".snd (mu-law sound)";
+        case kFormatAlu: return "SALU (voice database, mu-law and steps)";
+        default: return "unknown";
+    }
+}
+
+void PrintFormat(const SPcmFormat& f, std::FILE* out) {
+    std::fprintf(out, "format:  tag %u, %u channel(s), %u bits, block %u, %u bytes/s\n", f.formatTag,
+                 f.channels, f.bitsPerSample, f.blockAlign, f.avgBytesPerSec);
+    std::fprintf(out, "rate:    %u Hz\n", f.samplesPerSec);
+}
+
+void PrintVersion(SRiffFileFormat& riff, std::FILE* out) {
+    try {
+        SVersion v;
+        riff.ReadVersion(v);
+        std::fprintf(out, "version: %u.%u.%u.%u (%.8s)\n", v.numbers[0], v.numbers[1], v.numbers[2],
+                     v.numbers[3], v.date);
+    } catch (const SExitException&) {
+        std::fprintf(out, "version: none\n");
+    }
+}
+
+void PrintPatterns(SSndFileFormat& format, std::FILE* out) {
+    SAlfPattArr store;
+    format.LoadPatterns(store);
+    std::fprintf(out, "patterns:\n%5s  %-8s  %-8s  %7s  %8s\n", "id", "name", "features", "samples",
+                 "segments");
+    int count = 0;
+    for (int id = 0; id < store.GetSize(); ++id) {
+        const SAlofonPatt* p = store.PatternAt(id);
+        if (!p) continue;
+        std::string name(p->Name());
+        std::fprintf(out, "%5d  %-8s  0x%04X    %7d  %8d\n", id, name.c_str(), p->features,
+                     p->SampleLength(), p->GetSize());
+        ++count;
+    }
+    std::fprintf(out, "%d pattern(s)\n", count);
+}
+
+}  // namespace
+
+void PrintFileInfo(const std::string& path, std::FILE* out) {
+    std::unique_ptr<SDiskFile> file = SDiskFile::Open(path, SDiskFile::kRead);
+    if (!file) ThrowExit(kExitFileOpen, kMsgCannotOpen, path.c_str());
+    std::unique_ptr<SSndFileFormat> format = DetectFormat(file.get());
+    if (!format) ThrowExit(kExitProcessing, kMsgUnknownFormat, path.c_str());
+    std::fprintf(out, "file:    %s (%lld bytes)\n", path.c_str(), static_cast<long long>(file->GetLength()));
+    std::fprintf(out, "layout:  %s\n", LayoutName(format->FormatId()));
+
+    auto* riff = dynamic_cast<SRiffFileFormat*>(format.get());
+    if (riff && format->FormatId() != kFormatWav) PrintVersion(*riff, out);
+    bool database = format->FormatId() == kFormatAlof || format->FormatId() == kFormatSplAls ||
+                    format->FormatId() == kFormatAlu;
+    if (database) {
+        SPcmFormat fmt;
+        riff->ReadFmt(fmt, 0);
+        PrintFormat(fmt, out);
+        PrintPatterns(*format, out);
+    } else if (format->FormatId() == kFormatSplWav) {
+        SAlofonPatt pattern;
+        format->ReadPattern(pattern, 0);
+        PrintFormat(pattern.format, out);
+        std::fprintf(out, "pattern: %d samples, %d segments, maxe %u\n", pattern.SampleLength(),
+                     pattern.GetSize(), pattern.maxe);
+    } else {
+        SWave wave;
+        ReadSoundNumber(*format, wave, 0);
+        PrintFormat(wave.format, out);
+        std::fprintf(out, "samples: %d\n", wave.SampleCount());
+    }
+}

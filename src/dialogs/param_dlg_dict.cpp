@@ -1,0 +1,177 @@
+#include "dialogs/param_dlg_dict.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_strings.h"
+#include "dialogs/test_speaker.h"
+#include "engine/attribute.h"
+#include "platform/codepage.h"
+#include "text/dictionary.h"
+
+namespace {
+
+// Entries are Windows-1250 bytes; the widgets show Unicode.
+QString Shown(const std::string& cp1250) { return QString::fromStdString(Cp1250ToUtf8(cp1250)); }
+std::string Stored(const QString& shown) { return Utf8ToCp1250(shown.toStdString()); }
+
+// Paths are the file system's bytes.
+QString ShownPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+std::string StoredPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+QString ChooseDictionaryFile(QWidget* parent, const QString& directory, const QString& filter) {
+    QFileDialog dialog(parent, QString(), directory, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setDefaultSuffix(QStringLiteral("exp"));
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
+SParamDlgDict::SParamDlgDict(SAttribute& settings, STestSpeaker* speaker, QWidget* parent)
+    : SPropertyPage(kDialogId, QString::fromUtf8(dialog_strings::kDictionaryTitle), parent),
+      settings_(settings),
+      speaker_(speaker),
+      path_(settings.extDict),
+      useDictionary_(settings.useExtDict),
+      chooseFile_(&ChooseDictionaryFile),
+      checkDictionary_([](const std::string& path) { return SDictionary().Load(path, std::string()); }) {}
+
+void SParamDlgDict::OnInitDialog() {
+    useBox_ = Register(kUseDictId, new QCheckBox(QStringLiteral("&Skoryguj wypowiedź według poniższego słownika:"), this));
+    pathEdit_ = Register(kPathId, new QLineEdit(this));
+    pathEdit_->setReadOnly(true);
+    auto* browse = Register(kBrowseId, new QPushButton(QStringLiteral("..."), this));
+    browse->setMaximumWidth(40);
+    useBox_->setChecked(useDictionary_);
+    connect(useBox_, &QCheckBox::toggled, this, [this](bool on) { useDictionary_ = on; });
+    connect(browse, &QPushButton::clicked, this, [this] { OnBrowse(); });
+
+    auto* group = new QGroupBox(QStringLiteral(" &Hasła "), this);
+    keys_ = Register(kKeyComboId, new QComboBox(group));
+    keys_->setEditable(true);
+    keys_->setInsertPolicy(QComboBox::NoInsert);
+    keys_->setMinimumWidth(140);
+    group->setFocusProxy(keys_);
+    auto* arrow = Register(kArrowId, new QLabel(QStringLiteral("->"), group));
+    replacement_ = Register(kReplacementId, new QLineEdit(group));
+    auto* add = Register(kAddId, new QPushButton(QStringLiteral("&Dodaj"), group));
+    auto* remove = Register(kRemoveId, new QPushButton(QStringLiteral("&Usuń"), group));
+    auto* test = Register(kTestButtonId, new QPushButton(QString::fromUtf8(dialog_strings::kTestButton), group));
+    test->setEnabled(speaker_ != nullptr);
+    connect(keys_, &QComboBox::currentIndexChanged, this, [this] { ShowReplacementOfSelection(); });
+    connect(add, &QPushButton::clicked, this, [this] { OnAdd(); });
+    connect(remove, &QPushButton::clicked, this, [this] { OnRemove(); });
+    connect(test, &QPushButton::clicked, this, [this] { OnTest(); });
+
+    auto* entryRow = new QHBoxLayout;
+    entryRow->addWidget(keys_);
+    entryRow->addWidget(arrow);
+    entryRow->addWidget(replacement_, 1);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(add);
+    buttonRow->addWidget(remove);
+    buttonRow->addWidget(test);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addLayout(entryRow);
+    groupLayout->addLayout(buttonRow);
+
+    auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(pathEdit_, 1);
+    pathRow->addWidget(browse);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(useBox_);
+    layout->addLayout(pathRow);
+    layout->addWidget(group);
+    layout->addStretch(1);
+
+    ShowPath();
+    ReadEntries();
+}
+
+void SParamDlgDict::ReadEntries() {
+    entries_.Read(path_);
+    ShowKeys(std::string());
+}
+
+void SParamDlgDict::ShowPath() {
+    if (!pathEdit_) return;
+    pathEdit_->setText(ShownPath(path_));
+    useBox_->setEnabled(!path_.empty());
+}
+
+void SParamDlgDict::ShowKeys(const std::string& select) {
+    if (!keys_) return;
+    {
+        const QSignalBlocker quiet(keys_);
+        keys_->clear();
+        for (const auto& entry : entries_.Entries()) keys_->addItem(Shown(entry.first));
+        keys_->setCurrentIndex(select.empty() ? (keys_->count() > 0 ? 0 : -1) : keys_->findText(Shown(select)));
+    }
+    ShowReplacementOfSelection();
+}
+
+void SParamDlgDict::ShowReplacementOfSelection() {
+    if (!replacement_) return;
+    const int index = keys_->currentIndex();
+    replacement_->setText(index < 0 ? QString() : Shown(entries_.Replacement(Stored(keys_->itemText(index)))));
+}
+
+std::string SParamDlgDict::StartDirectory() const {
+    const size_t slash = path_.rfind('/');
+    if (slash != std::string::npos) return path_.substr(0, slash + 1);
+    return settings_.workDir;
+}
+
+void SParamDlgDict::OnBrowse() {
+    QWidget* hadFocus = QApplication::focusWidget();
+    const QString chosen = chooseFile_(this, ShownPath(StartDirectory()),
+                                       QString::fromUtf8(FileDialogFilter(dialog_strings::kDictionaryFilter)));
+    if (!chosen.isEmpty()) {
+        const std::string path = StoredPath(chosen);
+        path_ = checkDictionary_ && checkDictionary_(path) ? path : std::string();
+        ShowPath();
+        // The list shows the chosen file's entries, so that OK never writes
+        // one dictionary's entries over another.
+        ReadEntries();
+    }
+    if (hadFocus) hadFocus->setFocus();
+}
+
+void SParamDlgDict::OnAdd() {
+    if (!keys_) return;
+    const std::string key = Stored(keys_->currentText().trimmed());
+    if (!entries_.Set(key, Stored(replacement_->text()))) return;
+    ShowKeys(key);
+}
+
+void SParamDlgDict::OnRemove() {
+    if (!keys_ || keys_->currentIndex() < 0) return;
+    entries_.Remove(Stored(keys_->itemText(keys_->currentIndex())));
+    ShowKeys(std::string());
+}
+
+void SParamDlgDict::OnTest() {
+    if (speaker_ && replacement_) speaker_->Speak(Stored(replacement_->text()));
+}
+
+void SParamDlgDict::OnOK() {
+    settings_.extDict = path_;
+    settings_.useExtDict = useDictionary_;
+    if (entries_.Write(path_) && onWritten_) onWritten_(path_);
+}

@@ -1,0 +1,133 @@
+#include "dialogs/param_dlg_general.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_strings.h"
+#include "dialogs/test_speaker.h"
+#include "engine/attribute.h"
+#include "platform/codepage.h"
+
+SParamDlgGeneral::SParamDlgGeneral(SAttribute& settings, STestSpeaker* speaker, SPauseRefresher refreshPause,
+                                   QWidget* parent)
+    : SPropertyPage(kDialogId, QString::fromUtf8(dialog_strings::kGeneralTitle), parent),
+      settings_(settings),
+      speaker_(speaker),
+      refreshPause_(std::move(refreshPause)),
+      values_(SGeneralValues::FromSettings(settings)),
+      builtWith_(values_),
+      beforeTrial_(SGeneralSnapshot::Capture(settings)) {}
+
+void SParamDlgGeneral::OnInitDialog() {
+    auto* basic = new QGroupBox(QStringLiteral(" Podstawowe "), this);
+    auto* pauses = new QGroupBox(QStringLiteral(" Przerwy (ms) "), this);
+    auto* basicGrid = new QGridLayout(basic);
+    auto* pauseGrid = new QGridLayout(pauses);
+    int basicRow = 0, pauseRow = 0;
+    for (const SGeneralSliderSpec& spec : GeneralSliderSpecs()) {
+        if (spec.inPauseGroup)
+            AddSliderRow(spec, *pauseGrid, pauseRow++);
+        else
+            AddSliderRow(spec, *basicGrid, basicRow++);
+    }
+
+    testText_ = Register(kTestTextId, new QLineEdit(QString::fromUtf8(dialog_strings::kTestText), this));
+    auto* prompt = Register(kPromptId, new QLabel(QStringLiteral(">"), this));
+    auto* test = Register(kTestButtonId, new QPushButton(QString::fromUtf8(dialog_strings::kTestButton), this));
+    auto* defaults =
+        Register(kDefaultsButtonId, new QPushButton(QString::fromUtf8(dialog_strings::kDefaultsButton), this));
+    test->setEnabled(speaker_ != nullptr);
+    connect(test, &QPushButton::clicked, this, [this] { OnTest(); });
+    connect(defaults, &QPushButton::clicked, this, [this] { OnDefaults(); });
+
+    auto* testRow = new QHBoxLayout;
+    testRow->addWidget(prompt);
+    testRow->addWidget(testText_, 1);
+    testRow->addWidget(test);
+    testRow->addWidget(defaults);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(basic);
+    layout->addWidget(pauses);
+    layout->addLayout(testRow);
+    layout->addStretch(1);
+    ShowValues();
+}
+
+void SParamDlgGeneral::AddSliderRow(const SGeneralSliderSpec& spec, QGridLayout& grid, int row) {
+    auto* label = Register(spec.labelId, new QLabel(QString::fromUtf8(spec.label), this));
+    auto* slider = Register(spec.sliderId, new QSlider(Qt::Horizontal, this));
+    auto* display = Register(spec.editId, new QLineEdit(this));
+    slider->setRange(spec.minPosition, spec.maxPosition);
+    slider->setPageStep(std::max(1, (spec.maxPosition - spec.minPosition) / 10));
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(std::max(1, (spec.maxPosition - spec.minPosition) / 10));
+    display->setReadOnly(true);
+    display->setMaximumWidth(60);
+    display->setAlignment(Qt::AlignRight);
+    label->setBuddy(slider);
+    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(slider), static_cast<QWidget*>(display)})
+        w->setEnabled(spec.enabled);
+
+    const SGeneralValue v = spec.value;
+    sliders_[static_cast<int>(v)] = slider;
+    displays_[static_cast<int>(v)] = display;
+    // Dragging reports only when the handle is let go; keys and clicks on
+    // the groove end their movement at once.
+    connect(slider, &QSlider::valueChanged, this, [this, slider, v](int position) {
+        if (!slider->isSliderDown()) SliderCameToRest(v, position);
+    });
+    connect(slider, &QSlider::sliderReleased, this, [this, slider, v] { SliderCameToRest(v, slider->value()); });
+
+    grid.addWidget(label, row, 0);
+    grid.addWidget(slider, row, 1);
+    grid.addWidget(display, row, 2);
+    grid.setColumnStretch(1, 1);
+}
+
+void SParamDlgGeneral::SliderCameToRest(SGeneralValue v, int position) {
+    for (SGeneralValue changed : values_.TakeSliderPosition(v, position)) ShowValue(changed);
+}
+
+void SParamDlgGeneral::ShowValue(SGeneralValue v) {
+    QSlider* slider = Slider(v);
+    if (!slider) return;
+    const QSignalBlocker quiet(slider);  // showing a value is not a movement
+    slider->setValue(SGeneralValues::PositionOf(v, values_[v]));
+    Display(v)->setText(QString::number(values_[v]));
+}
+
+void SParamDlgGeneral::ShowValues() {
+    for (const SGeneralSliderSpec& spec : GeneralSliderSpecs()) ShowValue(spec.value);
+}
+
+void SParamDlgGeneral::OnTest() {
+    if (!trialStored_) beforeTrial_ = SGeneralSnapshot::Capture(settings_);
+    trialStored_ = true;
+    StoreForTest(values_, settings_);
+    if (speaker_ && testText_) speaker_->Speak(Utf8ToCp1250(testText_->text().toStdString()));
+}
+
+void SParamDlgGeneral::OnDefaults() {
+    values_ = SGeneralValues::Defaults();
+    ShowValues();
+    if (testText_) testText_->setText(QString::fromUtf8(dialog_strings::kTestText));
+}
+
+void SParamDlgGeneral::OnOK() {
+    for (int patternId : StoreForOk(values_, settings_, builtWith_))
+        if (refreshPause_) refreshPause_(patternId);
+    trialStored_ = false;
+}
+
+void SParamDlgGeneral::OnCancel() {
+    if (trialStored_) beforeTrial_.RestoreTo(settings_);
+    trialStored_ = false;
+}

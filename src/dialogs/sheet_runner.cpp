@@ -1,0 +1,64 @@
+#include "dialogs/sheet_runner.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <optional>
+
+#include "dialogs/param_sheet.h"
+#include "dialogs/test_speaker.h"
+#include "engine/log.h"
+#include "engine/tts_engine.h"
+
+namespace {
+
+bool DisplayAvailable() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
+SModeSpeakerFactory& SpeakerFactory() {
+    static SModeSpeakerFactory factory;
+    return factory;
+}
+
+void RunForEngine(SVokrant& engine, void* centralA, int startPage) {
+    std::unique_ptr<STestSpeaker> speaker;
+    if (SpeakerFactory()) speaker = SpeakerFactory()(engine, centralA);
+    SSheetRequest request;
+    request.settings = engine.GetSettings();
+    request.engine = &engine;
+    request.speaker = speaker.get();
+    request.startPage = startPage;
+    RunParamSheet(request);
+}
+
+}  // namespace
+
+int RunParamSheet(const SSheetRequest& request) {
+    if (!request.settings) return -1;
+    // A host that is not a Qt program gets an application for the sheet's
+    // lifetime; without a display Qt would end the process, so refuse.
+    std::optional<QApplication> ownApplication;
+    if (!QApplication::instance()) {
+        if (!DisplayAvailable()) {
+            LogMessage("brak ekranu: nie mo\xBFna pokaza\xE6 ustawie\xF1\n");
+            return -1;
+        }
+        static int argc = 1;
+        static char name[] = "vokrant";
+        static char* argv[] = {name, nullptr};
+        ownApplication.emplace(argc, argv);
+    }
+    SParamSheet sheet(*request.settings, request.engine, request.speaker);
+    if (!request.caption.isEmpty()) sheet.SetCaption(request.caption);
+    sheet.SetActivePage(request.startPage);
+    return sheet.exec() == QDialog::Accepted ? 1 : 0;
+}
+
+void InstallSettingsSheet(SModeSpeakerFactory speakerFactory) {
+    SpeakerFactory() = std::move(speakerFactory);
+    SVokrant::SetSettingsSheetRunner(&RunForEngine);
+}
