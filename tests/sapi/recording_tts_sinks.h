@@ -1,6 +1,7 @@
 // Host-side sinks that record the engine's notifications.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,16 +17,19 @@ public:
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE TextDataDone(QWORD, DWORD flags) override {
+    HRESULT STDMETHODCALLTYPE TextDataDone(QWORD ts, DWORD flags) override {
         events.push_back("done " + std::to_string(flags));
+        doneAt = ts;
+        if (onDone) onDone();
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE TextDataStarted(QWORD) override {
         events.push_back("started");
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE BookMark(QWORD, DWORD mark) override {
+    HRESULT STDMETHODCALLTYPE BookMark(QWORD ts, DWORD mark) override {
         events.push_back("mark " + std::to_string(mark));
+        markPositions.push_back(ts);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE WordPosition(QWORD, DWORD offset) override {
@@ -37,6 +41,9 @@ public:
     ULONG refs = 0;
     std::vector<std::string> events;
     std::vector<DWORD> wordOffsets;
+    std::vector<QWORD> markPositions;
+    QWORD doneAt = 0;
+    std::function<void()> onDone;  // runs inside TextDataDone
 };
 
 template <typename Ch>

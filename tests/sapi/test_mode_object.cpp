@@ -103,6 +103,8 @@ TEST_F(ModeObjectTest, RegistrationKeysAreNewEveryTime) {
 
 TEST_F(ModeObjectTest, ATextIsStartedAndDoneOnceTheDestinationHasPlayedIt) {
     RecordingBufSink first, second;
+    QWORD playedAtDone = 0, totalAtDone = 0;
+    first.onDone = [&] { playedAtDone = dest->Played(), totalAtDone = dest->Total(); };
     ASSERT_EQ(Speak(u"Ala ma kota.", &first), S_OK);
     ASSERT_EQ(Speak(u"Drugi tekst.", &second), S_OK);
     PlayUntilDone(first);
@@ -110,7 +112,9 @@ TEST_F(ModeObjectTest, ATextIsStartedAndDoneOnceTheDestinationHasPlayedIt) {
     EXPECT_EQ(first.events.front(), "started");
     EXPECT_EQ(first.events.back(), "done 0");
     EXPECT_EQ(first.refs, 0u) << "the sink is released when its text is done";
-    EXPECT_EQ(dest->Played(), dest->Total()) << "done only after everything played";
+    // The next text starts right after; at the moment of done nothing was left to play.
+    EXPECT_EQ(playedAtDone, totalAtDone) << "done only after everything played";
+    EXPECT_EQ(first.doneAt, totalAtDone);
     PlayUntilDone(second);
     EXPECT_EQ(second.events.back(), "done 0");
     dest->PlayAll();
