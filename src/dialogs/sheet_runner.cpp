@@ -9,6 +9,10 @@
 #include "engine/log.h"
 #include "engine/tts_engine.h"
 
+#ifdef VOKRANT_DIALOGS_SPEAK_THROUGH_MODE
+#include "dialogs/mode_test_speaker.h"
+#endif
+
 namespace {
 
 bool DisplayAvailable() {
@@ -24,15 +28,16 @@ SModeSpeakerFactory& SpeakerFactory() {
     return factory;
 }
 
+std::unique_ptr<STestSpeaker> SpeakerFor(SVokrant& engine, void* centralA) {
+    if (SpeakerFactory()) return SpeakerFactory()(engine, centralA);
+#ifdef VOKRANT_DIALOGS_SPEAK_THROUGH_MODE
+    if (centralA) return std::make_unique<SModeTestSpeaker>(static_cast<ITTSCentralA*>(centralA));
+#endif
+    return nullptr;
+}
+
 void RunForEngine(SVokrant& engine, void* centralA, int startPage) {
-    std::unique_ptr<STestSpeaker> speaker;
-    if (SpeakerFactory()) speaker = SpeakerFactory()(engine, centralA);
-    SSheetRequest request;
-    request.settings = engine.GetSettings();
-    request.engine = &engine;
-    request.speaker = speaker.get();
-    request.startPage = startPage;
-    RunParamSheet(request);
+    RunSettingsSheetForMode(engine, centralA, startPage, nullptr);
 }
 
 }  // namespace
@@ -56,6 +61,17 @@ int RunParamSheet(const SSheetRequest& request) {
     if (!request.caption.isEmpty()) sheet.SetCaption(request.caption);
     sheet.SetActivePage(request.startPage);
     return sheet.exec() == QDialog::Accepted ? 1 : 0;
+}
+
+int RunSettingsSheetForMode(SVokrant& engine, void* centralA, int startPage, const std::u16string* title) {
+    std::unique_ptr<STestSpeaker> speaker = SpeakerFor(engine, centralA);
+    SSheetRequest request;
+    request.settings = engine.GetSettings();
+    request.engine = &engine;
+    request.speaker = speaker.get();
+    request.startPage = startPage;
+    if (title) request.caption = QString::fromUtf16(title->data(), static_cast<qsizetype>(title->size()));
+    return RunParamSheet(request);
 }
 
 void InstallSettingsSheet(SModeSpeakerFactory speakerFactory) {

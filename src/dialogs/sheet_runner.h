@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 
 class SAttribute;
 class STestSpeaker;
@@ -31,5 +32,13 @@ int RunParamSheet(const SSheetRequest& request);
 using SModeSpeakerFactory = std::function<std::unique_ptr<STestSpeaker>(SVokrant& engine, void* centralA)>;
 
 // Makes SVokrant::ShowSettings open the sheet on the given page of the
-// engine's own settings. Without a factory the test buttons are disabled.
+// engine's own settings. Without a factory the test buttons speak through
+// the mode's ANSI text-to-speech object when the build has the Speech API
+// part, and are disabled otherwise.
 void InstallSettingsSheet(SModeSpeakerFactory speakerFactory = {});
+
+// What a mode object's dialogs interface does for a window that is not null:
+// the sheet for its engine, speaking through `centralA` (ITTSCentralA*, may
+// be null), on `startPage`, with `title` (UTF-16) as caption when given.
+// Returns as RunParamSheet.
+int RunSettingsSheetForMode(SVokrant& engine, void* centralA, int startPage, const std::u16string* title);

@@ -164,7 +164,12 @@ void FindDomains(SUrlParts& parts) {
 }  // namespace
 
 std::string AddressToken(const char* text) {
-    size_t length = std::strcspn(text, " \t\r\n");
+    size_t length = 0;
+    for (char c = text[0]; c && c != ' ' && c != '\t' && c != '\r' && c != '\n'; c = text[length]) {
+        // No address is this long; stop looking rather than copy the rest
+        // of a text without blanks at every word.
+        if (++length > kMaxAddressToken) return std::string();
+    }
     return std::string(text, length);
 }
 

@@ -25,7 +25,11 @@ struct SUrlParts {
     size_t consumed = 0;
 };
 
-// The token at `text`: up to the first blank, TAB, CR, LF or the end.
+// Tokens longer than this are not read as addresses.
+constexpr size_t kMaxAddressToken = 2048;
+
+// The token at `text`: up to the first blank, TAB, CR, LF or the end; empty
+// when it is longer than kMaxAddressToken.
 std::string AddressToken(const char* text);
 
 // Parses a token. The result's `consumed` is 0 when the token is not to be

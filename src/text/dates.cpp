@@ -7,6 +7,7 @@
 #include "resources/resource_strings.h"
 #include "text/number_words.h"
 #include "text/numbers.h"
+#include "text/word_sink.h"
 
 namespace {
 
@@ -182,7 +183,7 @@ std::string SDate::ToWords() const {
 
 std::optional<std::pair<SDate, uint32_t>> ScanDate(const char* text, uint32_t position,
                                                    const SNormaliserSwitches& switches) {
-    if (std::strlen(text + position) < kMinDateLength || !IsDigit(text[position]))
+    if (!HasAtLeast(text, position, kMinDateLength) || !IsDigit(text[position]))
         return std::nullopt;
     std::optional<std::pair<SDate, uint32_t>> found;
     if (switches.dateBySysFormat) {

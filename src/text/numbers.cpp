@@ -13,6 +13,10 @@ namespace {
 
 constexpr size_t kDigitByDigitLength = 10;  // integers this long are read digit by digit
 constexpr int kMaxFractionForSNumber = 8;   // more fraction digits do not fit its value
+// One reading takes at most this many digits (and a source token at most this
+// many characters); longer runs go on as the next number, so that a text of
+// digits grows its sentences piece by piece like any other text.
+constexpr size_t kMaxNumberDigits = 64;
 constexpr unsigned char kShortestPause = 7;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -23,10 +27,10 @@ std::string SourceToken(const char* text, uint32_t position, bool convertDate) {
     const char* start = text + position;
     const char* end = start;
     if (convertDate) {
-        while (*end && *end != ' ') ++end;
+        while (*end && *end != ' ' && static_cast<size_t>(end - start) < kMaxNumberDigits) ++end;
     } else {
         if (*end == '-') ++end;
-        while (IsDigit(*end)) ++end;
+        while (IsDigit(*end) && static_cast<size_t>(end - start) < kMaxNumberDigits) ++end;
     }
     return std::string(start, end);
 }
@@ -81,13 +85,13 @@ void AppendWordsOf(const std::string& words, const std::string& sourceText, int 
 }
 
 std::string ReadDigitGroups(const char* text, uint32_t& position, char thousandsSeparator,
-                            bool allowGrouping) {
+                            bool allowGrouping, size_t maxDigits) {
     std::string result, group;
     int separators = 0;
     uint32_t lastSeparator = position;
     for (;;) {
         char c = text[position];
-        if (IsDigit(c)) {
+        if (IsDigit(c) && result.size() + group.size() < maxDigits) {
             group += c;
             ++position;
         } else if (c != '\0' && c == thousandsSeparator && allowGrouping &&
@@ -120,7 +124,8 @@ bool ReadNumber(const char* text, uint32_t& position, const SNormaliserSwitches&
         ++cursor;
         sink.AppendWord(ResourceString(number_ids::kMinus), "-", 1, 0);
     }
-    std::string integer = ReadDigitGroups(text, cursor, switches.thousandsSeparator, true);
+    std::string integer =
+        ReadDigitGroups(text, cursor, switches.thousandsSeparator, true, kMaxNumberDigits);
     if (integer.size() >= kDigitByDigitLength) {
         AppendDigitNames(integer, token, sink, true);
         position = cursor;
@@ -134,7 +139,8 @@ bool ReadNumber(const char* text, uint32_t& position, const SNormaliserSwitches&
         ++cursor;
         source += s;
         if (switches.decimalSeparator == '.' || s != '.') {
-            fraction = ReadDigitGroups(text, cursor, switches.thousandsSeparator, false);
+            fraction = ReadDigitGroups(text, cursor, switches.thousandsSeparator, false,
+                                       kMaxNumberDigits);
             source += fraction;
         } else {
             sayPeriod = true;

@@ -4,6 +4,7 @@
 // Windows-1250 text.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -14,10 +15,11 @@ class SWordSink;
 // Reads digits from `position`, dropping thousands separators when
 // allowGrouping is set: the first group may have any length, every later one
 // exactly three digits; an incomplete trailing group is not part of the
-// number (the position returns to its separator). Returns the digits; the
-// position is left after the last accepted digit.
+// number (the position returns to its separator). At most maxDigits digits
+// are taken. Returns the digits; the position is left after the last
+// accepted digit.
 std::string ReadDigitGroups(const char* text, uint32_t& position, char thousandsSeparator,
-                            bool allowGrouping);
+                            bool allowGrouping, size_t maxDigits = SIZE_MAX);
 
 // Reads the number (or date, or time) whose first character, a digit or '-',
 // is at `position`. Returns true when it consumed text and appended words;

@@ -57,10 +57,12 @@ bool HasAcronymShape(const std::string& word) {
 }
 
 std::string NextLetterWord(const char* text) {
+    // Bounded like the driver's own words and sentences.
+    constexpr size_t kMaxSkip = 2048, kMaxWord = 65;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
-    while (*p && !IsLetter(*p)) ++p;
+    for (size_t skipped = 0; *p && !IsLetter(*p) && skipped < kMaxSkip; ++skipped) ++p;
     const unsigned char* start = p;
-    while (IsLetter(*p)) ++p;
+    while (IsLetter(*p) && static_cast<size_t>(p - start) < kMaxWord) ++p;
     return std::string(reinterpret_cast<const char*>(start), p - start);
 }
 

@@ -23,7 +23,8 @@ struct SSpellingContext {
 // two characters, three with a lower-case letter ("PKP", "PiS", "SzS").
 bool HasAcronymShape(const std::string& word);
 
-// The next word of a text: skips non-letters, then takes the letter run.
+// The next word of a text: skips non-letters, then takes the letter run
+// (at most 65 letters, found within 2048 characters).
 std::string NextLetterWord(const char* text);
 
 // Decides whether the word is to be spelled.

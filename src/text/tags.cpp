@@ -19,6 +19,16 @@ namespace {
 constexpr unsigned char kControl = 3;
 constexpr size_t kMaxAllophones = 255;
 constexpr size_t kMaxBookmarkChars = 16;
+// A tag's closing backslash is looked for this far and no farther, so that
+// texts full of unclosed tags are not searched to their end at every one.
+constexpr size_t kMaxTagLength = 4096;
+
+// The first occurrence of `pattern` within kMaxTagLength characters of `from`.
+const char* FindWithinTag(const char* from, std::string_view pattern) {
+    for (size_t i = 0; i < kMaxTagLength && from[i]; ++i)
+        if (std::strncmp(from + i, pattern.data(), pattern.size()) == 0) return from + i;
+    return nullptr;
+}
 
 enum class STagName {
     kAlf, kDlg, kDrv, kPnm, kWav, kCom, kCtx, kMrk, kPau, kPit, kPro, kRmS, kRmW, kRst, kSpd,
@@ -122,7 +132,7 @@ int STagReader::Read(uint32_t& end) {
         if (entry.tag == STagName::kCom || entry.tag == STagName::kCtx ||
             entry.tag == STagName::kWav)
             return ReadQuoted(entry.tag, end);
-        const char* close = std::strchr(at, '\\');
+        const char* close = FindWithinTag(at, "\\");
         if (!close) return kTagNone;
         // The argument follows the first four characters of the name.
         size_t argumentStart = std::min<size_t>(4, std::strlen(entry.name));
@@ -142,7 +152,7 @@ int STagReader::Read(uint32_t& end) {
 int STagReader::ReadQuoted(STagName tag, uint32_t& end) {
     const char* open = text_ + start_ + 4;
     if (*open != '"' || open[1] == '\0') return kTagNone;
-    const char* close = std::strstr(open + 2, "\"\\");
+    const char* close = FindWithinTag(open + 2, "\"\\");
     if (!close) return kTagNone;
     end = static_cast<uint32_t>(close - text_) + 2;
     if (tag != STagName::kWav) return kTagConsumed;

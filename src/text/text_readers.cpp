@@ -26,6 +26,13 @@ const SSpell& SpellOrEmpty(const SSpell* spell) {
     return spell ? *spell : empty;
 }
 
+// A reader may turn a few characters into many words (a long digit string,
+// a spelled address). The sentence is closed once it holds this many, so
+// that no text, however dense, makes a sentence without bound.
+constexpr int kFullSentenceWords = 2048;
+
+bool IsFull(const SSentence& sentence) { return sentence.WordCount() >= kFullSentenceWords; }
+
 }  // namespace
 
 // Replaces a whole word read from the main text by its dictionary entry
@@ -61,6 +68,7 @@ bool STextAnalyser::ReadRepeated(STextCursor& cursor, std::string* pending) {
     SSentenceSink sink(*currentSentence_);
     AppendRepeatedRun(*run, SpellOrEmpty(spell_), sink);
     cursor.SetPosition(start + static_cast<uint32_t>(run->Length()));
+    endOfSentence_ = endOfSentence_ || IsFull(*currentSentence_);
     return true;
 }
 
@@ -69,6 +77,7 @@ bool STextAnalyser::ReadAddress(STextCursor& cursor) {
     SSentenceSink sink(*currentSentence_);
     if (!::ReadAddress(cursor.GetText(), position, SpellOrEmpty(spell_), sink)) return false;
     cursor.SetPosition(position);
+    endOfSentence_ = endOfSentence_ || IsFull(*currentSentence_);
     return true;
 }
 
@@ -94,6 +103,7 @@ bool STextAnalyser::ReadNumber(STextCursor& cursor) {
     SSentenceSink sink(*currentSentence_);
     if (!::ReadNumber(cursor.GetText(), position, SwitchesFrom(*GetSettings()), sink)) return false;
     cursor.SetPosition(position);
+    endOfSentence_ = endOfSentence_ || IsFull(*currentSentence_);
     return true;
 }
 

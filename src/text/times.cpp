@@ -122,7 +122,7 @@ std::string STime::ToWords(const SNormaliserSwitches& switches) const {
 }
 
 std::optional<std::pair<STime, uint32_t>> ScanTime(const char* text, uint32_t start) {
-    if (std::strlen(text + start) < kMinTimeLength || !IsDigit(text[start])) return std::nullopt;
+    if (!HasAtLeast(text, start, kMinTimeLength) || !IsDigit(text[start])) return std::nullopt;
     int values[kMaxFields] = {0, 0, 0};
     int digits[kMaxFields] = {0, 0, 0};
     int field = 0;

@@ -3,7 +3,17 @@
 // one word, a string split into words, a single marker byte.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+
+// True when the text holds at least n characters from `position`; looks at
+// no more than n of them (readers run at every digit of long texts).
+inline bool HasAtLeast(const char* text, uint32_t position, size_t n) {
+    for (size_t i = 0; i < n; ++i)
+        if (text[position + i] == '\0') return false;
+    return true;
+}
 
 class SWordSink {
 public:

@@ -176,6 +176,18 @@ TEST(NumberReaderTest, TenDigitsReadOneByOneWithPauses) {
     }
 }
 
+TEST(NumberReaderTest, VeryLongDigitRunsAreReadInPieces) {
+    std::string digits(100, '4');
+    SRecordingSink sink;
+    SNormaliserSwitches switches;
+    uint32_t position = 0;
+    ASSERT_TRUE(ReadNumber(digits.c_str(), position, switches, sink));
+    EXPECT_EQ(position, 64u);
+    EXPECT_EQ(sink.words.size(), 128u);
+    ASSERT_TRUE(ReadNumber(digits.c_str(), position, switches, sink));
+    EXPECT_EQ(position, 100u);
+}
+
 TEST(NumberReaderTest, ConvertNumberOffReadsDigits) {
     SNormaliserSwitches switches;
     switches.convertNumber = false;

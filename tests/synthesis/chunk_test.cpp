@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/bookmark.h"
+#include "synthesis/apply_tag.h"
 #include "synthesis/chunk_generator.h"
 #include "synthesis/timing.h"
 #include "synthesis/wave.h"
@@ -185,6 +186,34 @@ TEST(NextChunk, VolumeScalesTheRenderedSamples) {
     ASSERT_EQ(f.Next(), 200);
     const int16_t* samples = f.wave.Samples();
     EXPECT_NEAR(samples[50], 5000 * 2072 / 65536, 1);
+}
+
+}  // namespace
+
+namespace {
+
+struct SCountingActions : STagActions {
+    int waves = 0, dialogs = 0;
+    void SendSentenceWave() override { ++waves; }
+    void ShowSettings() override { ++dialogs; }
+};
+
+TEST(NextChunk, SoundFileAndDialogTagsActOnceWhenSynthesisReachesThem) {
+    SChunkFixture f;
+    f.s.Tag(23, "\x01");  // a loaded sound file
+    f.s.Tag(24, "\x01");  // the settings dialog
+    f.s.SizedWord(10);
+    // Timing passes over the tags without acting on them.
+    ComputeTiming(f.s.sentence, f.settings, f.voices.Pair());
+    f.s.sentence.words[2]->RecordAt(0)->length = 10;
+    SCountingActions actions;
+    SChunkContext context{&f.settings, f.voices.Pair(), &actions};
+    EXPECT_EQ(NextChunk(f.s.sentence, f.wave, f.marks, false, context), 20);
+    EXPECT_EQ(actions.waves, 1);
+    EXPECT_EQ(actions.dialogs, 1);
+    f.wave.sent = f.wave.GetSize();
+    EXPECT_EQ(NextChunk(f.s.sentence, f.wave, f.marks, false, context), 0);
+    EXPECT_EQ(actions.waves, 1);
 }
 
 }  // namespace

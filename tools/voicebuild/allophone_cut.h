@@ -1,0 +1,37 @@
+// Cuts one allophone out of an espeak-ng carrier rendering: locates it by the
+// phoneme events, trims silence, keeps a stop's closure, snaps the edges to
+// zero crossings and fades them so that concatenated patterns do not click.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "carrier_plan.h"
+#include "espeak_render.h"
+
+namespace voicebuild {
+
+struct CutResult {
+    std::vector<int16_t> samples;
+    size_t start = 0;        // where the cut begins in the carrier, in samples
+    size_t end = 0;          // one past where it ends
+    size_t event_start = 0;  // the phoneme events' own span, for the report
+    size_t event_end = 0;
+    std::string found;       // the phonemes the carrier gave, blank-separated
+};
+
+// Edge fades, in milliseconds: long enough to hide a step, short enough to
+// leave a stop's burst intact.
+constexpr double kFadeMs = 3.0;
+// The longest closure taken from before a stop's burst.
+constexpr double kMaxClosureMs = 60.0;
+
+// Fails with SExitException when the carrier does not hold the expected
+// phonemes at the planned place, or when the cut is empty.
+CutResult CutAllophone(const Rendering& carrier, const CarrierCut& plan);
+
+// Raised-cosine fades over the first and last fade_samples samples.
+void FadeEdges(std::vector<int16_t>& samples, size_t fade_samples);
+
+}  // namespace voicebuild

@@ -1,0 +1,36 @@
+#include "database_writer.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "engine/exceptions.h"
+#include "phonetics/inventory.h"
+#include "soundfile/alof_file_format.h"
+#include "soundfile/binary_file.h"
+#include "synthesis/inventory_voice.h"
+#include "voice_database.h"
+
+namespace voicebuild {
+
+// "ALOF" keeps the samples themselves: lossless, and about a tenth of the
+// size of the segment layouts for the same voice.
+void WriteVoiceDatabase(const std::string& path, const RecordingSet& set) {
+    const std::string temp = path + ".tmp";
+    {
+        std::unique_ptr<SDiskFile> file = SDiskFile::Open(temp, SDiskFile::kWrite);
+        if (!file) ThrowExit(kExitFileOpen, "cannot write %s", temp.c_str());
+        SAlofFileFormat alof(file.get());
+        alof.BeginDatabase(MonoPcm16(uint32_t(set.rate)));
+        for (int id : RecordedIds()) {
+            const AllophoneRecording* r = set.Find(std::string(InventoryName(id)));
+            if (r == nullptr) ThrowExit(kExitProcessing, "no recording for \"%s\"", std::string(InventoryName(id)).c_str());
+            alof.WriteRecording(InventoryEntry(id), r->samples.data(), int(r->samples.size()));
+        }
+        alof.FinishDatabase();
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) ThrowExit(kExitFileOpen, "cannot write %s: %s", path.c_str(), ec.message().c_str());
+}
+
+}  // namespace voicebuild

@@ -1,0 +1,68 @@
+// voicebuild: makes the voice databases pln_22.als and pln_11.als.
+//
+//   voicebuild extract DIR               espeak-ng carriers -> DIR/<name>.wav (22050 Hz)
+//   voicebuild build DIR OUTDIR [--report FILE]
+//                                        DIR/<name>.wav -> OUTDIR/pln_22.als, OUTDIR/pln_11.als
+//
+// Exit status: 0 success, 2 usage error, 1 any other error.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "engine/exceptions.h"
+#include "espeak_source.h"
+#include "voice_builder.h"
+#include "voice_report.h"
+#include "wave_folder.h"
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: voicebuild extract DIR\n"
+                 "       voicebuild build DIR OUTDIR [--report FILE]\n");
+    return 2;
+}
+
+int Extract(const std::string& dir) {
+    voicebuild::RecordingSet set = voicebuild::ExtractFromEspeak();
+    voicebuild::WriteWaveFolder(dir, set);
+    std::printf("%zu allophones written to %s\n%s", set.recordings.size(), dir.c_str(),
+                voicebuild::DurationSummary(set).c_str());
+    return 0;
+}
+
+int Build(int argc, char** argv) {
+    voicebuild::BuildRequest request;
+    request.recordings_dir = argv[2];
+    request.output_dir = argv[3];
+    for (int i = 4; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--report") == 0 && i + 1 < argc) request.report_path = argv[++i];
+        else return Usage();
+    }
+    voicebuild::BuildOutcome outcome = voicebuild::BuildVoice(request);
+    for (const auto& p : outcome.problems) std::fprintf(stderr, "voicebuild: %s\n", p.c_str());
+    if (!outcome.problems.empty()) {
+        std::fprintf(stderr, "voicebuild: %zu recording(s) missing or unfit; nothing written\n",
+                     outcome.problems.size());
+        return 1;
+    }
+    for (const auto& path : outcome.written) std::printf("wrote %s\n", path.c_str());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        if (argc == 3 && std::strcmp(argv[1], "extract") == 0) return Extract(argv[2]);
+        if (argc >= 4 && std::strcmp(argv[1], "build") == 0) return Build(argc, argv);
+        return Usage();
+    } catch (const SException& e) {
+        std::fprintf(stderr, "voicebuild: %s\n", e.GetMessage());
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "voicebuild: %s\n", e.what());
+        return 1;
+    }
+}
