@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
+#include "engine/attribute.h"
+#include "engine/tts_engine.h"
 #include "phonetics/inventory.h"
 #include "soundfile/voice_loader.h"
 #include "synthesis/fixed_point.h"
@@ -76,6 +79,26 @@ TEST(ShippedVoices, HalfRateVoiceHasTheSameIdsAtHalfTheLength) {
         if (id <= kLastRecordedId) {
             EXPECT_NEAR(h->SampleLength(), n->SampleLength() / 2.0, 2.0) << "id " << id;
         }
+    }
+}
+
+TEST(ShippedVoices, EngineLoadsThemFromTheDataDirectory) {
+    SAttribute settings;
+    settings.workDir = VOKRANT_SOURCE_DATA_DIR;
+    STtsEngine engine(nullptr, &settings);
+    ASSERT_EQ(engine.Load(0), 0);
+    EXPECT_TRUE(engine.IsLoaded());
+    EXPECT_EQ(NormalVoice().VoiceFormat().samplesPerSec, 22050u);
+    EXPECT_EQ(HalfRateVoice().VoiceFormat().samplesPerSec, 11025u);
+    EXPECT_EQ(NormalVoice().FindByName("aan"), 23);
+}
+
+TEST(ShippedVoices, VoiceToolChecksThem) {
+    const std::filesystem::path tool = std::filesystem::path(VOKRANT_BINARY_DIR) / "apps/vokrant-voice/vokrant-voice";
+    if (!std::filesystem::exists(tool)) GTEST_SKIP() << "vokrant-voice not built";
+    for (const char* file : {"pln_22.als", "pln_11.als"}) {
+        std::string command = tool.string() + " check " + VOKRANT_SOURCE_DATA_DIR + file + " > /dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0) << file;
     }
 }
 
