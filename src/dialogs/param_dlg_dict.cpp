@@ -62,6 +62,7 @@ void SParamDlgDict::OnInitDialog() {
     connect(browse, &QPushButton::clicked, this, [this] { OnBrowse(); });
 
     auto* group = new QGroupBox(QStringLiteral(" &Hasła "), this);
+    entriesGroup_ = group;
     keys_ = Register(kKeyComboId, new QComboBox(group));
     keys_->setEditable(true);
     keys_->setInsertPolicy(QComboBox::NoInsert);
@@ -105,7 +106,12 @@ void SParamDlgDict::OnInitDialog() {
 }
 
 void SParamDlgDict::ReadEntries() {
-    entries_.Read(path_);
+    // Entries added to a file that could not be read would never be saved.
+    const bool readable = entries_.Read(path_) != SDictionaryEntries::ReadResult::Failed;
+    if (entriesGroup_) {
+        entriesGroup_->setEnabled(readable);
+        entriesGroup_->setToolTip(readable ? QString() : QString::fromUtf8("Nie można odczytać pliku słownika."));
+    }
     ShowKeys(std::string());
 }
 

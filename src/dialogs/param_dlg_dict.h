@@ -73,6 +73,7 @@ private:
     SFileChooser chooseFile_;
     SDictionaryCheck checkDictionary_;
     std::function<void(const std::string&)> onWritten_;
+    QWidget* entriesGroup_ = nullptr;
     QCheckBox* useBox_ = nullptr;
     QLineEdit* pathEdit_ = nullptr;
     QComboBox* keys_ = nullptr;

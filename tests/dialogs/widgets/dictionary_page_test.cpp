@@ -48,6 +48,7 @@ TEST_F(DictionaryPageTest, ReadsTheFileIntoASortedList) {
     combo->setCurrentIndex(2);
     EXPECT_EQ(replacement->text(), QString::fromUtf8("złotych"));
     EXPECT_TRUE(page->Control(SParamDlgDict::kUseDictId)->isEnabled());
+    EXPECT_TRUE(page->Control(SParamDlgDict::kAddId)->isEnabled());
     EXPECT_TRUE(page->ControlAs<QLineEdit>(SParamDlgDict::kPathId)->isReadOnly());
     EXPECT_EQ(page->ControlAs<QCheckBox>(SParamDlgDict::kUseDictId)->text(),
               QString::fromUtf8("&Skoryguj wypowiedź według poniższego słownika:"));
@@ -100,6 +101,7 @@ TEST_F(DictionaryPageTest, UnreadableDictionaryIsLeftUntouched) {
     std::filesystem::create_directories(file);  // exists, cannot be read as a file
     Spit(file + "/keep", "mine");
     auto page = PageOn(file);
+    EXPECT_FALSE(page->Control(SParamDlgDict::kAddId)->isEnabled());
     Type(*page, "abc", "def");
     page->OnAdd();
     page->OnOK();
