@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/attribute.h"
 #include "resources/date_words.h"
 #include "resources/resource_strings.h"
 #include "text/number_words.h"
@@ -31,7 +32,7 @@ int ReadField(const char* text, uint32_t& position, int maxDigits, int& value) {
 
 // Day, month and year in the order of the system's short-date pattern.
 std::optional<std::pair<SDate, uint32_t>> ScanSystemOrder(const char* text, uint32_t start,
-                                                          const SNormaliserSwitches& switches) {
+                                                          const SAttribute& switches) {
     char slots[3] = {'d', 'M', 'y'};
     if (!switches.shortDatePattern.empty()) {
         const std::string& pattern = switches.shortDatePattern;
@@ -182,7 +183,7 @@ std::string SDate::ToWords() const {
 }
 
 std::optional<std::pair<SDate, uint32_t>> ScanDate(const char* text, uint32_t position,
-                                                   const SNormaliserSwitches& switches) {
+                                                   const SAttribute& switches) {
     if (!HasAtLeast(text, position, kMinDateLength) || !IsDigit(text[position]))
         return std::nullopt;
     std::optional<std::pair<SDate, uint32_t>> found;
@@ -197,7 +198,7 @@ std::optional<std::pair<SDate, uint32_t>> ScanDate(const char* text, uint32_t po
 }
 
 bool ReadDate(const char* text, uint32_t& position, const std::string& token,
-              const SNormaliserSwitches& switches, SWordSink& sink) {
+              const SAttribute& switches, SWordSink& sink) {
     auto found = ScanDate(text, position, switches);
     if (!found) return false;
     std::string words = found->first.ToWords();

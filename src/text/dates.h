@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "text/normaliser_switches.h"
+class SAttribute;
 
 class SWordSink;
 
@@ -27,8 +27,8 @@ struct SDate {
 // Recognises a date at `position` (on its first digit) without consuming it:
 // the date and the number of characters it spans, or nothing.
 std::optional<std::pair<SDate, uint32_t>> ScanDate(const char* text, uint32_t position,
-                                                   const SNormaliserSwitches& switches);
+                                                   const SAttribute& switches);
 
 // Appends the date's words (closes 1, source = token) and moves past it.
 bool ReadDate(const char* text, uint32_t& position, const std::string& token,
-              const SNormaliserSwitches& switches, SWordSink& sink);
+              const SAttribute& switches, SWordSink& sink);

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "engine/attribute.h"
 #include "resources/number_words.h"
 #include "resources/resource_strings.h"
 #include "text/dates.h"
@@ -53,7 +54,7 @@ void AppendDigitNames(std::string_view digits, const std::string& source, SWordS
 }
 
 bool ReadDateOrTime(const char* text, uint32_t& position, const std::string& token,
-                    const SNormaliserSwitches& switches, SWordSink& sink) {
+                    const SAttribute& switches, SWordSink& sink) {
     if (switches.convertDate && ReadDate(text, position, token, switches, sink)) return true;
     if (switches.convertTime && ReadTime(text, position, token, switches, sink)) return true;
     return false;
@@ -112,7 +113,7 @@ std::string ReadDigitGroups(const char* text, uint32_t& position, char thousands
     return result + group;
 }
 
-bool ReadNumber(const char* text, uint32_t& position, const SNormaliserSwitches& switches,
+bool ReadNumber(const char* text, uint32_t& position, const SAttribute& switches,
                 SWordSink& sink) {
     const std::string token = SourceToken(text, position, switches.convertDate);
     if (IsDigit(text[position]) && ReadDateOrTime(text, position, token, switches, sink))

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "text/normaliser_switches.h"
+class SAttribute;
 
 class SWordSink;
 
@@ -26,7 +26,7 @@ std::string ReadDigitGroups(const char* text, uint32_t& position, char thousands
 // the position is then after the last character consumed. Returns false with
 // the position unchanged when nothing was read (a '-' without a digit after
 // it). The caller appends the short pause that follows a number.
-bool ReadNumber(const char* text, uint32_t& position, const SNormaliserSwitches& switches,
+bool ReadNumber(const char* text, uint32_t& position, const SAttribute& switches,
                 SWordSink& sink);
 
 // Splits blank-separated words and appends each with AppendWord.

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/attribute.h"
 #include "text/chars.h"
 #include "text/spell.h"
 #include "text/word_sink.h"
@@ -67,7 +68,7 @@ std::string NextLetterWord(const char* text) {
 }
 
 bool ShouldSpell(const std::string& word, const SSpellingContext& context,
-                 const SNormaliserSwitches& switches) {
+                 const SAttribute& switches) {
     if (word.empty()) return false;
     unsigned char first = static_cast<unsigned char>(word[0]);
     if (IsControlChar(first) || context.fromReplacement) return false;
@@ -108,7 +109,7 @@ bool SpellWord(const std::string& word, const std::string& sourceText, const SSp
 }
 
 bool SpellIfAbbreviation(const std::string& word, const SSpellingContext& context,
-                         const SNormaliserSwitches& switches, const SSpell& spell,
+                         const SAttribute& switches, const SSpell& spell,
                          SWordSink& sink) {
     return ShouldSpell(word, context, switches) && SpellWord(word, context.sourceText, spell, sink);
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "text/normaliser_switches.h"
+class SAttribute;
 
 class SSpell;
 class SWordSink;
@@ -29,7 +29,7 @@ std::string NextLetterWord(const char* text);
 
 // Decides whether the word is to be spelled.
 bool ShouldSpell(const std::string& word, const SSpellingContext& context,
-                 const SNormaliserSwitches& switches);
+                 const SAttribute& switches);
 
 // Appends the name of each character, between two punctuation-pause
 // markers. False when no character has a name (nothing is appended).
@@ -38,5 +38,5 @@ bool SpellWord(const std::string& word, const std::string& sourceText, const SSp
 
 // The decision and the spelling together: true when the names were appended.
 bool SpellIfAbbreviation(const std::string& word, const SSpellingContext& context,
-                         const SNormaliserSwitches& switches, const SSpell& spell,
+                         const SAttribute& switches, const SSpell& spell,
                          SWordSink& sink);

@@ -8,7 +8,6 @@
 #include "text/chars.h"
 #include "text/dictionary.h"
 #include "text/emoticons.h"
-#include "text/normaliser_switches.h"
 #include "text/numbers.h"
 #include "text/repeated.h"
 #include "text/sentence_sink.h"
@@ -55,7 +54,7 @@ bool STextAnalyser::OfferToSpelling(const std::string& word) {
     context.mainTextRest = mainCursor_.GetRest();
     context.sourceText = sourceText_;
     SSentenceSink sink(*currentSentence_);
-    return SpellIfAbbreviation(word, context, SwitchesFrom(*GetSettings()), SpellOrEmpty(spell_),
+    return SpellIfAbbreviation(word, context, *GetSettings(), SpellOrEmpty(spell_),
                                sink);
 }
 
@@ -101,7 +100,7 @@ int STextAnalyser::ReadTag(STextCursor& cursor, std::string& buffer) {
 bool STextAnalyser::ReadNumber(STextCursor& cursor) {
     uint32_t position = cursor.GetPosition();
     SSentenceSink sink(*currentSentence_);
-    if (!::ReadNumber(cursor.GetText(), position, SwitchesFrom(*GetSettings()), sink)) return false;
+    if (!::ReadNumber(cursor.GetText(), position, *GetSettings(), sink)) return false;
     cursor.SetPosition(position);
     endOfSentence_ = endOfSentence_ || IsFull(*currentSentence_);
     return true;

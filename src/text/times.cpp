@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/attribute.h"
 #include "resources/date_words.h"
 #include "resources/resource_strings.h"
 #include "text/chars.h"
@@ -90,7 +91,7 @@ bool STime::IsValid() const {
            seconds <= 59;
 }
 
-std::string STime::ToWords(const SNormaliserSwitches& switches) const {
+std::string STime::ToWords(const SAttribute& switches) const {
     const STimeWords& w = TimeWords();
     const bool h24 = switches.hours24;
     const bool saySeconds = switches.readSeconds && seconds > 0;
@@ -149,7 +150,7 @@ std::optional<std::pair<STime, uint32_t>> ScanTime(const char* text, uint32_t st
 }
 
 bool ReadTime(const char* text, uint32_t& position, const std::string& token,
-              const SNormaliserSwitches& switches, SWordSink& sink) {
+              const SAttribute& switches, SWordSink& sink) {
     auto found = ScanTime(text, position);
     if (!found) return false;
     AppendWordsOf(found->first.ToWords(switches), token, 0, sink);

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "text/normaliser_switches.h"
+class SAttribute;
 
 class SWordSink;
 
@@ -18,7 +18,7 @@ struct STime {
 
     bool IsValid() const;
     // Words of the reading, each followed by a blank (Windows-1250).
-    std::string ToWords(const SNormaliserSwitches& switches) const;
+    std::string ToWords(const SAttribute& switches) const;
 };
 
 // Recognises h:mm[:ss] at `position`: the time and the characters it spans.
@@ -27,4 +27,4 @@ std::optional<std::pair<STime, uint32_t>> ScanTime(const char* text, uint32_t po
 // Appends the time's words (closes 0, source = token), then reads a following
 // am/pm mark; moves past everything consumed.
 bool ReadTime(const char* text, uint32_t& position, const std::string& token,
-              const SNormaliserSwitches& switches, SWordSink& sink);
+              const SAttribute& switches, SWordSink& sink);

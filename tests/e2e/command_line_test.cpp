@@ -155,6 +155,26 @@ TEST(CommandLine, SpeaksAParagraphIntoAWavFileWithWordMarks) {
     EXPECT_EQ(marks.back().byte, data);
 }
 
+TEST(CommandLine, TagMarksSitWhereTheNextWordStarts) {
+    if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
+    // Audio on standard output: the marks go to standard error.
+    SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' --tagged --marks -o - 'Ala \\Mrk=7\\ ma \\Spd=120\\ kota.'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    uint32_t data = CheckWavHeader(run.out);
+    uint64_t bookmark = UINT64_MAX, speed = UINT64_MAX, ma = 0, kota = 0;
+    for (const SMark& m : ParseMarks(run.err)) {
+        if (m.type == "bookmark" && m.value == 7) bookmark = m.byte;
+        if (m.type == "speed" && m.value == 120) speed = m.byte;
+        if (m.type == "word" && m.value == 12) ma = m.byte;
+        if (m.type == "word" && m.value == 25) kota = m.byte;
+    }
+    EXPECT_GT(ma, 0u);
+    EXPECT_EQ(bookmark, ma);
+    EXPECT_GT(kota, ma);
+    EXPECT_EQ(speed, kota);
+    EXPECT_LT(kota, data);
+}
+
 TEST(CommandLine, StandardOutputCarriesTheSameWav) {
     if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
     SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' -o - Ala ma kota");

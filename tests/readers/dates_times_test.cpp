@@ -15,7 +15,7 @@ struct SDateCase {
     uint32_t length;
 };
 
-void ExpectDates(const SDateCase* cases, size_t count, const SNormaliserSwitches& switches) {
+void ExpectDates(const SDateCase* cases, size_t count, const SAttribute& switches) {
     for (size_t i = 0; i < count; ++i) {
         SRecordingSink sink;
         uint32_t position = 0;
@@ -45,7 +45,7 @@ TEST(DateReaderTest, NumericShapes) {
         {"12/13/14", "trzynasty grudnia dwa tysiące czternastego roku", 8},
         {"20/10/10", "dwudziesty października dwa tysiące dziesiątego roku", 8},
     };
-    ExpectDates(cases, std::size(cases), SNormaliserSwitches{});
+    ExpectDates(cases, std::size(cases), TestSettings());
 }
 
 TEST(DateReaderTest, Rejections) {
@@ -63,11 +63,11 @@ TEST(DateReaderTest, Rejections) {
         {"123456", nullptr, 0},       // no separators
         {"12/05/20021", nullptr, 0},  // a five-digit field
     };
-    ExpectDates(cases, std::size(cases), SNormaliserSwitches{});
+    ExpectDates(cases, std::size(cases), TestSettings());
 }
 
 TEST(DateReaderTest, PeriodAsDateSeparator) {
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     switches.dateSeparator = '.';
     const SDateCase cases[] = {
         {"12.05.2002", "dwunasty maja dwa tysiące drugiego roku", 10},
@@ -85,11 +85,11 @@ TEST(DateReaderTest, EnglishMonthAbbreviation) {
         {"32 Jan 2002", nullptr, 0},
         {"5 Mai 2002", nullptr, 0},
     };
-    ExpectDates(cases, std::size(cases), SNormaliserSwitches{});
+    ExpectDates(cases, std::size(cases), TestSettings());
 }
 
 TEST(DateReaderTest, SystemOrder) {
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     switches.dateBySysFormat = true;
     switches.dateSeparator = '.';
     switches.shortDatePattern = "dd.MM.yyyy";
@@ -125,7 +125,7 @@ struct STimeCase {
     const char* colloquial;
 };
 
-std::string SpeakTime(const char* text, const SNormaliserSwitches& switches, uint32_t* end = nullptr) {
+std::string SpeakTime(const char* text, const SAttribute& switches, uint32_t* end = nullptr) {
     SRecordingSink sink;
     uint32_t position = 0;
     if (!ReadTime(text, position, "t", switches, sink)) return "(none)";
@@ -156,7 +156,7 @@ TEST(TimeReaderTest, FormalAndColloquial) {
         {"7:58:30", "siódma pieńdziesiąt osiem i trzydzieści sekund", "za minutę i trzydzieści sekund ósma"},
         {"7:59:59", "siódma pieńdziesiąt dziewięć i pieńdziesiąt dziewięć sekund", "za jedną sekundę ósma"},
     };
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     for (const STimeCase& c : cases) {
         switches.colloquialTime = false;
         EXPECT_EQ(SpeakTime(c.text, switches), c.formal) << c.text;
@@ -166,7 +166,7 @@ TEST(TimeReaderTest, FormalAndColloquial) {
 }
 
 TEST(TimeReaderTest, TwelveAndTwentyFourHours) {
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     switches.hours24 = false;
     EXPECT_EQ(SpeakTime("14:30", switches), "druga trzydzieści");
     EXPECT_EQ(SpeakTime("0:15", switches), "dwunasta pietnaście");
@@ -181,7 +181,7 @@ TEST(TimeReaderTest, TwelveAndTwentyFourHours) {
 }
 
 TEST(TimeReaderTest, AmPmMarks) {
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     uint32_t end = 0;
     EXPECT_EQ(SpeakTime("7:30 pm", switches, &end), "siódma trzydzieści po południu");
     EXPECT_EQ(end, 7u);
@@ -192,14 +192,14 @@ TEST(TimeReaderTest, AmPmMarks) {
 }
 
 TEST(TimeReaderTest, Rejections) {
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     for (const char* text : {"24:00", "7:60", "1:5", "7:05:60", "123:45", "7:055", "7::05", "7: a",
                              "1:2:3:4", "7.30"})
         EXPECT_EQ(SpeakTime(text, switches), "(none)") << text;
 }
 
 TEST(NumberReaderTest, DatesAndTimesComeFirstUnlessSwitchedOff) {
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     SRecordingSink sink;
     uint32_t position = 0;
     ASSERT_TRUE(ReadNumber("12/05/2002 r.", position, switches, sink));

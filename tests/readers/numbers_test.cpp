@@ -112,7 +112,7 @@ struct SReadCase {
     uint32_t end;
 };
 
-void ExpectReads(const SReadCase* cases, size_t count, const SNormaliserSwitches& switches) {
+void ExpectReads(const SReadCase* cases, size_t count, const SAttribute& switches) {
     for (size_t i = 0; i < count; ++i) {
         SRecordingSink sink;
         uint32_t position = 0;
@@ -137,12 +137,12 @@ TEST(NumberReaderTest, SeparatorsAndSigns) {
         {"2 000 000", "dwa", 1},
         {"1,123456789", "jeden i jeden dwa trzy cztery pięć sześć siedem osiem dziewięć", 11},
     };
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     ExpectReads(cases, std::size(cases), switches);
 }
 
 TEST(NumberReaderTest, BlankThousandsSeparator) {
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     switches.thousandsSeparator = ' ';
     const SReadCase cases[] = {
         {"12 345 6", "dwanaście tysięcy trzysta czterdzieści pięć", 6},
@@ -152,7 +152,7 @@ TEST(NumberReaderTest, BlankThousandsSeparator) {
 }
 
 TEST(NumberReaderTest, PeriodAsDecimalSeparator) {
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     switches.decimalSeparator = '.';
     switches.thousandsSeparator = ',';
     const SReadCase cases[] = {
@@ -164,7 +164,7 @@ TEST(NumberReaderTest, PeriodAsDecimalSeparator) {
 
 TEST(NumberReaderTest, TenDigitsReadOneByOneWithPauses) {
     SRecordingSink sink;
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     uint32_t position = 0;
     ASSERT_TRUE(ReadNumber("0123456789 dalej", position, switches, sink));
     EXPECT_EQ(position, 10u);
@@ -179,7 +179,7 @@ TEST(NumberReaderTest, TenDigitsReadOneByOneWithPauses) {
 TEST(NumberReaderTest, VeryLongDigitRunsAreReadInPieces) {
     std::string digits(100, '4');
     SRecordingSink sink;
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     uint32_t position = 0;
     ASSERT_TRUE(ReadNumber(digits.c_str(), position, switches, sink));
     EXPECT_EQ(position, 64u);
@@ -189,7 +189,7 @@ TEST(NumberReaderTest, VeryLongDigitRunsAreReadInPieces) {
 }
 
 TEST(NumberReaderTest, ConvertNumberOffReadsDigits) {
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     switches.convertNumber = false;
     const SReadCase cases[] = {
         {"3,14", "trzy oraz jeden cztery", 4},
@@ -200,7 +200,7 @@ TEST(NumberReaderTest, ConvertNumberOffReadsDigits) {
 
 TEST(NumberReaderTest, LoneMinusIsDeclined) {
     SRecordingSink sink;
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     uint32_t position = 0;
     EXPECT_FALSE(ReadNumber("- x", position, switches, sink));
     EXPECT_FALSE(ReadNumber("-", position, switches, sink));
@@ -210,7 +210,7 @@ TEST(NumberReaderTest, LoneMinusIsDeclined) {
 
 TEST(NumberReaderTest, SourceTextsOfWords) {
     SRecordingSink sink;
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     uint32_t position = 0;
     ASSERT_TRUE(ReadNumber("-3,25", position, switches, sink));
     ASSERT_GE(sink.words.size(), 2u);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/attribute.h"
 #include "platform/codepage.h"
 #include "text/chars.h"
 #include "text/word_sink.h"
@@ -64,3 +65,14 @@ public:
 
 // The Windows-1250 form of a UTF-8 test literal.
 inline std::string Cp(const char* utf8) { return Utf8ToCp1250(utf8); }
+
+// Settings with fixed regional conventions (decimal ',', thousands '.',
+// dates '/' in day-month-year order), whatever the machine's are.
+inline SAttribute TestSettings() {
+    SAttribute settings;
+    settings.decimalSeparator = ',';
+    settings.thousandsSeparator = '.';
+    settings.dateSeparator = '/';
+    settings.shortDatePattern.clear();
+    return settings;
+}

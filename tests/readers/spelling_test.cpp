@@ -82,7 +82,7 @@ TEST(SpellingDecisionTest, AbbreviationsVersusWords) {
         {"PiS", " i", false, true},
         {"kot", " śpi", false, false},
     };
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     for (const SDecisionCase& c : cases) {
         std::string next = Cp(c.next);
         SSpellingContext context;
@@ -93,7 +93,7 @@ TEST(SpellingDecisionTest, AbbreviationsVersusWords) {
 }
 
 TEST(SpellingDecisionTest, SwitchesAndContext) {
-    SNormaliserSwitches switches;
+    SAttribute switches = TestSettings();
     SSpellingContext context;
     context.mainTextRest = " dalej";
     EXPECT_FALSE(ShouldSpell(",", context, switches));

@@ -1,0 +1,66 @@
+// Replays the speech fuzzing corpus and every reproducer found so far through
+// the whole speak pipeline with the shipped voice. A fault aborts the run
+// (or trips the sanitizers in a sanitized build).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "../../fuzz/speech_exercise.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool VoicePresent() {
+    return fs::exists(fs::path(VOKRANT_SOURCE_DATA_DIR) / "pln_22.als") &&
+           fs::exists(fs::path(VOKRANT_SOURCE_DATA_DIR) / "pln_11.als");
+}
+
+std::vector<uint8_t> ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+int ReplayFolder(const fs::path& root) {
+    int replayed = 0;
+    if (!fs::exists(root)) return 0;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file()) continue;
+        SCOPED_TRACE(entry.path().string());
+        std::vector<uint8_t> bytes = ReadBytes(entry.path());
+        speech_exercise::ExerciseSpeech(bytes.data(), bytes.size(), VOKRANT_SOURCE_DATA_DIR);
+        ++replayed;
+    }
+    return replayed;
+}
+
+TEST(SpeechFuzzCorpus, SeedsAreSpokenWithoutFault) {
+    if (!VoicePresent()) GTEST_SKIP() << "shipped voice missing";
+    EXPECT_GE(ReplayFolder(fs::path(VOKRANT_TEST_DATA_DIR) / "robust" / "corpus"), 30);
+}
+
+TEST(SpeechFuzzCorpus, ReproducersAreSpokenWithoutFault) {
+    if (!VoicePresent()) GTEST_SKIP() << "shipped voice missing";
+    ReplayFolder(fs::path(VOKRANT_TEST_DATA_DIR) / "robust" / "crashes");
+}
+
+// Every settings combination over a sentence that reaches every reader.
+TEST(SpeechFuzzCorpus, EverySwitchSpeaksAMixedSentence) {
+    if (!VoicePresent()) GTEST_SKIP() << "shipped voice missing";
+    const std::string text =
+        "Dnia 12.05.2023 o 7:05:09 prof. Nowak (tel. 123456789) napisa\xB3 na a.b@c.pl :-) !!!! "
+        "\\Spd=200\\ \\Mrk=7\\ \\Pau=50\\ \\Alf=aan\\ koniec.";
+    for (int pattern = 0; pattern < 64; ++pattern) {
+        SCOPED_TRACE(pattern);
+        uint8_t b = static_cast<uint8_t>(pattern * 37 + 11);
+        std::vector<uint8_t> input = {static_cast<uint8_t>(pattern), b, static_cast<uint8_t>(~b),
+                                      static_cast<uint8_t>(pattern << 2)};
+        input.insert(input.end(), text.begin(), text.end());
+        speech_exercise::ExerciseSpeech(input.data(), input.size(), VOKRANT_SOURCE_DATA_DIR);
+    }
+}
+
+}  // namespace

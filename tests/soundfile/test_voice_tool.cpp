@@ -1,0 +1,70 @@
+// The vokrant-voice command: exit statuses and what it writes. Skipped when
+// the tool has not been built.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "soundfile/sound_file_io.h"
+#include "voice_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kTool = std::string(VOKRANT_BINARY_DIR) + "apps/vokrant-voice/vokrant-voice";
+
+// Runs the tool; returns its exit status and fills `output` with both streams.
+int RunTool(const std::string& arguments, std::string& output) {
+    std::FILE* pipe = popen((kTool + " " + arguments + " 2>&1").c_str(), "r");
+    output.clear();
+    char buffer[512];
+    while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+    int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+TEST(VoiceTool, CommandsAndExitStatuses) {
+    if (!fs::exists(kTool)) GTEST_SKIP() << "vokrant-voice not built";
+    std::string dir = (fs::temp_directory_path() / ("vokrant-tool-" + std::to_string(getpid()))).string();
+    fs::create_directories(dir);
+    SAlfPattArr voice;
+    BuildTestVoice(voice);
+    WriteVoiceFile(dir + "/v.als", voice, SVoiceLayout::kSals);
+    SWave wave;
+    WriteSoundFile(dir + "/w.wav", wave, SSndFormat{});
+
+    const struct {
+        std::string arguments;
+        int status;
+        std::string contains;
+    } cases[] = {
+        {"info " + dir + "/v.als", 0, "   49  b         0x1050        200       200"},
+        {"check " + dir + "/v.als", 0, "ok"},
+        {"check " + dir + "/w.wav", 1, "brak bloku 'VER '"},
+        {"check " + dir + "/none.als", 1, "Nie znaleziono pliku z alofonami: none.als"},
+        {"export " + dir + "/v.als b -o " + dir + "/b.wav", 0, "200 samples at 22050 Hz"},
+        {"info " + dir + "/b.wav", 0, "samples: 200"},
+        {"export " + dir + "/v.als 3 -o " + dir + "/i.wav", 0, "82 samples"},
+        {"export " + dir + "/v.als zz -o " + dir + "/z.wav", 1, "no pattern 'zz'"},
+        {"convert " + dir + "/v.als " + dir + "/u.als --layout salu", 0, ""},
+        {"info " + dir + "/u.als", 0, "SALU"},
+        {"check " + dir + "/u.als", 0, "ok"},
+        {"convert " + dir + "/v.als " + dir + "/x.als --layout wav", 2, "unknown layout"},
+        {"export " + dir + "/v.als b", 2, "usage"},
+        {"", 2, "usage"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        std::string output;
+        EXPECT_EQ(RunTool(c.arguments, output), c.status) << output;
+        EXPECT_NE(output.find(c.contains), std::string::npos) << output;
+    }
+    fs::remove_all(dir);
+}
