@@ -1,6 +1,7 @@
 // The chunk generator: turns the timed words of a sentence into PCM in the
 // output wave, one run of whole words at a time (at most 65536 bytes unless
-// a single word is longer), with the marks that travel with it: word starts,
+// a single word is longer), with the marks that travel with it: starts of
+// spoken words (not of hidden blanks or continuation words),
 // allophone starts and the marks of pitch, speed, volume and bookmark tags,
 // each at its exact byte position in the wave.
 #pragma once
