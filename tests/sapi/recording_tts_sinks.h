@@ -17,9 +17,8 @@ public:
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE TextDataDone(QWORD ts, DWORD flags) override {
+    HRESULT STDMETHODCALLTYPE TextDataDone(QWORD, DWORD flags) override {
         events.push_back("done " + std::to_string(flags));
-        doneAt = ts;
         if (onDone) onDone();
         return S_OK;
     }
@@ -27,9 +26,8 @@ public:
         events.push_back("started");
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE BookMark(QWORD ts, DWORD mark) override {
+    HRESULT STDMETHODCALLTYPE BookMark(QWORD, DWORD mark) override {
         events.push_back("mark " + std::to_string(mark));
-        markPositions.push_back(ts);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE WordPosition(QWORD, DWORD offset) override {
@@ -39,11 +37,9 @@ public:
     bool Done() const { return !events.empty() && events.back().rfind("done", 0) == 0; }
 
     ULONG refs = 0;
+    std::function<void()> onDone;  // runs inside TextDataDone, before the next text starts
     std::vector<std::string> events;
     std::vector<DWORD> wordOffsets;
-    std::vector<QWORD> markPositions;
-    QWORD doneAt = 0;
-    std::function<void()> onDone;  // runs inside TextDataDone
 };
 
 template <typename Ch>
