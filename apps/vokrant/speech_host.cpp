@@ -9,6 +9,7 @@
 #include "platform/codepage.h"
 #include "sapi/audio/wave_file_audio_dest.h"
 #include "sapi/host/speech_session.h"
+#include "stderr_capture.h"
 #ifdef VOKRANT_HAVE_PULSE
 #include "sapi/audio/pulse_audio_dest.h"
 #endif
@@ -77,8 +78,12 @@ ITTSCentralW* SSpeechHost::SelectVoice(IUnknown* audio, std::string* error) {
         return nullptr;
     }
     ITTSCentralW* central = nullptr;
+    SStderrCapture log;  // the engine logs why its voice did not load
     if (FAILED(voices->Select(mode.gModeID, &central, audio)) || central == nullptr) {
-        *error = "the speech component cannot select its voice";
+        std::string reason = Cp1250ToUtf8(log.Take());
+        reason = reason.substr(0, reason.find('\n'));
+        *error = "the speech component cannot select its voice" + (reason.empty() ? "" : " (" + reason + ")") +
+                 "; use --voice-dir DIR";
         return nullptr;
     }
     return central;
