@@ -161,3 +161,7 @@ private:
     bool endMarkPending_ = false;  // the head text's end mark is in the destination
     bool producing_ = false;       // guards against re-entry from a sink's callback
 };
+
+// Lets the engine's ShowSettings and the Dlg tag open the settings sheet, in
+// builds that have it; called once per process whatever the number of modes.
+void InstallModeSettingsSheet();
