@@ -65,8 +65,9 @@ public:
     CMode& operator=(const CMode&) = delete;
 
     // Sets the audio format, creates the interface objects, sinks, settings
-    // and engine and loads the voice. False when any of them is missing.
-    bool Initialise(int modeIndex, const TTSMODEINFOW& info);
+    // and engine and loads the voice. S_OK, or why the mode cannot speak (no audio interfaces, format
+    // refused, no memory, the voice could not be loaded).
+    HRESULT Initialise(int modeIndex, const TTSMODEINFOW& info);
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
     ULONG STDMETHODCALLTYPE AddRef() override;

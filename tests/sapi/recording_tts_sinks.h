@@ -1,6 +1,7 @@
 // Host-side sinks that record the engine's notifications.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ public:
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
     HRESULT STDMETHODCALLTYPE TextDataDone(QWORD, DWORD flags) override {
         events.push_back("done " + std::to_string(flags));
+        if (onDone) onDone();
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE TextDataStarted(QWORD) override {
@@ -35,6 +37,7 @@ public:
     bool Done() const { return !events.empty() && events.back().rfind("done", 0) == 0; }
 
     ULONG refs = 0;
+    std::function<void()> onDone;  // runs inside TextDataDone, before the next text starts
     std::vector<std::string> events;
     std::vector<DWORD> wordOffsets;
 };
