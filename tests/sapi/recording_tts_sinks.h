@@ -26,12 +26,14 @@ public:
         events.push_back("started");
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE BookMark(QWORD, DWORD mark) override {
+    HRESULT STDMETHODCALLTYPE BookMark(QWORD timeStamp, DWORD mark) override {
         events.push_back("mark " + std::to_string(mark));
+        markTimes.push_back(timeStamp);
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE WordPosition(QWORD, DWORD offset) override {
+    HRESULT STDMETHODCALLTYPE WordPosition(QWORD timeStamp, DWORD offset) override {
         wordOffsets.push_back(offset);
+        wordTimes.push_back(timeStamp);
         return S_OK;
     }
     bool Done() const { return !events.empty() && events.back().rfind("done", 0) == 0; }
@@ -40,6 +42,8 @@ public:
     std::function<void()> onDone;  // runs inside TextDataDone, before the next text starts
     std::vector<std::string> events;
     std::vector<DWORD> wordOffsets;
+    std::vector<QWORD> markTimes;  // time stamps, parallel to the "mark" events
+    std::vector<QWORD> wordTimes;  // parallel to wordOffsets
 };
 
 template <typename Ch>
@@ -55,6 +59,7 @@ public:
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
     HRESULT STDMETHODCALLTYPE AttribChanged(DWORD attribute) override {
         attributes.push_back(attribute);
+        if (onAttribChanged) onAttribChanged(attribute);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE AudioStart(QWORD) override {
@@ -71,6 +76,7 @@ public:
     }
 
     ULONG refs = 0;
+    std::function<void(DWORD)> onAttribChanged;  // runs inside AttribChanged
     std::vector<DWORD> attributes;
     std::vector<DWORD> visuals;
     int starts = 0, stops = 0;

@@ -5,51 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "component_host.h"
-#include "recording_tts_sinks.h"
-#include "sapi/audio/simulated_audio_dest.h"
-#include "sapi/engine_ids.h"
+#include "mode_object_fixture.h"
 
 namespace {
-
-class ModeObjectTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(host.Loaded());
-        auto* e = host.CreateEnum<ITTSEnumW>(CLSID_VokrantEngine, IID_ITTSEnumW);
-        ASSERT_NE(e, nullptr);
-        dest = CSimulatedAudioDest::Create(8192);
-        ASSERT_EQ(e->Select(MODEID_VokrantNeutral, &central, static_cast<IAudio*>(dest)), S_OK);
-        e->Release();
-        void* p = nullptr;
-        ASSERT_EQ(central->QueryInterface(IID_ITTSAttributesW, &p), S_OK);
-        attributes = static_cast<ITTSAttributesW*>(p);
-        ASSERT_EQ(central->Register(&notify, IID_ITTSNotifySinkW, &key), S_OK);
-    }
-    void TearDown() override {
-        if (attributes != nullptr) attributes->Release();
-        if (central != nullptr) EXPECT_EQ(central->Release(), 0u);
-        EXPECT_EQ(notify.refs, 0u) << "registered sinks are released with the mode object";
-        EXPECT_EQ(host.canUnloadNow(), S_OK);
-        if (dest != nullptr) EXPECT_EQ(dest->Release(), 0u) << "the mode object must release the audio object";
-    }
-
-    HRESULT Speak(const std::u16string& text, RecordingBufSink* sink, VOICECHARSET charset = CHARSET_TEXT) {
-        SDATA data{const_cast<char16_t*>(text.c_str()), static_cast<DWORD>((text.size() + 1) * 2)};
-        return central->TextData(charset, 0, data, static_cast<ITTSBufNotifySink*>(sink), IID_ITTSBufNotifySink);
-    }
-    // Plays the destination until the sink reports its text done.
-    void PlayUntilDone(RecordingBufSink& sink) {
-        for (int i = 0; i < 2000 && !sink.Done(); ++i) dest->Advance(4096);
-    }
-
-    ComponentHost host;
-    CSimulatedAudioDest* dest = nullptr;
-    ITTSCentralW* central = nullptr;
-    ITTSAttributesW* attributes = nullptr;
-    RecordingNotifySink<WCHAR> notify;
-    DWORD key = 0;
-};
 
 TEST_F(ModeObjectTest, OffersItsInterfacesAndDescribesItsMode) {
     const IID offered[] = {IID_IUnknown, IID_ITTSCentralA, IID_ITTSAttributesA, IID_ITTSDialogsW, IID_ITTSDialogsA,

@@ -1,0 +1,234 @@
+// The mode object speaking real texts with the shipped voice, through the
+// exports only: queued texts one after another, reset in mid-text, and the
+// notifications that must coincide with playback (attribute changes from
+// tags, bookmarks, word positions).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "mode_object_fixture.h"
+
+namespace {
+
+class ModeSpeakingTest : public ModeObjectTest {
+protected:
+    // Largest sample magnitude written so far: real speech is far from silent.
+    int Loudest() const {
+        const auto& bytes = dest->Written();
+        int loudest = 0;
+        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+            int16_t sample = 0;
+            std::memcpy(&sample, &bytes[i], 2);
+            loudest = std::max(loudest, std::abs(int{sample}));
+        }
+        return loudest;
+    }
+    // The time stamp of the word position reported for the word that
+    // directly follows a tag in a Unicode request, or -1 when none was.
+    static int64_t WordTimeAfterTag(const RecordingBufSink& sink, const std::u16string& text,
+                                    const std::u16string& word) {
+        std::size_t at = text.find(u"\\ " + word);
+        if (at == std::u16string::npos) return -1;
+        const std::size_t offset = at + 2;
+        for (std::size_t i = 0; i < sink.wordOffsets.size(); ++i)
+            if (sink.wordOffsets[i] == offset * 2) return static_cast<int64_t>(sink.wordTimes[i]);
+        return -1;
+    }
+};
+
+TEST_F(ModeSpeakingTest, QueuedTextsSpeakOneAfterAnotherAndEachSinkIsReleased) {
+    RecordingBufSink first, second;
+    QWORD playedAtFirstDone = 0, totalAtFirstDone = 0;
+    std::vector<std::string> secondAtFirstDone{"not called"};
+    first.onDone = [&] {
+        playedAtFirstDone = dest->Played();
+        totalAtFirstDone = dest->Total();
+        secondAtFirstDone = second.events;
+    };
+    ASSERT_EQ(Speak(u"Ala ma kota, a kot ma Al\u0119.", &first), S_OK);
+    ASSERT_EQ(Speak(u"Drugi tekst.", &second), S_OK);
+    EXPECT_EQ(first.refs, 1u);
+    EXPECT_EQ(second.refs, 1u);
+    PlayUntilDone(first, 1000);
+    ASSERT_EQ(first.events.back(), "done 0");
+    EXPECT_GT(totalAtFirstDone, 20000u) << "a sentence of real speech";
+    EXPECT_EQ(playedAtFirstDone, totalAtFirstDone) << "done only once every byte of the first text has played";
+    EXPECT_TRUE(secondAtFirstDone.empty()) << "the second text starts only after the first is done";
+    EXPECT_EQ(first.refs, 0u);
+    ASSERT_FALSE(first.wordTimes.empty());
+    EXPECT_LE(first.wordTimes.back(), playedAtFirstDone);
+
+    PlayUntilDone(second, 1000);
+    EXPECT_EQ(second.events, (std::vector<std::string>{"started", "done 0"}));
+    EXPECT_EQ(second.refs, 0u);
+    ASSERT_FALSE(second.wordOffsets.empty());
+    EXPECT_EQ(second.wordOffsets.front(), 0u) << "offsets count from the start of each text";
+    EXPECT_GE(second.wordTimes.front(), totalAtFirstDone) << "the second text's sound follows the first's";
+    EXPECT_EQ(dest->Played(), dest->Total());
+    EXPECT_GT(Loudest(), 1000) << "the shipped voice speaks";
+    dest->PlayAll();
+    EXPECT_FALSE(dest->IsClaimed());
+}
+
+TEST_F(ModeSpeakingTest, ResetInMidTextAbortsEveryTextInOrderAndFreesTheDevice) {
+    RecordingBufSink sinks[3];
+    std::vector<int> doneOrder;
+    for (int i = 0; i < 3; ++i) {
+        sinks[i].onDone = [&doneOrder, i] { doneOrder.push_back(i); };
+        ASSERT_EQ(Speak(u"Pierwsze zdanie jest do\u015B\u0107 d\u0142ugie, \u017Ceby je przerwa\u0107 w po\u0142owie.", &sinks[i]),
+                  S_OK);
+    }
+    for (int i = 0; i < 100 && sinks[0].wordOffsets.size() < 2; ++i) dest->Advance(512);
+    ASSERT_GE(sinks[0].wordOffsets.size(), 2u) << "the first text is being played";
+    ASSERT_FALSE(sinks[0].Done());
+    ASSERT_LT(dest->Played(), dest->Total()) << "part of it is still waiting in the destination";
+
+    ASSERT_EQ(central->AudioReset(), S_OK);
+    EXPECT_EQ(doneOrder, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(sinks[0].events, (std::vector<std::string>{"started", "done 1"}));
+    for (int i = 1; i < 3; ++i) EXPECT_EQ(sinks[i].events, std::vector<std::string>{"done 1"}) << i;
+    for (auto& s : sinks) EXPECT_EQ(s.refs, 0u);
+    // The host's destination lets go of the device on its next turn, the
+    // unplayed rest having been flushed.
+    const int stops = notify.stops;
+    dest->Pump();
+    EXPECT_FALSE(dest->IsClaimed()) << "the device is released";
+    EXPECT_EQ(notify.stops, stops + 1);
+
+    // Nothing more is produced or reported.
+    const QWORD total = dest->Total();
+    const std::size_t words = sinks[0].wordOffsets.size();
+    for (int i = 0; i < 20; ++i) dest->Advance(4096);
+    dest->PlayAll();
+    EXPECT_EQ(dest->Total(), total);
+    EXPECT_EQ(sinks[0].wordOffsets.size(), words);
+    EXPECT_EQ(sinks[0].events.size(), 2u);
+
+    // The mode object speaks normally again afterwards.
+    RecordingBufSink again;
+    ASSERT_EQ(Speak(u"Jeszcze raz.", &again), S_OK);
+    PlayUntilDone(again);
+    EXPECT_EQ(again.events, (std::vector<std::string>{"started", "done 0"}));
+    EXPECT_GT(dest->Total(), total);
+}
+
+struct AttributeTagCase {
+    const char* name;
+    std::u16string text;
+    std::vector<DWORD> announced;            // in order
+    std::vector<std::u16string> followedBy;  // the word after each tag
+};
+
+TEST_F(ModeSpeakingTest, AttributeTagsAreAnnouncedWhenTheirPlaceIsPlayed) {
+    const AttributeTagCase cases[] = {
+        {"speed", u"Ala \\Spd=150\\ ma kota.", {TTSNSAC_SPEED}, {u"ma"}},
+        {"pitch", u"Ala ma \\Pit=200\\ kota.", {TTSNSAC_PITCH}, {u"kota"}},
+        {"in order",
+         u"Ala \\Spd=150\\ ma \\Pit=240\\ kota \\Vol=30000\\ i psa.",
+         {TTSNSAC_SPEED, TTSNSAC_PITCH, TTSNSAC_VOLUME},
+         {u"ma", u"kota", u"i"}},
+    };
+    for (const AttributeTagCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<QWORD> stamps, playedThen;
+        notify.attributes.clear();
+        notify.onAttribChanged = [&](DWORD) {
+            QWORD stamp = 0;
+            central->PosnGet(&stamp);
+            stamps.push_back(stamp);
+            playedThen.push_back(dest->Played());
+        };
+        RecordingBufSink sink;
+        ASSERT_EQ(SpeakTagged(c.text, &sink), S_OK);
+        EXPECT_TRUE(notify.attributes.empty()) << "nothing is announced before it is played";
+        PlayUntilDone(sink, 700);
+        notify.onAttribChanged = nullptr;
+        ASSERT_EQ(sink.events.back(), "done 0");
+        ASSERT_EQ(notify.attributes, c.announced);
+        for (std::size_t i = 0; i < c.followedBy.size(); ++i) {
+            const int64_t word = WordTimeAfterTag(sink, c.text, c.followedBy[i]);
+            ASSERT_GE(word, 0) << "no word position for the word after tag " << i;
+            EXPECT_GT(stamps[i], 0u) << "announced after the first word, not at the start";
+            EXPECT_EQ(static_cast<int64_t>(stamps[i]), word) << "announced where the following word starts";
+            EXPECT_GE(playedThen[i], stamps[i]) << "not before that byte has been played";
+        }
+    }
+}
+
+struct BookmarkCase {
+    std::u16string text;
+    std::vector<DWORD> marks;
+    std::u16string followedBy;
+};
+
+TEST_F(ModeSpeakingTest, BookmarksInTextArriveWithTheFollowingWordAndKeepTheirNumber) {
+    const BookmarkCase cases[] = {
+        {u"Ala \\Mrk=1\\ ma kota.", {1}, u"ma"},
+        {u"Ala ma \\Mrk=32767\\ kota.", {32767}, u"kota"},
+        {u"Ala \\Mrk=32768\\ ma kota.", {32768}, u"ma"},
+        {u"Ala \\Mrk=1000000\\ ma kota.", {1000000}, u"ma"},
+        {u"Ala \\Mrk=7\\\\Mrk=8\\ ma kota.", {7, 8}, u"ma"},
+    };
+    for (const BookmarkCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.marks.front()));
+        RecordingBufSink sink;
+        ASSERT_EQ(SpeakTagged(c.text, &sink), S_OK);
+        PlayUntilDone(sink, 700);
+        std::vector<std::string> expected{"started"};
+        for (DWORD m : c.marks) expected.push_back("mark " + std::to_string(m));
+        expected.push_back("done 0");
+        ASSERT_EQ(sink.events, expected);
+        const int64_t word = WordTimeAfterTag(sink, c.text, c.followedBy);
+        ASSERT_GE(word, 0);
+        for (QWORD stamp : sink.markTimes) {
+            EXPECT_GT(stamp, 0u);
+            EXPECT_EQ(static_cast<int64_t>(stamp), word) << "delivered where the following word starts";
+        }
+    }
+}
+
+TEST_F(ModeSpeakingTest, AnInjectedMarkIsRefusedWithoutDisturbingTheText) {
+    const std::u16string text = u"Ala ma kota, a kot ma Al\u0119.";
+    RecordingBufSink undisturbed;
+    ASSERT_EQ(Speak(text, &undisturbed), S_OK);
+    PlayUntilDone(undisturbed);
+    RecordingBufSink sink;
+    ASSERT_EQ(Speak(text, &sink), S_OK);
+    for (int i = 0; i < 100 && sink.wordOffsets.empty(); ++i) dest->Advance(512);
+    ASSERT_FALSE(sink.wordOffsets.empty()) << "speaking";
+    EXPECT_EQ(central->Inject(u"\\Mrk=5\\"), E_INVALIDARG);
+    EXPECT_EQ(central->Inject(u"\\Mrk=1000000\\"), E_INVALIDARG);
+    PlayUntilDone(sink);
+    EXPECT_EQ(sink.events, (std::vector<std::string>{"started", "done 0"}));
+    EXPECT_EQ(sink.wordOffsets, undisturbed.wordOffsets) << "every word is still reported";
+}
+
+TEST_F(ModeSpeakingTest, WordPositionsOfRealSpeechFollowTheFormOfTheRequest) {
+    for (bool ansi : {false, true}) {
+        SCOPED_TRACE(ansi ? "ANSI" : "Unicode");
+        RecordingBufSink sink;
+        if (ansi) {
+            void* p = nullptr;
+            ASSERT_EQ(central->QueryInterface(IID_ITTSCentralA, &p), S_OK);
+            auto* centralA = static_cast<ITTSCentralA*>(p);
+            char text[] = "\xA3\xF3" "d\x9F ma kota";  // "Łódź ma kota" in the ANSI code page
+            ASSERT_EQ(centralA->TextData(CHARSET_TEXT, 0, SDATA{text, sizeof text}, &sink, IID_ITTSBufNotifySink), S_OK);
+            centralA->Release();
+        } else {
+            ASSERT_EQ(Speak(u"\u0141\u00F3d\u017A ma kota", &sink), S_OK);
+        }
+        PlayUntilDone(sink, 1000);
+        ASSERT_EQ(sink.events.back(), "done 0");
+        const std::vector<DWORD> expected = ansi ? std::vector<DWORD>{0, 5, 8} : std::vector<DWORD>{0, 10, 16};
+        EXPECT_EQ(sink.wordOffsets, expected);
+        EXPECT_TRUE(std::is_sorted(sink.wordTimes.begin(), sink.wordTimes.end()));
+        EXPECT_LT(sink.wordTimes.front(), sink.wordTimes.back()) << "each word at its own place in the sound";
+    }
+}
+
+}  // namespace
