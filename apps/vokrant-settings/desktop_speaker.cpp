@@ -12,25 +12,25 @@
 
 bool PlayPcm(const std::vector<unsigned char>& pcm, int sampleRate) {
 #ifdef VOKRANT_HAVE_PULSE_SIMPLE
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_S16LE;
-    spec.rate = static_cast<uint32_t>(sampleRate);
-    spec.channels = 1;
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = PA_SAMPLE_S16LE;
+    sampleFormat.rate = static_cast<uint32_t>(sampleRate);
+    sampleFormat.channels = 1;
     int error = 0;
     pa_simple* stream =
-        pa_simple_new(nullptr, "vokrant-settings", PA_STREAM_PLAYBACK, nullptr, "test", &spec, nullptr, nullptr, &error);
+        pa_simple_new(nullptr, "vokrant-settings", PA_STREAM_PLAYBACK, nullptr, "test", &sampleFormat, nullptr, nullptr, &error);
     if (!stream) {
-        LogMessage("d\xBAwi\xEAk: %s\n", pa_strerror(error));
+        LogMessage("d\x9Fwi\xEAk: %s\n", pa_strerror(error));
         return false;
     }
     const bool ok = pa_simple_write(stream, pcm.data(), pcm.size(), &error) == 0 && pa_simple_drain(stream, &error) == 0;
-    if (!ok) LogMessage("d\xBAwi\xEAk: %s\n", pa_strerror(error));
+    if (!ok) LogMessage("d\x9Fwi\xEAk: %s\n", pa_strerror(error));
     pa_simple_free(stream);
     return ok;
 #else
     (void)pcm;
     (void)sampleRate;
-    LogMessage("brak urz\xB9" "dzenia d\xBAwi\xEAkowego w tej kompilacji\n");
+    LogMessage("brak urz\xB9" "dzenia d\x9Fwi\xEAkowego w tej kompilacji\n");
     return false;
 #endif
 }

@@ -39,7 +39,7 @@ bool SEngineTestSpeaker::Speak(const std::string& text) {
             // Nothing plays while we render, so a full destination stays full.
             if (dest_.FreeSpace() < kMinFreeSpace) break;
         }
-        LogMessage("wyj\xB9tek: %s\n", "urz\xB9" "dzenie d\xBAwi\xEAkowe nie przyjmuje danych");
+        LogMessage("wyj\xB9tek: %s\n", "urz\xB9" "dzenie d\x9Fwi\xEAkowe nie przyjmuje danych");
         return false;
     } catch (const SException& e) {
         LogMessage("wyj\xB9tek: %s\n", e.GetMessage());

@@ -76,18 +76,18 @@ SGeneralValues SGeneralValues::FromSettings(const SAttribute& settings) {
 
 SGeneralValues SGeneralValues::Defaults() {
     SGeneralValues v;
-    for (const SGeneralSliderSpec& spec : kSpecs) v[spec.value] = spec.defaultValue;
+    for (const SGeneralSliderSpec& slider : kSpecs) v[slider.value] = slider.defaultValue;
     return v;
 }
 
 int SGeneralValues::PositionOf(SGeneralValue v, int value) {
-    const SGeneralSliderSpec& spec = GeneralSliderSpec(v);
-    return std::clamp(value / spec.scale, spec.minPosition, spec.maxPosition);
+    const SGeneralSliderSpec& slider = GeneralSliderSpec(v);
+    return std::clamp(value / slider.scale, slider.minPosition, slider.maxPosition);
 }
 
 int SGeneralValues::ValueAt(SGeneralValue v, int position) {
-    const SGeneralSliderSpec& spec = GeneralSliderSpec(v);
-    return std::clamp(position, spec.minPosition, spec.maxPosition) * spec.scale;
+    const SGeneralSliderSpec& slider = GeneralSliderSpec(v);
+    return std::clamp(position, slider.minPosition, slider.maxPosition) * slider.scale;
 }
 
 std::vector<SGeneralValue> SGeneralValues::TakeSliderPosition(SGeneralValue v, int position) {
