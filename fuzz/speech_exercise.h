@@ -17,6 +17,7 @@
 #include "engine/audio_dest.h"
 #include "engine/exceptions.h"
 #include "engine/tts_engine.h"
+#include "text/text_analyser.h"
 
 namespace speech_exercise {
 
@@ -158,6 +159,28 @@ inline void ExerciseSpeech(const uint8_t* data, size_t size, const std::string& 
     } catch (const SException&) {
         // A sound file a tag names may be unreadable: reported, not a fault.
     }
+}
+
+// The text stages alone (sentences, readers, transcription, sentence rules),
+// many times faster than speaking: the fuzzer reaches the readers' corners sooner.
+inline void ExerciseText(const uint8_t* data, size_t size, const std::string& voiceDir) {
+    if (size < kSettingsBytes) return;
+    SAttribute settings;
+    settings.workDir = voiceDir;
+    ApplySettings(settings, data);
+    STtsEngine engine(nullptr, &settings);
+    if (engine.Load(0) != 0) std::abort();
+    const size_t textBytes = size - kSettingsBytes;
+    engine.StartRequest(std::string_view(reinterpret_cast<const char*>(data + kSettingsBytes), textBytes));
+    // Every sentence consumes at least one character of the text.
+    const uint64_t maxSentences = 16 + static_cast<uint64_t>(textBytes);
+    uint64_t sentences = 0;
+    while (engine.GetTextAnalyser().NextSentence())
+        if (++sentences > maxSentences) {
+            std::fprintf(stderr, "NextSentence does not finish: %llu sentences for %zu bytes\n",
+                         static_cast<unsigned long long>(sentences), textBytes);
+            std::abort();
+        }
 }
 
 }  // namespace speech_exercise

@@ -52,6 +52,7 @@ bool ApplyFlag(SCommandLine& command, const std::string& name) {
     else if (name == "--words") command.words = true;
     else if (name == "--marks") command.marks = true;
     else if (name == "--list-voices") command.listVoices = true;
+    else if (name == "--settings") command.settingsSheet = true;
     else if (name == "--help" || name == "-h") command.help = true;
     else if (name == "--version" || name == "-V") command.version = true;
     else return false;
@@ -134,6 +135,7 @@ const char* UsageText() {
            "  --marks                  also print every mark as it is delivered (JSON Lines;\n"
            "                           on standard error when audio goes to standard output)\n"
            "  --list-voices            print the voice modes the engine offers\n"
+           "  --settings               open the settings sheet on your saved settings\n"
            "  --help, --version\n"
            "\n"
            "Exit status: 0 success, 2 usage error, 1 any other error.\n";

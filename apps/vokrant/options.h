@@ -20,6 +20,7 @@ struct SCommandLine {
     bool words = false;
     bool marks = false;
     bool listVoices = false;
+    bool settingsSheet = false;  // --settings: the settings sheet (Qt builds only)
     bool help = false;
     bool version = false;
 

@@ -1,12 +1,17 @@
 // ITTSAttributes and ITTSDialogs of the mode object.
 #include <sys/resource.h>
 
+#include <mutex>
+
 #include "engine/attribute.h"
 #include "engine/log.h"
 #include "platform/codepage.h"
 #include "sapi/com_boundary.h"
 #include "sapi/mode_interfaces.h"
 #include "sapi/mode_object.h"
+#ifdef VOKRANT_SAPI_HAVE_DIALOGS
+#include "dialogs/sheet_runner.h"
+#endif
 
 namespace {
 
@@ -94,8 +99,25 @@ HRESULT CMode::VolumeSet(DWORD volume) {
     return S_OK;
 }
 
-HRESULT CMode::ShowDialog(HWND parent, const std::u16string*, int startPage) {
+void InstallModeSettingsSheet() {
+#ifdef VOKRANT_SAPI_HAVE_DIALOGS
+    // The engine's ShowSettings and the Dlg tag open the same sheet.
+    static std::once_flag installed;
+    std::call_once(installed, [] { InstallSettingsSheet(); });
+#endif
+}
+
+HRESULT CMode::ShowDialog(HWND parent, const std::u16string* title, int startPage) {
     if (parent == nullptr) return S_OK;
+#ifdef VOKRANT_SAPI_HAVE_DIALOGS
+    if (engine != nullptr) {
+        // Shown or not (no display), the request itself succeeded; the sheet logs why.
+        RunSettingsSheetForMode(*engine, static_cast<ITTSCentralA*>(centralA.get()), startPage, title);
+        return S_OK;
+    }
+#else
+    (void)title;
+#endif
     LogMessage("okno ustawie\xF1 (strona %d) nie jest dost\xEApne\n", startPage);
     return S_OK;
 }

@@ -30,9 +30,3 @@ HRESULT CModeFileNotify::QueryInterface(REFIID riid, void** ppv) {
     *ppv = (riid == IID_IUnknown || riid == IID_IAudioFileNotifySink) ? this : nullptr;
     return *ppv != nullptr ? S_OK : E_NOINTERFACE;
 }
-
-HRESULT CTTSBufNotify::QueryInterface(REFIID riid, void** ppv) {
-    if (ppv == nullptr) return E_INVALIDARG;
-    *ppv = (riid == IID_IUnknown || riid == IID_ITTSBufNotifySink) ? this : nullptr;
-    return *ppv != nullptr ? S_OK : E_NOINTERFACE;
-}

@@ -1,8 +1,8 @@
 // The sinks the mode object hands out: CModeNotify receives the audio
 // destination's notifications and passes them to the mode object;
 // CModeFileNotify does nothing (created and destroyed with the mode object,
-// never handed out); CTTSBufNotify is a do-nothing buffer sink for callers
-// that speak without caring about progress.
+// never handed out). The buffer sink of the settings sheet's test buttons,
+// CTTSBufNotify, lives with them in dialogs/mode_test_speaker.h.
 #pragma once
 
 #include "sapi/sapi4.h"
@@ -34,15 +34,4 @@ public:
     HRESULT STDMETHODCALLTYPE FileEnd(DWORD) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE QueueEmpty() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE Posn(QWORD, QWORD) override { return S_OK; }
-};
-
-class CTTSBufNotify final : public ITTSBufNotifySink {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE TextDataDone(QWORD, DWORD) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE TextDataStarted(QWORD) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE BookMark(QWORD, DWORD) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE WordPosition(QWORD, DWORD) override { return S_OK; }
 };

@@ -45,7 +45,7 @@ HRESULT CreateModeObject(ModeFinalRelease onFinalRelease, IUnknown* audioObject,
     if (mode == nullptr) return E_OUTOFMEMORY;
     ModuleObjectCreated();
     mode->AddRef();
-    HRESULT hr = mode->Initialise(0, info) ? S_OK : E_OUTOFMEMORY;
+    HRESULT hr = mode->Initialise(0, info);
     if (SUCCEEDED(hr)) hr = mode->QueryInterface(IID_ITTSCentralW, reinterpret_cast<void**>(central));
     mode->Release();  // on failure this destroys it
     return hr;
@@ -56,14 +56,15 @@ CMode::CMode(CMode* outerObject, ModeFinalRelease finalRelease, IUnknown* audioO
     audioObject->AddRef();
 }
 
-bool CMode::Initialise(int modeIndex, const TTSMODEINFOW& info) {
+HRESULT CMode::Initialise(int modeIndex, const TTSMODEINFOW& info) {
     const bool even = modeIndex % 2 == 0;
+    bool voiceMissing = false;
     WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, even ? 22050u : 16000u, even ? 44100u : 32000u, 2, 16, 0};
     void* p = nullptr;
     if (SUCCEEDED(audioObject->QueryInterface(IID_IAudio, &p))) audio = static_cast<IAudio*>(p);
     if (SUCCEEDED(audioObject->QueryInterface(IID_IAudioDest, &p))) audioDest = static_cast<IAudioDest*>(p);
     if (audio != nullptr && audioDest != nullptr && FAILED(audio->WaveFormatSet(SDATA{&format, sizeof format})))
-        return false;
+        return TTSERR_WAVEFORMATNOTSUPPORTED;
     modeInfo = info;
 
     attributesW = std::make_unique<CModeITTSAttributesW>(this, outer);
@@ -84,14 +85,17 @@ bool CMode::Initialise(int modeIndex, const TTSMODEINFOW& info) {
         static_cast<IUnknown*>(p)->Release();
         isFileAudio = true;
     }
-    if (audio == nullptr || audioDest == nullptr) return false;
+    if (audio == nullptr || audioDest == nullptr) return TTSERR_INVALIDINTERFACE;
 
     engineDest_ = std::make_unique<CModeAudioDest>(audioDest);
     try {
         settings = std::make_unique<SAttributeSAPI>(attributesA.get());
         engine = std::make_unique<SVokrant>(this, engineDest_.get(), settings.get());
         engine->SetCentralA(static_cast<ITTSCentralA*>(centralA.get()));
-        engine->Load(modeIndex);  // logs its own failures
+        InstallModeSettingsSheet();
+        // A mode without its voice would accept texts and speak nothing:
+        // the selection fails instead (the engine logs why).
+        if (engine->Load(modeIndex) != 0) voiceMissing = true;
     } catch (const SException& e) {
         LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
         engine.reset();
@@ -101,7 +105,8 @@ bool CMode::Initialise(int modeIndex, const TTSMODEINFOW& info) {
         engine.reset();
         settings.reset();
     }
-    return settings != nullptr && engine != nullptr;
+    if (settings == nullptr || engine == nullptr) return E_OUTOFMEMORY;
+    return voiceMissing ? E_FAIL : S_OK;
 }
 
 CMode::~CMode() {

@@ -65,8 +65,9 @@ public:
     CMode& operator=(const CMode&) = delete;
 
     // Sets the audio format, creates the interface objects, sinks, settings
-    // and engine and loads the voice. False when any of them is missing.
-    bool Initialise(int modeIndex, const TTSMODEINFOW& info);
+    // and engine and loads the voice. S_OK, or why the mode cannot speak (no audio interfaces, format
+    // refused, no memory, the voice could not be loaded).
+    HRESULT Initialise(int modeIndex, const TTSMODEINFOW& info);
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
@@ -160,3 +161,7 @@ private:
     bool endMarkPending_ = false;  // the head text's end mark is in the destination
     bool producing_ = false;       // guards against re-entry from a sink's callback
 };
+
+// Lets the engine's ShowSettings and the Dlg tag open the settings sheet, in
+// builds that have it; called once per process whatever the number of modes.
+void InstallModeSettingsSheet();

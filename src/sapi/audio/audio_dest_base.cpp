@@ -154,7 +154,10 @@ void CAudioDestBase::DeliverFlushedMarks() {
 HRESULT CAudioDestBase::PosnGet(QWORD* pqwPosn) {
     if (pqwPosn == nullptr) return E_INVALIDARG;
     if (!hasFormat_) return AUDERR_NEEDWAVEFORMAT;
-    *pqwPosn = claimed_ ? PlayedPosition() : total_;
+    // While a bookmark is delivered, the position is that of its byte: the
+    // sink learns where the event is in the stream, not how far playback
+    // has run on since (a file "plays" everything at once).
+    *pqwPosn = deliveringMark_ ? deliveredPosition_ : claimed_ ? PlayedPosition() : total_;
     return S_OK;
 }
 
@@ -210,8 +213,11 @@ int CAudioDestBase::DeliverPlayedMarks(QWORD played) {
     int sent = 0;
     while (!marks_.empty() && marks_.front().position <= played) {
         DWORD id = marks_.front().id;
+        deliveredPosition_ = marks_.front().position;
         marks_.pop_front();
+        deliveringMark_ = true;
         if (sink_ != nullptr) sink_->BookMark(id, FALSE);
+        deliveringMark_ = false;
         ++sent;
         // The sink may have written more, flushed or unclaimed meanwhile.
         if (claimed_) played = PlayedPosition();

@@ -108,5 +108,7 @@ private:
     QWORD claimPosition_ = 0;
     std::uint64_t claimTime_ = 0;  // FILETIME units at the claim
     std::deque<PendingMark> marks_;
+    bool deliveringMark_ = false;
+    QWORD deliveredPosition_ = 0;
     DWORD lastReportedFree_ = 0xFFFFFFFF;
 };

@@ -73,7 +73,12 @@ HRESULT CWaveFileAudioDest::OpenOutput() {
     if (finished_) return Fail("the wave file is already complete");
     if (toStdout_) {
         file_ = stdout;
-        // Streaming: the sizes cannot be known, so state the largest.
+        // Standard output redirected to a file (not appending) gets its sizes
+        // patched at the end; a pipe keeps the largest, as players expect.
+        long at = std::ftell(file_);
+        int flags = fcntl(fileno(file_), F_GETFL);
+        headerOffset_ = at >= 0 && flags != -1 && (flags & O_APPEND) == 0 ? at : -1;
+        // Streaming: the sizes cannot be known yet, so state the largest.
         return WriteHeader(static_cast<std::uint32_t>(kMaxDataBytes)) ? S_OK : Fail("cannot write to standard output");
     }
     tempPath_ = path_ + ".XXXXXX";
@@ -113,6 +118,10 @@ HRESULT CWaveFileAudioDest::Finish() {
     finished_ = true;
     if (toStdout_) {
         bool ok = std::fflush(file_) == 0;
+        if (ok && headerOffset_ >= 0 && std::fseek(file_, headerOffset_, SEEK_SET) == 0) {
+            ok = WriteHeader(static_cast<std::uint32_t>(dataBytes_)) && std::fseek(file_, 0, SEEK_END) == 0 &&
+                 std::fflush(file_) == 0;
+        }
         file_ = nullptr;
         return ok ? S_OK : Fail("cannot write to standard output");
     }

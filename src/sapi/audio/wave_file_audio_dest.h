@@ -3,7 +3,8 @@
 // flush, sync) and renames over the target in one step, so a reader never
 // sees a half-written file and a failed run leaves the old file alone. The
 // path "-" streams to standard output instead (sizes in the header are then
-// the largest a wave file can state).
+// the largest a wave file can state, unless standard output is a file
+// that can seek, which gets the real sizes at the end).
 //
 // A file plays instantly: every Pump() counts all bytes written as played.
 // The buffer size only paces the engine between pumps. The object offers
@@ -71,6 +72,7 @@ private:
     std::string tempPath_;
     std::FILE* file_ = nullptr;
     bool toStdout_ = false;
+    long headerOffset_ = -1;  // where the header of standard output went, when it can seek
     bool finished_ = false;
     bool full_ = false;
     QWORD played_ = 0;

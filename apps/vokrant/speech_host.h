@@ -1,0 +1,39 @@
+// vokrant as a Speech API 4 host: loads the component, enumerates its voice
+// modes, selects the voice on an audio destination (a WAV file, standard
+// output or the sound device), speaks through ITTSCentral::TextData and
+// reports the notifications it receives as --marks.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "sapi/host/component_module.h"
+
+struct SSpeakRequest {
+    std::u16string text;
+    bool tagged = false;
+    std::string outputPath;      // "" = sound device, "-" = standard output
+    std::FILE* marks = nullptr;  // where --marks lines go; null = none
+};
+
+class SSpeechHost {
+public:
+    // Loads the registered component, else the module built beside the program.
+    bool Load(std::string* error);
+
+    // The voice modes the component enumerates, one line each.
+    bool ListVoices(std::FILE* out, std::string* error);
+
+    // Speaks the request to the end. False with a one-line reason.
+    bool Speak(const SSpeakRequest& request, std::string* error);
+
+private:
+    // Selects the first voice mode on `audio`; null with a reason.
+    ITTSCentralW* SelectVoice(IUnknown* audio, std::string* error);
+
+    SComponentModule module_;
+};
+
+// The module to load when none is registered: beside the program, else the
+// one in the build tree.
+std::string ModuleBesideProgram();
