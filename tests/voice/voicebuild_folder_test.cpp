@@ -96,6 +96,37 @@ TEST_F(RecordedFolder, UnfitFilesAreReported) {
         EXPECT_NE(outcome.problems[i].find(expected[i]), std::string::npos) << outcome.problems[i];
 }
 
+// A mono PCM wave header for `bytes` bytes of data at 22050 Hz.
+std::string WaveHeader(int bits, uint32_t bytes) {
+    auto le = [](uint32_t v, int n) {
+        std::string out;
+        for (int i = 0; i < n; ++i) out.push_back(char((v >> (8 * i)) & 0xFF));
+        return out;
+    };
+    uint32_t align = uint32_t(bits / 8);
+    return "RIFF" + le(36 + bytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(kNormalRate, 4) +
+           le(kNormalRate * align, 4) + le(align, 2) + le(uint32_t(bits), 2) + "data" + le(bytes, 4);
+}
+
+TEST_F(RecordedFolder, EightBitIsTakenAndOtherDepthsOrHugeFilesAreNot) {
+    std::string eight = WaveHeader(8, 1000);
+    for (int i = 0; i < 1000; ++i) eight.push_back(char(i % 2 ? 128 + 64 : 128 - 64));
+    std::ofstream(fs::path(Recordings()) / "a.wav", std::ios::binary) << eight;
+    std::ofstream(fs::path(Recordings()) / "e.wav", std::ios::binary) << WaveHeader(24, 3000) << std::string(3000, '\x40');
+    std::ofstream(fs::path(Recordings()) / "o.wav", std::ios::binary) << WaveHeader(16, 0) << std::string(17u << 20, '\x01');
+
+    FolderReading reading = ReadWaveFolder(Recordings(), {"a", "e", "o"}, kNormalRate);
+    ASSERT_EQ(reading.problems.size(), 2u);
+    EXPECT_NE(reading.problems[0].find("damaged"), std::string::npos) << reading.problems[0];
+    EXPECT_NE(reading.problems[0].find("e.wav"), std::string::npos);
+    EXPECT_NE(reading.problems[1].find("larger than an allophone can be"), std::string::npos) << reading.problems[1];
+    ASSERT_EQ(reading.set.recordings.size(), 1u);
+    const std::vector<int16_t>& a = reading.set.recordings[0].samples;
+    ASSERT_EQ(a.size(), 1000u);
+    EXPECT_EQ(a[0], -64 * 256);
+    EXPECT_EQ(a[1], 64 * 256);
+}
+
 TEST_F(RecordedFolder, CompleteFolderGivesLoadableReproducibleVoices) {
     BuildOutcome outcome = BuildVoice({Recordings(), Output(), (root_ / "VOICE.md").string()});
     ASSERT_TRUE(outcome.problems.empty());

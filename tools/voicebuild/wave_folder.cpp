@@ -4,10 +4,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 
 #include "engine/exceptions.h"
+#include "platform/codepage.h"
+#include "soundfile/binary_file.h"
+#include "soundfile/sound_file_io.h"
+#include "soundfile/sound_messages.h"
+#include "synthesis/wave.h"
 
 namespace voicebuild {
 
@@ -19,107 +23,11 @@ namespace {
 // is refused before it is read into memory.
 constexpr uintmax_t kMaxFileBytes = 16u << 20;
 
-void PutU32(std::string& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(char((v >> (8 * i)) & 0xFF));
+void WriteTextAtomically(const fs::path& path, const std::string& text) {
+    SAtomicFile target(path.string());
+    target.File().Write(text.data(), int64_t(text.size()));
+    target.Commit();
 }
-void PutU16(std::string& out, uint16_t v) {
-    out.push_back(char(v & 0xFF));
-    out.push_back(char(v >> 8));
-}
-uint32_t GetU32(const std::string& in, size_t at) {
-    uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | uint8_t(in[at + size_t(i)]);
-    return v;
-}
-uint16_t GetU16(const std::string& in, size_t at) { return uint16_t(uint8_t(in[at]) | (uint8_t(in[at + 1]) << 8)); }
-
-std::string EncodeWave(const std::vector<int16_t>& samples, int rate) {
-    uint32_t bytes = uint32_t(samples.size() * 2);
-    std::string out;
-    out += "RIFF";
-    PutU32(out, 36 + bytes);
-    out += "WAVEfmt ";
-    PutU32(out, 16);
-    PutU16(out, 1);  // PCM
-    PutU16(out, 1);  // mono
-    PutU32(out, uint32_t(rate));
-    PutU32(out, uint32_t(rate) * 2);
-    PutU16(out, 2);
-    PutU16(out, 16);
-    out += "data";
-    PutU32(out, bytes);
-    for (int16_t v : samples) PutU16(out, uint16_t(v));
-    return out;
-}
-
-void WriteFileAtomically(const fs::path& path, const std::string& bytes) {
-    fs::path temp = path;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), std::streamsize(bytes.size()));
-        out.flush();
-        if (!out) ThrowExit(kExitFileOpen, "cannot write %s", temp.c_str());
-    }
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) ThrowExit(kExitFileOpen, "cannot write %s: %s", path.c_str(), ec.message().c_str());
-}
-
-struct DecodedWave {
-    int rate = 0;
-    int channels = 0;
-    int bits = 0;
-    int format = 0;
-    std::vector<int16_t> samples;
-    std::string error;  // empty when the file parsed
-};
-
-// Walks the RIFF chunks of a wave file held in memory; every size is checked
-// against the bytes actually present.
-DecodedWave DecodeWave(const std::string& in) {
-    DecodedWave w;
-    if (in.size() < 12 || in.compare(0, 4, "RIFF") != 0 || in.compare(8, 4, "WAVE") != 0) {
-        w.error = "not a RIFF wave file";
-        return w;
-    }
-    bool have_fmt = false, have_data = false;
-    for (size_t at = 12; at + 8 <= in.size();) {
-        std::string id = in.substr(at, 4);
-        size_t size = GetU32(in, at + 4);
-        size_t body = at + 8;
-        if (size > in.size() - body) size = in.size() - body;  // a truncated last chunk keeps what is there
-        if (id == "fmt " && size >= 16) {
-            w.format = GetU16(in, body);
-            w.channels = GetU16(in, body + 2);
-            w.rate = int(GetU32(in, body + 4));
-            w.bits = GetU16(in, body + 14);
-            have_fmt = true;
-        } else if (id == "data" && have_fmt && !have_data) {
-            w.samples.resize(size / 2);
-            for (size_t i = 0; i < w.samples.size(); ++i) w.samples[i] = int16_t(GetU16(in, body + 2 * i));
-            have_data = true;
-        }
-        at = body + size + (size & 1);
-    }
-    if (!have_fmt) w.error = "no 'fmt ' chunk";
-    else if (!have_data) w.error = "no 'data' chunk";
-    return w;
-}
-
-}  // namespace
-
-void WriteWaveFolder(const std::string& dir, const RecordingSet& set) {
-    fs::create_directories(dir);
-    std::string notes = "#source\t" + set.source + "\n";
-    for (const auto& r : set.recordings) {
-        WriteFileAtomically(fs::path(dir) / (r.name + ".wav"), EncodeWave(r.samples, set.rate));
-        notes += r.name + "\t" + r.how + "\n";
-    }
-    WriteFileAtomically(fs::path(dir) / kNotesFile, notes);
-}
-
-namespace {
 
 // name -> how, from the notes file of a folder written by WriteWaveFolder.
 std::map<std::string, std::string> ReadNotes(const fs::path& path) {
@@ -132,7 +40,48 @@ std::map<std::string, std::string> ReadNotes(const fs::path& path) {
     return notes;
 }
 
+// The folder's own words for what the sound-file layer found wrong; other
+// damage is reported with the layer's reason.
+std::string DescribeReadFailure(const SExitException& e, const fs::path& path) {
+    if (e.GetCode() == kExitFileOpen) return "missing";
+    std::string message = e.GetMessage();
+    char unknown[SException::kMessageSize];
+    std::snprintf(unknown, sizeof unknown, kMsgUnknownFormat, path.c_str());
+    if (message == unknown) return "not a RIFF wave file";
+    if (message == kMsgNoFmt) return "no 'fmt ' chunk";
+    return "damaged (" + Cp1250ToUtf8(message) + ")";
+}
+
+// Empty when the samples, read in the given format, can be taken as a
+// recording at rate; else what is wrong with them.
+std::string FindUnfitness(const SPcmFormat& format, const std::vector<int16_t>& samples, int rate) {
+    // The layer hands 8-bit files over as 16-bit samples; the tag and the
+    // channels are left to the caller.
+    if (format.formatTag != 1 || format.bitsPerSample != 16 || format.channels != 1) return "not 16-bit mono PCM";
+    if (int(format.samplesPerSec) != rate)
+        return "rate " + std::to_string(format.samplesPerSec) + " Hz, expected " + std::to_string(rate) + " Hz";
+    if (samples.empty()) return "no samples (no 'data' chunk, or an empty one)";
+    if (samples.size() > size_t(rate) * kMaxRecordingMs / 1000)
+        return "longer than " + std::to_string(kMaxRecordingMs) + " ms";
+    if (MeasureLevel(samples, rate).peak_db < kSilentPeakDb) return "silent";
+    return "";
+}
+
 }  // namespace
+
+void WriteWaveFolder(const std::string& dir, const RecordingSet& set) {
+    fs::create_directories(dir);
+    const SPcmFormat mono16{1, 1, uint32_t(set.rate), uint32_t(set.rate) * 2, 2, 16};
+    const SSndFormat file{kFormatWav, kCompressionPcm, kSampleS16, set.rate};
+    std::string notes = "#source\t" + set.source + "\n";
+    for (const auto& r : set.recordings) {
+        SWave wave;
+        wave.SetFromSamples(r.samples.data(), int(r.samples.size()), mono16);
+        WriteSoundFile((fs::path(dir) / (r.name + ".wav")).string(), wave, file);
+        notes += r.name + "\t" + r.how + "\n";
+    }
+    WriteTextAtomically(fs::path(dir) / kNotesFile, notes);
+}
 
 FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::string>& names, int rate) {
     FolderReading reading;
@@ -141,33 +90,33 @@ FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::stri
     reading.set.source = notes.count("#source") ? notes["#source"] : "Recordings in " + fs::path(dir).filename().string() + ".";
     for (const auto& name : names) {
         fs::path path = fs::path(dir) / (name + ".wav");
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
+        std::error_code ec;
+        uintmax_t bytes = fs::file_size(path, ec);
+        if (ec) {
             reading.problems.push_back("missing: " + path.string());
             continue;
         }
-        std::error_code ec;
-        if (fs::file_size(path, ec) > kMaxFileBytes) {
+        if (bytes > kMaxFileBytes) {
             reading.problems.push_back("larger than an allophone can be: " + path.string());
             continue;
         }
-        std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        DecodedWave w = DecodeWave(bytes);
+        SWave wave;
+        std::vector<int16_t> samples;
         std::string problem;
-        if (!w.error.empty()) problem = w.error;
-        else if (w.format != 1 || w.bits != 16 || w.channels != 1) problem = "not 16-bit mono PCM";
-        else if (w.rate != rate) problem = "rate " + std::to_string(w.rate) + " Hz, expected " + std::to_string(rate) + " Hz";
-        else if (w.samples.empty()) problem = "no samples";
-        else if (w.samples.size() > size_t(rate) * kMaxRecordingMs / 1000)
-            problem = "longer than " + std::to_string(kMaxRecordingMs) + " ms";
-        else if (MeasureLevel(w.samples, rate).peak_db < kSilentPeakDb) problem = "silent";
+        try {
+            ReadSoundFile(path.string(), wave);
+            samples.assign(wave.Samples(), wave.Samples() + wave.SampleCount());
+            problem = FindUnfitness(wave.format, samples, rate);
+        } catch (const SExitException& e) {
+            problem = DescribeReadFailure(e, path);
+        }
         if (!problem.empty()) {
             reading.problems.push_back(problem + ": " + path.string());
             continue;
         }
         auto note = notes.find(name);
         std::string how = note != notes.end() ? note->second : "recorded: " + path.filename().string();
-        reading.set.recordings.push_back({name, std::move(w.samples), how});
+        reading.set.recordings.push_back({name, std::move(samples), how});
     }
     return reading;
 }

@@ -29,10 +29,10 @@ struct FolderReading {
     std::vector<std::string> problems;  // one line per missing, unreadable or unfit file
 };
 
-// Reads <dir>/<name>.wav for every name. A missing file, a file that is not
-// 16-bit mono PCM, one whose rate differs from rate, one longer than
-// kMaxRecordingMs and a silent one are reported in problems and left out of
-// the set.
+// Reads <dir>/<name>.wav for every name through the sound-file layer (8-bit
+// PCM comes in as 16-bit samples). A missing or damaged file, one that is not
+// mono PCM, one whose rate differs from rate, one longer than kMaxRecordingMs
+// and a silent one are reported in problems and left out of the set.
 FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::string>& names, int rate);
 
 }  // namespace voicebuild
