@@ -231,4 +231,49 @@ TEST_F(ModeSpeakingTest, WordPositionsOfRealSpeechFollowTheFormOfTheRequest) {
     }
 }
 
+TEST_F(ModeSpeakingTest, PauseInMidTextHoldsPlaybackAndResumeFinishesTheText) {
+    const std::u16string text = u"Ala ma kota, a kot ma Al\u0119.";
+    RecordingBufSink undisturbed;
+    ASSERT_EQ(Speak(text, &undisturbed), S_OK);
+    PlayUntilDone(undisturbed);
+    const QWORD oneText = dest->Total();
+
+    RecordingBufSink sink;
+    ASSERT_EQ(Speak(text, &sink), S_OK);
+    for (int i = 0; i < 100 && sink.wordOffsets.size() < 2; ++i) dest->Advance(512);
+    ASSERT_GE(sink.wordOffsets.size(), 2u);
+    ASSERT_EQ(central->AudioPause(), S_OK);
+    const QWORD played = dest->Played();
+    const std::size_t words = sink.wordOffsets.size();
+    for (int i = 0; i < 20; ++i) dest->Advance(4096);
+    EXPECT_EQ(dest->Played(), played) << "nothing plays while paused";
+    EXPECT_EQ(sink.wordOffsets.size(), words);
+    EXPECT_FALSE(sink.Done());
+
+    ASSERT_EQ(central->AudioResume(), S_OK);
+    PlayUntilDone(sink);
+    EXPECT_EQ(sink.events, (std::vector<std::string>{"started", "done 0"}));
+    EXPECT_EQ(sink.wordOffsets, undisturbed.wordOffsets) << "no word lost or repeated";
+    EXPECT_EQ(dest->Total(), 2 * oneText) << "the same sound, once";
+}
+
+TEST_F(ModeSpeakingTest, ResetWhilePausedInMidTextAbortsItAndFreesTheDevice) {
+    RecordingBufSink sink;
+    ASSERT_EQ(Speak(u"Ala ma kota, a kot ma Al\u0119.", &sink), S_OK);
+    for (int i = 0; i < 100 && sink.wordOffsets.empty(); ++i) dest->Advance(512);
+    ASSERT_EQ(central->AudioPause(), S_OK);
+    ASSERT_EQ(central->AudioReset(), S_OK);
+    EXPECT_EQ(sink.events, (std::vector<std::string>{"started", "done 1"}));
+    EXPECT_EQ(sink.refs, 0u);
+    dest->Pump();
+    EXPECT_FALSE(dest->IsClaimed());
+    EXPECT_EQ(central->AudioResume(), TTSERR_NOTPAUSED);
+    RecordingBufSink next;
+    ASSERT_EQ(Speak(u"Nast\u0119pny.", &next), S_OK);
+    PlayUntilDone(next);
+    EXPECT_EQ(next.events, (std::vector<std::string>{"started", "done 0"}));
+    ASSERT_FALSE(next.wordOffsets.empty());
+    EXPECT_EQ(next.wordOffsets.front(), 0u) << "the new text starts from its own beginning";
+}
+
 }  // namespace
