@@ -89,7 +89,9 @@ TEST_F(HostileCommandLine, MalformedTextStillSpeaks) {
         ASSERT_EQ(Run(Speak(wav) + " --tagged --encoding " + c.encoding, c.text), 0) << err;
         std::string bytes = ReadFile(wav);
         ASSERT_GE(bytes.size(), 44u);
-        if (c.sound >= 0) EXPECT_EQ(bytes.size() > 44, c.sound == 1);
+        if (c.sound >= 0) {
+            EXPECT_EQ(bytes.size() > 44, c.sound == 1);
+        }
     }
 }
 
