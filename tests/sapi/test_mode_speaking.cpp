@@ -33,8 +33,11 @@ protected:
     static int64_t WordTimeAfterTag(const RecordingBufSink& sink, const std::u16string& text,
                                     const std::u16string& word) {
         std::size_t at = text.find(u"\\ " + word);
-        if (at == std::u16string::npos) return -1;
-        const std::size_t offset = at + 2;
+        return at == std::u16string::npos ? -1 : WordTimeAt(sink, at + 2);
+    }
+    // The time stamp of the word position reported for the word at `offset`
+    // characters into a Unicode request, or -1 when none was.
+    static int64_t WordTimeAt(const RecordingBufSink& sink, std::size_t offset) {
         for (std::size_t i = 0; i < sink.wordOffsets.size(); ++i)
             if (sink.wordOffsets[i] == offset * 2) return static_cast<int64_t>(sink.wordTimes[i]);
         return -1;
@@ -122,16 +125,18 @@ struct AttributeTagCase {
     std::u16string text;
     std::vector<DWORD> announced;            // in order
     std::vector<std::u16string> followedBy;  // the word after each tag
+    std::u16string untagged;                 // sounds the same up to the first tag
 };
 
 TEST_F(ModeSpeakingTest, AttributeTagsAreAnnouncedWhenTheirPlaceIsPlayed) {
     const AttributeTagCase cases[] = {
-        {"speed", u"Ala \\Spd=150\\ ma kota.", {TTSNSAC_SPEED}, {u"ma"}},
-        {"pitch", u"Ala ma \\Pit=200\\ kota.", {TTSNSAC_PITCH}, {u"kota"}},
+        {"speed", u"Ala \\Spd=150\\ ma kota.", {TTSNSAC_SPEED}, {u"ma"}, u"Ala ma kota."},
+        {"pitch", u"Ala ma \\Pit=200\\ kota.", {TTSNSAC_PITCH}, {u"kota"}, u"Ala ma kota."},
         {"in order",
          u"Ala \\Spd=150\\ ma \\Pit=240\\ kota \\Vol=30000\\ i psa.",
          {TTSNSAC_SPEED, TTSNSAC_PITCH, TTSNSAC_VOLUME},
-         {u"ma", u"kota", u"i"}},
+         {u"ma", u"kota", u"i"},
+         u"Ala ma kota i psa."},
     };
     for (const AttributeTagCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -143,6 +148,11 @@ TEST_F(ModeSpeakingTest, AttributeTagsAreAnnouncedWhenTheirPlaceIsPlayed) {
             stamps.push_back(stamp);
             playedThen.push_back(dest->Played());
         };
+        RecordingBufSink untagged;
+        ASSERT_EQ(Speak(c.untagged, &untagged), S_OK);
+        PlayUntilDone(untagged);
+        const QWORD untaggedStart = untagged.wordTimes.front();
+        const QWORD start = dest->Total();
         RecordingBufSink sink;
         ASSERT_EQ(SpeakTagged(c.text, &sink), S_OK);
         EXPECT_TRUE(notify.attributes.empty()) << "nothing is announced before it is played";
@@ -157,6 +167,9 @@ TEST_F(ModeSpeakingTest, AttributeTagsAreAnnouncedWhenTheirPlaceIsPlayed) {
             EXPECT_EQ(static_cast<int64_t>(stamps[i]), word) << "announced where the following word starts";
             EXPECT_GE(playedThen[i], stamps[i]) << "not before that byte has been played";
         }
+        const int64_t firstUntagged = WordTimeAt(untagged, c.untagged.find(u" " + c.followedBy[0]) + 1);
+        EXPECT_EQ(static_cast<int64_t>(stamps[0] - start), firstUntagged - static_cast<int64_t>(untaggedStart))
+            << "the first change lands where its word starts without tags";
     }
 }
 
@@ -166,6 +179,9 @@ struct BookmarkCase {
     std::u16string followedBy;
 };
 
+// A bookmark changes nothing in the sound: the same text without it.
+const std::u16string kUnmarked = u"Ala ma kota.";
+
 TEST_F(ModeSpeakingTest, BookmarksInTextArriveWithTheFollowingWordAndKeepTheirNumber) {
     const BookmarkCase cases[] = {
         {u"Ala \\Mrk=1\\ ma kota.", {1}, u"ma"},
@@ -174,11 +190,21 @@ TEST_F(ModeSpeakingTest, BookmarksInTextArriveWithTheFollowingWordAndKeepTheirNu
         {u"Ala \\Mrk=1000000\\ ma kota.", {1000000}, u"ma"},
         {u"Ala \\Mrk=7\\\\Mrk=8\\ ma kota.", {7, 8}, u"ma"},
     };
+    RecordingBufSink unmarked;
+    ASSERT_EQ(Speak(kUnmarked, &unmarked), S_OK);
+    PlayUntilDone(unmarked);
+    const std::vector<std::uint8_t> unmarkedSound = dest->Written();
     for (const BookmarkCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.marks.front()));
         RecordingBufSink sink;
+        const std::size_t start = dest->Written().size();
         ASSERT_EQ(SpeakTagged(c.text, &sink), S_OK);
         PlayUntilDone(sink, 700);
+        const std::vector<std::uint8_t> sound(dest->Written().begin() + static_cast<std::ptrdiff_t>(start),
+                                              dest->Written().end());
+        EXPECT_TRUE(sound == unmarkedSound) << "the bookmark changed the sound";
+        const int64_t unmarkedWord = WordTimeAt(unmarked, kUnmarked.find(u" " + c.followedBy) + 1);
+        ASSERT_GE(unmarkedWord, 0);
         std::vector<std::string> expected{"started"};
         for (DWORD m : c.marks) expected.push_back("mark " + std::to_string(m));
         expected.push_back("done 0");
@@ -188,6 +214,7 @@ TEST_F(ModeSpeakingTest, BookmarksInTextArriveWithTheFollowingWordAndKeepTheirNu
         for (QWORD stamp : sink.markTimes) {
             EXPECT_GT(stamp, 0u);
             EXPECT_EQ(static_cast<int64_t>(stamp), word) << "delivered where the following word starts";
+            EXPECT_EQ(static_cast<int64_t>(stamp - start), unmarkedWord) << "that word starts where it would unmarked";
         }
     }
 }
