@@ -31,11 +31,11 @@ void SParamDlgGeneral::OnInitDialog() {
     auto* basicGrid = new QGridLayout(basic);
     auto* pauseGrid = new QGridLayout(pauses);
     int basicRow = 0, pauseRow = 0;
-    for (const SGeneralSliderSpec& spec : GeneralSliderSpecs()) {
-        if (spec.inPauseGroup)
-            AddSliderRow(spec, *pauseGrid, pauseRow++);
+    for (const SGeneralSliderSpec& control : GeneralSliderSpecs()) {
+        if (control.inPauseGroup)
+            AddSliderRow(control, *pauseGrid, pauseRow++);
         else
-            AddSliderRow(spec, *basicGrid, basicRow++);
+            AddSliderRow(control, *basicGrid, basicRow++);
     }
 
     testText_ = Register(kTestTextId, new QLineEdit(QString::fromUtf8(dialog_strings::kTestText), this));
@@ -61,22 +61,22 @@ void SParamDlgGeneral::OnInitDialog() {
     ShowValues();
 }
 
-void SParamDlgGeneral::AddSliderRow(const SGeneralSliderSpec& spec, QGridLayout& grid, int row) {
-    auto* label = Register(spec.labelId, new QLabel(QString::fromUtf8(spec.label), this));
-    auto* slider = Register(spec.sliderId, new QSlider(Qt::Horizontal, this));
-    auto* display = Register(spec.editId, new QLineEdit(this));
-    slider->setRange(spec.minPosition, spec.maxPosition);
-    slider->setPageStep(std::max(1, (spec.maxPosition - spec.minPosition) / 10));
+void SParamDlgGeneral::AddSliderRow(const SGeneralSliderSpec& control, QGridLayout& grid, int row) {
+    auto* label = Register(control.labelId, new QLabel(QString::fromUtf8(control.label), this));
+    auto* slider = Register(control.sliderId, new QSlider(Qt::Horizontal, this));
+    auto* display = Register(control.editId, new QLineEdit(this));
+    slider->setRange(control.minPosition, control.maxPosition);
+    slider->setPageStep(std::max(1, (control.maxPosition - control.minPosition) / 10));
     slider->setTickPosition(QSlider::TicksBelow);
-    slider->setTickInterval(std::max(1, (spec.maxPosition - spec.minPosition) / 10));
+    slider->setTickInterval(std::max(1, (control.maxPosition - control.minPosition) / 10));
     display->setReadOnly(true);
     display->setMaximumWidth(60);
     display->setAlignment(Qt::AlignRight);
     label->setBuddy(slider);
     for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(slider), static_cast<QWidget*>(display)})
-        w->setEnabled(spec.enabled);
+        w->setEnabled(control.enabled);
 
-    const SGeneralValue v = spec.value;
+    const SGeneralValue v = control.value;
     sliders_[static_cast<int>(v)] = slider;
     displays_[static_cast<int>(v)] = display;
     // Dragging reports only when the handle is let go; keys and clicks on
@@ -105,7 +105,7 @@ void SParamDlgGeneral::ShowValue(SGeneralValue v) {
 }
 
 void SParamDlgGeneral::ShowValues() {
-    for (const SGeneralSliderSpec& spec : GeneralSliderSpecs()) ShowValue(spec.value);
+    for (const SGeneralSliderSpec& control : GeneralSliderSpecs()) ShowValue(control.value);
 }
 
 void SParamDlgGeneral::OnTest() {

@@ -49,7 +49,7 @@ protected:
     void OnInitDialog() override;
 
 private:
-    void AddSliderRow(const SGeneralSliderSpec& spec, class QGridLayout& grid, int row);
+    void AddSliderRow(const SGeneralSliderSpec& control, class QGridLayout& grid, int row);
     void SliderCameToRest(SGeneralValue v, int position);
     void ShowValue(SGeneralValue v);
     void ShowValues();

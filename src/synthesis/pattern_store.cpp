@@ -89,17 +89,17 @@ int PauseSamples(int rate, int ms) {
 }
 
 void SAlfPattArr::MakePause(SAlofonPatt& pattern, const SPauseLengths& pauses) const {
-    const SPauseSpec* spec = std::find_if(std::begin(kPauses), std::end(kPauses),
+    const SPauseSpec* pause = std::find_if(std::begin(kPauses), std::end(kPauses),
                                           [&](const SPauseSpec& p) { return p.id == pattern.id; });
-    if (spec == std::end(kPauses)) return;
+    if (pause == std::end(kPauses)) return;
     pattern.RemoveAll();
-    pattern.pauseLength = PauseSamples(VoiceFormat().samplesPerSec, PauseMs(spec->id, pauses));
+    pattern.pauseLength = PauseSamples(VoiceFormat().samplesPerSec, PauseMs(pause->id, pauses));
     pattern.features = AF_PAUSE;
-    pattern.SetName(spec->name);
+    pattern.SetName(pause->name);
 }
 
 void SAlfPattArr::MakePauses(const SPauseLengths& pauses) {
-    for (const SPauseSpec& spec : kPauses) MakePause(PatternOrCreate(spec.id), pauses);
+    for (const SPauseSpec& pause : kPauses) MakePause(PatternOrCreate(pause.id), pauses);
 }
 
 void SAlfPattArr::CopyVoicelessTwin(int id, int sourceId, const char* name) {

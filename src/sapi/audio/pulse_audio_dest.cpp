@@ -111,11 +111,11 @@ HRESULT CPulseAudioDest::OpenDevice() {
 
 HRESULT CPulseAudioDest::OpenStream() {
     const WAVEFORMATEX& f = Format();
-    pa_sample_spec spec{};
-    spec.format = f.wBitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = f.nSamplesPerSec;
-    spec.channels = static_cast<std::uint8_t>(f.nChannels);
-    stream_ = pa_stream_new(context_, "speech", &spec, nullptr);
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = f.wBitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    sampleFormat.rate = f.nSamplesPerSec;
+    sampleFormat.channels = static_cast<std::uint8_t>(f.nChannels);
+    stream_ = pa_stream_new(context_, "speech", &sampleFormat, nullptr);
     if (stream_ == nullptr) {
         error_ = pa_strerror(pa_context_errno(context_));
         return AUDERR_NODRIVER;
@@ -123,7 +123,7 @@ HRESULT CPulseAudioDest::OpenStream() {
     pa_stream_set_state_callback(stream_, OnStreamState, loop_);
     pa_buffer_attr attr;
     attr.maxlength = static_cast<std::uint32_t>(-1);
-    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatencyUs, &spec));
+    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatencyUs, &sampleFormat));
     attr.prebuf = static_cast<std::uint32_t>(-1);
     attr.minreq = static_cast<std::uint32_t>(-1);
     attr.fragsize = static_cast<std::uint32_t>(-1);

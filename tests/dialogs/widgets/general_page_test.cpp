@@ -42,12 +42,12 @@ TEST_F(GeneralPageTest, ControlsCarryTheirIdsLabelsAndRanges) {
         ASSERT_NE(slider, nullptr) << id;
         EXPECT_EQ(slider->minimum(), min) << id;
         EXPECT_EQ(slider->maximum(), max) << id;
-        const SGeneralSliderSpec* spec = nullptr;
+        const SGeneralSliderSpec* control = nullptr;
         for (const SGeneralSliderSpec& s : GeneralSliderSpecs())
-            if (s.sliderId == id) spec = &s;
-        ASSERT_NE(spec, nullptr);
-        EXPECT_EQ(page_.ControlAs<QLabel>(spec->labelId)->text(), QString::fromUtf8(label));
-        EXPECT_TRUE(page_.ControlAs<QLineEdit>(spec->editId)->isReadOnly()) << id;
+            if (s.sliderId == id) control = &s;
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(page_.ControlAs<QLabel>(control->labelId)->text(), QString::fromUtf8(label));
+        EXPECT_TRUE(page_.ControlAs<QLineEdit>(control->editId)->isReadOnly()) << id;
     }
     for (int id : {316, 317, 404}) EXPECT_FALSE(page_.Control(id)->isEnabled()) << id;
     EXPECT_EQ(page_.ControlAs<QLineEdit>(318)->text(), QStringLiteral("To jest test. Koniec."));
