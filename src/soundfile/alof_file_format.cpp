@@ -8,14 +8,7 @@
 #include "synthesis/pattern_store.h"
 
 int64_t SAlofFileFormat::SoundOffset(int n) {
-    int64_t found = -1;
-    int seen = 0;
-    WalkChunks(0, [&](const SChunk& chunk) {
-        if (!chunk.Is("data") || seen++ < n) return true;
-        found = chunk.start;
-        return false;
-    });
-    return found;
+    return NthDataChunk(n);
 }
 
 void SAlofFileFormat::ReadFmt(SPcmFormat& out, int64_t /*offset*/) { SRiffFileFormat::ReadFmt(out, 0); }

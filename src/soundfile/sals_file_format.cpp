@@ -22,14 +22,7 @@ static_assert(sizeof(SSplAlsInfo) == 16);
 }  // namespace
 
 int64_t SSplAlsFileFormat::SoundOffset(int n) {
-    int64_t found = -1;
-    int seen = 0;
-    WalkChunks(0, [&](const SChunk& chunk) {
-        if (!chunk.Is("data") || seen++ < n) return true;
-        found = chunk.start;
-        return false;
-    });
-    return found;
+    return NthDataChunk(n);
 }
 
 void SSplAlsFileFormat::ReadFmt(SPcmFormat& out, int64_t /*offset*/) {

@@ -131,6 +131,17 @@ protected:
             SkipChunk(chunk);
         }
     }
+    // Start of the n-th "data" chunk (0-based) of a database, or -1.
+    int64_t NthDataChunk(int n) {
+        int64_t found = -1;
+        int seen = 0;
+        WalkChunks(0, [&](const SChunk& chunk) {
+            if (!chunk.Is("data") || seen++ < n) return true;
+            found = chunk.start;
+            return false;
+        });
+        return found;
+    }
     // Reads a 16-byte record chunk ("fmt ", "VER ") after checking its size.
     void ReadRecordChunk(const SChunk& chunk, void* out, const char* lengthMessage);
 };
