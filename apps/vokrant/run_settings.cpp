@@ -9,7 +9,7 @@
 #include "engine/attribute.h"
 #include "platform/paths.h"
 #include "platform/reg_key.h"
-#include "settings_override.h"
+#include "engine/setting_names.h"
 
 namespace fs = std::filesystem;
 
@@ -36,7 +36,7 @@ std::string SRunSettings::Prepare(const SCommandLine& command, bool* usageError)
         std::string error = ApplySettingOverride(settings, name, value);
         if (!error.empty()) {
             *usageError = true;
-            return error;
+            return "--set: " + error;
         }
         changed = true;
     }

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -24,8 +25,18 @@ std::string WithTrailingSlash(std::string path) {
     return path;
 }
 
+namespace {
+thread_local const std::string* t_configDirOverride = nullptr;
+}  // namespace
+
+SConfigDirScope::SConfigDirScope(std::string dir) : dir_(std::move(dir)), previous_(t_configDirOverride) {
+    t_configDirOverride = &dir_;
+}
+
+SConfigDirScope::~SConfigDirScope() { t_configDirOverride = previous_; }
+
 std::string ConfigDir() {
-    std::string dir = EnvOrEmpty("VOKRANT_CONFIG_DIR");
+    std::string dir = t_configDirOverride ? *t_configDirOverride : EnvOrEmpty("VOKRANT_CONFIG_DIR");
     if (dir.empty()) {
         std::string base = EnvOrEmpty("XDG_CONFIG_HOME");
         if (base.empty()) base = EnvOrEmpty("HOME") + "/.config";

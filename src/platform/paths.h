@@ -3,9 +3,24 @@
 
 #include <string>
 
-// $VOKRANT_CONFIG_DIR, else ${XDG_CONFIG_HOME:-$HOME/.config}/vokrant. No
-// trailing '/'. Not created here.
+// The folder of the calling thread's SConfigDirScope, else $VOKRANT_CONFIG_DIR,
+// else ${XDG_CONFIG_HOME:-$HOME/.config}/vokrant. No trailing '/'. Not created here.
 std::string ConfigDir();
+
+// Points ConfigDir at another folder for the calling thread while it lives,
+// so a program embedding the engine can keep its settings apart from the
+// user's without changing the environment of the whole process.
+class SConfigDirScope {
+public:
+    explicit SConfigDirScope(std::string dir);
+    ~SConfigDirScope();
+    SConfigDirScope(const SConfigDirScope&) = delete;
+    SConfigDirScope& operator=(const SConfigDirScope&) = delete;
+
+private:
+    std::string dir_;
+    const std::string* previous_;
+};
 
 // The data directory (stand-in for the Windows directory): $VOKRANT_DATA_DIR,
 // else the build tree's data/ when it exists, else the installed share/vokrant.

@@ -1,4 +1,4 @@
-#include "settings_override.h"
+#include "engine/setting_names.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -71,7 +71,7 @@ bool ParseYesNo(const std::string& text, bool& out) {
 }
 
 std::string BadValue(const std::string& name, const std::string& value, const char* expected) {
-    return "--set " + name + ": '" + value + "' is not " + expected;
+    return name + ": '" + value + "' is not " + expected;
 }
 
 // The rate and volume settings, whose fields need their own handling.
@@ -126,5 +126,5 @@ std::string ApplySettingOverride(SAttribute& settings, const std::string& name, 
                 return "";
         }
     }
-    return "--set: unknown setting '" + name + "' (known: " + SettingNames() + ")";
+    return "unknown setting '" + name + "' (known: " + SettingNames() + ")";
 }
