@@ -168,7 +168,17 @@ int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countO
         sentence.nextWord = run.last + 1;
         return static_cast<int>(std::min<int64_t>(run.total, std::numeric_limits<int>::max()));
     }
-    if (run.total <= 0 || run.total > std::numeric_limits<int>::max()) return 0;
+    if (run.total == 0) {
+        // Only tags (a bookmark after the last word): no sound, but their
+        // marks still go out, at the place the sound would have started.
+        for (int k = run.first; k <= run.last; ++k) {
+            SBookmark mark;
+            if (sentence.words[k]->control && TagMark(*sentence.words[k], 0, mark)) marks.Add(mark);
+        }
+        sentence.nextWord = run.last + 1;
+        return 0;
+    }
+    if (run.total < 0 || run.total > std::numeric_limits<int>::max()) return 0;
     wave.Allocate(static_cast<int>(run.total));
     if (wave.GetSize() != run.total) return 0;
     RenderRun(sentence, run, wave, marks, context);
