@@ -1,0 +1,225 @@
+#include "module_session.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "key_names.h"
+#include "ssml_text.h"
+
+namespace {
+
+// Largest message accepted; a longer one is refused once its end has been read.
+constexpr size_t kMaxMessageBytes = 16u << 20;
+constexpr const char* kSpdMarkPrefix = "__spd_";
+
+std::string Unquoted(std::string value) {
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+    return value;
+}
+
+}  // namespace
+
+SModuleConfig ReadModuleConfig(const std::string& path) {
+    SModuleConfig config;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string name, value;
+        if (!(words >> name) || name[0] == '#') continue;
+        std::getline(words >> std::ws, value);
+        while (!value.empty() && (value.back() == ' ' || value.back() == '\r')) value.pop_back();
+        if (name == "VokrantVoiceDir") config.voiceDir = Unquoted(value);
+        else if (name == "VokrantSettingsDir") config.settingsDir = Unquoted(value);
+    }
+    return config;
+}
+
+SModuleSession::~SModuleSession() { vokrant_free(voice_); }
+
+void SModuleSession::Reply(const std::string& text) {
+    if (!serverGone_ && !SendToServer(text)) serverGone_ = true;
+}
+
+int SModuleSession::Run() {
+    std::string line;
+    if (!input_.ReadLine(line, true) || line != "INIT") {
+        std::fprintf(stderr, "sd_vokrant: the server did not start with INIT\n");
+        return 3;
+    }
+    if (!Init()) return 1;
+    while (!quitRequested_ && !serverGone_ && input_.ReadLine(line, true)) Command(line);
+    return 0;
+}
+
+bool SModuleSession::Init() {
+    int status = 0;
+    voice_ = vokrant_new(config_.voiceDir.empty() ? nullptr : config_.voiceDir.c_str(), config_.settingsDir.c_str(),
+                         &status);
+    if (voice_ == nullptr) {
+        Reply("399-" + std::string(vokrant_last_error(nullptr)) + "\n399 ERR CANT INIT MODULE\n");
+        return false;
+    }
+    Reply("299-Vokrant " + std::string(vokrant_version()) + " initialized\n299 OK LOADED SUCCESSFULLY\n");
+    return true;
+}
+
+void SModuleSession::Command(const std::string& line) {
+    if (line == "SPEAK") return ReadMessage(SMessage::Text);
+    if (line == "CHAR") return ReadMessage(SMessage::Character);
+    if (line == "KEY") return ReadMessage(SMessage::Key);
+    if (line == "SOUND_ICON") return ReadMessage(SMessage::SoundIcon);
+    if (line == "STOP") return void(stopRequested_ = speaking_);
+    if (line == "PAUSE") return void(pauseRequested_ = speaking_);
+    if (line == "SET") return Set();
+    if (line == "AUDIO") return Audio();
+    if (line == "LOGLEVEL") return Params("207 OK RECEIVING LOGLEVEL SETTINGS\n", "203 OK LOGLEVEL SET\n");
+    if (line.rfind("LIST VOICES", 0) == 0) return ListVoices(line);
+    if (line.rfind("DEBUG", 0) == 0) return Reply("200 OK DEBUGGING OFF\n");
+    if (line == "QUIT") {
+        // While speaking, the text ends (703 STOP) before the answer.
+        stopRequested_ = speaking_;
+        quitRequested_ = true;
+        if (!speaking_) Reply("210 OK QUIT\n");
+        return;
+    }
+    Reply("300 ERR UNKNOWN COMMAND\n");
+}
+
+// Reads data lines up to the lone "."; a leading ".." stands for ".".
+bool SModuleSession::ReadBlock(std::vector<std::string>& lines) {
+    size_t total = 0;
+    bool tooLong = false;
+    for (std::string line; input_.ReadLine(line, true);) {
+        if (line == ".") return !tooLong;
+        if (!line.empty() && line[0] == '.') line.erase(0, 1);
+        total += line.size() + 1;
+        if (total > kMaxMessageBytes) tooLong = true;
+        if (!tooLong) lines.push_back(std::move(line));
+    }
+    return false;
+}
+
+void SModuleSession::ReadMessage(SMessage type) {
+    Reply("202 OK RECEIVING MESSAGE\n");
+    std::vector<std::string> lines;
+    if (!ReadBlock(lines) || speaking_) return Reply("301 ERROR CANT SPEAK\n");
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\n" : "") + lines[i];
+    if (text.empty()) return Reply("301 ERROR CANT SPEAK\n");
+    if (type != SMessage::Text && lines.size() > 1) return Reply("305 DATA MORE THAN ONE LINE\n");
+    switch (type) {
+        case SMessage::Text: {
+            SSsmlState start{settings_.speed, settings_.volume, settings_.spellMode};
+            STaggedText tagged = SsmlToTaggedText(text, start);
+            return Speak(tagged.text, std::move(tagged.markNames));
+        }
+        case SMessage::Character: return Speak(CharacterText(text, settings_.sayCapitals), {});
+        case SMessage::Key: return Speak(KeyText(text), {});
+        case SMessage::SoundIcon: return Reply("200 OK SPEAKING\n701 BEGIN\n702 END\n");  // no sound icons to play
+    }
+}
+
+void SModuleSession::Params(const char* receivingReply, const char* doneReply) {
+    Reply(receivingReply);
+    std::vector<std::string> lines;
+    if (!ReadBlock(lines)) return Reply("303 ERROR INVALID PARAMETER OR VALUE\n");
+    Reply(doneReply);
+}
+
+void SModuleSession::Set() {
+    Reply("203 OK RECEIVING SETTINGS\n");
+    std::vector<std::string> lines;
+    bool good = ReadBlock(lines);
+    SModuleSettings changed = settings_;
+    for (const std::string& line : lines) {
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos || equals == 0) {
+            good = false;
+            continue;
+        }
+        good &= ApplyModuleSetting(changed, line.substr(0, equals), line.substr(equals + 1));
+    }
+    if (!good) return Reply("303 ERROR INVALID PARAMETER OR VALUE\n");
+    settings_ = changed;
+    ApplySettings();
+    Reply("203 OK SETTINGS RECEIVED\n");
+}
+
+void SModuleSession::ApplySettings() {
+    vokrant_set_speed(voice_, settings_.speed);
+    vokrant_set_volume(voice_, static_cast<int>(settings_.volume));
+    vokrant_set_switch(voice_, VOKRANT_SWITCH_READ_PUNCTUATION, settings_.readPunctuation);
+    vokrant_set_switch(voice_, VOKRANT_SWITCH_SPELL_MODE, settings_.spellMode);
+}
+
+// Only server-side audio: the sound goes back to the server in 705 blocks.
+void SModuleSession::Audio() {
+    Reply("207 OK RECEIVING AUDIO SETTINGS\n");
+    std::vector<std::string> lines;
+    bool good = ReadBlock(lines);
+    for (const std::string& line : lines) good &= line == "audio_output_method=server";
+    Reply(good ? "203 OK AUDIO INITIALIZED\n" : "303 ERROR INVALID PARAMETER OR VALUE\n");
+}
+
+void SModuleSession::ListVoices(const std::string& line) {
+    std::istringstream words(line);
+    std::string list, voices, language;
+    words >> list >> voices >> language;
+    if (!language.empty() && language != "pl" && language.rfind("pl-", 0) != 0 && language != "pl_PL")
+        return Reply("304 CANT LIST VOICES\n");
+    Reply("200-vokrant\tpl\tnone\n200 OK VOICE LIST SENT\n");
+}
+
+void SModuleSession::Speak(const std::string& tagged, std::vector<std::string> markNames) {
+    markNames_ = std::move(markNames);
+    marksReported_ = 0;
+    stopRequested_ = pauseRequested_ = paused_ = false;
+    speaking_ = true;
+    Reply("200 OK SPEAKING\n701 BEGIN\n");
+    const int status = vokrant_speak(voice_, tagged.data(), tagged.size(), VOKRANT_TEXT_TAGGED, EventThunk, this);
+    speaking_ = false;
+    if (status < 0) std::fprintf(stderr, "sd_vokrant: %s\n", vokrant_last_error(voice_));
+    // Tags in the text may have moved the rate and volume; the next text starts from the settings.
+    ApplySettings();
+    if (paused_) {
+        Reply("704 PAUSE\n");
+    } else if (stopRequested_) {
+        Reply("703 STOP\n");
+    } else {
+        ReportMarksUpTo(markNames_.size());  // marks at the very end of the text
+        Reply("702 END\n");
+    }
+    if (quitRequested_) Reply("210 OK QUIT\n");
+}
+
+int SModuleSession::EventThunk(const vokrant_event* event, void* self) {
+    return static_cast<SModuleSession*>(self)->OnEvent(*event);
+}
+
+void SModuleSession::ReportMarksUpTo(size_t count) {
+    for (; marksReported_ < count && marksReported_ < markNames_.size(); ++marksReported_)
+        Reply("700-" + markNames_[marksReported_] + "\n700 INDEX MARK\n");
+}
+
+int SModuleSession::OnEvent(const vokrant_event& event) {
+    for (std::string line; !stopRequested_ && input_.ReadLine(line, false);) Command(line);
+    if (stopRequested_ || serverGone_ || input_.AtEnd()) return 1;
+    switch (event.type) {
+        case VOKRANT_EVENT_AUDIO:
+            Reply(AudioBlock(event.samples, event.sample_count, vokrant_sample_rate(voice_)));
+            return 0;
+        case VOKRANT_EVENT_BOOKMARK: {
+            if (event.bookmark == 0 || event.bookmark > markNames_.size()) return 0;
+            ReportMarksUpTo(event.bookmark);
+            // A pause waits for the next mark of the server's own: it resumes from there.
+            if (pauseRequested_ && markNames_[event.bookmark - 1].rfind(kSpdMarkPrefix, 0) == 0) {
+                paused_ = true;
+                return 1;
+            }
+            return 0;
+        }
+        default:
+            return 0;
+    }
+}

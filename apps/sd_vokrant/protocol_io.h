@@ -1,0 +1,41 @@
+// The module's side of speech-dispatcher's pipes: command lines read from
+// standard input (waiting, or only what has already arrived), replies and
+// events written whole to standard output, and audio blocks (705) with their
+// escaping: a newline or the escape byte 0x7D travels as 0x7D followed by the
+// byte with bit 5 inverted.
+#pragma once
+
+#include <cstdint>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+class SLineReader {
+public:
+    // Longest line kept; a longer one is cut (the rest is dropped up to its newline).
+    static constexpr size_t kMaxLine = 1u << 20;
+
+    explicit SLineReader(int fd) : fd_(fd) {}
+
+    // Reads one line without its newline. Waits when `wait`, else returns false
+    // at once when no whole line has arrived. False at end of input too.
+    bool ReadLine(std::string& line, bool wait);
+    bool AtEnd() const { return atEnd_; }
+
+private:
+    bool Fill(bool wait);
+
+    int fd_;
+    std::string buffer_;
+    bool atEnd_ = false;
+    bool cutting_ = false;
+};
+
+// Writes all of `data` to standard output; false when the server is gone.
+bool SendToServer(std::string_view data);
+
+// The escaped form of audio bytes.
+std::string EscapeAudio(const void* data, size_t bytes);
+
+// One 705 block: header lines, "705-AUDIO", a NUL, the escaped samples, "\n705 AUDIO\n".
+std::string AudioBlock(const int16_t* samples, size_t count, int sampleRate);

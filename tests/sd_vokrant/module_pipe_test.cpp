@@ -1,0 +1,270 @@
+// sd_vokrant driven over its pipes as speech-dispatcher drives it: the
+// handshake, voices, settings, speaking with marks (the sound in the 705
+// blocks is the C interface's sound for the same text), stop and pause in
+// the middle of a text, the other message kinds, malformed input and QUIT.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "module_process.h"
+#include "ssml_text.h"
+#include "vokrant/vokrant.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kModule = std::string(VOKRANT_BINARY_DIR) + "apps/sd_vokrant/sd_vokrant";
+const std::string kVoiceDir = VOKRANT_SOURCE_DATA_DIR;
+
+// A configuration file naming the repository's voice.
+std::string ConfigFile() {
+    fs::path dir = fs::temp_directory_path() / ("sd-vokrant-test-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    fs::path file = dir / "vokrant.conf";
+    std::ofstream(file) << "# test\nVokrantVoiceDir \"" << kVoiceDir << "\"\n";
+    return file.string();
+}
+
+// What one spoken message came back as.
+struct SHeard {
+    std::vector<std::string> events;  // every line but the audio blocks' own
+    std::vector<int16_t> pcm;
+    std::vector<std::pair<std::string, size_t>> marks;  // name, samples before it
+    size_t blocks = 0;
+    bool malformedAudio = false;
+};
+
+// Reads a message's answer up to one of the final events.
+SHeard Listen(SModuleProcess& module, const std::vector<std::string>& finals = {"702", "703", "704", "301", "305"}) {
+    SHeard heard;
+    std::string pendingMark;
+    for (std::string line; module.ReadLine(line);) {
+        if (line.rfind("705-AUDIO", 0) == 0) {
+            heard.malformedAudio |= !DecodeAudioLine(line, heard.pcm);
+            ++heard.blocks;
+            continue;
+        }
+        if (line.rfind("705-", 0) == 0 || line == "705 AUDIO") continue;
+        heard.events.push_back(line);
+        if (line.rfind("700-", 0) == 0) heard.marks.push_back({line.substr(4), heard.pcm.size()});
+        for (const std::string& code : finals)
+            if (line.rfind(code, 0) == 0) return heard;
+    }
+    heard.events.push_back("<timeout>");
+    return heard;
+}
+
+// The C interface's sound and bookmark positions for a tagged text.
+struct SLibrarySound {
+    std::vector<int16_t> pcm;
+    std::vector<size_t> bookmarkSamples;
+};
+
+SLibrarySound LibrarySound(const std::string& tagged) {
+    SLibrarySound sound;
+    vokrant* voice = vokrant_new(kVoiceDir.c_str(), nullptr, nullptr);
+    EXPECT_NE(voice, nullptr) << vokrant_last_error(nullptr);
+    if (!voice) return sound;
+    vokrant_speak(voice, tagged.data(), tagged.size(), VOKRANT_TEXT_TAGGED,
+                  [](const vokrant_event* event, void* user) {
+                      auto& s = *static_cast<SLibrarySound*>(user);
+                      if (event->type == VOKRANT_EVENT_AUDIO)
+                          s.pcm.insert(s.pcm.end(), event->samples, event->samples + event->sample_count);
+                      if (event->type == VOKRANT_EVENT_BOOKMARK) s.bookmarkSamples.push_back(event->sample_position);
+                      return 0;
+                  },
+                  &sound);
+    vokrant_free(voice);
+    return sound;
+}
+
+class ModulePipeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!fs::exists(kVoiceDir + "pln_22.als")) GTEST_SKIP() << "no voice";
+        setenv("VOKRANT_CONFIG_DIR", (fs::temp_directory_path() / ("sd-vokrant-cfg-" + std::to_string(getpid()))).c_str(), 1);
+    }
+
+    // Starts the module and takes it through INIT and AUDIO.
+    std::unique_ptr<SModuleProcess> Start(int stdoutPipeSize = 0) {
+        auto module = std::make_unique<SModuleProcess>(kModule, ConfigFile(), stdoutPipeSize);
+        module->Send("INIT\n");
+        auto lines = module->ReadUntil({"299 ", "399 "});
+        EXPECT_EQ(lines.back(), "299 OK LOADED SUCCESSFULLY");
+        module->Send("AUDIO\naudio_output_method=server\n.\n");
+        EXPECT_EQ(module->ReadUntil({"203", "303"}).back(), "203 OK AUDIO INITIALIZED");
+        return module;
+    }
+
+    static void SpeakMessage(SModuleProcess& module, const std::string& command, const std::string& data) {
+        module.Send(command + "\n" + data + "\n.\n");
+    }
+};
+
+TEST_F(ModulePipeTest, HandshakeVoicesAndSettings) {
+    auto module = Start();
+    struct SExchange {
+        std::string send;
+        std::vector<std::string> expected;
+    };
+    const SExchange exchanges[] = {
+        {"LIST VOICES\n", {"200-vokrant\tpl\tnone", "200 OK VOICE LIST SENT"}},
+        {"LIST VOICES pl\n", {"200-vokrant\tpl\tnone", "200 OK VOICE LIST SENT"}},
+        {"LIST VOICES en\n", {"304 CANT LIST VOICES"}},
+        {"SET\nrate=20\npitch=0\npitch_range=0\nvolume=100\npunctuation_mode=some\nspelling_mode=off\ncap_let_recogn=none\n"
+         "voice=male1\nlanguage=pl\nsynthesis_voice=NULL\n.\n",
+         {"203 OK RECEIVING SETTINGS", "203 OK SETTINGS RECEIVED"}},
+        {"SET\nrate=fast\n.\n", {"203 OK RECEIVING SETTINGS", "303 ERROR INVALID PARAMETER OR VALUE"}},
+        {"SET\nno equals sign\n.\n", {"203 OK RECEIVING SETTINGS", "303 ERROR INVALID PARAMETER OR VALUE"}},
+        {"AUDIO\naudio_output_method=alsa\n.\n", {"207 OK RECEIVING AUDIO SETTINGS", "303 ERROR INVALID PARAMETER OR VALUE"}},
+        {"LOGLEVEL\nlog_level=3\n.\n", {"207 OK RECEIVING LOGLEVEL SETTINGS", "203 OK LOGLEVEL SET"}},
+        {"HELLO\n", {"300 ERR UNKNOWN COMMAND"}},
+        {"STOP\nPAUSE\nLIST VOICES\n", {"200-vokrant\tpl\tnone", "200 OK VOICE LIST SENT"}},  // nothing to stop: no answer
+    };
+    for (const SExchange& e : exchanges) {
+        SCOPED_TRACE(e.send);
+        module->Send(e.send);
+        std::vector<std::string> got;
+        for (size_t i = 0; i < e.expected.size(); ++i) {
+            std::string line;
+            if (!module->ReadLine(line)) break;
+            got.push_back(line);
+        }
+        EXPECT_EQ(got, e.expected);
+    }
+    module->Send("QUIT\n");
+    EXPECT_EQ(module->ReadUntil({"210"}).back(), "210 OK QUIT");
+    EXPECT_EQ(module->Wait(), 0);
+}
+
+TEST_F(ModulePipeTest, SpokenSsmlIsTheLibrarysSoundWithMarksInPlace) {
+    auto module = Start();
+    module->Send("SET\nrate=0\nvolume=100\npunctuation_mode=none\nspelling_mode=off\n.\n");
+    ASSERT_EQ(module->ReadUntil({"203 OK SETTINGS", "303"}).back(), "203 OK SETTINGS RECEIVED");
+    const std::string ssml =
+        "<speak><mark name=\"__spd_1\"/>Dzień dobry.<mark name=\"__spd_2\"/> Jak się masz &amp; co "
+        "słychać?<break time=\"200ms\"/><mark name=\"__spd_3\"/> Dobrze.<mark name=\"__spd_end\"/></speak>";
+    SpeakMessage(*module, "SPEAK", ssml);
+    SHeard heard = Listen(*module);
+    ASSERT_GE(heard.events.size(), 3u);
+    EXPECT_EQ(heard.events[0], "202 OK RECEIVING MESSAGE");
+    EXPECT_EQ(heard.events[1], "200 OK SPEAKING");
+    EXPECT_EQ(heard.events[2], "701 BEGIN");
+    EXPECT_EQ(heard.events.back(), "702 END");
+    EXPECT_FALSE(heard.malformedAudio);
+
+    SLibrarySound expected = LibrarySound(SsmlToTaggedText(ssml, SSsmlState{}).text);
+    EXPECT_EQ(heard.pcm, expected.pcm);
+    ASSERT_EQ(heard.marks.size(), 4u);
+    const char* names[] = {"__spd_1", "__spd_2", "__spd_3", "__spd_end"};
+    ASSERT_EQ(expected.bookmarkSamples.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(heard.marks[i].first, names[i]);
+        // Sent once all the sound before it has gone out, and none after it.
+        EXPECT_EQ(heard.marks[i].second, expected.bookmarkSamples[i]) << names[i];
+    }
+    EXPECT_EQ(heard.marks[0].second, 0u);
+    EXPECT_EQ(heard.marks[3].second, heard.pcm.size());
+}
+
+TEST_F(ModulePipeTest, StopEndsALongTextAtOnce) {
+    // The smallest pipe: the module cannot run far ahead of what is read.
+    auto module = Start(4096);
+    std::string text = "<speak>";
+    for (int i = 0; i < 30; ++i) text += "To jest długi tekst, który czytałby się ponad minutę. <mark name=\"__spd_" + std::to_string(i) + "\"/>";
+    text += "</speak>";
+    SpeakMessage(*module, "SPEAK", text);
+    SHeard start = Listen(*module, {"701"});
+    ASSERT_EQ(start.events.back(), "701 BEGIN");
+    // Let the module fill the pipe and wait on it, then stop.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const size_t alreadyRead = module->Buffered();
+    module->Send("STOP\n");
+    SHeard rest = Listen(*module);
+    EXPECT_EQ(rest.events.back(), "703 STOP");
+    // What was already on its way (read by us or in the pipe), plus the one
+    // 10 ms block the module may have been writing when the stop came.
+    EXPECT_LE(rest.pcm.size() * 2, alreadyRead + 4096u + 2 * 220) << "sound after the stop";
+    // The module takes the next text at once.
+    SpeakMessage(*module, "SPEAK", "<speak>Dalej.</speak>");
+    SHeard next = Listen(*module);
+    EXPECT_EQ(next.events.back(), "702 END");
+    EXPECT_GT(next.pcm.size(), 0u);
+}
+
+TEST_F(ModulePipeTest, PauseStopsAtTheNextServerMark) {
+    auto module = Start(4096);
+    std::string text = "<speak>";
+    for (int i = 0; i < 10; ++i) {
+        text += "Zdanie numer " + std::to_string(i) + " jest dość długie, żeby było co przerwać. ";
+        text += i % 2 == 0 ? "<mark name=\"own" + std::to_string(i) + "\"/>" : "<mark name=\"__spd_" + std::to_string(i) + "\"/>";
+    }
+    text += "</speak>";
+    SpeakMessage(*module, "SPEAK", text);
+    ASSERT_EQ(Listen(*module, {"701"}).events.back(), "701 BEGIN");
+    module->Send("PAUSE\n");
+    SHeard heard = Listen(*module);
+    ASSERT_EQ(heard.events.back(), "704 PAUSE");
+    ASSERT_FALSE(heard.marks.empty());
+    // The last mark reported is a server mark, and no sound follows it.
+    EXPECT_EQ(heard.marks.back().first.rfind("__spd_", 0), 0u) << heard.marks.back().first;
+    EXPECT_EQ(heard.marks.back().second, heard.pcm.size());
+    EXPECT_LT(heard.marks.size(), 10u);
+}
+
+TEST_F(ModulePipeTest, OtherMessagesAndBadInputNeverHang) {
+    auto module = Start();
+    struct SCase {
+        const char* what;
+        std::string command, data;
+        std::string last;
+        bool sound;
+    };
+    const SCase cases[] = {
+        {"key", "KEY", "shift_a", "702 END", true},
+        {"character", "CHAR", "ż", "702 END", true},
+        {"character space", "CHAR", "space", "702 END", true},
+        {"sound icon", "SOUND_ICON", "message", "702 END", false},
+        {"two-line key", "KEY", "a\nb", "305 DATA MORE THAN ONE LINE", false},
+        {"empty text", "SPEAK", "", "301 ERROR CANT SPEAK", false},
+        {"malformed ssml", "SPEAK", "<speak>Ala <mark name=\"x\" ma <b>kota</b> &amp", "702 END", true},
+        {"only markup", "SPEAK", "<speak><foo/></speak>", "702 END", false},
+        {"dot lines", "SPEAK", "..\n...kropki", "702 END", true},
+        {"tag in text", "SPEAK", "\\Wav=\"/nonexistent\"\\ tekst", "702 END", true},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        SpeakMessage(*module, c.command, c.data);
+        SHeard heard = Listen(*module);
+        EXPECT_EQ(heard.events.back(), c.last);
+        EXPECT_EQ(heard.pcm.size() > 0, c.sound);
+    }
+    module->Send("QUIT\n");
+    EXPECT_EQ(module->ReadUntil({"210"}).back(), "210 OK QUIT");
+    EXPECT_EQ(module->Wait(), 0);
+}
+
+TEST_F(ModulePipeTest, BadStartsAndAMissingVoiceEndTheModule) {
+    {
+        SModuleProcess module(kModule, ConfigFile());
+        module.Send("SPEAK\n");
+        EXPECT_EQ(module.Wait(), 3) << "must start with INIT";
+    }
+    fs::path bad = fs::temp_directory_path() / ("sd-vokrant-bad-" + std::to_string(getpid()) + ".conf");
+    std::ofstream(bad) << "VokrantVoiceDir \"/nonexistent/voice\"\n";
+    SModuleProcess module(kModule, bad.string());
+    module.Send("INIT\n");
+    auto lines = module.ReadUntil({"299 ", "399 "});
+    EXPECT_EQ(lines.back(), "399 ERR CANT INIT MODULE");
+    EXPECT_NE(lines.front().find("/nonexistent/voice"), std::string::npos);
+    EXPECT_EQ(module.Wait(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+// The module's pieces on their own: audio escaping, SSML into tags, key
+// names, and the mapping of speech-dispatcher's settings.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "key_names.h"
+#include "module_process.h"
+#include "module_settings.h"
+#include "protocol_io.h"
+#include "ssml_text.h"
+
+namespace {
+
+TEST(AudioEscaping, NewlineAndEscapeByteTravelInvertedAfterTheEscape) {
+    struct SCase {
+        std::string in, out;
+    };
+    const SCase cases[] = {
+        {"", ""},
+        {"\n", "\x7D\x2A"},
+        {"\x7D", "\x7D\x5D"},
+        {"\x2A\x5D", "\x2A\x5D"},  // the inverted forms alone stay as they are
+        {std::string("a\0\n\x7D\n", 5), std::string("a\0\x7D\x2A\x7D\x5D\x7D\x2A", 8)},
+    };
+    for (const SCase& c : cases) EXPECT_EQ(EscapeAudio(c.in.data(), c.in.size()), c.out);
+}
+
+TEST(AudioEscaping, BlockDecodesToTheSamplesWithTheServersRule) {
+    // Samples whose bytes hit both escaped values in both halves.
+    const std::vector<int16_t> samples = {0x0A0A, 0x7D7D, 0x0A7D, 0x7D0A, 0, -1, 0x2A5D, 12345};
+    const std::string block = AudioBlock(samples.data(), samples.size(), 22050);
+    const std::string header = "705-bits=16\n705-num_channels=1\n705-sample_rate=22050\n705-num_samples=8\n705-big_endian=0\n";
+    ASSERT_EQ(block.compare(0, header.size(), header), 0);
+    const size_t dataLine = header.size();
+    const size_t end = block.find('\n', dataLine);
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_EQ(block.substr(end), "\n705 AUDIO\n");
+    std::vector<int16_t> decoded;
+    ASSERT_TRUE(DecodeAudioLine(block.substr(dataLine, end - dataLine), decoded));
+    EXPECT_EQ(decoded, samples);
+}
+
+TEST(SsmlText, ElementsBecomeTagsAndTextStaysText) {
+    struct SCase {
+        const char* ssml;
+        const char* tagged;
+        std::vector<std::string> marks;
+    };
+    const SCase cases[] = {
+        {"<speak>Ala <mark name=\"__spd_1\"/>ma</speak>", " Ala \\Mrk=1\\ma ", {"__spd_1"}},
+        {"a<mark name='x'/>b<mark name=\"y\" />c", "a\\Mrk=1\\b\\Mrk=2\\c", {"x", "y"}},
+        {"a &lt;b&gt; &amp; &quot;&apos; &#322;&#x142;", "a <b> & \"' łł", {}},
+        {"&nope; &#0; &#xD800; &", "&nope; &#0; &#xD800; &", {}},
+        {"a<break time=\"300ms\"/>b<break time=\"2s\"/>c", "a\\Pau=300\\b\\Pau=2000\\c", {}},
+        {"a<break strength=\"strong\"/>b<break/>c<break strength=\"none\"/>d", "a\\Pau=700\\b\\Pau=400\\cd", {}},
+        {"<break time=\"1000s\"/>", "\\Pau=99999\\", {}},
+        {"<prosody rate=\"200%\">szybko</prosody> wolno", "\\Spd=160\\szybko\\Spd=80\\ wolno", {}},
+        {"<prosody rate=\"x-slow\">a<prosody rate=\"fast\">b</prosody>c</prosody>",
+         "\\Spd=40\\a\\Spd=60\\b\\Spd=40\\c\\Spd=80\\", {}},
+        {"<prosody volume=\"soft\">cicho</prosody>", "\\Vol=32768\\cicho\\Vol=65535\\", {}},
+        {"<prosody rate=\"fast\">nie zamknięte", "\\Spd=120\\nie zamknięte\\Spd=80\\", {}},
+        {"<say-as interpret-as=\"characters\">ABC</say-as>", " \\RmS=1\\ABC \\RmS=0\\ ", {}},
+        {"<say-as interpret-as=\"date\">1.2</say-as>", "1.2", {}},
+        {"<foo bar=\"1\">x</foo><voice name=\"a\">y</voice>", "xy", {}},
+        {"<sub alias=\"doktor\">dr</sub> Kowalski", "doktor Kowalski", {}},
+        {"<audio src=\"a.wav\"><desc>dzwonek</desc>dzwoni</audio>", "dzwoni", {}},
+        {"<!-- uwaga --><?xml version=\"1.0\"?>tekst<![CDATA[ <b> ]]>", "tekst <b> ", {}},
+        {"\\Wav=\"/etc/passwd\"\\ \\Spd=200\\", "\\ Wav=\"/etc/passwd\"\\  \\ Spd=200\\ ", {}},
+        {"a < b i c > d", "a < b i c > d", {}},
+        {"<speak>x <mark name=\"a\"", " x <mark name=\"a\"", {}},
+        {"<mark>bez nazwy", "bez nazwy", {}},
+        {"<1abc>", "<1abc>", {}},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.ssml);
+        STaggedText result = SsmlToTaggedText(c.ssml, SSsmlState{});
+        EXPECT_EQ(result.text, c.tagged);
+        EXPECT_EQ(result.markNames, c.marks);
+    }
+}
+
+TEST(SsmlText, SpellModeAlreadyOnIsLeftOnAndRateStartsFromTheSettings) {
+    SSsmlState start;
+    start.spellMode = true;
+    start.speed = 100;
+    EXPECT_EQ(SsmlToTaggedText("<say-as interpret-as=\"characters\">ab</say-as>", start).text, "ab");
+    EXPECT_EQ(SsmlToTaggedText("<prosody rate=\"50%\">a</prosody>", start).text, "\\Spd=50\\a\\Spd=100\\");
+}
+
+TEST(KeyNames, KeysAreReadInPolishAndCharactersSpelled) {
+    struct SCase {
+        const char* key;
+        const char* text;
+    };
+    const SCase keys[] = {
+        {"space", "spacja"},
+        {"up", "strzałka w górę"},
+        {"page-down", "strona w dół"},
+        {"f5", "ef 5"},
+        {"f12", "ef 12"},
+        {"a", "\\RmS=1\\a \\RmS=0\\"},
+        {"shift_a", "shift \\RmS=1\\a \\RmS=0\\"},
+        {"control_alt_delete", "control alt delete"},
+        {"_", "\\RmS=1\\_ \\RmS=0\\"},
+        {"\\", "\\RmS=1\\\\  \\RmS=0\\"},
+        {"ż", "\\RmS=1\\ż \\RmS=0\\"},
+        {"unknown-key", "unknown-key"},
+    };
+    for (const SCase& c : keys) EXPECT_EQ(KeyText(c.key), c.text) << c.key;
+    EXPECT_EQ(CharacterText("Ż", true), "duże \\RmS=1\\Ż \\RmS=0\\");
+    EXPECT_EQ(CharacterText("Ż", false), "\\RmS=1\\Ż \\RmS=0\\");
+    EXPECT_EQ(CharacterText("ż", true), "\\RmS=1\\ż \\RmS=0\\");
+    EXPECT_EQ(CharacterText("space", true), "spacja");
+}
+
+TEST(ModuleSettings, LevelsMapOntoVokrantsRanges) {
+    struct SCase {
+        int level, speed;
+        unsigned volume;
+    };
+    const SCase cases[] = {{-100, 40, 0}, {-50, 60, 16383}, {0, 80, 32767}, {50, 140, 49151}, {100, 200, 65535}, {250, 200, 65535}};
+    for (const SCase& c : cases) {
+        EXPECT_EQ(SpeedFromRate(c.level), c.speed) << c.level;
+        EXPECT_EQ(VolumeFromLevel(c.level), c.volume) << c.level;
+    }
+    SModuleSettings settings;
+    struct SSet {
+        const char* name;
+        const char* value;
+        bool accepted;
+    };
+    const SSet sets[] = {
+        {"rate", "50", true},           {"rate", "fast", false},       {"volume", "", false},
+        {"punctuation_mode", "all", true}, {"punctuation_mode", "lots", false}, {"spelling_mode", "on", true},
+        {"cap_let_recogn", "spell", true}, {"pitch", "NULL", true},     {"pitch", "x", false},
+        {"synthesis_voice", "NULL", true}, {"language", "pl", true},     {"voice", "male1", true},
+    };
+    for (const SSet& s : sets) EXPECT_EQ(ApplyModuleSetting(settings, s.name, s.value), s.accepted) << s.name << "=" << s.value;
+    EXPECT_EQ(settings.speed, 140);
+    EXPECT_TRUE(settings.readPunctuation);
+    EXPECT_TRUE(settings.spellMode);
+    EXPECT_TRUE(settings.sayCapitals);
+}
+
+}  // namespace
