@@ -1,8 +1,10 @@
 #include "capi/speaker.h"
 
+#include <array>
 #include <filesystem>
 #include <mutex>
 #include <new>
+#include <optional>
 
 #include "capi/callback_audio_dest.h"
 #include "capi/engine_text.h"
@@ -83,6 +85,17 @@ std::string LoadEngine(STtsEngine& engine, const std::string& workDir) {
     return "";
 }
 
+// The shared pause patterns follow the pause settings of the handle that
+// speaks; they are rebuilt only when those differ from the last ones built.
+void RefreshPauses(STtsEngine& engine, const SAttribute& settings) {
+    static std::optional<std::array<int32_t, 4>> built;
+    const std::array<int32_t, 4> wanted = {settings.pauseDoubleLetter, settings.pauseInterWord,
+                                           settings.pausePunctuation, settings.pauseInterSentence};
+    if (built == wanted) return;
+    for (int id = kFirstPausePattern; id <= kLastPausePattern; ++id) engine.RefreshPausePattern(id);
+    built = wanted;
+}
+
 int Fail(vokrant& handle, int status, std::string message) {
     handle.lastError = std::move(message);
     return status;
@@ -110,8 +123,7 @@ int RunEngine(vokrant& handle, const SEngineText& text, unsigned flags, vokrant_
     std::lock_guard<std::mutex> lock(VoiceMutex());
     SAttribute& settings = *handle.settings;
     settings.taggedText = (flags & VOKRANT_TEXT_TAGGED) != 0 || settings.forceTagSensitivity;
-    // The shared pause patterns follow this handle's pause settings.
-    for (int id = kFirstPausePattern; id <= kLastPausePattern; ++id) handle.engine->RefreshPausePattern(id);
+    RefreshPauses(*handle.engine, settings);
 
     SCallbackAudioDest dest(text, callback, userData, handle.stopRequested);
     SSpeakingScope speaking(handle, dest);
