@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/paths.h"
 #include "platform/reg_key.h"
-#include "engine/setting_names.h"
+#include "core/setting_names.h"
 
 namespace fs = std::filesystem;
 

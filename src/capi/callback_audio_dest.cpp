@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "engine/bookmark.h"
+#include "core/bookmark.h"
 
 namespace {
 // The engine never holds more than one chunk; this only bounds a step.

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "capi/engine_text.h"
-#include "engine/audio_dest.h"
+#include "core/audio_dest.h"
 #include "vokrant/vokrant.h"
 
 class SCallbackAudioDest : public SAudioDest {

@@ -8,9 +8,9 @@
 
 #include "capi/callback_audio_dest.h"
 #include "capi/engine_text.h"
-#include "engine/exceptions.h"
-#include "engine/log.h"
-#include "engine/setting_names.h"
+#include "core/exceptions.h"
+#include "core/log.h"
+#include "core/setting_names.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 

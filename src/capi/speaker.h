@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "engine/tts_engine.h"
 #include "vokrant/vokrant.h"
 

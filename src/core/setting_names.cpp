@@ -1,11 +1,11 @@
-#include "engine/setting_names.h"
+#include "core/setting_names.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <strings.h>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 
 namespace {
 
