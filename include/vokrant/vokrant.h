@@ -113,11 +113,11 @@ int vokrant_set_pitch(vokrant* handle, int pitch);
 /* Sets the output volume, 0..65535 (65535 is full). */
 int vokrant_set_volume(vokrant* handle, int volume);
 
-/* Sets one pause length in milliseconds, 0..10000. */
-int vokrant_set_pause(vokrant* handle, vokrant_pause pause, int milliseconds);
+/* Sets one pause (a vokrant_pause) to a length in milliseconds, 0..10000. */
+int vokrant_set_pause(vokrant* handle, int pause, int milliseconds);
 
-/* Turns one reading switch on (non-zero) or off (0). */
-int vokrant_set_switch(vokrant* handle, vokrant_switch which, int on);
+/* Turns one reading switch (a vokrant_switch) on (non-zero) or off (0). */
+int vokrant_set_switch(vokrant* handle, int which, int on);
 
 /* Speaks length bytes of text (length (size_t)-1: up to its first NUL) in the encoding the flags name, calling back with every sample and mark before it returns VOKRANT_OK, VOKRANT_STOPPED or an error. */
 int vokrant_speak(vokrant* handle, const char* text, size_t length, unsigned flags, vokrant_callback callback,

@@ -177,7 +177,7 @@ int SetByName(vokrant& handle, const char* name, const char* value) {
     return VOKRANT_OK;
 }
 
-int SetSwitch(vokrant& handle, vokrant_switch which, bool on) {
+int SetSwitch(vokrant& handle, int which, bool on) {
     static constexpr bool SAttribute::* kSwitches[] = {
         &SAttribute::convertNumber,     &SAttribute::convertSequence,    &SAttribute::convertDate,
         &SAttribute::dateBySysFormat,   &SAttribute::convertTime,        &SAttribute::colloquialTime,
@@ -187,19 +187,19 @@ int SetSwitch(vokrant& handle, vokrant_switch which, bool on) {
         &SAttribute::useExtDict,        &SAttribute::spellMode,          &SAttribute::intonation,
     };
     const auto index = static_cast<size_t>(which);
-    if (index >= std::size(kSwitches))
-        return Fail(handle, VOKRANT_ERROR_ARGUMENT, "vokrant_set_switch: unknown switch " + std::to_string(index));
+    if (which < 0 || index >= std::size(kSwitches))
+        return Fail(handle, VOKRANT_ERROR_ARGUMENT, "vokrant_set_switch: unknown switch " + std::to_string(which));
     handle.settings.get()->*kSwitches[index] = on;
     return VOKRANT_OK;
 }
 
-int SetPause(vokrant& handle, vokrant_pause pause, int milliseconds) {
+int SetPause(vokrant& handle, int pause, int milliseconds) {
     static constexpr int32_t SAttribute::* kPauses[] = {
         &SAttribute::pauseInterSentence, &SAttribute::pausePunctuation, &SAttribute::pauseInterWord,
         &SAttribute::pauseDoubleLetter};
     const auto index = static_cast<size_t>(pause);
-    if (index >= std::size(kPauses))
-        return Fail(handle, VOKRANT_ERROR_ARGUMENT, "vokrant_set_pause: unknown pause " + std::to_string(index));
+    if (pause < 0 || index >= std::size(kPauses))
+        return Fail(handle, VOKRANT_ERROR_ARGUMENT, "vokrant_set_pause: unknown pause " + std::to_string(pause));
     if (milliseconds < 0 || milliseconds > kMaxPauseMs)
         return Fail(handle, VOKRANT_ERROR_ARGUMENT,
                     "vokrant_set_pause: " + std::to_string(milliseconds) + " ms is outside 0.." +

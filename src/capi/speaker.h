@@ -31,5 +31,6 @@ int SpeakText(vokrant& handle, std::string_view text, unsigned flags, vokrant_ca
 
 // Setters by registry name and by type; they only change the record.
 int SetByName(vokrant& handle, const char* name, const char* value);
-int SetSwitch(vokrant& handle, vokrant_switch which, bool on);
-int SetPause(vokrant& handle, vokrant_pause pause, int milliseconds);
+// The kinds arrive as plain ints: a C caller may pass any value.
+int SetSwitch(vokrant& handle, int which, bool on);
+int SetPause(vokrant& handle, int pause, int milliseconds);

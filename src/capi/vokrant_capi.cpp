@@ -121,11 +121,11 @@ int vokrant_set_volume(vokrant* handle, int volume) {
     });
 }
 
-int vokrant_set_pause(vokrant* handle, vokrant_pause pause, int milliseconds) {
+int vokrant_set_pause(vokrant* handle, int pause, int milliseconds) {
     return Guarded(handle, "vokrant_set_pause", [&](vokrant& h) { return SetPause(h, pause, milliseconds); });
 }
 
-int vokrant_set_switch(vokrant* handle, vokrant_switch which, int on) {
+int vokrant_set_switch(vokrant* handle, int which, int on) {
     return Guarded(handle, "vokrant_set_switch", [&](vokrant& h) { return SetSwitch(h, which, on != 0); });
 }
 

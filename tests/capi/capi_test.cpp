@@ -285,8 +285,8 @@ TEST_F(CApiTest, BadArgumentsAndBadTextGetClearErrors) {
         {"pitch too high", [h] { return vokrant_set_pitch(h, 401); }, VOKRANT_ERROR_ARGUMENT, "80..400"},
         {"negative volume", [h] { return vokrant_set_volume(h, -1); }, VOKRANT_ERROR_ARGUMENT, "0..65535"},
         {"long pause", [h] { return vokrant_set_pause(h, VOKRANT_PAUSE_WORD, 10001); }, VOKRANT_ERROR_ARGUMENT, "0..10000"},
-        {"unknown pause", [h] { return vokrant_set_pause(h, static_cast<vokrant_pause>(9), 1); }, VOKRANT_ERROR_ARGUMENT, "unknown pause"},
-        {"unknown switch", [h] { return vokrant_set_switch(h, static_cast<vokrant_switch>(-1), 1); }, VOKRANT_ERROR_ARGUMENT, "unknown switch"},
+        {"unknown pause", [h] { return vokrant_set_pause(h, 9, 1); }, VOKRANT_ERROR_ARGUMENT, "unknown pause"},
+        {"unknown switch", [h] { return vokrant_set_switch(h, -1, 1); }, VOKRANT_ERROR_ARGUMENT, "unknown switch"},
         {"null handle setter", [] { return vokrant_set_speed(nullptr, 80); }, VOKRANT_ERROR_ARGUMENT, ""},
     };
     for (const SCase& c : cases) {
