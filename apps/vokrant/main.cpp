@@ -11,7 +11,7 @@
 
 #include "core/attribute.h"
 #include "core/exceptions.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "engine/tts_engine.h"
 #include "input_text.h"
 #include "options.h"

@@ -3,7 +3,7 @@
 #include "core/attribute.h"
 #include "core/audio_dest.h"
 #include "core/exceptions.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "engine/tts_engine.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "core/attribute.h"
 #include "core/audio_dest.h"
 #include "core/exceptions.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "platform/beep.h"
 #include "platform/codepage.h"
 #include "soundfile/voice_loader.h"

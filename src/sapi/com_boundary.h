@@ -7,7 +7,7 @@
 #include <new>
 
 #include "core/exceptions.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "sapi/com.h"
 
 template <typename Body>

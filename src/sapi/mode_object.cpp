@@ -5,7 +5,7 @@
 
 #include "core/attribute.h"
 #include "core/bookmark.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "engine/tts_engine.h"
 #include "platform/codepage.h"
 #include "sapi/com_boundary.h"
