@@ -10,6 +10,8 @@
 #include "platform/beep.h"
 #include "platform/codepage.h"
 #include "soundfile/voice_loader.h"
+#include "model/sentence.h"
+#include "synthesis/apply_tag.h"
 #include "synthesis/chunk_generator.h"
 #include "model/pattern_store.h"
 #include "synthesis/voices.h"
@@ -27,6 +29,24 @@ void LoadVoiceOnce(SAlfPattArr& store, const char* fileName, const std::string& 
     if (store.GetSize() > 0) return;
     LoadVoice(store, fileName, workDir);
 }
+
+// Tags that reach outside the settings act through the engine: a sound file
+// the sentence loaded goes to the destination at once, the dialog tag opens
+// the settings.
+class SEngineTagActions : public STagActions {
+public:
+    SEngineTagActions(STtsEngine& engine, SSentence& sentence) : engine_(engine), sentence_(sentence) {}
+
+    void SendSentenceWave() override {
+        SAudioDest* dest = engine_.GetAudioDest();
+        if (dest && sentence_.wave.Unsent() > 0) sentence_.wave.Send(*dest, nullptr);
+    }
+    void ShowSettings() override { engine_.ShowSettings(); }
+
+private:
+    STtsEngine& engine_;
+    SSentence& sentence_;
+};
 
 }  // namespace
 
@@ -95,9 +115,11 @@ SSentence* STtsEngine::CurrentSentence() { return analyser_->CurrentSentence(); 
 SSentence* STtsEngine::NextSentence() { return analyser_->NextSentence(); }
 
 int STtsEngine::NextChunk(SSentence& sentence, bool countOnly) {
+    SEngineTagActions actions(*this, sentence);
     SChunkContext context;
     context.settings = settings_ ? settings_ : &DefaultAttribute();
     context.voices = SVoicePair::Shared();
+    context.actions = &actions;
     return ::NextChunk(sentence, wave_, bookmarks_, countOnly, context);
 }
 

@@ -4,8 +4,6 @@
 #include <limits>
 
 #include "core/attribute.h"
-#include "core/audio_dest.h"
-#include "engine/tts_engine.h"
 #include "model/alofon.h"
 #include "model/inventory.h"
 #include "synthesis/apply_tag.h"
@@ -125,24 +123,6 @@ void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& 
     }
 }
 
-// Tags that reach outside the settings act through the sentence's engine.
-class SEngineTagActions : public STagActions {
-public:
-    explicit SEngineTagActions(SSentence& sentence) : sentence_(sentence) {}
-
-    void SendSentenceWave() override {
-        STtsEngine* engine = sentence_.GetEngine();
-        SAudioDest* dest = engine ? engine->GetAudioDest() : nullptr;
-        if (dest && sentence_.wave.Unsent() > 0) sentence_.wave.Send(*dest, nullptr);
-    }
-    void ShowSettings() override {
-        if (STtsEngine* engine = sentence_.GetEngine()) engine->ShowSettings();
-    }
-
-private:
-    SSentence& sentence_;
-};
-
 }  // namespace
 
 int64_t WordByteCount(const SWord& word) {
@@ -159,11 +139,7 @@ int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countO
         wave.Clear();
         marks.RemoveAll();
     }
-    // Without actions of its own the generator acts through the sentence's engine.
-    SEngineTagActions engineActions(sentence);
-    SChunkContext withActions = context;
-    if (!withActions.actions) withActions.actions = &engineActions;
-    SRun run = SelectRun(sentence, countOnly, withActions);
+    SRun run = SelectRun(sentence, countOnly, context);
     if (countOnly) {
         sentence.nextWord = run.last + 1;
         return static_cast<int>(std::min<int64_t>(run.total, std::numeric_limits<int>::max()));
@@ -174,9 +150,4 @@ int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countO
     RenderRun(sentence, run, wave, marks, context);
     sentence.nextWord = run.last + 1;
     return wave.GetSize();
-}
-
-int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly) {
-    SChunkContext context{sentence.GetSettings(), SVoicePair::Shared(), nullptr};
-    return NextChunk(sentence, wave, marks, countOnly, context);
 }
