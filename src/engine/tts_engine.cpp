@@ -51,7 +51,7 @@ private:
 }  // namespace
 
 STtsEngine::STtsEngine(SAudioDest* dest, SAttribute* settings)
-    : analyser_(std::make_unique<STextAnalyser>(this)),
+    : analyser_(std::make_unique<STextAnalyser>()),
       settings_(settings),
       spell_(std::make_unique<SSpell>()),
       dictionary_(std::make_unique<SDictionary>()),

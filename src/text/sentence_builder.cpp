@@ -1,23 +1,14 @@
-#include "model/sentence.h"
-
+// Appending words to a sentence: every word is transcribed the moment it is
+// appended, with the flags the sentence's settings give it.
 #include "core/attribute.h"
-#include "phonetics/transcribe.h"
 #include "model/chars.h"
-#include "text/text_analyser.h"
-
-SSentence::SSentence(STextAnalyser* analyser) : analyser_(analyser) {}
-
-STtsEngine* SSentence::GetEngine() const { return analyser_ ? analyser_->GetEngine() : nullptr; }
-
-SAttribute* SSentence::GetSettings() const {
-    return analyser_ ? analyser_->GetSettings() : &DefaultAttribute();
-}
+#include "model/sentence.h"
+#include "phonetics/transcribe.h"
 
 SWord* SSentence::AppendWord(const std::string& text, const std::string& sourceText, int closes,
                              int continuation) {
     const SAttribute* settings = GetSettings();
-    int32_t position = analyser_ ? analyser_->GetWordStart() : 0;
-    auto* word = new SWord(this, text, sourceText, position);
+    auto* word = new SWord(this, text, sourceText, wordStart_);
     word->continuation = continuation;
     word->closesPhrase = (closes || !settings->fluentSpeech) ? 1 : 0;
     word->colloquial = settings->colloquialSpeech ? 1 : 0;
@@ -54,38 +45,4 @@ void SSentence::AppendText(const std::string& text, const std::string& sourceTex
 
 SWord* SSentence::AppendMarker(unsigned char marker) {
     return AppendWord(std::string(1, static_cast<char>(marker)), std::string(), 0, 0);
-}
-
-SWord* SSentence::WordAt(int index) const {
-    if (index < 0 || index >= words.GetSize()) return nullptr;
-    return words[index];
-}
-
-int SSentence::VisibleCount() const {
-    int count = 0;
-    for (const SWord* word : words)
-        if (word->IsVisible()) ++count;
-    return count;
-}
-
-int SSentence::VisibleToIndex(int visibleIndex) const {
-    if (visibleIndex < 0) return -1;
-    for (int i = 0; i < words.GetSize(); ++i) {
-        if (!words[i]->IsVisible()) continue;
-        if (visibleIndex-- == 0) return i;
-    }
-    return -1;
-}
-
-SWord* SSentence::VisibleWordAt(int visibleIndex) const {
-    return WordAt(VisibleToIndex(visibleIndex));
-}
-
-bool SSentence::HasNoRealWords() const {
-    for (const SWord* word : words) {
-        if (word->control) continue;
-        if (word->text.size() != 1 || !IsSpaceChar(static_cast<unsigned char>(word->text[0])))
-            return false;
-    }
-    return true;
 }

@@ -13,7 +13,7 @@ constexpr int kWavTagCode = 23;
 
 }  // namespace
 
-STextAnalyser::STextAnalyser(STtsEngine* engine) : engine_(engine) {}
+STextAnalyser::STextAnalyser() = default;
 
 STextAnalyser::~STextAnalyser() = default;
 
@@ -54,7 +54,8 @@ SSentence* STextAnalyser::NextSentence() {
     currentSentence_.reset();
     if (endOfInput_) return nullptr;
 
-    currentSentence_ = std::make_unique<SSentence>(this);
+    currentSentence_ = std::make_unique<SSentence>(settings_);
+    currentSentence_->SetWordStart(wordStart_);
     std::string buffer;
     endOfSentence_ = false;
     atSentenceStart_ = true;
@@ -123,7 +124,10 @@ void STextAnalyser::StepCharacter(std::string& buffer, STextCursor*& previous) {
 
     const uint32_t readAt = cursor.GetPosition();
     const unsigned char c = cursor.Read();
-    if (buffer.empty() && &cursor == &mainCursor_) wordStart_ = static_cast<int32_t>(readAt);
+    if (buffer.empty() && &cursor == &mainCursor_) {
+        wordStart_ = static_cast<int32_t>(readAt);
+        currentSentence_->SetWordStart(wordStart_);
+    }
 
     const SAttribute& settings = *GetSettings();
     if (settings.spellMode && c != kBackslash) {
