@@ -10,6 +10,7 @@
 #include "platform/beep.h"
 #include "platform/codepage.h"
 #include "soundfile/voice_loader.h"
+#include "engine/sentence_stages.h"
 #include "model/sentence.h"
 #include "synthesis/apply_tag.h"
 #include "synthesis/chunk_generator.h"
@@ -112,7 +113,7 @@ void STtsEngine::BeginText() { analyser_->BeginText(text_.c_str()); }
 
 SSentence* STtsEngine::CurrentSentence() { return analyser_->CurrentSentence(); }
 
-SSentence* STtsEngine::NextSentence() { return analyser_->NextSentence(); }
+SSentence* STtsEngine::NextSentence() { return NextReadySentence(*analyser_); }
 
 int STtsEngine::NextChunk(SSentence& sentence, bool countOnly) {
     SEngineTagActions actions(*this, sentence);

@@ -1,7 +1,8 @@
 // The engine object: owns one voice's text analyser, spelling table, user
 // dictionary, bookmark buffer and output wave, and runs the speak pipeline a
 // step at a time against the audio destination:
-//   analyse a sentence -> render a chunk of whole words -> send it with its marks.
+//   analyse a sentence -> sentence rules -> timing -> render a chunk of whole
+//   words -> send it with its marks (engine/sentence_stages.h names each stage).
 // A step never runs more than one chunk ahead of the destination's free space.
 #pragma once
 

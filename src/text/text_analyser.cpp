@@ -1,8 +1,6 @@
 #include "text/text_analyser.h"
 
 #include "core/attribute.h"
-#include "phonetics/sentence_rules.h"
-#include "synthesis/timing.h"
 #include "model/chars.h"
 
 namespace {
@@ -72,8 +70,6 @@ SSentence* STextAnalyser::NextSentence() {
 void STextAnalyser::FinishSentence() {
     SSentence& sentence = *currentSentence_;
     sentence.BuildPhrases();
-    ApplySentenceRules(sentence);
-    ComputeTiming(sentence);
     sentence.length = static_cast<int32_t>(mainCursor_.GetPosition()) - sentence.start;
 }
 

@@ -2,7 +2,8 @@
 // one per NextSentence call, collecting letters into words and handing
 // numbers, tags, addresses, emoticons and repeated characters to the
 // normaliser's readers. Every word is transcribed as it is appended; a
-// finished sentence gets its stress groups and its sentence-level rules.
+// finished sentence gets its stress groups. The sentence rules and the
+// timing are the engine's next stages (engine/sentence_stages.h).
 #pragma once
 
 #include <cstdint>
