@@ -11,6 +11,7 @@
 #include "platform/codepage.h"
 #include "soundfile/voice_loader.h"
 #include "engine/sentence_stages.h"
+#include "model/allophone_ids.h"
 #include "model/sentence.h"
 #include "synthesis/apply_tag.h"
 #include "synthesis/chunk_generator.h"
@@ -21,9 +22,6 @@
 #include "text/text_analyser.h"
 
 namespace {
-
-constexpr int kFirstPauseId = 106;
-constexpr int kLastPauseId = 110;
 
 // Loads a voice database into a process-wide store unless it already holds patterns.
 void LoadVoiceOnce(SAlfPattArr& store, const char* fileName, const std::string& workDir) {
@@ -151,7 +149,7 @@ int STtsEngine::Unload() {
 }
 
 void STtsEngine::RefreshPausePattern(int index) {
-    if (!voice_ || !settings_ || index < kFirstPauseId || index > kLastPauseId) return;
+    if (!voice_ || !settings_ || index < kAlfFirstPause || index > kAlfLastPause) return;
     SAlofonPatt* pattern = voice_->PatternAt(index);
     if (!pattern) return;
     SPauseLengths pauses;

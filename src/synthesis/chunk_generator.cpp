@@ -15,12 +15,10 @@
 
 namespace {
 
-constexpr int kLastSoundingId = 112;
-
 bool IsPauseWord(const SWord& word, const SVoicePair& voices) {
     if (word.GetSize() != 1) return false;
     int id = word[0]->id;
-    if (id > 111 || !voices.normal) return false;
+    if (id > kAlfErr || !voices.normal) return false;
     const SAlofonPatt* pattern = voices.normal->PatternAt(id);
     return pattern && (pattern->features & AF_PAUSE);
 }
@@ -95,7 +93,7 @@ void AddAllophoneMarks(SWord& word, uint32_t start, SBookmarkBff& marks) {
     for (int r = 0; r < word.GetSize(); ++r) {
         const SAlofon& alofon = *word[r];
         word.bookmarks.Add(MakeBookmark(kMarkAllophone, static_cast<uint32_t>(alofon.id) & 0xFFFF, position));
-        if (alofon.id <= kLastSoundingId) position += 2u * static_cast<uint32_t>(std::max(alofon.SampleCount(), 0));
+        if (alofon.id <= kAlfLastSounding) position += 2u * static_cast<uint32_t>(std::max(alofon.SampleCount(), 0));
     }
     marks.Append(word.bookmarks.GetData(), word.bookmarks.GetSize());
 }
@@ -128,7 +126,7 @@ void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& 
 int64_t WordByteCount(const SWord& word) {
     int64_t samples = 0;
     for (int i = 0; i < word.GetSize(); ++i)
-        if (word[i]->id <= kLastSoundingId) samples += std::max(word[i]->SampleCount(), 0);
+        if (word[i]->id <= kAlfLastSounding) samples += std::max(word[i]->SampleCount(), 0);
     return 2 * samples;
 }
 
