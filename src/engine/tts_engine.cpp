@@ -85,11 +85,9 @@ int STtsEngine::Load(int modeIndex) {
         loaded_ = 1;
         return 0;
     } catch (const char* message) {
-        LogMessage("wyj\xB9tek: %s\n", message ? message : "");
-    } catch (const SExitException& e) {
-        LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
+        LogException(message);
     } catch (const SException& e) {
-        LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
+        LogException(e.GetMessage());
     } catch (const std::ios_base::failure&) {
         LogMessage("wyj\xB9tek operacji na plikach.\n");
     } catch (...) {

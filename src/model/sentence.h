@@ -56,7 +56,6 @@ public:
     int32_t wordGrowStep = 0;  // 0 = default growth
     int32_t chunkCounter = -1;  // chunks generated so far, -1 before the first
     int32_t nextWord = 0;       // index of the next word to synthesise
-    int32_t synthesisScratch = 0;
     int32_t start = 0;   // request-text index of the first real word
     int32_t length = 0;  // request-text characters the sentence consumed
     SPhraseArr phrases;
