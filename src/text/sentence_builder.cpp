@@ -1,9 +1,9 @@
 // Appending words to a sentence: every word is transcribed the moment it is
 // appended, with the flags the sentence's settings give it.
 #include "core/attribute.h"
-#include "model/chars.h"
 #include "model/sentence.h"
 #include "phonetics/transcribe.h"
+#include "text/sentence_sink.h"
 
 SWord* SSentence::AppendWord(const std::string& text, const std::string& sourceText, int closes,
                              int continuation) {
@@ -24,23 +24,7 @@ SWord* SSentence::AppendWord(const std::string& text, const std::string& sourceT
 }
 
 void SSentence::AppendText(const std::string& text, const std::string& sourceText) {
-    std::string accumulator;
-    int made = 0;
-    auto flush = [&] {
-        if (accumulator.empty()) return;
-        AppendWord(accumulator, sourceText, 1, made++ == 0 ? 0 : 1);
-        accumulator.clear();
-    };
-    for (char ch : text) {
-        auto c = static_cast<unsigned char>(ch);
-        if (IsLetter(c)) {
-            accumulator += ch;
-            continue;
-        }
-        flush();
-        if (!IsControlChar(c) && c != ' ') AppendMarker(c);
-    }
-    flush();
+    SSentenceSink(*this).AppendText(text, sourceText);
 }
 
 SWord* SSentence::AppendMarker(unsigned char marker) {
