@@ -9,7 +9,7 @@
 #include "capi/callback_audio_dest.h"
 #include "capi/engine_text.h"
 #include "core/exceptions.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "core/setting_names.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
