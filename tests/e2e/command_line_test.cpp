@@ -251,4 +251,49 @@ TEST(CommandLine, HelpVersionAndVoices) {
     EXPECT_NE(voices.out.find("1045"), std::string::npos);
 }
 
+// A mono 16-bit 22050 Hz wave: the data chunk declares `declared` bytes, of
+// which the first `present` are written (a file cut off short of its chunk).
+void WriteTagSound(const fs::path& path, uint32_t declared, uint32_t present) {
+    std::string bytes = "RIFF";
+    auto le32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) bytes += static_cast<char>(v >> (8 * i)); };
+    auto le16 = [&](uint16_t v) { bytes += static_cast<char>(v); bytes += static_cast<char>(v >> 8); };
+    le32(36 + declared);
+    bytes += "WAVEfmt ";
+    le32(16);
+    le16(1), le16(1), le32(22050), le32(44100), le16(2), le16(16);
+    bytes += "data";
+    le32(declared);
+    for (uint32_t i = 0; i < present; ++i) bytes += static_cast<char>(i % 2 ? 0x10 : 0x00);  // samples of 4096
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A sound file whose 16-bit data ends in half a sample inserts only its whole
+// samples: the speech after it is byte for byte what it is after the same
+// sound without the odd byte, and the output keeps whole samples.
+TEST(CommandLine, WavTagInsertsWholeSamplesOfAnOddSizedFile) {
+    if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
+    fs::path dir = fs::temp_directory_path() / ("vokrant-e2e-oddwav-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    auto speakAfter = [&](uint32_t declared, uint32_t present) {
+        fs::path sound = dir / ("s" + std::to_string(declared) + "_" + std::to_string(present) + ".wav");
+        WriteTagSound(sound, declared, present);
+        SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' --tagged -o - '\\Wav=\"" + sound.string() + "\"\\ Ala ma kota.'");
+        EXPECT_EQ(run.status, 0) << run.err;
+        return run.out;
+    };
+    const std::string whole = speakAfter(1000, 1000);
+    ASSERT_GT(CheckWavHeader(whole), 1000u);
+    const struct {
+        uint32_t declared, present;
+    } odd[] = {{1001, 1001}, {1002, 1001}, {1001, 1000}, {1003, 1003}};
+    const std::string expected[] = {whole, whole, whole, speakAfter(1002, 1002)};
+    for (size_t i = 0; i < std::size(odd); ++i) {
+        SCOPED_TRACE(std::to_string(odd[i].declared) + " declared, " + std::to_string(odd[i].present) + " present");
+        const std::string out = speakAfter(odd[i].declared, odd[i].present);
+        EXPECT_EQ(CheckWavHeader(out) % 2, 0u) << "whole samples only";
+        EXPECT_TRUE(out == expected[i]) << "the speech after the sound is not shifted";
+    }
+    fs::remove_all(dir);
+}
+
 }  // namespace
