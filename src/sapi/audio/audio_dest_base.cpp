@@ -201,6 +201,7 @@ HRESULT CAudioDestBase::DataSet(void* pBuffer, DWORD dwSize) {
     HRESULT hr = WriteDevice(pBuffer, dwSize);
     if (FAILED(hr)) return hr;
     total_ += dwSize;
+    if (strict_) lastReportedFree_ = FreeBytes();  // the engine's own write is no news to it
     return S_OK;
 }
 
@@ -241,10 +242,10 @@ int CAudioDestBase::Pump() {
     }
     QWORD played = claimed_ ? PlayedPosition() : total_;
     sent += DeliverPlayedMarks(played);
-    if (claimed_ && sink_ != nullptr) {
+    if (claimed_ && sink_ != nullptr && !(strict_ && unclaimPending_)) {
         DWORD free = FreeBytes();
         BOOL eof = AtEndOfFile() ? TRUE : FALSE;
-        if (free != lastReportedFree_) {
+        if (strict_ ? free > lastReportedFree_ : free != lastReportedFree_) {
             lastReportedFree_ = free;
             sink_->FreeSpace(free, eof);
             ++sent;

@@ -1,0 +1,158 @@
+// The component against a strict destination, one that sends only the
+// notifications a host's audio object is documented to send (no free-space
+// report once the device is being released, none for the engine's own
+// writes): every text finishes, every mark of a text reaches its sink in
+// order before the text is done, and a text without sound claims no device.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "mode_object_fixture.h"
+
+namespace {
+
+class StrictHostTest : public ModeObjectTest {
+protected:
+    void SetUp() override {
+        ModeObjectTest::SetUp();
+        ASSERT_NE(dest, nullptr);
+        dest->SetStrict(true);
+    }
+    // Plays until the sink's text is done; a text that never ends is reset,
+    // so no sink outlives its test case inside the mode object.
+    void Finish(RecordingBufSink& sink, DWORD step = 4096) {
+        PlayUntilDone(sink, step);
+        if (!sink.Done()) central->AudioReset();
+    }
+
+    // The longest run of silent samples written so far.
+    size_t LongestSilence() const {
+        const auto& bytes = dest->Written();
+        size_t longest = 0, run = 0;
+        for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+            run = bytes[i] == 0 && bytes[i + 1] == 0 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        return longest;
+    }
+};
+
+// A sink's events: "started", the marks, "done 0", nothing else.
+std::vector<std::string> Expected(std::initializer_list<int> marks) {
+    std::vector<std::string> events{"started"};
+    for (int m : marks) events.push_back("mark " + std::to_string(m));
+    events.push_back("done 0");
+    return events;
+}
+
+TEST_F(StrictHostTest, MarksAtTheEndOfATextReachTheSinkBeforeItIsDone) {
+    const struct {
+        std::u16string text;
+        std::vector<std::string> events;
+    } cases[] = {
+        {u"kot \\Mrk=9\\", Expected({9})},
+        {u"Kot. \\Mrk=9\\", Expected({9})},
+        {u"\\mrk=77\\", Expected({77})},
+        {u"kot \\Mrk=9\\ \\Mrk=10\\", Expected({9, 10})},
+        {u"\\Mrk=1\\ kot \\Mrk=2\\. \\Mrk=3\\", Expected({1, 2, 3})},
+        {u"Ala ma kota. Kot ma Al\u0119. \\Mrk=5\\\\Mrk=6\\", Expected({5, 6})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+        RecordingBufSink sink;
+        ASSERT_EQ(SpeakTagged(c.text, &sink), S_OK);
+        Finish(sink);
+        EXPECT_EQ(sink.events, c.events);
+        EXPECT_EQ(sink.refs, 0u);
+    }
+}
+
+TEST_F(StrictHostTest, AttributeTagsAtTheEndAreAnnouncedBeforeTheTextIsDone) {
+    const struct {
+        std::u16string text;
+        DWORD attribute;
+    } cases[] = {
+        {u"kot \\Vol=30000\\", TTSNSAC_VOLUME},
+        {u"kot \\Spd=120\\", TTSNSAC_SPEED},
+        {u"Kot. \\Pit=200\\", TTSNSAC_PITCH},
+        {u"\\Vol=20000\\", TTSNSAC_VOLUME},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+        RecordingBufSink sink;
+        std::vector<DWORD> beforeDone;
+        notify.onAttribChanged = [&](DWORD attribute) {
+            if (!sink.Done()) beforeDone.push_back(attribute);
+        };
+        ASSERT_EQ(SpeakTagged(c.text, &sink), S_OK);
+        Finish(sink);
+        notify.onAttribChanged = nullptr;
+        EXPECT_EQ(sink.events, Expected({}));
+        EXPECT_EQ(beforeDone, std::vector<DWORD>{c.attribute});
+    }
+}
+
+TEST_F(StrictHostTest, EveryTextFinishesOnItsOwnEndMark) {
+    for (int queued : {1, 2, 3}) {
+        SCOPED_TRACE(queued);
+        RecordingBufSink sinks[3];
+        for (int i = 0; i < queued; ++i) ASSERT_EQ(Speak(u"Ala ma kota.", &sinks[i]), S_OK);
+        Finish(sinks[queued - 1], 1000);
+        for (int i = 0; i < queued; ++i) {
+            EXPECT_EQ(sinks[i].events, Expected({})) << i;
+            EXPECT_EQ(sinks[i].refs, 0u) << i;
+            EXPECT_FALSE(sinks[i].wordOffsets.empty()) << i;
+        }
+        EXPECT_EQ(dest->Played(), dest->Total());
+        dest->PlayAll();
+        EXPECT_FALSE(dest->IsClaimed()) << "the device is let go after the last text";
+    }
+}
+
+TEST_F(StrictHostTest, ATextWithoutSoundClaimsNoDeviceAndSendsNoAudioEvents) {
+    const struct {
+        std::u16string text;
+        std::vector<std::string> events;
+    } cases[] = {
+        {u"", Expected({})},
+        {u"   ", Expected({})},
+        {u"\\Mrk=5\\", Expected({5})},
+        {u"\\Mrk=5\\\\Vol=30000\\\\Mrk=6\\", Expected({5, 6})},
+        {u"\\Spd=120\\ \\Rst\\", Expected({})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+        RecordingBufSink sink;
+        ASSERT_EQ(SpeakTagged(c.text, &sink), S_OK);
+        Finish(sink);
+        dest->PlayAll();
+        EXPECT_EQ(sink.events, c.events);
+        EXPECT_EQ(dest->ClaimCount(), 0);
+        EXPECT_EQ(dest->Total(), 0u);
+        EXPECT_EQ(notify.starts, 0);
+        EXPECT_EQ(notify.stops, 0);
+    }
+}
+
+TEST_F(StrictHostTest, APauseTagIsSoundAndStartsAndStopsTheAudio) {
+    RecordingBufSink sink;
+    ASSERT_EQ(SpeakTagged(u"\\Mrk=1\\\\Pau=300\\\\Mrk=2\\", &sink), S_OK);
+    Finish(sink);
+    dest->PlayAll();
+    EXPECT_EQ(sink.events, Expected({1, 2}));
+    EXPECT_EQ(dest->ClaimCount(), 1);
+    EXPECT_EQ(dest->Total(), 2u * 6615u) << "300 ms of silence at 22050 Hz";
+    EXPECT_EQ(notify.starts, 1);
+    EXPECT_EQ(notify.stops, 1);
+    ASSERT_EQ(sink.markTimes.size(), 2u);
+    EXPECT_EQ(sink.markTimes[0], 0u);
+    EXPECT_EQ(sink.markTimes[1], dest->Total());
+}
+
+}  // namespace
