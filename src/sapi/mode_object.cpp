@@ -234,7 +234,11 @@ HRESULT CMode::StartHeadText(DWORD free) {
     return S_OK;
 }
 
-HRESULT CMode::StartDevice() { return audio->Start(); }
+HRESULT CMode::StartDevice() {
+    HRESULT hr = audio->Start();
+    // A device already running (the last text still plays) is what we want.
+    return hr == AUDERR_ALREADYSTARTED ? S_OK : hr;
+}
 
 void CMode::ReleaseDevice() {
     if (!claimed) return;

@@ -115,6 +115,23 @@ TEST_F(StrictHostTest, EveryTextFinishesOnItsOwnEndMark) {
     }
 }
 
+TEST_F(StrictHostTest, ATextQueuedWhileTheDeviceRunsIsSpokenWhenStartSaysAlreadyStarted) {
+    dest->AnswerAlreadyStarted(true);
+    dest->ResizeBuffer(1u << 20);  // the whole first text is written at once
+    RecordingBufSink first, second;
+    ASSERT_EQ(Speak(u"Ala ma kota.", &first), S_OK);
+    const QWORD firstBytes = dest->Total();
+    ASSERT_GT(firstBytes, 0u);
+    ASSERT_LT(dest->Played(), firstBytes) << "the first text still plays";
+    EXPECT_EQ(Speak(u"Kot ma Al\u0119.", &second), S_OK);
+    Finish(second, 1000);
+    EXPECT_EQ(first.events, Expected({}));
+    EXPECT_EQ(second.events, Expected({}));
+    EXPECT_GT(dest->Total(), firstBytes) << "the second text was spoken";
+    ASSERT_FALSE(second.wordTimes.empty());
+    EXPECT_GE(second.wordTimes.front(), firstBytes);
+}
+
 TEST_F(StrictHostTest, ATextWithoutSoundClaimsNoDeviceAndSendsNoAudioEvents) {
     const struct {
         std::u16string text;
