@@ -172,4 +172,43 @@ TEST_F(StrictHostTest, APauseTagIsSoundAndStartsAndStopsTheAudio) {
     EXPECT_EQ(sink.markTimes[1], dest->Total());
 }
 
+TEST_F(StrictHostTest, ADoubledBackslashIsOneLiteralBackslashInTaggedText) {
+    const struct {
+        std::u16string text;
+        std::vector<std::string> events;
+    } cases[] = {
+        {u"Dokument \\\\mrk=3\\\\ ma znacznik.", Expected({})},
+        {u"\\\\Vol=0\\\\ Ala ma kota.", Expected({})},
+        {u"\\\\\\Mrk=4\\ kot", Expected({4})},  // a literal backslash, then a real tag
+        {u"kot\\\\pies", Expected({})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+        RecordingBufSink sink;
+        notify.attributes.clear();
+        const QWORD before = dest->Total();
+        ASSERT_EQ(SpeakTagged(c.text, &sink), S_OK);
+        Finish(sink);
+        EXPECT_EQ(sink.events, c.events);
+        EXPECT_TRUE(notify.attributes.empty()) << "no tag was read";
+        EXPECT_GT(dest->Total(), before);
+    }
+    // The silenced-volume text is as loud as the same words without it.
+    auto loudestFrom = [&](QWORD from) {
+        int loudest = 0;
+        const auto& bytes = dest->Written();
+        for (size_t i = from; i + 1 < bytes.size(); i += 2) {
+            int16_t sample = 0;
+            std::memcpy(&sample, &bytes[i], 2);
+            loudest = std::max(loudest, std::abs(int{sample}));
+        }
+        return loudest;
+    };
+    RecordingBufSink sink;
+    const QWORD before = dest->Total();
+    ASSERT_EQ(SpeakTagged(u"\\\\Vol=0\\\\ Ala ma kota.", &sink), S_OK);
+    Finish(sink);
+    EXPECT_GT(loudestFrom(before), 5000);
+}
+
 }  // namespace
