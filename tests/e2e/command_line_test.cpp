@@ -296,4 +296,41 @@ TEST(CommandLine, WavTagInsertsWholeSamplesOfAnOddSizedFile) {
     fs::remove_all(dir);
 }
 
+// The samples --words reports for every word of a text, summed.
+uint64_t ReportedSamples(const std::string& lines) {
+    uint64_t total = 0;
+    std::regex samples(R"re("samples":(\d+)\})re");
+    for (std::sregex_iterator it(lines.begin(), lines.end(), samples), end; it != end; ++it)
+        total += std::stoull((*it)[1]);
+    return total;
+}
+
+// A pause length given with --set is heard, with the normal voice and with
+// the half-rate voice of fast reading, and --words counts exactly the samples
+// that are spoken.
+TEST(CommandLine, PauseSettingsAreHeardAndWordsAgreeWithTheSound) {
+    if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
+    const std::string text = "'Ala ma kota, a kot ma Alę. Anna pije mleko.'";
+    const struct {
+        std::string pitch;
+        uint64_t longerBy;  // samples the sentence pause gains from 500 to 3000 ms
+    } cases[] = {{"160", 66144 - 11024}, {"200", (66144 - 11024) * 4 / 5}, {"320", (33072 - 5504) / 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("Pitch " + c.pitch);
+        uint64_t spoken[2] = {0, 0};
+        const char* const lengths[] = {"500", "3000"};
+        for (int i = 0; i < 2; ++i) {
+            const std::string set = "--set Pitch=" + c.pitch + " --set PauseInterSentence=" + lengths[i] + " ";
+            SRun words = Vokrant("--voice-dir '" + kVoiceDir + "' " + set + "--words " + text);
+            SRun sound = Vokrant("--voice-dir '" + kVoiceDir + "' " + set + "-o - " + text);
+            ASSERT_EQ(words.status, 0) << words.err;
+            ASSERT_EQ(sound.status, 0) << sound.err;
+            spoken[i] = CheckWavHeader(sound.out) / 2;
+            EXPECT_EQ(ReportedSamples(words.out), spoken[i]) << "--words and the sound agree";
+        }
+        EXPECT_NEAR(static_cast<double>(spoken[1] - spoken[0]), static_cast<double>(c.longerBy), 2.0)
+            << "the longer sentence pause is heard";
+    }
+}
+
 }  // namespace

@@ -2,7 +2,8 @@
 // notifications a host's audio object is documented to send (no free-space
 // report once the device is being released, none for the engine's own
 // writes): every text finishes, every mark of a text reaches its sink in
-// order before the text is done, and a text without sound claims no device.
+// order before the text is done, a text without sound claims no device, and
+// the pause settings the mode holds are what is heard.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,10 +11,15 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "engine/attribute.h"
 #include "mode_object_fixture.h"
+#include "platform/reg_key.h"
+#include "synthesis/pattern_store.h"
 
 namespace {
 
@@ -210,5 +216,74 @@ TEST_F(StrictHostTest, ADoubledBackslashIsOneLiteralBackslashInTaggedText) {
     Finish(sink);
     EXPECT_GT(loudestFrom(before), 5000);
 }
+
+// Pause settings stored for the mode are heard, with the normal voice and
+// with the half-rate voice of fast reading alike.
+class StoredPauseTest : public StrictHostTest {
+protected:
+    void SetUp() override {
+        const char* base = std::getenv("VOKRANT_CONFIG_DIR");
+        previous_ = base ? base : "";
+        dir_ = std::filesystem::temp_directory_path() /
+               ("vokrant-pauses-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                std::to_string(getpid()));
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+        ::setenv("VOKRANT_CONFIG_DIR", dir_.c_str(), 1);
+    }
+    void TearDown() override {
+        StrictHostTest::TearDown();
+        ::setenv("VOKRANT_CONFIG_DIR", previous_.c_str(), 1);
+        std::filesystem::remove_all(dir_);
+    }
+    // Selects a mode whose stored pause `name` is `ms`, speaks `text` at
+    // `pitch` and returns the longest silence heard.
+    size_t SilenceWith(const char* name, uint32_t ms, const std::u16string& text, WORD pitch) {
+        SRegKey(SRegKey(SRegRoot::CurrentUser, kSettingsKeyPath), "Sound").SetDword(name, ms);
+        StrictHostTest::SetUp();
+        if (HasFatalFailure()) return 0;
+        EXPECT_EQ(attributes->PitchSet(pitch), S_OK);
+        RecordingBufSink sink;
+        EXPECT_EQ(Speak(text, &sink), S_OK);
+        Finish(sink);
+        EXPECT_EQ(sink.events, Expected({}));
+        return LongestSilence();
+    }
+
+    std::filesystem::path dir_;
+    std::string previous_;
+};
+
+struct PauseCase {
+    const char* name;
+    std::u16string text;
+    WORD pitch;
+};
+
+void PrintTo(const PauseCase& c, std::ostream* os) { *os << c.name << " at pitch " << c.pitch; }
+
+class StoredPauseHeard : public StoredPauseTest, public testing::WithParamInterface<PauseCase> {};
+
+TEST_P(StoredPauseHeard, TheStoredLengthIsTheSilenceHeard) {
+    const PauseCase& c = GetParam();
+    const bool fast = c.pitch > 240;
+    const int rate = fast ? 11025 : 22050;
+    const double x = c.pitch / 160.0;
+    const auto heard = [&](int ms) { return static_cast<size_t>(PauseSamples(rate, ms) / x); };
+    const size_t silence = SilenceWith(c.name, 4000, c.text, c.pitch);
+    EXPECT_GE(silence, heard(4000)) << "a pause of 4 s is heard";
+    EXPECT_LT(silence, heard(4000) + heard(1000)) << "and not more";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EverySettingBothVoices, StoredPauseHeard,
+    testing::Values(PauseCase{"PauseInterSentence", u"Ala ma kota. Kot ma Al\u0119.", 160},
+                    PauseCase{"PauseInterSentence", u"Ala ma kota. Kot ma Al\u0119.", 320},
+                    PauseCase{"PausePunctation", u"Ala ma kota, kot ma Al\u0119", 160},
+                    PauseCase{"PausePunctation", u"Ala ma kota, kot ma Al\u0119", 320},
+                    PauseCase{"PauseInterWord", u"Jan Nowak", 160},
+                    PauseCase{"PauseInterWord", u"Jan Nowak", 320},
+                    PauseCase{"PauseDoubleLetter", u"mamma", 160},
+                    PauseCase{"PauseDoubleLetter", u"mamma", 320}));
 
 }  // namespace
