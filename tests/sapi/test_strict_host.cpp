@@ -178,6 +178,21 @@ TEST_F(StrictHostTest, APauseTagIsSoundAndStartsAndStopsTheAudio) {
     EXPECT_EQ(sink.markTimes[1], dest->Total());
 }
 
+// A single run of sound that fills the whole empty buffer (a long pause) is
+// played through: the room its playing frees is reported, strictly or not.
+TEST_F(StrictHostTest, SoundThatFillsTheWholeBufferAtOnceIsPlayedThrough) {
+    for (bool strict : {true, false}) {
+        SCOPED_TRACE(strict);
+        dest->SetStrict(strict);
+        const QWORD before = dest->Total();
+        RecordingBufSink sink;
+        ASSERT_EQ(SpeakTagged(u"\\Pau=2000\\", &sink), S_OK);
+        Finish(sink, dest->BufferSize());  // every step plays all there is
+        EXPECT_EQ(sink.events, Expected({}));
+        EXPECT_EQ(dest->Total() - before, 2u * 44100u);
+    }
+}
+
 TEST_F(StrictHostTest, ADoubledBackslashIsOneLiteralBackslashInTaggedText) {
     const struct {
         std::u16string text;

@@ -201,7 +201,9 @@ HRESULT CAudioDestBase::DataSet(void* pBuffer, DWORD dwSize) {
     HRESULT hr = WriteDevice(pBuffer, dwSize);
     if (FAILED(hr)) return hr;
     total_ += dwSize;
-    if (strict_) lastReportedFree_ = FreeBytes();  // the engine's own write is no news to it
+    // The engine's own write is no news to it; what playback frees after it
+    // is, even when that brings the room back to what the engine last saw.
+    lastReportedFree_ = FreeBytes();
     return S_OK;
 }
 

@@ -59,10 +59,9 @@ public:
     bool HasFormat() const { return hasFormat_; }
     DWORD BufferSize() const { return bufferSize_; }
     // Strict: only the notifications a host's destination is documented to
-    // send. FreeSpace then reports only room that playback freed (never a
-    // change made by the engine's own writes), at most once per Pump, and
-    // not at all once UnClaim was called, so the engine cannot rely on a
-    // report after the device has drained.
+    // send. FreeSpace then reports only room that playback freed, at most
+    // once per Pump, and not at all once UnClaim was called, so the engine
+    // cannot rely on a report after the device has drained.
     void SetStrict(bool strict) { strict_ = strict; }
 
 protected:
