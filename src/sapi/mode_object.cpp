@@ -248,7 +248,8 @@ void CMode::ReleaseDevice() {
 
 bool CMode::ClaimForSound() {
     if (claimed) return true;
-    if (paused) return false;
+    // Once refused, the rest of the text is not tried again: it is given up.
+    if (paused || FAILED(claimError_)) return false;
     HRESULT hr = audio->Claim();
     if (SUCCEEDED(hr)) {
         claimed = true;

@@ -138,6 +138,19 @@ TEST_F(StrictHostTest, ATextQueuedWhileTheDeviceRunsIsSpokenWhenStartSaysAlready
     EXPECT_GE(second.wordTimes.front(), firstBytes);
 }
 
+TEST_F(StrictHostTest, ADeviceThatCannotBeClaimedFailsTheTextAndTheNextOneSpeaks) {
+    dest->FailNextClaim(AUDERR_WAVEDEVICEBUSY);
+    RecordingBufSink refused, next;
+    EXPECT_EQ(Speak(u"Ala ma kota.", &refused), AUDERR_WAVEDEVICEBUSY);
+    EXPECT_EQ(refused.events, (std::vector<std::string>{"started", "done 1"})) << "given up, not left waiting";
+    EXPECT_EQ(refused.refs, 0u);
+    EXPECT_EQ(dest->Total(), 0u);
+    ASSERT_EQ(Speak(u"Ala ma kota.", &next), S_OK);
+    Finish(next);
+    EXPECT_EQ(next.events, Expected({}));
+    EXPECT_EQ(dest->ClaimCount(), 1);
+}
+
 TEST_F(StrictHostTest, ATextWithoutSoundClaimsNoDeviceAndSendsNoAudioEvents) {
     const struct {
         std::u16string text;
