@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
+#include "core/attribute.h"
 #include "dialogs/collecting_audio_dest.h"
 #include "dialogs/engine_test_speaker.h"
 #include "dialogs/general_values.h"
-#include "engine/attribute.h"
 #include "engine/tts_engine.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 
 namespace {
 

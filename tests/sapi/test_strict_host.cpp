@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "mode_object_fixture.h"
+#include "model/pattern_store.h"
 #include "platform/reg_key.h"
-#include "synthesis/pattern_store.h"
 
 namespace {
 
