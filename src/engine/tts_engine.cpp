@@ -134,6 +134,9 @@ int STtsEngine::SpeakStep(bool sendMarks, bool countOnly) {
         }
         total += chunk;
         if (chunk > 0) continue;
+        // Tag marks after the sentence's last sound come without bytes; they
+        // all go out at once, whatever room the destination has.
+        if (!countOnly && sendMarks && dest_ && bookmarks_.GetSize() > 0) wave_.Send(*dest_, &bookmarks_, reserved_);
         sentence = NextSentence();
         if (!sentence) return total != 0 ? total : kExhaustedSilent;
     }

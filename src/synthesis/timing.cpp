@@ -44,9 +44,9 @@ int SampleRateOf(const SAlfPattArr* store) {
 }
 
 // A pause's sample count: pause tags carry milliseconds (negative length) at
-// the normal voice's rate; the other pauses are their pattern's length read
-// at the rate x.
-void TimePause(SAlofon& alofon, const SAlofonPatt& pattern, float x, int normalRate) {
+// the normal voice's rate; the other pauses last what the settings of the
+// engine speaking say, at the rate of the store in use, read at the rate x.
+void TimePause(SAlofon& alofon, int pauseLength, float x, int normalRate) {
     if (alofon.id == kAlfPauseTag) {
         if (alofon.length < 0) {
             double samples = std::floor(-static_cast<double>(alofon.length) * normalRate * 0.001);
@@ -55,7 +55,7 @@ void TimePause(SAlofon& alofon, const SAlofonPatt& pattern, float x, int normalR
         return;
     }
     if (alofon.id >= kAlfFirstPause)
-        alofon.length = static_cast<int32_t>(std::floor(static_cast<float>(pattern.pauseLength) / x));
+        alofon.length = static_cast<int32_t>(std::floor(static_cast<float>(pauseLength) / x));
 }
 
 }  // namespace
@@ -80,6 +80,7 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices)
     SFP step = SFP::FromReal(fast ? x / 2 : x);
     const SAlfPattArr* store = fast ? voices.halfRate : voices.normal;
     int normalRate = SampleRateOf(voices.normal);
+    const SPauseLengths pauses = SPauseLengths::From(settings);
     SFP carry;
     for (int i = 0; i < word.GetSize(); ++i) {
         SAlofon& alofon = *word[i];
@@ -92,7 +93,7 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices)
             continue;
         }
         if (pattern->features & AF_PAUSE) {
-            TimePause(alofon, *pattern, static_cast<float>(x), normalRate);
+            TimePause(alofon, store->PauseLength(alofon.id, pauses), static_cast<float>(x), normalRate);
             carry = SFP();
             continue;
         }
