@@ -99,7 +99,11 @@ SteadyWindow FindSteadyWindow(const std::vector<int16_t>& samples, size_t from, 
         }
         spread /= double(per_window);
         change /= double(std::max<size_t>(1, per_window - 1));
-        double cost = spread + change;
+        // Drift from the first third to the last: what a repeat would make audible.
+        size_t third = std::max<size_t>(1, per_window / 3);
+        double drift = SpectralDistance(MeanFrame(frames, w, w + third),
+                                        MeanFrame(frames, w + per_window - third, w + per_window));
+        double cost = spread + change + 2.0 * drift;
         if (best_cost < 0 || cost < best_cost) {
             best_cost = cost;
             best = {from + w * hop, spread};

@@ -33,9 +33,9 @@ constexpr double kMaxClosureMs = 60.0;
 CutResult CutAllophone(const Rendering& carrier, const CarrierCut& plan);
 
 // Where, inside [from, to) of samples, a window of `length` samples is most
-// steady: the spectrum of its frames strays least from their mean and
-// changes least from frame to frame (short-time log-mel spectra, distances
-// in dB). Ties go to the earliest window; a span no longer than the window
+// steady: the spectrum of its frames strays least from their mean, changes
+// least from frame to frame and drifts least from its first third to its
+// last (short-time log-mel spectra, distances in dB). Ties go to the earliest window; a span no longer than the window
 // gives from.
 struct SteadyWindow {
     size_t start = 0;
