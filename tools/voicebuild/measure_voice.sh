@@ -5,7 +5,8 @@
 #   tools/voicebuild/measure_voice.sh [VOKRANT] [VOICE_DIR] [OUT_DIR]
 #
 # VOKRANT defaults to build/apps/vokrant/vokrant, VOICE_DIR to data/, OUT_DIR
-# to a scratch folder. espeak-ng references are kept in OUT_DIR/ref and only
+# to a scratch folder; SENTENCES to the public sentences, MCD to the shared
+# mcd tool. espeak-ng references are kept in OUT_DIR/ref and only
 # rendered when missing. Extra settings go through VOKRANT_SET, e.g.
 # VOKRANT_SET="Intonation=No". Prints one line per sentence and the mean.
 set -euo pipefail
@@ -13,9 +14,9 @@ here=$(cd "$(dirname "$0")/../.." && pwd)
 vokrant=${1:-$here/build/apps/vokrant/vokrant}
 voice_dir=${2:-$here/data}
 out=${3:-${TMPDIR:-/tmp}/vokrant-measure}
-sentences=${SENTENCES:-$here/../../shared/tools/sentences.txt}
-[ -f "$sentences" ] || sentences=/work/shared/tools/sentences.txt
-mcd=${MCD:-$(dirname "$sentences")/mcd}
+sentences=${SENTENCES:-$here/tests/data/voice/public_sentences.txt}
+mcd=${MCD:-$here/../shared/tools/mcd}
+[ -f "$mcd" ] || mcd=/work/shared/tools/mcd
 mkdir -p "$out/ref" "$out/test"
 
 sets=()
@@ -37,7 +38,10 @@ done < "$sentences"
 if [ -n "${SPECTROGRAMS:-}" ]; then
     mkdir -p "$SPECTROGRAMS"
     for id in ${SPECTROGRAM_SENTENCES:-01 09 21}; do
-        sox "$out/test/$id.wav" -n spectrogram -x 900 -y 257 -z 80 -t "vokrant $id" -o "$SPECTROGRAMS/sentence$id-vokrant.png"
-        sox "$out/ref/$id.wav" -n spectrogram -x 900 -y 257 -z 80 -t "espeak-ng $id" -o "$SPECTROGRAMS/sentence$id-espeak.png"
+        prefix=${SPECTROGRAM_PREFIX:-vokrant}
+        sox "$out/test/$id.wav" -n spectrogram -x 900 -y 257 -z 80 -t "$prefix, sentence $id" \
+            -o "$SPECTROGRAMS/sentence$id-$prefix.png"
+        sox "$out/ref/$id.wav" -n spectrogram -x 900 -y 257 -z 80 -t "espeak-ng, sentence $id" \
+            -o "$SPECTROGRAMS/sentence$id-espeak.png"
     done
 fi
