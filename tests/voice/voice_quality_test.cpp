@@ -75,8 +75,9 @@ TEST(LevelClasses, EachAllophoneMeetsItsClassMedian) {
     tone("e", 0.25);
     tone("o", 0.5);
     tone("aa", 2.0);  // stressed vowels: a class of one keeps its level
-    tone("s", 0.1);
-    tone("f", 3.9);   // would clip when raised: held below full scale
+    tone("s", 2.0);
+    tone("f", 0.5);
+    set.recordings.back().samples[1000] = 30000;  // a peak that would clip when raised: held below full scale
     double aa_before = ActiveLevelDb(set.recordings[3].samples, kRate);
     MatchClassLevels(set);
     double a = ActiveLevelDb(set.Find("a")->samples, kRate);
@@ -85,8 +86,15 @@ TEST(LevelClasses, EachAllophoneMeetsItsClassMedian) {
     EXPECT_NEAR(ActiveLevelDb(set.Find("aa")->samples, kRate), aa_before, 0.01);
     for (const auto& r : set.recordings)
         for (int16_t v : r.samples) ASSERT_LE(std::abs(int(v)), 32000) << r.name;
-    for (const ClassSpread& c : LevelSpreads(set))
-        if (c.label != "fricatives") EXPECT_LT(c.highest_db - c.lowest_db, 0.1) << c.label;
+    // The fricatives' "f" is held below clipping, so only the vowels' class is even.
+    for (const ClassSpread& c : LevelSpreads(set)) {
+        if (c.label == "plain vowels") {
+            EXPECT_LT(c.highest_db - c.lowest_db, 0.1) << c.label;
+        }
+        if (c.label == "fricatives") {
+            EXPECT_GT(c.highest_db - c.lowest_db, 1.0) << c.label;
+        }
+    }
 }
 
 std::vector<int16_t> PatternSamples(const SAlofonPatt& p) {
