@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "phonetics/inventory.h"
-#include "synthesis/pattern_store.h"
-#include "text/sentence.h"
-#include "text/word.h"
+#include "model/inventory.h"
+#include "model/pattern_store.h"
+#include "model/sentence.h"
+#include "model/word.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "synthesis/fixed_point.h"
+#include "model/fixed_point.h"
 #include "synthesis/voices.h"
 
 class SSentence;

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "engine/containers.h"
+#include "core/containers.h"
 #include "synthesis/intonation.h"
 #include "synthesis/voices.h"
 

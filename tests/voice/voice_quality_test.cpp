@@ -13,11 +13,11 @@
 #include "allophone_cut.h"
 #include "join_survey.h"
 #include "level_classes.h"
-#include "phonetics/inventory.h"
+#include "model/inventory.h"
 #include "soundfile/voice_loader.h"
 #include "spectral_frames.h"
-#include "synthesis/pattern_store.h"
-#include "synthesis/spline.h"
+#include "model/pattern_store.h"
+#include "model/spline.h"
 
 namespace voicebuild {
 namespace {

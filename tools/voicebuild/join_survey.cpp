@@ -4,13 +4,13 @@
 #include <cstdio>
 #include <map>
 
-#include "engine/attribute.h"
-#include "phonetics/inventory.h"
+#include "core/attribute.h"
+#include "model/inventory.h"
 #include "platform/codepage.h"
 #include "spectral_frames.h"
-#include "synthesis/pattern_store.h"
-#include "synthesis/spline.h"
-#include "text/sentence.h"
+#include "model/pattern_store.h"
+#include "model/spline.h"
+#include "model/sentence.h"
 #include "text/text_analyser.h"
 
 namespace voicebuild {

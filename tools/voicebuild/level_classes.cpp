@@ -4,7 +4,7 @@
 #include <cmath>
 #include <map>
 
-#include "phonetics/inventory.h"
+#include "model/inventory.h"
 
 namespace voicebuild {
 

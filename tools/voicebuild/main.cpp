@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "espeak_source.h"
 #include "join_survey.h"
 #include "voice_database.h"
 #include "soundfile/voice_loader.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 #include "voice_builder.h"
 #include "voice_report.h"
 #include "wave_folder.h"

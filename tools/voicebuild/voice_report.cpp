@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "level_classes.h"
-#include "phonetics/inventory.h"
+#include "model/inventory.h"
 #include "voice_database.h"
 
 namespace voicebuild {
