@@ -146,16 +146,17 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
 
 void ComputeTiming(SSentence& sentence, SAttribute& settings, const SVoicePair& voices) {
     SRateSettings saved = SRateSettings::Save(settings);
-    // Off, or at depth 0, the sentence is timed exactly as without intonation.
-    bool intonation = settings.intonation && settings.intonationDepth > 0;
+    // At depth 0, or where intonation is off (a tag may switch it inside the
+    // sentence), words are timed exactly as without intonation.
+    bool deep = settings.intonationDepth > 0;
     SSentenceContour contour;
-    if (intonation) contour = SentenceContour(sentence, settings.intonationDepth, voices);
+    if (deep) contour = SentenceContour(sentence, settings.intonationDepth, voices);
     for (int i = 0; i < sentence.words.GetSize(); ++i) {
         SWord& word = *sentence.words[i];
         if (word.control)
             ApplyTag(word, settings, nullptr);
         else
-            TimeWord(word, settings, voices, intonation ? &contour[static_cast<size_t>(i)] : nullptr);
+            TimeWord(word, settings, voices, deep && settings.intonation ? &contour[static_cast<size_t>(i)] : nullptr);
     }
     saved.Restore(settings);
 }
