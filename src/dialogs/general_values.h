@@ -38,7 +38,7 @@ struct SGeneralSliderSpec {
     int scale;
     int defaultValue;
     bool inPauseGroup;
-    bool enabled;  // the intonation controls stay disabled
+    bool enabled;  // the control takes input
 };
 
 // The table of the page, in the order the controls are laid out.

@@ -132,12 +132,11 @@ int STtsEngine::SpeakStep(bool sendMarks, bool countOnly) {
             if (!dest_ || wave_.Send(*dest_, sendMarks ? &bookmarks_ : nullptr, reserved_))
                 return kDestinationFull;
         }
-        // A run of tags alone has no sound but may carry marks (a bookmark
-        // after the last word): they are due now.
-        if (chunk == 0 && !countOnly && sendMarks && dest_ && bookmarks_.GetSize() > 0)
-            wave_.Send(*dest_, &bookmarks_, reserved_);
         total += chunk;
         if (chunk > 0) continue;
+        // Tag marks after the sentence's last sound come without bytes; they
+        // all go out at once, whatever room the destination has.
+        if (!countOnly && sendMarks && dest_ && bookmarks_.GetSize() > 0) wave_.Send(*dest_, &bookmarks_, reserved_);
         sentence = NextSentence();
         if (!sentence) return total != 0 ? total : kExhaustedSilent;
     }

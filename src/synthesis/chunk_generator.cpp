@@ -121,6 +121,16 @@ void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& 
     }
 }
 
+// A run without sound (tags at the end of a sentence, or a sentence of tags
+// alone) still makes its tag marks, all at byte 0 of the empty wave, so they
+// reach the client before the text ends.
+void MarkSoundlessRun(const SSentence& sentence, const SRun& run, SBookmarkBff& marks) {
+    for (int k = run.first; k <= run.last; ++k) {
+        SBookmark mark;
+        if (sentence.words[k]->control && TagMark(*sentence.words[k], 0, mark)) marks.Add(mark);
+    }
+}
+
 }  // namespace
 
 int64_t WordByteCount(const SWord& word) {
@@ -142,17 +152,12 @@ int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countO
         sentence.nextWord = run.last + 1;
         return static_cast<int>(std::min<int64_t>(run.total, std::numeric_limits<int>::max()));
     }
-    if (run.total == 0) {
-        // Only tags (a bookmark after the last word): no sound, but their
-        // marks still go out, at the place the sound would have started.
-        for (int k = run.first; k <= run.last; ++k) {
-            SBookmark mark;
-            if (sentence.words[k]->control && TagMark(*sentence.words[k], 0, mark)) marks.Add(mark);
-        }
+    if (run.total <= 0) {
+        MarkSoundlessRun(sentence, run, marks);
         sentence.nextWord = run.last + 1;
         return 0;
     }
-    if (run.total < 0 || run.total > std::numeric_limits<int>::max()) return 0;
+    if (run.total > std::numeric_limits<int>::max()) return 0;
     wave.Allocate(static_cast<int>(run.total));
     if (wave.GetSize() != run.total) return 0;
     RenderRun(sentence, run, wave, marks, context);

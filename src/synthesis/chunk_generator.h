@@ -31,7 +31,8 @@ struct SChunkContext {
 
 // Returns the bytes now waiting in `wave`: the unsent rest when it still holds
 // some (and countOnly is false), else the size of the next run it synthesised
-// (marks in `marks`), or 0 when the sentence has no more words. With
+// (marks in `marks`), or 0 when the sentence has no more sound; the tag marks
+// of a last run without sound are then in `marks`, at byte 0. With
 // countOnly it only measures and skips the next run, touching neither the
 // wave nor the marks.
 int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly, const SChunkContext& context);

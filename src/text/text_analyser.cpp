@@ -205,6 +205,13 @@ void STextAnalyser::HandleBackslash(std::string& buffer, STextCursor& cursor) {
         cursor.StepBack();
         return;
     }
+    // Clients double every backslash of their own text: in tagged text "\\"
+    // is one literal backslash and never opens a tag.
+    if (GetSettings()->taggedText && cursor.Peek() == kBackslash) {
+        cursor.Read();
+        FlushSingle(buffer, kBackslash, true, 0);
+        return;
+    }
     int result = ReadTag(cursor, buffer);
     if (result == 0) {
         FlushSingle(buffer, kBackslash, true, 0);

@@ -25,6 +25,11 @@ public:
     void ResizeBuffer(DWORD bytes) { SetBufferSize(bytes); }
     void SetEndOfFile(bool eof) { endOfFile_ = eof; }
     void FailNextClaim(HRESULT hr) { claimFailure_ = hr; }
+    // Start on a device already started answers AUDERR_ALREADYSTARTED, as
+    // some hosts' devices do.
+    void AnswerAlreadyStarted(bool answer) { answerAlreadyStarted_ = answer; }
+
+    HRESULT STDMETHODCALLTYPE Start() override;
 
     QWORD Played() const { return played_; }
     const std::vector<std::uint8_t>& Written() const { return written_; }
@@ -44,6 +49,7 @@ private:
     QWORD played_ = 0;
     bool endOfFile_ = false;
     HRESULT claimFailure_ = S_OK;
+    bool answerAlreadyStarted_ = false;
     int claimCount_ = 0;
     std::vector<std::uint8_t> written_;
 };
