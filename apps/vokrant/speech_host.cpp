@@ -16,8 +16,9 @@
 
 namespace {
 
-// Pumps without any notification before the host gives up on a stuck text:
-// a file is written as fast as the engine speaks, a device within seconds.
+// Pumps without any notification, with nothing left to play, before the host
+// gives up on a component that never finishes its text. Whether the sound
+// device itself has stopped is the device's own verdict.
 constexpr int kFileIdlePumps = 2000;
 constexpr int kDeviceIdlePumps = 200;  // of 50 ms each
 constexpr int kDevicePumpMs = 50;
@@ -123,10 +124,16 @@ bool SSpeechHost::Speak(const SSpeakRequest& request, std::string* error) {
         report.Report(event, position);
     };
     int idle = 0;
+    std::string deviceStall;
     SPumpFunction pump = [&] {
 #ifdef VOKRANT_HAVE_PULSE
         if (device != nullptr) {
-            idle = device->WaitAndPump(kDevicePumpMs) > 0 ? 0 : idle + 1;
+            int sent = device->WaitAndPump(kDevicePumpMs);
+            deviceStall = device->StallReason();
+            if (!deviceStall.empty()) return false;
+            // A slow or suspended device is waited for; only a component that
+            // stays silent while the device has nothing left to play is stuck.
+            idle = sent > 0 || !device->IsIdle() ? 0 : idle + 1;
             return idle < kDeviceIdlePumps;
         }
 #endif
@@ -135,7 +142,8 @@ bool SSpeechHost::Speak(const SSpeakRequest& request, std::string* error) {
     };
     HRESULT hr = SpeakAndWait(central.get(), request.text, request.tagged, onEvent, pump);
     // The device closes once its last bytes have played.
-    for (int round = 0; SUCCEEDED(hr) && !dest->IsIdle() && round < kDeviceIdlePumps; ++round) pump();
+    while (SUCCEEDED(hr) && !dest->IsIdle() && pump()) {
+    }
     attributesHolder.reset();
     central.reset();
 
@@ -147,6 +155,7 @@ bool SSpeechHost::Speak(const SSpeakRequest& request, std::string* error) {
         if (FAILED(file->Finish())) return *error = file->LastError(), false;
         return true;
     }
-    if (FAILED(hr)) return *error = "the sound device stopped playing", false;
+    if (!deviceStall.empty()) return *error = deviceStall, false;
+    if (FAILED(hr)) return *error = "speaking the text failed", false;
     return true;
 }
