@@ -165,7 +165,6 @@ HRESULT CPulseAudioDest::OpenStream() {
     }
     streamBase_ = handed_;
     streamWritten_ = 0;
-    timingRequested_ = false;
     lastReadIndex_ = -1;
     lastConsumedAt_ = NowMs();
     return S_OK;
@@ -174,8 +173,12 @@ HRESULT CPulseAudioDest::OpenStream() {
 void CPulseAudioDest::CloseStream() {
     if (stream_ == nullptr) return;
     pa_stream_set_state_callback(stream_, nullptr, nullptr);
-    // A timing answer still on its way must not reach a stream we forgot.
-    timingRequested_ = false;
+    // A timing request still on its way is for the stream we drop.
+    if (timingRequest_ != nullptr) {
+        pa_operation_cancel(timingRequest_);
+        pa_operation_unref(timingRequest_);
+        timingRequest_ = nullptr;
+    }
     pa_stream_disconnect(stream_);
     pa_stream_unref(stream_);
     stream_ = nullptr;
@@ -210,21 +213,21 @@ void CPulseAudioDest::Feed() {
     if (running_) ForgetOperation(pa_stream_trigger(stream_, nullptr, nullptr));
 }
 
-void CPulseAudioDest::OnTimingUpdated(pa_stream*, int, void* self) {
-    auto* dest = static_cast<CPulseAudioDest*>(self);
-    dest->timingRequested_ = false;
-    SignalLoop(dest->loop_);
-}
-
 void CPulseAudioDest::RefreshTiming() {
     if (stream_ == nullptr || pa_stream_get_state(stream_) != PA_STREAM_READY) return;
+    if (TimingRequestPending()) return;
     std::int64_t now = NowMs();
-    if (timingRequested_ || now - timingRequestedAt_ < kTimingRefreshMs) return;
-    pa_operation* op = pa_stream_update_timing_info(stream_, OnTimingUpdated, this);
-    if (op == nullptr) return;
-    pa_operation_unref(op);
-    timingRequested_ = true;
-    timingRequestedAt_ = now;
+    if (now - timingRequestedAt_ < kTimingRefreshMs) return;
+    timingRequest_ = pa_stream_update_timing_info(stream_, nullptr, nullptr);
+    if (timingRequest_ != nullptr) timingRequestedAt_ = now;
+}
+
+bool CPulseAudioDest::TimingRequestPending() {
+    if (timingRequest_ == nullptr) return false;
+    if (pa_operation_get_state(timingRequest_) == PA_OPERATION_RUNNING) return true;
+    pa_operation_unref(timingRequest_);
+    timingRequest_ = nullptr;
+    return false;
 }
 
 std::int64_t CPulseAudioDest::HeardOnStream() {
@@ -275,7 +278,7 @@ std::string CPulseAudioDest::StallReason() {
     if (stream_ == nullptr)
         return pending_.empty() ? std::string() : error_.empty() ? "cannot open the sound device" : error_;
     if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream_))) return "the sound server ended the playback stream";
-    if (timingRequested_ && NowMs() - timingRequestedAt_ > kServerSilenceMs)
+    if (TimingRequestPending() && NowMs() - timingRequestedAt_ > kServerSilenceMs)
         return "the sound server stopped answering";
     const pa_timing_info* timing = pa_stream_get_timing_info(stream_);
     NoteConsumption(timing);

@@ -24,6 +24,7 @@
 struct pa_threaded_mainloop;
 struct pa_context;
 struct pa_stream;
+struct pa_operation;
 struct pa_timing_info;
 
 class CPulseAudioDest final : public CAudioDestBase {
@@ -69,7 +70,8 @@ private:
     std::int64_t HeardOnStream();
     // Restarts the stall clock while the sink is not expected to read.
     void NoteConsumption(const pa_timing_info* timing);
-    static void OnTimingUpdated(pa_stream* stream, int success, void* self);
+    // Whether the last timing request is still unanswered (lock held).
+    bool TimingRequestPending();
 
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
@@ -79,7 +81,7 @@ private:
     QWORD streamWritten_ = 0;  // bytes handed to the server on this stream
     QWORD lastPlayed_ = 0;
     bool running_ = false;
-    bool timingRequested_ = false;            // an update is on its way
+    pa_operation* timingRequest_ = nullptr;   // the last timing request, until answered
     std::int64_t timingRequestedAt_ = 0;      // steady clock, ms
     std::int64_t lastReadIndex_ = -1;         // the sink's read index at the last check
     std::int64_t lastConsumedAt_ = 0;         // when the sink last read, or could not be expected to
