@@ -25,15 +25,6 @@ void SignalLoop(pa_threaded_mainloop* loop) { pa_threaded_mainloop_signal(loop, 
 
 void OnContextState(pa_context*, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
 void OnStreamState(pa_stream*, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
-void OnOperationDone(pa_stream*, int, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
-
-// Waits (lock held) for an operation to finish, so its effect is visible.
-void WaitFor(pa_threaded_mainloop* loop, pa_operation* op) {
-    if (op == nullptr) return;
-    while (pa_operation_get_state(op) == PA_OPERATION_RUNNING) pa_threaded_mainloop_wait(loop);
-    pa_operation_unref(op);
-}
-
 // Lets an operation run on without waiting for its answer.
 void ForgetOperation(pa_operation* op) {
     if (op != nullptr) pa_operation_unref(op);
@@ -43,8 +34,10 @@ constexpr int kPumpSliceMs = 5;
 constexpr pa_usec_t kTargetLatencyUs = 200 * 1000;
 // Timing is asked for at most this often; a bookmark is late by about as much.
 constexpr std::int64_t kTimingRefreshMs = 10;
-// A server that leaves a timing request this long unanswered has hung.
-constexpr std::int64_t kServerSilenceMs = 5000;
+// A server that leaves a timing request this long unanswered has hung (a
+// local one answers within a millisecond); judged before the sink's stall,
+// which a hung server would look like too.
+constexpr std::int64_t kServerSilenceMs = 2000;
 // A running sink reads a stream every few hundred milliseconds at most (its
 // latency); one that holds our data this long without reading has stopped.
 constexpr std::int64_t kSinkStallMs = 5000;
@@ -302,8 +295,10 @@ void CPulseAudioDest::SetRunning(bool running) {
     if (loop_ == nullptr) return;
     LoopLock lock(loop_);
     if (stream_ == nullptr) return;
-    WaitFor(loop_, pa_stream_cork(stream_, running ? 0 : 1, OnOperationDone, loop_));
-    if (running && streamWritten_ > 0) WaitFor(loop_, pa_stream_trigger(stream_, OnOperationDone, loop_));
+    // Not waited for: the server takes commands in order, and a server that
+    // has hung must not hold the host here (the stall verdict reports it).
+    ForgetOperation(pa_stream_cork(stream_, running ? 0 : 1, nullptr, nullptr));
+    if (running && streamWritten_ > 0) ForgetOperation(pa_stream_trigger(stream_, nullptr, nullptr));
 }
 
 int CPulseAudioDest::WaitAndPump(int timeoutMs) {
