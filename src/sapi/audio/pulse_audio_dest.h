@@ -37,7 +37,7 @@ public:
 
     // Feeds the server, waits up to `timeoutMs` for playback to move on, then
     // delivers what is due. Returns the notifications sent.
-    int WaitAndPump(int timeoutMs);
+    int WaitAndPump(int timeoutMs) override;
 
     const std::string& LastError() const { return error_; }
 
