@@ -5,66 +5,21 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <spawn.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "private_pulse_server.h"
 #include "recording_dest_sink.h"
 #include "sapi/audio/pulse_audio_dest.h"
-
-extern char** environ;
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Starts `pulseaudio` with a null sink on a private socket, for one test suite.
-class PrivatePulseServer {
-public:
-    PrivatePulseServer() {
-        char dir[] = "/tmp/vokrant-pulse.XXXXXX";
-        if (mkdtemp(dir) == nullptr) return;
-        dir_ = dir;
-        std::string socket = dir_ + "/native";
-        std::string protocol = "module-native-protocol-unix socket=" + socket + " auth-anonymous=1";
-        setenv("PULSE_RUNTIME_PATH", dir_.c_str(), 1);
-        setenv("PULSE_STATE_PATH", dir_.c_str(), 1);
-        std::vector<std::string> args = {"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                                         "--disable-shm=yes", "--use-pid-file=no", "--log-level=error",
-                                         "-L", "module-null-sink", "-L", protocol};
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        if (posix_spawnp(&pid_, "pulseaudio", nullptr, nullptr, argv.data(), environ) != 0) {
-            pid_ = 0;
-            return;
-        }
-        for (int i = 0; i < 100 && access(socket.c_str(), F_OK) != 0; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
-    }
-    ~PrivatePulseServer() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-        unsetenv("PULSE_SERVER");
-        if (!dir_.empty()) system(("rm -rf '" + dir_ + "'").c_str());
-    }
-    bool Running() const { return pid_ > 0; }
-
-private:
-    pid_t pid_ = 0;
-    std::string dir_;
-};
 
 class PulseDestTest : public ::testing::Test {
 protected:
@@ -162,6 +117,173 @@ TEST_F(PulseDestTest, FlushDropsWhatHasNotPlayed) {
     EXPECT_FALSE(sink.marks[1].flushed);
     dest->PassNotify(nullptr, IID_IAudioDestNotifySink);
     dest->Release();
+}
+
+// A tone, so that every byte is sound and none is mistaken for silence.
+std::vector<std::uint8_t> Tone(double seconds) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(seconds * 22050) * 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        auto sample = static_cast<std::int16_t>(4000 * std::sin(static_cast<double>(i) * 0.05));
+        bytes[i] = static_cast<std::uint8_t>(sample & 0xFF);
+        bytes[i + 1] = static_cast<std::uint8_t>((sample >> 8) & 0xFF);
+    }
+    return bytes;
+}
+
+struct PlayOutcome {
+    bool finished = false;     // the device played everything and closed
+    bool endMarkHeard = false;  // the mark after the last byte, not flushed
+    double endMarkAt = 0;       // seconds from the first write
+    std::string stall;          // the device's verdict, if it gave up
+};
+
+// Plays a tone the way a host speaks a text: claim, start, write as free
+// space allows, a bookmark after the last byte, unclaim, then pump until the
+// device closes, the device reports a stall, or `limit` seconds pass.
+// `during` runs between pumps with the seconds since the first write and
+// the bytes played so far.
+PlayOutcome PlayText(double seconds, double limit, const std::function<void(double, QWORD)>& during) {
+    PlayOutcome outcome;
+    std::string error;
+    CPulseAudioDest* dest = CPulseAudioDest::Create(&error);
+    if (dest == nullptr) return outcome.stall = "no sound server: " + error, outcome;
+    RecordingDestSink sink;
+    dest->PassNotify(static_cast<IAudioDestNotifySink*>(&sink), IID_IAudioDestNotifySink);
+    SetVoiceFormat(dest);
+    if (dest->Claim() != S_OK) return outcome.stall = dest->LastError(), dest->Release(), outcome;
+    dest->Start();
+    std::vector<std::uint8_t> tone = Tone(seconds);
+    constexpr std::size_t kChunk = 4410;  // 0.1 s, as an engine hands over its sound
+    std::size_t written = 0;
+    bool unclaimed = false;
+    auto begin = Clock::now();
+    auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - begin).count(); };
+    while (dest->IsClaimed() && elapsed() < limit) {
+        DWORD free = 0;
+        BOOL eof = FALSE;
+        dest->FreeSpace(&free, &eof);
+        while (written < tone.size() && free >= kChunk) {
+            DWORD n = static_cast<DWORD>(std::min(kChunk, tone.size() - written));
+            dest->DataSet(tone.data() + written, n);
+            written += n;
+            free -= n;
+        }
+        if (written == tone.size() && !unclaimed) {
+            dest->BookMark(1);
+            dest->UnClaim();
+            unclaimed = true;
+        }
+        dest->WaitAndPump(20);
+        if (!sink.marks.empty() && outcome.endMarkAt == 0) outcome.endMarkAt = elapsed();
+        outcome.stall = dest->StallReason();
+        if (!outcome.stall.empty()) break;
+        QWORD played = 0;
+        dest->PosnGet(&played);
+        if (during) during(elapsed(), played);
+    }
+    outcome.finished = !dest->IsClaimed() && !sink.events.empty() && sink.events.back() == "stop 0";
+    outcome.endMarkHeard = sink.marks.size() == 1 && sink.marks[0].id == 1 && !sink.marks[0].flushed;
+    dest->PassNotify(nullptr, IID_IAudioDestNotifySink);
+    dest->Release();
+    return outcome;
+}
+
+bool Pactl(const std::string& arguments) { return std::system(("pactl " + arguments + " >/dev/null 2>&1").c_str()) == 0; }
+
+// The states in which a short text once failed to finish about every second
+// time: its position stopped short of the last byte once the stream ran dry.
+TEST(PulseDeviceStates, EveryTextPlaysToItsEndAndItsLastMark) {
+    enum class During { Nothing, OtherStreamPlays, SinkSuspendedAMoment };
+    struct Case {
+        const char* name;
+        std::vector<std::string> modules;
+        int idleMs;  // before each text
+        During during;
+        double seconds;  // of sound; the idle cases failed most with a sentence's second
+        int runs;
+    };
+    const std::string suspendWhenIdle = "module-suspend-on-idle timeout=1";
+    const Case cases[] = {
+        {"back to back", {}, 0, During::Nothing, 0.4, 2},
+        {"after the server idled 3 s", {}, 3000, During::Nothing, 1.0, 2},
+        {"after a long idle, sink suspended", {suspendWhenIdle}, 1500, During::Nothing, 1.0, 2},
+        {"while another stream plays", {suspendWhenIdle}, 100, During::OtherStreamPlays, 0.4, 2},
+        {"sink suspended for a moment mid-text", {}, 100, During::SinkSuspendedAMoment, 0.4, 2},
+    };
+    for (const Case& c : cases) {
+        PrivatePulseServer server(c.modules);
+        if (!server.Running()) GTEST_SKIP() << "pulseaudio is not available";
+        if (c.during == During::SinkSuspendedAMoment && !Pactl("info")) GTEST_SKIP() << "pactl is not available";
+        for (int run = 0; run < c.runs; ++run) {
+            SCOPED_TRACE(std::string(c.name) + ", run " + std::to_string(run + 1));
+            std::this_thread::sleep_for(std::chrono::milliseconds(c.idleMs));
+            CPulseAudioDest* other = nullptr;
+            RecordingDestSink otherSink;
+            std::vector<std::uint8_t> otherTone = Tone(1.4);
+            if (c.during == During::OtherStreamPlays) {
+                std::string error;
+                other = CPulseAudioDest::Create(&error);
+                ASSERT_NE(other, nullptr) << error;
+                other->PassNotify(static_cast<IAudioDestNotifySink*>(&otherSink), IID_IAudioDestNotifySink);
+                SetVoiceFormat(other);
+                ASSERT_EQ(other->Claim(), S_OK);
+                other->Start();
+                ASSERT_EQ(other->DataSet(otherTone.data(), static_cast<DWORD>(otherTone.size())), S_OK);
+                other->Pump();
+            }
+            int suspended = 0;  // 1 while suspended, 2 once resumed
+            double suspendedAt = 0;
+            auto during = [&](double t, QWORD played) {
+                if (other != nullptr) other->Pump();
+                if (c.during != During::SinkSuspendedAMoment) return;
+                // Once the text has begun to play, for 0.3 s.
+                if (suspended == 0 && played > 0 && Pactl("suspend-sink @DEFAULT_SINK@ 1")) {
+                    suspended = 1;
+                    suspendedAt = t;
+                }
+                if (suspended == 1 && t > suspendedAt + 0.3 && Pactl("suspend-sink @DEFAULT_SINK@ 0")) suspended = 2;
+            };
+            PlayOutcome outcome = PlayText(c.seconds, c.seconds + 4.0, during);
+            if (suspended == 1) Pactl("suspend-sink @DEFAULT_SINK@ 0");
+            EXPECT_EQ(outcome.stall, "");
+            EXPECT_TRUE(outcome.finished) << "the device never closed";
+            EXPECT_TRUE(outcome.endMarkHeard);
+            // Delivered when its byte plays, not when it was written.
+            EXPECT_GE(outcome.endMarkAt, c.seconds * 0.8);
+            if (c.during == During::SinkSuspendedAMoment) {
+                EXPECT_EQ(suspended, 2) << "the sink was not suspended in the middle";
+                EXPECT_GE(outcome.endMarkAt, suspendedAt + 0.3) << "the mark came while the sink was suspended";
+            }
+            if (other != nullptr) {
+                other->Flush();
+                other->UnClaim();
+                other->PassNotify(nullptr, IID_IAudioDestNotifySink);
+                other->Release();
+            }
+        }
+    }
+}
+
+// A server that goes away is a stopped device, reported at once rather than
+// after a long wait.
+TEST(PulseDeviceStates, AServerThatGoesAwayIsReportedPromptly) {
+    PrivatePulseServer server;
+    if (!server.Running()) GTEST_SKIP() << "pulseaudio is not available";
+    bool killed = false;
+    double killedAt = 0;
+    double reportedAt = 0;
+    PlayOutcome outcome = PlayText(2.0, 6.0, [&](double t, QWORD) {
+        reportedAt = t;
+        if (!killed && t > 0.2) {
+            server.Stop();
+            killed = true;
+            killedAt = t;
+        }
+    });
+    ASSERT_TRUE(killed);
+    EXPECT_FALSE(outcome.finished);
+    EXPECT_NE(outcome.stall, "");
+    EXPECT_LT(reportedAt - killedAt, 2.0) << outcome.stall;
 }
 
 }  // namespace

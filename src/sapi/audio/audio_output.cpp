@@ -8,8 +8,9 @@
 
 namespace {
 
-// Rounds without any notification before a host gives up on a stuck text: a
-// file is written as fast as the engine speaks, a device within seconds.
+// Rounds without any notification, with nothing left to play, before a host
+// gives up on a component that never finishes its text. Whether a sound
+// device has stopped is the device's own verdict.
 constexpr int kFileIdleRounds = 2000;
 constexpr int kDeviceIdleRounds = 200;  // of 50 ms each
 constexpr int kDeviceWaitMs = 50;
@@ -37,21 +38,34 @@ public:
     }
 
 private:
-    bool Failed() const override { return !file_->LastError().empty(); }
+    bool Failed() override { return !file_->LastError().empty(); }
 
     CWaveFileAudioDest* file_;
 };
 
+#ifdef VOKRANT_HAVE_PULSE
 class SDeviceOutput final : public SAudioOutput {
 public:
-    explicit SDeviceOutput(CAudioDestBase* device)
-        : SAudioOutput(SAudioOutputKind::kSoundDevice, device, kDeviceIdleRounds, kDeviceWaitMs) {}
+    explicit SDeviceOutput(CPulseAudioDest* device)
+        : SAudioOutput(SAudioOutputKind::kSoundDevice, device, kDeviceIdleRounds, kDeviceWaitMs), device_(device) {}
 
     bool Finish(HRESULT spoken, std::string* error) override {
-        if (FAILED(spoken)) return *error = "the sound device stopped playing", false;
+        if (!stall_.empty()) return *error = stall_, false;
+        if (FAILED(spoken)) return *error = "speaking the text failed", false;
         return true;
     }
+
+private:
+    bool Failed() override {
+        stall_ = device_->StallReason();
+        return !stall_.empty();
+    }
+    bool StillPlaying() override { return !device_->IsIdle(); }
+
+    CPulseAudioDest* device_;  // the output's destination
+    std::string stall_;        // why the device stopped, once it has
 };
+#endif
 
 class SSimulatedOutput final : public SAudioOutput {
 public:
@@ -102,12 +116,15 @@ std::unique_ptr<SAudioOutput> SAudioOutput::Open(SAudioOutputKind kind, const st
 }
 
 bool SAudioOutput::PumpRound() {
-    idle_ = dest_->WaitAndPump(waitMs_) > 0 ? 0 : idle_ + 1;
-    return idle_ < idleRounds_ && !Failed();
+    int sent = dest_->WaitAndPump(waitMs_);
+    if (Failed()) return false;
+    idle_ = sent > 0 || StillPlaying() ? 0 : idle_ + 1;
+    return idle_ < idleRounds_;
 }
 
 void SAudioOutput::Drain() {
-    for (int round = 0; !dest_->IsIdle() && round < kDeviceIdleRounds; ++round) PumpRound();
+    while (!dest_->IsIdle() && PumpRound()) {
+    }
 }
 
 bool SAudioOutput::Finish(HRESULT spoken, std::string* error) {

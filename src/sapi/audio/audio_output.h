@@ -32,10 +32,12 @@ public:
     CAudioDestBase& Dest() const { return *dest_; }
 
     // One round of the host's loop. False once the output has gone without
-    // any notification for too long, or cannot go on (a file that failed).
+    // any notification for too long while it had nothing left to play (the
+    // component is stuck), or cannot go on (a file that failed, a device
+    // that has stopped).
     bool PumpRound();
     // Pumps until everything written has been played (a device closes once
-    // its last bytes are heard), for at most as long as PumpRound would wait.
+    // its last bytes are heard), or until PumpRound gives up.
     void Drain();
     // Completes the output after speaking returned `spoken`: a file is
     // finished and put in place. False with a one-line reason.
@@ -44,8 +46,12 @@ public:
 protected:
     SAudioOutput(SAudioOutputKind kind, CAudioDestBase* dest, int idleRounds, int waitMs);
 
-    // Whether the destination has failed for good; a file stops at its first write error.
-    virtual bool Failed() const { return false; }
+    // Whether the destination has failed for good; a file stops at its first
+    // write error, a device when its server says it cannot play on.
+    virtual bool Failed() { return false; }
+    // Whether the destination still has sound to play: a slow device is
+    // waited for rather than counted as silent.
+    virtual bool StillPlaying() { return false; }
 
 private:
     SAudioOutputKind kind_;

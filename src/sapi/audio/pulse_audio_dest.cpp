@@ -25,17 +25,27 @@ void SignalLoop(pa_threaded_mainloop* loop) { pa_threaded_mainloop_signal(loop, 
 
 void OnContextState(pa_context*, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
 void OnStreamState(pa_stream*, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
-void OnOperationDone(pa_stream*, int, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
-
-// Waits (lock held) for an operation to finish, so its effect is visible.
-void WaitFor(pa_threaded_mainloop* loop, pa_operation* op) {
-    if (op == nullptr) return;
-    while (pa_operation_get_state(op) == PA_OPERATION_RUNNING) pa_threaded_mainloop_wait(loop);
-    pa_operation_unref(op);
+// Lets an operation run on without waiting for its answer.
+void ForgetOperation(pa_operation* op) {
+    if (op != nullptr) pa_operation_unref(op);
 }
 
 constexpr int kPumpSliceMs = 5;
 constexpr pa_usec_t kTargetLatencyUs = 200 * 1000;
+// Timing is asked for at most this often; a bookmark is late by about as much.
+constexpr std::int64_t kTimingRefreshMs = 10;
+// A server that leaves a timing request this long unanswered has hung (a
+// local one answers within a millisecond); judged before the sink's stall,
+// which a hung server would look like too.
+constexpr std::int64_t kServerSilenceMs = 2000;
+// A running sink reads a stream every few hundred milliseconds at most (its
+// latency); one that holds our data this long without reading has stopped.
+constexpr std::int64_t kSinkStallMs = 5000;
+
+std::int64_t NowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 }  // namespace
 
@@ -127,8 +137,9 @@ HRESULT CPulseAudioDest::OpenStream() {
     attr.prebuf = static_cast<std::uint32_t>(-1);
     attr.minreq = static_cast<std::uint32_t>(-1);
     attr.fragsize = static_cast<std::uint32_t>(-1);
-    auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE |
-                                                PA_STREAM_ADJUST_LATENCY |
+    // No interpolation: the library's interpolated clock stops when the
+    // stream runs dry and never reaches the last byte of a text.
+    auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY |
                                                 (running_ ? 0 : PA_STREAM_START_CORKED));
     if (pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) < 0) {
         error_ = pa_strerror(pa_context_errno(context_));
@@ -147,12 +158,20 @@ HRESULT CPulseAudioDest::OpenStream() {
     }
     streamBase_ = handed_;
     streamWritten_ = 0;
+    lastReadIndex_ = -1;
+    lastConsumedAt_ = NowMs();
     return S_OK;
 }
 
 void CPulseAudioDest::CloseStream() {
     if (stream_ == nullptr) return;
     pa_stream_set_state_callback(stream_, nullptr, nullptr);
+    // A timing request still on its way is for the stream we drop.
+    if (timingRequest_ != nullptr) {
+        pa_operation_cancel(timingRequest_);
+        pa_operation_unref(timingRequest_);
+        timingRequest_ = nullptr;
+    }
     pa_stream_disconnect(stream_);
     pa_stream_unref(stream_);
     stream_ = nullptr;
@@ -184,7 +203,37 @@ void CPulseAudioDest::Feed() {
     pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(n));
     // Start at once even below the prebuffer level: the last bytes of a
     // text would otherwise wait for data that never comes.
-    if (running_) WaitFor(loop_, pa_stream_trigger(stream_, OnOperationDone, loop_));
+    if (running_) ForgetOperation(pa_stream_trigger(stream_, nullptr, nullptr));
+}
+
+void CPulseAudioDest::RefreshTiming() {
+    if (stream_ == nullptr || pa_stream_get_state(stream_) != PA_STREAM_READY) return;
+    if (TimingRequestPending()) return;
+    std::int64_t now = NowMs();
+    if (now - timingRequestedAt_ < kTimingRefreshMs) return;
+    timingRequest_ = pa_stream_update_timing_info(stream_, nullptr, nullptr);
+    if (timingRequest_ != nullptr) timingRequestedAt_ = now;
+}
+
+bool CPulseAudioDest::TimingRequestPending() {
+    if (timingRequest_ == nullptr) return false;
+    if (pa_operation_get_state(timingRequest_) == PA_OPERATION_RUNNING) return true;
+    pa_operation_unref(timingRequest_);
+    timingRequest_ = nullptr;
+    return false;
+}
+
+std::int64_t CPulseAudioDest::HeardOnStream() {
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream_);
+    if (timing == nullptr || timing->read_index_corrupt) return -1;
+    const pa_sample_spec* spec = pa_stream_get_sample_spec(stream_);
+    std::int64_t read = std::max<std::int64_t>(timing->read_index, 0);
+    if (!running_ || pa_stream_is_suspended(stream_) == 1) return read;
+    // What the sink has read but not yet played. Once the stream has run dry
+    // for as long as that buffer lasts, the sink has played all of it.
+    auto buffered = static_cast<std::int64_t>(pa_usec_to_bytes(timing->sink_usec, spec));
+    if (!timing->playing) buffered -= timing->since_underrun < 0 ? buffered : timing->since_underrun;
+    return std::max<std::int64_t>(read - std::max<std::int64_t>(buffered, 0), 0);
 }
 
 QWORD CPulseAudioDest::PlayedPosition() {
@@ -193,13 +242,41 @@ QWORD CPulseAudioDest::PlayedPosition() {
         lastPlayed_ = std::max(lastPlayed_, handed_);
         return lastPlayed_;
     }
-    pa_usec_t usec = 0;
-    if (pa_stream_get_time(stream_, &usec) == 0) {
-        QWORD bytes = pa_usec_to_bytes(usec, pa_stream_get_sample_spec(stream_));
-        QWORD played = streamBase_ + std::min<QWORD>(bytes, streamWritten_);
+    RefreshTiming();
+    std::int64_t heard = HeardOnStream();
+    if (heard >= 0) {
+        QWORD played = streamBase_ + std::min<QWORD>(static_cast<QWORD>(heard), streamWritten_);
         lastPlayed_ = std::max(lastPlayed_, played);
     }
     return lastPlayed_;
+}
+
+void CPulseAudioDest::NoteConsumption(const pa_timing_info* timing) {
+    std::int64_t now = NowMs();
+    bool holdsData = !pending_.empty() || (timing != nullptr && timing->read_index < timing->write_index);
+    bool expectedToRead = running_ && holdsData && pa_stream_is_suspended(stream_) != 1 &&
+                          pa_stream_is_corked(stream_) != 1;
+    if (timing != nullptr && timing->read_index != lastReadIndex_) {
+        lastReadIndex_ = timing->read_index;
+        lastConsumedAt_ = now;
+    }
+    if (!expectedToRead) lastConsumedAt_ = now;
+}
+
+std::string CPulseAudioDest::StallReason() {
+    if (loop_ == nullptr) return "no sound server";
+    LoopLock lock(loop_);
+    if (context_ == nullptr || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)))
+        return "the connection to the sound server was lost";
+    if (stream_ == nullptr)
+        return pending_.empty() ? std::string() : error_.empty() ? "cannot open the sound device" : error_;
+    if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream_))) return "the sound server ended the playback stream";
+    if (TimingRequestPending() && NowMs() - timingRequestedAt_ > kServerSilenceMs)
+        return "the sound server stopped answering";
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream_);
+    NoteConsumption(timing);
+    if (NowMs() - lastConsumedAt_ > kSinkStallMs) return "the sound device stopped playing";
+    return std::string();
 }
 
 void CPulseAudioDest::DiscardUnplayed() {
@@ -218,8 +295,10 @@ void CPulseAudioDest::SetRunning(bool running) {
     if (loop_ == nullptr) return;
     LoopLock lock(loop_);
     if (stream_ == nullptr) return;
-    WaitFor(loop_, pa_stream_cork(stream_, running ? 0 : 1, OnOperationDone, loop_));
-    if (running && streamWritten_ > 0) WaitFor(loop_, pa_stream_trigger(stream_, OnOperationDone, loop_));
+    // Not waited for: the server takes commands in order, and a server that
+    // has hung must not hold the host here (the stall verdict reports it).
+    ForgetOperation(pa_stream_cork(stream_, running ? 0 : 1, nullptr, nullptr));
+    if (running && streamWritten_ > 0) ForgetOperation(pa_stream_trigger(stream_, nullptr, nullptr));
 }
 
 int CPulseAudioDest::WaitAndPump(int timeoutMs) {
