@@ -9,6 +9,7 @@
 #include <new>
 
 #include "platform/codepage.h"
+#include "platform/file_commit.h"
 
 namespace {
 
@@ -126,12 +127,11 @@ HRESULT CWaveFileAudioDest::Finish() {
         return ok ? S_OK : Fail("cannot write to standard output");
     }
     bool ok = error_.empty() && std::fseek(file_, 0, SEEK_SET) == 0 &&
-              WriteHeader(static_cast<std::uint32_t>(dataBytes_)) && std::fflush(file_) == 0 &&
-              fsync(fileno(file_)) == 0;
+              WriteHeader(static_cast<std::uint32_t>(dataBytes_)) && FlushToDisk(file_);
     std::string reason = ok ? std::string() : (error_.empty() ? std::string(std::strerror(errno)) : error_);
     ok = std::fclose(file_) == 0 && ok;
     file_ = nullptr;
-    if (ok && std::rename(tempPath_.c_str(), path_.c_str()) != 0) {
+    if (ok && !MoveOver(tempPath_, path_)) {
         ok = false;
         reason = std::strerror(errno);
     }

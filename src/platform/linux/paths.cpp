@@ -24,6 +24,8 @@ std::string WithTrailingSlash(std::string path) {
     return path;
 }
 
+bool HasDirectoryPart(std::string_view path) { return path.find('/') != std::string_view::npos; }
+
 std::string ConfigDir() {
     std::string dir = EnvOrEmpty("VOKRANT_CONFIG_DIR");
     if (dir.empty()) {
