@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/paths.h"
 #include "platform/reg_key.h"
 #include "settings_override.h"

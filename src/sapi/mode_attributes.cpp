@@ -1,8 +1,8 @@
 // ITTSAttributes and ITTSDialogs of the mode object.
 #include <mutex>
 
-#include "engine/attribute.h"
-#include "engine/log.h"
+#include "core/attribute.h"
+#include "core/log.h"
 #include "platform/codepage.h"
 #include "platform/process_priority.h"
 #include "sapi/com_boundary.h"

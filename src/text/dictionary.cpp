@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "engine/log.h"
+#include "core/log.h"
+#include "model/chars.h"
 #include "platform/paths.h"
-#include "text/chars.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "check.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/codepage.h"
 #include "platform/intl.h"
 #include "platform/paths.h"

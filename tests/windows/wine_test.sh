@@ -9,6 +9,7 @@ export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,
 unset DISPLAY
 wine=$(command -v wine64 || true)
 [[ -n $wine ]] || { [[ -x /usr/lib/wine/wine64 ]] && wine=/usr/lib/wine/wine64; } || wine=$(command -v wine)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 install_dir="$WINEPREFIX/drive_c/vokrant"          # C:\vokrant: the DLL beside its voice
 engine_clsid='{C7CC431F-6667-4855-8D86-086362FEB667}'
 text='Dzień dobry. Ala ma kota, a kot ma Alę. Zażółć gęślą jaźń, proszę.'
@@ -28,7 +29,7 @@ case $step in
 prefix)
     rm -rf "$WINEPREFIX"
     run wineboot -i >/dev/null 2>&1
-    wineserver -w
+    "$wineserver" -w
     ;;
 register)
     mkdir -p "$install_dir"

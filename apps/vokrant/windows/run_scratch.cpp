@@ -3,7 +3,7 @@
 // in it included) until the run ends.
 #include <windows.h>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "run_settings.h"
 
 namespace {
