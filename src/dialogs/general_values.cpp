@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/attribute.h"
+#include "model/allophone_ids.h"
 
 namespace {
 
@@ -29,10 +30,10 @@ struct SPauseBinding {
     int patternId;
 };
 constexpr SPauseBinding kPauseBindings[] = {
-    {V::PausePunctuation, &SAttribute::pausePunctuation, kPausePunctuationId},
-    {V::PauseInterWord, &SAttribute::pauseInterWord, kPauseInterWordId},
-    {V::PauseInterSentence, &SAttribute::pauseInterSentence, kPauseInterSentenceId},
-    {V::PauseDoubleLetter, &SAttribute::pauseDoubleLetter, kPauseDoubleLetterId},
+    {V::PausePunctuation, &SAttribute::pausePunctuation, kAlfPausePunctuation},
+    {V::PauseInterWord, &SAttribute::pauseInterWord, kAlfPauseInterWord},
+    {V::PauseInterSentence, &SAttribute::pauseInterSentence, kAlfPauseInterSentence},
+    {V::PauseDoubleLetter, &SAttribute::pauseDoubleLetter, kAlfPauseDoubleLetter},
 };
 
 }  // namespace

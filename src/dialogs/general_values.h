@@ -10,14 +10,6 @@
 
 class SAttribute;
 
-// Allophone ids of the pause patterns the pause settings shape.
-enum SPausePatternId : int {
-    kPauseDoubleLetterId = 106,
-    kPauseInterWordId = 107,
-    kPausePunctuationId = 108,
-    kPauseInterSentenceId = 109,
-};
-
 // One value of the page, in its own unit (Hz, speed scale, %, ms).
 enum class SGeneralValue : int {
     Pitch,

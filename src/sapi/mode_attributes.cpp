@@ -2,7 +2,7 @@
 #include <mutex>
 
 #include "core/attribute.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "platform/codepage.h"
 #include "platform/process_priority.h"
 #include "sapi/com_boundary.h"

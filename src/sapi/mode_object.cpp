@@ -5,7 +5,7 @@
 
 #include "core/attribute.h"
 #include "core/bookmark.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "engine/tts_engine.h"
 #include "platform/codepage.h"
 #include "sapi/com_boundary.h"
@@ -97,11 +97,11 @@ HRESULT CMode::Initialise(int modeIndex, const TTSMODEINFOW& info) {
         // the selection fails instead (the engine logs why).
         if (engine->Load(modeIndex) != 0) voiceMissing = true;
     } catch (const SException& e) {
-        LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
+        LogException(e.GetMessage());
         engine.reset();
         settings.reset();
     } catch (const std::exception& e) {
-        LogMessage("wyj\xB9tek: %s\n", e.what());
+        LogException(e.what());
         engine.reset();
         settings.reset();
     }
@@ -257,7 +257,7 @@ HRESULT CMode::Producing() {
             rc = engine->SpeakStep(true, false);
         } catch (const SException& e) {
             // The text cannot be spoken: drop it, as if it had ended.
-            LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
+            LogException(e.GetMessage());
             rc = STtsEngine::kExhaustedSilent;
             freeAtStart = 0;
         }

@@ -39,10 +39,6 @@ struct SRateSettings {
     }
 };
 
-constexpr int kFirstTagCarrier = 113;
-constexpr int kPauseTagId = 110;
-constexpr int kFirstPauseId = 106;
-
 int SampleRateOf(const SAlfPattArr* store) {
     return store ? static_cast<int>(store->VoiceFormat().samplesPerSec) : 0;
 }
@@ -51,14 +47,14 @@ int SampleRateOf(const SAlfPattArr* store) {
 // the normal voice's rate; the other pauses are their pattern's length read
 // at the rate x.
 void TimePause(SAlofon& alofon, const SAlofonPatt& pattern, float x, int normalRate) {
-    if (alofon.id == kPauseTagId) {
+    if (alofon.id == kAlfPauseTag) {
         if (alofon.length < 0) {
             double samples = std::floor(-static_cast<double>(alofon.length) * normalRate * 0.001);
             alofon.length = static_cast<int32_t>(std::min(samples, 2147483647.0));
         }
         return;
     }
-    if (alofon.id >= kFirstPauseId)
+    if (alofon.id >= kAlfFirstPause)
         alofon.length = static_cast<int32_t>(std::floor(static_cast<float>(pattern.pauseLength) / x));
 }
 
@@ -87,7 +83,7 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices)
     SFP carry;
     for (int i = 0; i < word.GetSize(); ++i) {
         SAlofon& alofon = *word[i];
-        if (alofon.id >= kFirstTagCarrier) continue;
+        if (alofon.id > kAlfLastSounding) continue;
         alofon.useFast = fast;
         const SAlofonPatt* pattern = store ? store->PatternAt(alofon.id) : nullptr;
         if (!pattern) {

@@ -19,7 +19,7 @@ class SWord;
 constexpr int kFastPitch = 240;
 
 // Times every word of the sentence with its own settings and the shared
-// voices. This is the prosody step the text analyser runs on each finished
+// voices. This is the prosody step the engine runs on each finished
 // sentence, after the sentence rules.
 void ComputeTiming(SSentence& sentence);
 

@@ -49,6 +49,11 @@ public:
     // space, and audio stop once an UnClaim has drained. Returns how many
     // notifications were sent.
     int Pump();
+    // One round of a host's loop: waits up to `timeoutMs` for playback to
+    // move on where there is something to wait for (a sound device), then
+    // delivers what is due like Pump(). Returns the notifications sent. A
+    // destination that plays instantly does not wait.
+    virtual int WaitAndPump(int /*timeoutMs*/) { return Pump(); }
 
     bool IsClaimed() const { return claimed_; }
     bool IsStarted() const { return started_; }

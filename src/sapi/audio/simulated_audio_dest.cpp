@@ -32,3 +32,8 @@ DWORD CSimulatedAudioDest::Advance(DWORD bytes) {
     Pump();
     return played;
 }
+
+int CSimulatedAudioDest::WaitAndPump(int /*timeoutMs*/) {
+    if (IsStarted()) played_ = Total();
+    return Pump();
+}

@@ -19,6 +19,8 @@ public:
     DWORD Advance(DWORD bytes);
     // Plays everything written so far and delivers.
     DWORD PlayAll() { return Advance(0xFFFFFFFF); }
+    // A host's loop round plays everything written so far at once, as a file does.
+    int WaitAndPump(int timeoutMs) override;
 
     void ResizeBuffer(DWORD bytes) { SetBufferSize(bytes); }
     void SetEndOfFile(bool eof) { endOfFile_ = eof; }

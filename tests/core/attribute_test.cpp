@@ -1,7 +1,7 @@
 // The settings record and its persistence in the user's hive.
 #include <gtest/gtest.h>
 
-#include "config_dir.h"
+#include "platform/config_dir.h"
 #include "core/attribute.h"
 #include "platform/reg_key.h"
 
