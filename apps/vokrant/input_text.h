@@ -19,5 +19,6 @@ STextInput ReadInputText(const SCommandLine& command);
 
 // Converts input bytes in the given encoding to Windows-1250. Characters the
 // code page lacks become '?'; NUL bytes, which would end the engine's text
-// early, become blanks.
+// early, become blanks. In UTF-8 mode, text starting with a UTF-16
+// byte-order mark is read as UTF-16, and a UTF-8 byte-order mark is dropped.
 std::string ToEngineText(const std::string& bytes, SInputEncoding encoding);

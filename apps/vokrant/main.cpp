@@ -2,12 +2,12 @@
 // device through the Speech API component, or prints the analysis of the
 // text. Exit status 0 on success, 2 on a usage error, 1 on any other error,
 // with one line on standard error.
-#include <malloc.h>
 
 #include <cstdio>
 #include <exception>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "core/attribute.h"
 #include "core/exceptions.h"
@@ -17,6 +17,7 @@
 #include "input_text.h"
 #include "options.h"
 #include "platform/codepage.h"
+#include "program_setup.h"
 #include "run_settings.h"
 #include "settings_sheet.h"
 #include "speech_host.h"
@@ -89,13 +90,13 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Every chunk and sentence frees and reallocates the same few buffers; by
-    // default the allocator hands the top of the heap back to the kernel each
-    // time and takes it again, which costs more than the synthesis itself.
-    mallopt(M_TRIM_THRESHOLD, 32 << 20);
-    mallopt(M_MMAP_THRESHOLD, 8 << 20);
+    PrepareProcess();
     try {
-        return Run(argc, argv);
+        std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+        std::vector<char*> pointers;
+        for (std::string& argument : arguments) pointers.push_back(argument.data());
+        pointers.push_back(nullptr);
+        return Run(static_cast<int>(arguments.size()), pointers.data());
     } catch (const SException& e) {
         return Fail(kExitFailure, Cp1250ToUtf8(e.GetMessage()));
     } catch (const std::bad_alloc&) {

@@ -1,9 +1,10 @@
 // The settings one run of vokrant speaks with. The component reads its
 // settings from the registry, so a run that changes any of them (--set,
 // --voice-dir, or a saved WorkDir that no longer holds the voice) gets a
-// private copy of the user's hive in a scratch folder, and the component is
-// pointed at it through VOKRANT_CONFIG_DIR. The user's own saved settings
-// are never written; the scratch folder is removed when the run ends.
+// private copy of the user's settings (Linux: a hive in a scratch folder
+// that VOKRANT_CONFIG_DIR points the component at; Windows: a scratch key
+// HKEY_CURRENT_USER is redirected to). The user's own saved settings are
+// never written; the scratch copy is removed when the run ends.
 #pragma once
 
 #include <string>
@@ -30,7 +31,7 @@ private:
     std::string MoveToScratchHive(const std::string& userConfigDir);
 
     std::string workDir_;
-    std::string scratchDir_;
+    std::string scratchDir_;  // the scratch folder (Linux) or key (Windows)
 };
 
 // Whether `dir` (ending in '/') holds both voice databases.

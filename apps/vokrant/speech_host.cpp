@@ -1,8 +1,5 @@
 #include "speech_host.h"
 
-#include <limits.h>
-#include <unistd.h>
-
 #include <memory>
 
 #include "mark_report.h"
@@ -23,7 +20,7 @@ template <typename T>
 using SComPtr = std::unique_ptr<T, SReleaser>;
 
 std::string ModeLine(const TTSMODEINFOW& mode) {
-    auto text = [](const WCHAR* s) { return Utf16ToUtf8(s); };
+    auto text = [](const WCHAR* s) { return Utf16ToUtf8(AsUtf16(s)); };
     const char* gender = mode.wGender == GENDER_FEMALE ? "female" : mode.wGender == GENDER_MALE ? "male" : "neutral";
     return text(mode.szModeName) + "\t" + text(mode.szProductName) + "\tlanguage " +
            std::to_string(mode.language.LanguageID) + "\t" +
@@ -31,20 +28,6 @@ std::string ModeLine(const TTSMODEINFOW& mode) {
 }
 
 }  // namespace
-
-std::string ModuleBesideProgram() {
-    char self[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n > 0) {
-        std::string path(self, static_cast<std::size_t>(n));
-        path = path.substr(0, path.rfind('/') + 1) + "libvokrant-sapi.so";
-        if (access(path.c_str(), R_OK) == 0) return path;
-    }
-    // An installed program uses the installed component, a build tree its own.
-    if (access(VOKRANT_INSTALLED_SAPI_MODULE_PATH, R_OK) == 0 && access(VOKRANT_SAPI_MODULE_PATH, R_OK) != 0)
-        return VOKRANT_INSTALLED_SAPI_MODULE_PATH;
-    return VOKRANT_SAPI_MODULE_PATH;
-}
 
 bool SSpeechHost::Load(std::string* error) { return module_.Load(ModuleBesideProgram(), error); }
 

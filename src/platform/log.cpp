@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <mutex>
 
+#include "platform/log_output.h"
+
 namespace {
 
 constexpr int kLogBufferSize = 8192;
@@ -40,8 +42,7 @@ void LogMessageV(const char* format, va_list args) {
         g_writer(text);
         return;
     }
-    std::fwrite(text.data(), 1, text.size(), stderr);
-    std::fflush(stderr);
+    WriteLogText(text);
 }
 
 void LogMessage(const char* format, ...) {

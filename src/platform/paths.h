@@ -2,9 +2,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The folder of the calling thread's SConfigDirScope, else $VOKRANT_CONFIG_DIR,
 // else ${XDG_CONFIG_HOME:-$HOME/.config}/vokrant. No trailing '/'. Not created here.
+// (Windows: %APPDATA%\Vokrant.)
 std::string ConfigDir();
 
 // Points ConfigDir at another folder for the calling thread while it lives,
@@ -23,12 +25,18 @@ private:
 };
 
 // The data directory (stand-in for the Windows directory): $VOKRANT_DATA_DIR,
-// else the build tree's data/ when it exists, else the installed share/vokrant.
-// Always ends with '/'.
+// else on Linux the build tree's data/ when it exists, else the installed
+// share/vokrant; on Windows the directory of the DLL (or program) this code is
+// in. Always ends with a separator.
 std::string DataDir();
 
-// Appends '/' unless the path already ends with one (an empty path stays empty).
+// Appends the directory separator unless the path already ends with one (an
+// empty path stays empty).
 std::string WithTrailingSlash(std::string path);
+
+// True when the name says where it is (holds a directory separator, or on
+// Windows a drive colon) rather than naming a file in some directory.
+bool HasDirectoryPart(std::string_view path);
 
 // Creates the directory and its parents (mode 0700 for new ones). True when it exists.
 bool MakeDirectories(const std::string& path);

@@ -7,7 +7,7 @@
 #include "sapi/module_state.h"
 #include "sapi/registration.h"
 
-VOKRANT_EXPORT HRESULT DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) {
+VOKRANT_EXPORT HRESULT VOKRANT_EXPORT_CALL DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) {
     return GuardCall("DllGetClassObject", [&]() -> HRESULT {
         if (ppv == nullptr) return E_INVALIDARG;
         *ppv = nullptr;
@@ -21,14 +21,14 @@ VOKRANT_EXPORT HRESULT DllGetClassObject(REFCLSID rclsid, REFIID riid, void** pp
     });
 }
 
-VOKRANT_EXPORT HRESULT DllCanUnloadNow() { return ModuleCanUnload() ? S_OK : S_FALSE; }
+VOKRANT_EXPORT HRESULT VOKRANT_EXPORT_CALL DllCanUnloadNow() { return ModuleCanUnload() ? S_OK : S_FALSE; }
 
-VOKRANT_EXPORT HRESULT DllRegisterServer() {
+VOKRANT_EXPORT HRESULT VOKRANT_EXPORT_CALL DllRegisterServer() {
     GuardCall("DllRegisterServer", [] { RegisterEngine(ModulePath()); return S_OK; });
     return S_OK;
 }
 
-VOKRANT_EXPORT HRESULT DllUnregisterServer() {
+VOKRANT_EXPORT HRESULT VOKRANT_EXPORT_CALL DllUnregisterServer() {
     GuardCall("DllUnregisterServer", [] { UnregisterEngine(); return S_OK; });
     return S_OK;
 }

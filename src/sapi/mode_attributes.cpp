@@ -1,29 +1,16 @@
 // ITTSAttributes and ITTSDialogs of the mode object.
-#include <sys/resource.h>
-
 #include <mutex>
 
 #include "core/attribute.h"
 #include "platform/log.h"
 #include "platform/codepage.h"
+#include "platform/process_priority.h"
 #include "sapi/com_boundary.h"
 #include "sapi/mode_interfaces.h"
 #include "sapi/mode_object.h"
 #ifdef VOKRANT_SAPI_HAVE_DIALOGS
 #include "dialogs/sheet_runner.h"
 #endif
-
-namespace {
-
-// Process niceness stands in for the priority classes.
-constexpr int kNiceIdle = 19, kNiceNormal = 0, kNiceHigh = -10, kNiceRealTime = -20;
-
-void SetNiceness(int nice) {
-    // Raising priority needs privileges; a refusal leaves the process as it is.
-    setpriority(PRIO_PROCESS, 0, nice);
-}
-
-}  // namespace
 
 HRESULT CMode::PitchGet(WORD* pitch) {
     if (pitch == nullptr) return E_INVALIDARG;
@@ -45,12 +32,12 @@ HRESULT CMode::PitchSet(WORD pitch) {
 
 HRESULT CMode::RealTimeGet(DWORD* realTime) {
     if (realTime == nullptr) return E_INVALIDARG;
-    errno = 0;
-    int nice = getpriority(PRIO_PROCESS, 0);
-    if (nice >= 10) *realTime = 5;
-    else if (nice >= 0) *realTime = 30;
-    else if (nice > kNiceRealTime) *realTime = 60;
-    else *realTime = 99;
+    switch (GetProcessPriority()) {
+        case SPriorityClass::Idle: *realTime = 5; break;
+        case SPriorityClass::Normal: *realTime = 30; break;
+        case SPriorityClass::High: *realTime = 60; break;
+        case SPriorityClass::RealTime: *realTime = 99; break;
+    }
     settings->realTime = static_cast<int32_t>(*realTime);
     return S_OK;
 }
@@ -60,9 +47,9 @@ HRESULT CMode::RealTimeSet(DWORD realTime) {
     if (realTime == TTSATTR_MINREALTIME || realTime == 5) value = 5;
     else if (realTime == TTSATTR_MAXREALTIME) value = 99;
     else if (realTime < 6 || realTime > 99) return E_UNEXPECTED;
-    if (value > 60) SetNiceness(kNiceRealTime);
-    else if (value > 30) SetNiceness(kNiceHigh);
-    else SetNiceness(realTime == 0 || realTime == 5 ? kNiceIdle : kNiceNormal);
+    if (value > 60) SetProcessPriority(SPriorityClass::RealTime);
+    else if (value > 30) SetProcessPriority(SPriorityClass::High);
+    else SetProcessPriority(realTime == 0 || realTime == 5 ? SPriorityClass::Idle : SPriorityClass::Normal);
     settings->realTime = static_cast<int32_t>(value);
     BroadcastAttribChanged(TTSNSAC_REALTIME);
     return S_OK;
@@ -140,7 +127,7 @@ VOKRANT_ATTRIBUTE_METHOD(VolumeSet, DWORD)
 
 HRESULT CModeITTSDialogsW::Show(HWND parent, const WCHAR* title, int startPage) {
     return GuardCall("ITTSDialogs", [&] {
-        std::u16string text = title != nullptr ? std::u16string(title) : std::u16string();
+        std::u16string text = title != nullptr ? std::u16string(AsUtf16(title)) : std::u16string();
         return mode_->ShowDialog(parent, title != nullptr ? &text : nullptr, startPage);
     });
 }
@@ -165,7 +152,7 @@ HRESULT ConvertTitle(const CHAR* title, std::u16string* wide) {
             std::u16string wide;                                                                \
             HRESULT hr = ConvertTitle(t, &wide);                                                \
             if (FAILED(hr)) return hr;                                                          \
-            return unicode_->Name(w, t != nullptr ? wide.c_str() : nullptr);                  \
+            return unicode_->Name(w, t != nullptr ? AsWide(wide.c_str()) : nullptr);          \
         });                                                                                     \
     }
 VOKRANT_DIALOG_METHOD(AboutDlg)

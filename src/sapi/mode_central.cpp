@@ -151,7 +151,7 @@ HRESULT CMode::UnRegister(DWORD key) {
 HRESULT CModeITTSCentralW::Inject(const WCHAR* pszTag) {
     return GuardCall("ITTSCentral::Inject", [&]() -> HRESULT {
         if (pszTag == nullptr) return E_INVALIDARG;
-        return mode_->Inject(Utf16ToCp1250(pszTag));
+        return mode_->Inject(Utf16ToCp1250(AsUtf16(pszTag)));
     });
 }
 

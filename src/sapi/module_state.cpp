@@ -1,10 +1,6 @@
 #include "sapi/module_state.h"
 
-#include <dlfcn.h>
-
 #include <atomic>
-#include <climits>
-#include <cstdlib>
 
 namespace {
 
@@ -32,11 +28,3 @@ bool ModuleUnlock() {
 long ModuleLocks() { return g_locks.load(); }
 
 bool ModuleCanUnload() { return g_liveObjects.load() == 0 && g_locks.load() == 0; }
-
-std::string ModulePath() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&ModulePath), &info) == 0 || info.dli_fname == nullptr) return {};
-    char resolved[PATH_MAX];
-    if (realpath(info.dli_fname, resolved) == nullptr) return info.dli_fname;
-    return resolved;
-}

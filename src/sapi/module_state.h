@@ -18,6 +18,6 @@ long ModuleLocks();
 // True when neither objects nor locks keep the module in use.
 bool ModuleCanUnload();
 
-// The absolute path of the shared object this code lives in (dladdr), or
-// an empty string when it cannot be found.
+// The absolute path of the module this code lives in (the shared object or
+// the DLL), or an empty string when it cannot be found. One per system.
 std::string ModulePath();

@@ -48,7 +48,7 @@ void FillModeDescription(int index, TTSMODEINFOW* info) {
 void WideFieldToAnsi(const WCHAR* wide, int capacity, CHAR* ansi) {
     int length = 0;
     while (length < capacity - 1 && wide[length] != 0) ++length;
-    std::string text = Utf16ToCp1250(std::u16string_view(wide, length));
+    std::string text = Utf16ToCp1250(std::u16string_view(AsUtf16(wide), length));
     std::size_t n = std::min<std::size_t>(text.size(), capacity - 1);
     std::memcpy(ansi, text.data(), n);
     std::memset(ansi + n, 0, capacity - n);

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "core/exceptions.h"
+#include "platform/file_commit.h"
 #include "soundfile/sound_messages.h"
 
 namespace {
@@ -54,7 +55,7 @@ int64_t SDiskFile::GetLength() {
 }
 
 void SDiskFile::Flush() {
-    if (std::fflush(stream_) != 0 || fsync(fileno(stream_)) != 0)
+    if (!FlushToDisk(stream_))
         ThrowExit(kExitProcessing, kMsgWriteError, std::strerror(errno));
 }
 
@@ -116,7 +117,7 @@ void SAtomicFile::Commit() {
     mode_t mask = umask(0);
     umask(mask);
     chmod(tempPath_.c_str(), 0666 & ~mask);
-    if (std::rename(tempPath_.c_str(), path_.c_str()) != 0)
+    if (!MoveOver(tempPath_, path_))
         ThrowExit(kExitProcessing, kMsgWriteError, std::strerror(errno));
     committed_ = true;
 }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "core/exceptions.h"
+#include "platform/paths.h"
 #include "soundfile/binary_file.h"
 #include "soundfile/format_detector.h"
 #include "soundfile/sound_messages.h"
@@ -29,9 +30,7 @@ const SVersion* ExpectedVersion(int32_t formatId) {
 }  // namespace
 
 std::string FindVoiceFile(const std::string& fileName, const std::string& workDir) {
-    std::string path = workDir;
-    if (!path.empty() && path.back() != '/') path += '/';
-    path += fileName;
+    std::string path = WithTrailingSlash(workDir) + fileName;
     if (IsRegularFile(path)) return path;
     if (IsRegularFile(fileName)) return fileName;
     return "";

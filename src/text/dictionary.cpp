@@ -7,6 +7,7 @@
 
 #include "platform/log.h"
 #include "model/chars.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -33,9 +34,9 @@ std::string_view NextPiece(std::string_view& rest) {
 }  // namespace
 
 std::string SDictionary::ResolvePath(const std::string& fileName, const std::string& directory) {
-    if (fileName.find('/') != std::string::npos) return fileName;
+    if (HasDirectoryPart(fileName)) return fileName;
     if (directory.empty()) return fileName;
-    return directory.back() == '/' ? directory + fileName : directory + '/' + fileName;
+    return WithTrailingSlash(directory) + fileName;
 }
 
 bool SDictionary::Load(const std::string& fileName, const std::string& directory) {

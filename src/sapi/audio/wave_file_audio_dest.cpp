@@ -1,14 +1,11 @@
 #include "sapi/audio/wave_file_audio_dest.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <new>
 
 #include "platform/codepage.h"
+#include "platform/file_commit.h"
 
 namespace {
 
@@ -75,22 +72,14 @@ HRESULT CWaveFileAudioDest::OpenOutput() {
         file_ = stdout;
         // Standard output redirected to a file (not appending) gets its sizes
         // patched at the end; a pipe keeps the largest, as players expect.
+        SetBinaryMode(file_);
         long at = std::ftell(file_);
-        int flags = fcntl(fileno(file_), F_GETFL);
-        headerOffset_ = at >= 0 && flags != -1 && (flags & O_APPEND) == 0 ? at : -1;
+        headerOffset_ = at >= 0 && !StreamAppends(file_) ? at : -1;
         // Streaming: the sizes cannot be known yet, so state the largest.
         return WriteHeader(static_cast<std::uint32_t>(kMaxDataBytes)) ? S_OK : Fail("cannot write to standard output");
     }
-    tempPath_ = path_ + ".XXXXXX";
-    int fd = mkstemp(tempPath_.data());
-    if (fd < 0) return Fail("cannot create " + path_ + ": " + std::strerror(errno));
-    fchmod(fd, 0644);
-    file_ = fdopen(fd, "wb");
-    if (file_ == nullptr) {
-        close(fd);
-        unlink(tempPath_.c_str());
-        return Fail("cannot open " + tempPath_ + ": " + std::strerror(errno));
-    }
+    file_ = CreateSiblingTempFile(path_, &tempPath_);
+    if (file_ == nullptr) return Fail("cannot create " + path_ + ": " + std::strerror(errno));
     return WriteHeader(0) ? S_OK : Fail("cannot write " + path_ + ": " + std::strerror(errno));
 }
 
@@ -126,17 +115,16 @@ HRESULT CWaveFileAudioDest::Finish() {
         return ok ? S_OK : Fail("cannot write to standard output");
     }
     bool ok = error_.empty() && std::fseek(file_, 0, SEEK_SET) == 0 &&
-              WriteHeader(static_cast<std::uint32_t>(dataBytes_)) && std::fflush(file_) == 0 &&
-              fsync(fileno(file_)) == 0;
+              WriteHeader(static_cast<std::uint32_t>(dataBytes_)) && FlushToDisk(file_);
     std::string reason = ok ? std::string() : (error_.empty() ? std::string(std::strerror(errno)) : error_);
     ok = std::fclose(file_) == 0 && ok;
     file_ = nullptr;
-    if (ok && std::rename(tempPath_.c_str(), path_.c_str()) != 0) {
+    if (ok && !MoveOver(tempPath_, path_)) {
         ok = false;
         reason = std::strerror(errno);
     }
     if (!ok) {
-        unlink(tempPath_.c_str());
+        std::remove(tempPath_.c_str());
         return Fail("cannot write " + path_ + ": " + reason);
     }
     return S_OK;
@@ -148,7 +136,7 @@ void CWaveFileAudioDest::Abandon() {
         std::fflush(file_);
     } else {
         std::fclose(file_);
-        unlink(tempPath_.c_str());
+        std::remove(tempPath_.c_str());
     }
     file_ = nullptr;
 }
@@ -171,7 +159,7 @@ HRESULT CWaveFileAudioDest::FileFace::Register(IAudioFileNotifySink* pNotifySink
 HRESULT CWaveFileAudioDest::FileFace::Set(const WCHAR* pszFile, DWORD) {
     if (pszFile == nullptr || *pszFile == 0) return E_INVALIDARG;
     if (owner_->file_ != nullptr || owner_->finished_) return AUDERR_ALREADYSTARTED;
-    owner_->path_ = Utf16ToUtf8(pszFile);
+    owner_->path_ = Utf16ToUtf8(AsUtf16(pszFile));
     owner_->toStdout_ = owner_->path_ == "-";
     return S_OK;
 }

@@ -1,6 +1,6 @@
 // The host's side of loading the component: find the module (the path
 // registered for the engine class, else a fallback such as the module built
-// beside the program), load it with dlopen, and create engine enumerators
+// beside the program), load it (dlopen, LoadLibrary), and create engine enumerators
 // through its class factory.
 #pragma once
 

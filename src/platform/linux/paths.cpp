@@ -35,6 +35,8 @@ SConfigDirScope::SConfigDirScope(std::string dir) : dir_(std::move(dir)), previo
 
 SConfigDirScope::~SConfigDirScope() { t_configDirOverride = previous_; }
 
+bool HasDirectoryPart(std::string_view path) { return path.find('/') != std::string_view::npos; }
+
 std::string ConfigDir() {
     std::string dir = t_configDirOverride ? *t_configDirOverride : EnvOrEmpty("VOKRANT_CONFIG_DIR");
     if (dir.empty()) {

@@ -1,0 +1,25 @@
+// The two steps of an atomic file write that differ between the systems:
+// forcing the written data to the disk, and putting the finished file in
+// place of the old one in one step.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// Flushes the stream and waits until its data is on the disk. False (errno
+// set) when either fails.
+bool FlushToDisk(std::FILE* stream);
+
+// Renames `from` to `to`, replacing `to` when it exists. False (errno set) on failure.
+bool MoveOver(const std::string& from, const std::string& to);
+
+// Creates and opens for writing ("wb") a new, uniquely named file beside
+// `path`, readable like any other file once renamed. Null (errno set) on failure.
+std::FILE* CreateSiblingTempFile(const std::string& path, std::string* tempPath);
+
+// Whether writes to the stream always go to its end (opened for appending),
+// so that seeking back to patch a header would not work.
+bool StreamAppends(std::FILE* stream);
+
+// Bytes written to the stream reach the file unchanged (no newline translation).
+void SetBinaryMode(std::FILE* stream);

@@ -1,0 +1,39 @@
+#include "platform/file_commit.h"
+
+#include <windows.h>
+#include <fcntl.h>
+#include <io.h>
+
+#include <cerrno>
+#include <string>
+
+bool FlushToDisk(std::FILE* stream) { return std::fflush(stream) == 0 && _commit(_fileno(stream)) == 0; }
+
+// rename() refuses an existing target on Windows; MoveFileEx replaces it.
+bool MoveOver(const std::string& from, const std::string& to) {
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+    return false;
+}
+
+std::FILE* CreateSiblingTempFile(const std::string& path, std::string* tempPath) {
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        std::string candidate = path + "." + std::to_string(GetCurrentProcessId()) + "-" +
+                                std::to_string(GetTickCount() + attempt);
+        // "x": fails when the name is taken, so no other file is overwritten.
+        if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
+            *tempPath = candidate;
+            return file;
+        }
+        if (errno != EEXIST) return nullptr;
+    }
+    return nullptr;
+}
+
+bool StreamAppends(std::FILE* stream) {
+    // Windows keeps no append flag on the handle that could be asked; a
+    // file or pipe is patched only when seeking to its start works.
+    return _lseeki64(_fileno(stream), 0, SEEK_CUR) < 0;
+}
+
+void SetBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }

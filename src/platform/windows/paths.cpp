@@ -1,0 +1,75 @@
+// Paths on Windows: the voice data lives beside the DLL (or the program)
+// this code is linked into; settings live in the registry.
+#include "platform/paths.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+namespace {
+
+std::string EnvOrEmpty(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+// The module holding this function: the DLL for the component, the program
+// for a statically linked tool.
+HMODULE OwnModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&OwnModule), &module);
+    return module;
+}
+
+std::string OwnModuleDirectory() {
+    char path[MAX_PATH * 2];
+    DWORD length = GetModuleFileNameA(OwnModule(), path, sizeof path);
+    if (length == 0 || length >= sizeof path) return {};
+    std::string dir(path, length);
+    std::string::size_type slash = dir.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : dir.substr(0, slash + 1);
+}
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+}  // namespace
+
+std::string WithTrailingSlash(std::string path) {
+    if (!path.empty() && !IsSeparator(path.back())) path += '\\';
+    return path;
+}
+
+bool HasDirectoryPart(std::string_view path) { return path.find_first_of("\\/:") != std::string_view::npos; }
+
+namespace {
+thread_local const std::string* t_configDirOverride = nullptr;
+}  // namespace
+
+SConfigDirScope::SConfigDirScope(std::string dir) : dir_(std::move(dir)), previous_(t_configDirOverride) {
+    t_configDirOverride = &dir_;
+}
+
+SConfigDirScope::~SConfigDirScope() { t_configDirOverride = previous_; }
+
+std::string ConfigDir() {
+    std::string dir = t_configDirOverride ? *t_configDirOverride : EnvOrEmpty("VOKRANT_CONFIG_DIR");
+    if (dir.empty()) dir = EnvOrEmpty("APPDATA") + "\\Vokrant";
+    while (dir.size() > 1 && IsSeparator(dir.back())) dir.pop_back();
+    return dir;
+}
+
+std::string DataDir() {
+    std::string dir = EnvOrEmpty("VOKRANT_DATA_DIR");
+    if (dir.empty()) dir = OwnModuleDirectory();
+    return WithTrailingSlash(dir);
+}
+
+bool MakeDirectories(const std::string& path) {
+    if (path.empty()) return false;
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    std::string::size_type slash = path.find_last_of("\\/");
+    if (slash != std::string::npos && slash > 0) MakeDirectories(path.substr(0, slash));
+    return CreateDirectoryA(path.c_str(), nullptr) != 0 || GetLastError() == ERROR_ALREADY_EXISTS;
+}

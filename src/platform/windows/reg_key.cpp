@@ -1,0 +1,252 @@
+// Registry keys on the real registry. Each call opens the key for as long
+// as it needs it, so a key object holds no handle and copies freely.
+#include "platform/reg_key.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+namespace {
+
+// A decimal (or 0x hex) number, optionally signed, and nothing else.
+bool ParseNumber(const std::string& text, uint32_t* value) {
+    if (text.empty() || text.size() > 16) return false;
+    char* end = nullptr;
+    long long n = std::strtoll(text.c_str(), &end, 0);
+    if (*end != '\0' || n < INT32_MIN || n > UINT32_MAX) return false;
+    *value = static_cast<uint32_t>(n);
+    return true;
+}
+
+HKEY RootHandle(SRegRoot root) {
+    switch (root) {
+        case SRegRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
+        case SRegRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
+        case SRegRoot::CurrentUser: break;
+    }
+    return HKEY_CURRENT_USER;
+}
+
+// Closes the handle when the scope ends.
+class SOpenKey {
+public:
+    SOpenKey(SRegRoot root, const std::string& path, REGSAM access, bool create) {
+        HKEY parent = RootHandle(root);
+        LSTATUS status = create ? RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                                  access, nullptr, &key_, nullptr)
+                                : RegOpenKeyExA(parent, path.c_str(), 0, access, &key_);
+        if (status != ERROR_SUCCESS) key_ = nullptr;
+    }
+    ~SOpenKey() {
+        if (key_ != nullptr) RegCloseKey(key_);
+    }
+    SOpenKey(const SOpenKey&) = delete;
+    SOpenKey& operator=(const SOpenKey&) = delete;
+
+    HKEY get() const { return key_; }
+    explicit operator bool() const { return key_ != nullptr; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+struct SRawValue {
+    DWORD type = 0;
+    std::string data;
+};
+
+bool QueryValue(HKEY key, const std::string& name, SRawValue* value) {
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &value->type, nullptr, &size) != ERROR_SUCCESS) return false;
+    // The value may grow between the two calls; try again a few times.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        value->data.assign(size, '\0');
+        DWORD got = size;
+        LSTATUS status = RegQueryValueExA(key, name.c_str(), nullptr, &value->type,
+                                          reinterpret_cast<BYTE*>(value->data.data()), &got);
+        if (status == ERROR_SUCCESS) {
+            value->data.resize(got);
+            return true;
+        }
+        if (status != ERROR_MORE_DATA) return false;
+        size = got;
+    }
+    return false;
+}
+
+}  // namespace
+
+SRegKey::SRegKey(SRegRoot root, const std::string& path, bool create)
+    : root_(root), path_(NormaliseKeyPath(path)) {
+    if (path_.empty() || !Valid(path_)) return;
+    SOpenKey key(root_, path_, KEY_READ | (create ? KEY_WRITE : 0), create);
+    open_ = static_cast<bool>(key);
+}
+
+SRegKey::SRegKey(SRegRoot root, const std::string& path) : SRegKey(root, path, true) {}
+
+SRegKey::SRegKey(const SRegKey& parent, const std::string& subkey)
+    : SRegKey(parent.root_, parent.path_ + "\\" + subkey, parent.open_) {
+    if (!parent.open_) open_ = false;
+}
+
+SRegKey SRegKey::OpenExisting(SRegRoot root, const std::string& path) { return SRegKey(root, path, false); }
+
+bool SRegKey::Exists(SRegRoot root, const std::string& path) { return OpenExisting(root, path).IsOpen(); }
+
+bool SRegKey::Valid(const std::string& name) const {
+    // Kept as on Linux, where such names cannot travel in the hive file.
+    return name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
+bool SRegKey::Apply(const SRegOp& op) {
+    if (!open_) return false;
+    SOpenKey key(root_, path_, KEY_READ | KEY_WRITE, false);
+    if (!key) return false;
+    const SRegValue& v = op.value;
+    switch (op.kind) {
+        case SRegOp::SetValue: {
+            std::string bytes = v.data;
+            if (v.type == kRegSz) bytes.push_back('\0');
+            return RegSetValueExA(key.get(), v.name.c_str(), 0, v.type, reinterpret_cast<const BYTE*>(bytes.data()),
+                                  static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+        }
+        case SRegOp::DeleteValue: return RegDeleteValueA(key.get(), v.name.c_str()) == ERROR_SUCCESS;
+        case SRegOp::CreateKey: return true;
+        case SRegOp::DeleteTree: break;
+    }
+    return false;
+}
+
+bool SRegKey::ReadValue(const std::string& name, SRegValue* value) const {
+    if (!open_) return false;
+    SOpenKey key(root_, path_, KEY_READ, false);
+    SRawValue raw;
+    if (!key || !QueryValue(key.get(), name, &raw)) return false;
+    value->name = name;
+    value->type = raw.type;
+    value->data = std::move(raw.data);
+    if (value->type == REG_SZ || value->type == REG_EXPAND_SZ) {
+        value->type = kRegSz;
+        while (!value->data.empty() && value->data.back() == '\0') value->data.pop_back();
+    }
+    return true;
+}
+
+bool SRegKey::HasValue(const std::string& name) const {
+    SRegValue value;
+    return ReadValue(name, &value);
+}
+
+bool SRegKey::ReadString(const std::string& name, std::string* out) const {
+    SRegValue value;
+    if (!ReadValue(name, &value) || value.type != kRegSz) return false;
+    *out = value.data;
+    return true;
+}
+
+bool SRegKey::ReadDword(const std::string& name, uint32_t* out) const {
+    SRegValue value;
+    if (!ReadValue(name, &value)) return false;
+    if (value.type == kRegSz) return ParseNumber(value.data, out);
+    if (value.data.empty() || value.data.size() > 4) return false;
+    uint32_t n = 0;
+    for (size_t i = value.data.size(); i-- > 0;) n = (n << 8) | static_cast<unsigned char>(value.data[i]);
+    *out = n;
+    return true;
+}
+
+bool SRegKey::ReadBinary(const std::string& name, std::string* bytes) const {
+    SRegValue value;
+    if (!ReadValue(name, &value)) return false;
+    *bytes = value.data;
+    return true;
+}
+
+std::string SRegKey::GetString(const std::string& name, const std::string& defaultValue) {
+    std::string value;
+    if (ReadString(name, &value)) return value;
+    if (!HasValue(name)) SetString(name, defaultValue);
+    return defaultValue;
+}
+
+uint32_t SRegKey::GetDword(const std::string& name, uint32_t defaultValue) {
+    uint32_t value;
+    if (ReadDword(name, &value)) return value;
+    if (!HasValue(name)) SetDword(name, defaultValue);
+    return defaultValue;
+}
+
+bool SRegKey::SetString(const std::string& name, const std::string& value) {
+    if (!Valid(name)) return false;
+    return Apply({SRegOp::SetValue, "", {name, kRegSz, value}});
+}
+
+bool SRegKey::SetDword(const std::string& name, uint32_t value) {
+    if (!Valid(name)) return false;
+    std::string bytes(4, '\0');
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    return Apply({SRegOp::SetValue, "", {name, kRegDword, bytes}});
+}
+
+bool SRegKey::SetBinary(const std::string& name, const void* data, size_t size) {
+    if (!Valid(name) || (!data && size > 0)) return false;
+    std::string bytes(static_cast<const char*>(data), size);
+    return Apply({SRegOp::SetValue, "", {name, kRegBinary, bytes}});
+}
+
+bool SRegKey::DeleteValue(const std::string& name) {
+    if (!HasValue(name)) return false;
+    return Apply({SRegOp::DeleteValue, "", {name, kRegSz, ""}});
+}
+
+bool SRegKey::DeleteKey() {
+    if (!open_ || !SubkeyNames().empty()) return false;
+    std::string::size_type slash = path_.find_last_of('\\');
+    std::string parentPath = slash == std::string::npos ? std::string() : path_.substr(0, slash);
+    std::string name = slash == std::string::npos ? path_ : path_.substr(slash + 1);
+    bool ok = false;
+    if (parentPath.empty()) {
+        ok = RegDeleteKeyA(RootHandle(root_), name.c_str()) == ERROR_SUCCESS;
+    } else {
+        SOpenKey parent(root_, parentPath, KEY_READ | KEY_WRITE, false);
+        ok = parent && RegDeleteKeyA(parent.get(), name.c_str()) == ERROR_SUCCESS;
+    }
+    open_ = false;
+    return ok;
+}
+
+bool SRegKey::DeleteKeyRecursive() {
+    if (!open_) return false;
+    std::vector<std::string> children = SubkeyNames();
+    for (size_t i = children.size(); i-- > 0;) SRegKey(*this, children[i]).DeleteKeyRecursive();
+    return DeleteKey();
+}
+
+std::vector<std::string> SRegKey::SubkeyNames() const {
+    std::vector<std::string> names;
+    if (!open_) return names;
+    SOpenKey key(root_, path_, KEY_READ, false);
+    if (!key) return names;
+    char name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = sizeof name;
+        if (RegEnumKeyExA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        names.emplace_back(name, length);
+    }
+    return names;
+}
+
+std::vector<std::string> SRegKey::ValueNames() const {
+    std::vector<std::string> names;
+    if (!open_) return names;
+    SOpenKey key(root_, path_, KEY_READ, false);
+    if (!key) return names;
+    char name[16384];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = sizeof name;
+        if (RegEnumValueA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        names.emplace_back(name, length);
+    }
+    return names;
+}

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Runs one step of the Windows tests under wine64, headless, in the private
+# Wine prefix of this build tree (made by the "prefix" step).
+#   wine_test.sh STEP BUILD_DIR SOURCE_DIR [LINUX_BUILD_DIR]
+set -euo pipefail
+step=$1 build=$2 source=$3 linux_build=${4:-}
+
+export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY
+wine=$(command -v wine64 || true)
+[[ -n $wine ]] || { [[ -x /usr/lib/wine/wine64 ]] && wine=/usr/lib/wine/wine64; } || wine=$(command -v wine)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
+install_dir="$WINEPREFIX/drive_c/vokrant"          # C:\vokrant: the DLL beside its voice
+engine_clsid='{C7CC431F-6667-4855-8D86-086362FEB667}'
+text='Dzień dobry. Ala ma kota, a kot ma Alę. Zażółć gęślą jaźń, proszę.'
+
+run() { "$wine" "$@"; }
+reg_query() { run reg query "$@" 2>/dev/null | tr -d '\r'; }
+
+# The Linux build's PCM for $text, as the reference; empty when that build is missing.
+linux_pcm() {
+    local vokrant="$linux_build/apps/vokrant/vokrant" out=$1
+    [[ -x $vokrant ]] || return 1
+    VOKRANT_CONFIG_DIR=$(mktemp -d) "$vokrant" -o "$out.wav" "$text"
+    python3 "$source/tests/windows/wav_data.py" "$out.wav" "$out"
+}
+
+case $step in
+prefix)
+    rm -rf "$WINEPREFIX"
+    run wineboot -i >/dev/null 2>&1
+    "$wineserver" -w
+    ;;
+register)
+    mkdir -p "$install_dir"
+    cp "$build/src/sapi/vokrant.dll" "$source/data/pln_22.als" "$source/data/pln_11.als" "$source/data/client.exp" "$install_dir/"
+    run regsvr32 /s 'C:\vokrant\vokrant.dll'
+    server=$(reg_query "HKCR\\CLSID\\$engine_clsid\\InprocServer32")
+    echo "$server"
+    grep -qi 'REG_SZ *C:\\vokrant\\vokrant.dll' <<<"$server"
+    grep -q 'ThreadingModel *REG_SZ *Apartment' <<<"$server"
+    reg_query 'HKLM\Software\Voice\TextToSpeech\Engine' | grep -q "Vokrant *REG_SZ *$engine_clsid"
+    ;;
+host)
+    # A fresh user: the settings are the defaults, as for the Linux reference.
+    run reg delete 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI' /f >/dev/null 2>&1 || true
+    work=$(mktemp -d)
+    printf '%s\n' "$text" >"$work/text.txt"
+    cp "$build/tests/windows/wine_host.exe" "$work/"
+    run "$work/wine_host.exe" "$work/host.pcm" "$work/text.txt"
+    if linux_pcm "$work/linux"; then
+        cmp "$work/host.pcm" "$work/linux"
+        echo "PCM identical to the Linux build ($(stat -c %s "$work/linux") bytes)"
+    else
+        echo "no Linux build at '$linux_build': PCM not compared"
+    fi
+    rm -rf "$work"
+    ;;
+settings)
+    run "$build/tests/windows/wine_settings.exe"
+    ;;
+cli)
+    work=$(mktemp -d)
+    cp "$build/apps/vokrant/vokrant.exe" "$install_dir/"
+    run reg delete 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI' /f >/dev/null 2>&1 || true
+    (cd "$work" && run 'C:\vokrant\vokrant.exe' -o out.wav "$text")
+    python3 "$source/tests/windows/wav_data.py" "$work/out.wav" "$work/cli.pcm"
+    { printf '\xFF\xFE'; printf '%s' "$text" | iconv -f UTF-8 -t UTF-16LE; } >"$work/text16.txt"
+    (cd "$work" && run 'C:\vokrant\vokrant.exe' -f text16.txt -o out16.wav)
+    cmp "$work/out.wav" "$work/out16.wav"
+    if linux_pcm "$work/linux"; then
+        cmp "$work/cli.pcm" "$work/linux"
+        echo "vokrant.exe PCM identical to the Linux build"
+    fi
+    rm -rf "$work"
+    ;;
+unregister)
+    run reg add 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI\Sound' /v Speed /t REG_DWORD /d 120 /f >/dev/null
+    run regsvr32 /u /s 'C:\vokrant\vokrant.dll'
+    ! reg_query "HKCR\\CLSID\\$engine_clsid" | grep -q InprocServer32
+    ! reg_query 'HKLM\Software\Voice\TextToSpeech\Engine' | grep -q Vokrant
+    reg_query 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI\Sound' | grep -q 'Speed *REG_DWORD *0x78'
+    ;;
+*)
+    echo "unknown step $step" >&2
+    exit 2
+    ;;
+esac
