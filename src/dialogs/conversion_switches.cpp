@@ -21,6 +21,7 @@ const SConversionSwitch kSwitches[] = {
     {236, "Czytaj symbole &internetowe typu :-)", &SAttribute::convertSymbol, false, true, G::Other},
     {237, "Akce&ntuj każde słowo", &SAttribute::fluentSpeech, true, false, G::Other},
     {238, "Stosuj &wymowę potoczną", &SAttribute::colloquialSpeech, false, true, G::Other},
+    {239, "Odczyt &rozszerzony: odmiana liczebników, daty, cyfry rzymskie", &SAttribute::extendedReading, false, true, G::Other},
 };
 
 }  // namespace

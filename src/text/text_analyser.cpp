@@ -102,7 +102,7 @@ bool STextAnalyser::FlushWord(std::string& buffer, int closes, bool takeSource,
     const bool fromMain = !readingInsertion_;
     if (takeSource && fromMain) sourceText_ = buffer;
     bool replaced = OfferToDictionary(buffer);
-    if (!replaced && !OfferToSpelling(buffer))
+    if (!replaced && !OfferToRomanNumeral(buffer) && !OfferToSpelling(buffer))
         currentSentence_->AppendWord(buffer, sourceText_, closes, continuation);
     if (!fromMain) insertionFirst_ = false;
     ResetWordBuffer(buffer);

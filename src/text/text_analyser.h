@@ -86,6 +86,9 @@ private:
     //
     // User dictionary: on a match the replacement becomes the insertion text.
     bool OfferToDictionary(const std::string& word);
+    // Extended reading: a Roman numeral where Polish reads one (after a
+    // ruler's name, before "wieku"...) becomes an ordinal; true when it did.
+    bool OfferToRomanNumeral(const std::string& word);
     // Abbreviation and spelling decision: true when it appended the names.
     bool OfferToSpelling(const std::string& word);
     // Runs of a repeated character or pair starting at c; flushes the
