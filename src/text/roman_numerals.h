@@ -17,7 +17,6 @@ std::optional<int> ParseRoman(const std::string& word);
 // follows the next word directly ("w." for "wieku").
 struct SRomanContext {
     std::string previous;
-    std::string beforePrevious;
     std::string next;
     bool nextEndsWithPeriod = false;
 };

@@ -136,7 +136,8 @@ void STextAnalyser::StepCharacter(std::string& buffer, STextCursor*& previous) {
     }
     if (settings.convertSequence && ReadRepeated(cursor, &buffer)) return;
     if (buffer.empty()) {
-        bool taken = (settings.convertURL && ReadAddress(cursor)) ||
+        bool taken = (settings.extendedReading && ReadDottedAbbreviation(cursor)) ||
+                     (settings.convertURL && ReadAddress(cursor)) ||
                      (settings.convertSymbol && ReadEmoticon(cursor));
         if (taken) {
             MarkSentenceStarted();

@@ -95,6 +95,9 @@ private:
     // pending buffer itself when given one.
     bool ReadRepeated(STextCursor& cursor, std::string* pending);
     bool ReadAddress(STextCursor& cursor);
+    // Extended reading: "m.in.", "p.n.e." and the like, before they can be
+    // taken for addresses.
+    bool ReadDottedAbbreviation(STextCursor& cursor);
     bool ReadEmoticon(STextCursor& cursor);
     // Cursor after the backslash. 0: not a tag (cursor unchanged); 1: tag
     // consumed, no word; otherwise the tag code, with the control word in buffer.

@@ -7,6 +7,7 @@
 #include "text/address.h"
 #include "text/chars.h"
 #include "text/dictionary.h"
+#include "text/dotted_abbreviations.h"
 #include "text/emoticons.h"
 #include "text/numbers.h"
 #include "text/repeated.h"
@@ -117,6 +118,15 @@ bool STextAnalyser::ReadAddress(STextCursor& cursor) {
     if (!::ReadAddress(cursor.GetText(), position, SpellOrEmpty(spell_), sink)) return false;
     cursor.SetPosition(position);
     endOfSentence_ = endOfSentence_ || IsFull(*currentSentence_);
+    return true;
+}
+
+bool STextAnalyser::ReadDottedAbbreviation(STextCursor& cursor) {
+    if (readingInsertion_) return false;
+    uint32_t position = cursor.GetPosition() - 1;
+    SSentenceSink sink(*currentSentence_);
+    if (!::ReadDottedAbbreviation(cursor.GetText(), position, sink)) return false;
+    cursor.SetPosition(position);
     return true;
 }
 
