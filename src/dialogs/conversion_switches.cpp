@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "model/chars.h"
 #include "resources/dotted_abbreviations.h"
-#include "text/chars.h"
 #include "text/word_sink.h"
 
 namespace {

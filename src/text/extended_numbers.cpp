@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
+#include "model/chars.h"
 #include "platform/codepage.h"
 #include "resources/date_words.h"
 #include "resources/number_words.h"
 #include "resources/resource_strings.h"
-#include "text/chars.h"
 #include "text/dates.h"
 #include "text/number_words.h"
 #include "text/numbers.h"

@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
+#include "model/chars.h"
 #include "resources/word_lists.h"
-#include "text/chars.h"
 #include "text/spell.h"
 #include "text/word_sink.h"
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "model/chars.h"
 #include "resources/number_words.h"
-#include "text/chars.h"
 #include "text/number_words.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "dialogs/conversion_switches.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 
 namespace {
 

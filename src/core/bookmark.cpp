@@ -1,4 +1,4 @@
-#include "engine/bookmark.h"
+#include "core/bookmark.h"
 
 #include <algorithm>
 

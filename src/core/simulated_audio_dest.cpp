@@ -1,4 +1,4 @@
-#include "engine/simulated_audio_dest.h"
+#include "core/simulated_audio_dest.h"
 
 #include <algorithm>
 

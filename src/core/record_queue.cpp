@@ -1,4 +1,4 @@
-#include "engine/record_queue.h"
+#include "core/record_queue.h"
 
 #include <cstdlib>
 #include <cstring>

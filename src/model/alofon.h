@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/containers.h"
-#include "phonetics/inventory.h"
-#include "synthesis/fixed_point.h"
+#include "core/containers.h"
+#include "model/inventory.h"
+#include "model/fixed_point.h"
 
 template <typename T>
 using SXBff = SFastArray<T>;

@@ -1,4 +1,4 @@
-#include "text/chars.h"
+#include "model/chars.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <string_view>
 
-#include "engine/containers.h"
-#include "soundfile/pcm_format.h"
-#include "synthesis/pattern.h"
+#include "core/containers.h"
+#include "model/pcm_format.h"
+#include "model/pattern.h"
 
 class SAttribute;
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "engine/bookmark.h"
-#include "engine/containers.h"
-#include "soundfile/pcm_format.h"
+#include "core/bookmark.h"
+#include "core/containers.h"
+#include "model/pcm_format.h"
 
 class SAudioDest;
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "synthesis/spline.h"
+#include "model/spline.h"
 
 // One row of the forward elimination of a tridiagonal system.
 struct SXYZ {

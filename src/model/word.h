@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/bookmark.h"
-#include "engine/containers.h"
-#include "phonetics/alofon.h"
+#include "core/bookmark.h"
+#include "core/containers.h"
+#include "model/alofon.h"
 
 class SSentence;
 

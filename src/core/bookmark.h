@@ -13,7 +13,7 @@
 
 #include <cstdint>
 
-#include "engine/containers.h"
+#include "core/containers.h"
 
 enum SMarkCategory : uint32_t {
     kMarkBookmark = 0,               // user bookmark 0..0x7FFF

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "engine/containers.h"
+#include "core/containers.h"
 
 class SSentence;
 

@@ -1,8 +1,8 @@
-#include "text/sentence.h"
+#include "model/sentence.h"
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "phonetics/transcribe.h"
-#include "text/chars.h"
+#include "model/chars.h"
 #include "text/text_analyser.h"
 
 SSentence::SSentence(STextAnalyser* analyser) : analyser_(analyser) {}

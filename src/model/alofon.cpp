@@ -1,6 +1,6 @@
-#include "phonetics/alofon.h"
+#include "model/alofon.h"
 
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 
 SAlofon* SAlofonBff::Append(int id) {
     SAlofon* record = new SAlofon(id);

@@ -1,4 +1,4 @@
-#include "synthesis/spline_fit.h"
+#include "model/spline_fit.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "synthesis/pattern.h"
+#include "model/pattern.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "synthesis/spline_fit.h"
+#include "model/spline_fit.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "engine/attribute.h"
+#include "core/attribute.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "synthesis/spline.h"
+#include "model/spline.h"
 
 int FindSegment(const SSplineSegment* segments, int count, SFP x) {
     if (count <= 0) return -1;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/audio_dest.h"
+#include "core/audio_dest.h"
 
 class SSimulatedAudioDest : public SAudioDest {
 public:

@@ -1,8 +1,8 @@
-#include "synthesis/wave.h"
+#include "model/wave.h"
 
 #include <algorithm>
 
-#include "engine/audio_dest.h"
+#include "core/audio_dest.h"
 
 bool SWave::Send(SAudioDest& dest, const SBookmarkBff* marks, uint32_t /*reserved*/) {
     const uint32_t freeSpace = dest.FreeSpace();

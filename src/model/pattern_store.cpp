@@ -1,10 +1,10 @@
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "phonetics/inventory.h"
+#include "model/inventory.h"
 
 #include <array>
 #include <cstring>

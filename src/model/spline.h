@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "engine/containers.h"
-#include "synthesis/fixed_point.h"
+#include "core/containers.h"
+#include "model/fixed_point.h"
 
 // One segment, stored byte for byte (20 bytes, little-endian) in voice files.
 template <typename Coef, typename Sample>

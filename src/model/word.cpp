@@ -1,4 +1,4 @@
-#include "text/word.h"
+#include "model/word.h"
 
 #include <utility>
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "synthesis/wave.h"
-#include "text/phrase.h"
-#include "text/word.h"
+#include "model/wave.h"
+#include "model/phrase.h"
+#include "model/word.h"
 
 class SAttribute;
 class STextAnalyser;

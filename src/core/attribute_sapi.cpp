@@ -1,7 +1,7 @@
 // Persistence of the settings record in the current user's registry hive.
 #include <algorithm>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/paths.h"
 #include "platform/reg_key.h"
 

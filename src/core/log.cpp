@@ -1,4 +1,4 @@
-#include "engine/log.h"
+#include "core/log.h"
 
 #include <array>
 #include <cstdio>

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "phonetics/inventory.h"
-#include "soundfile/pcm_format.h"
-#include "synthesis/spline.h"
+#include "model/inventory.h"
+#include "model/pcm_format.h"
+#include "model/spline.h"
 
 // The curve of a recording and the sample range it covers.
 class SAlfSpline : public SSplineSegments {
