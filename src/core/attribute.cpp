@@ -24,6 +24,8 @@ void SAttribute::ReadRegionalSettings() {
     thousandsSeparator = intl.thousandsSeparator;
     dateSeparator = intl.dateSeparator;
     shortDatePattern = intl.shortDatePattern;
+    dateSeparatorStored = intl.dateSeparatorStored;
+    shortDatePatternStored = intl.shortDatePatternStored;
 }
 
 int SAttribute::SetPitch(int value) {

@@ -58,6 +58,10 @@ public:
     char thousandsSeparator = ',';
     char dateSeparator = '/';       // for the date reader
     std::string shortDatePattern;   // system short-date pattern, at most 15 characters
+    // Whether the system stores these two; where it does not, the extended
+    // reading uses the Polish conventions instead of the fixed defaults.
+    bool dateSeparatorStored = false;
+    bool shortDatePatternStored = false;
     int32_t runMode = 0;
     std::string workDir = ".";      // ends with '/' after loading
     bool taggedText = true;
@@ -84,6 +88,9 @@ public:
     bool readSeparators = false;
     bool convertURL = true;
     bool convertSymbol = true;
+    // Readings beyond the written rules: number-noun agreement, ordinals in
+    // dates, Roman numerals, ranges, acronyms, Polish regional defaults.
+    bool extendedReading = true;
     std::string reservedString;        // travels with copies; nothing reads it
 };
 

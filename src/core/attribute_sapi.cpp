@@ -38,6 +38,11 @@ bool GetYesNo(SRegKey& key, const char* name, bool defaultValue) {
     return ParseYesNo(key.GetString(name, YesNo(defaultValue)));
 }
 
+bool ReadYesNo(SRegKey& key, const char* name, bool defaultValue) {
+    std::string text;
+    return key.ReadString(name, &text) ? ParseYesNo(text) : defaultValue;
+}
+
 int32_t GetInt(SRegKey& key, const char* name, uint32_t defaultValue) {
     return static_cast<int32_t>(key.GetDword(name, defaultValue));
 }
@@ -94,6 +99,9 @@ bool SAttributeSAPI::Load() {
     fluentSpeech = GetYesNo(conversions, "FluentSpeech", true);
     colloquialSpeech = GetYesNo(conversions, "ColloquialSpeech", true);
     forceTagSensitivity = GetYesNo(conversions, "ForceTagSensitivity", true);
+    // Read without writing the default back: a fresh user's tree stays the
+    // one the plain rules describe until the user saves.
+    extendedReading = ReadYesNo(conversions, "ExtendedReading", true);
     return true;
 }
 
@@ -135,5 +143,6 @@ bool SAttributeSAPI::Save() {
     conversions.SetString("FluentSpeech", YesNo(fluentSpeech));
     conversions.SetString("ColloquialSpeech", YesNo(colloquialSpeech));
     conversions.SetString("ForceTagSensitivity", YesNo(forceTagSensitivity));
+    conversions.SetString("ExtendedReading", YesNo(extendedReading));
     return batch.Commit();
 }

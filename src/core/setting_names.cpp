@@ -48,6 +48,7 @@ constexpr SSettingName kSettings[] = {
     {"FluentSpeech", SKind::YesNo, nullptr, &SAttribute::fluentSpeech, nullptr},
     {"ColloquialSpeech", SKind::YesNo, nullptr, &SAttribute::colloquialSpeech, nullptr},
     {"ForceTagSensitivity", SKind::YesNo, nullptr, &SAttribute::forceTagSensitivity, nullptr},
+    {"ExtendedReading", SKind::YesNo, nullptr, &SAttribute::extendedReading, nullptr},
 };
 
 bool ParseNumber(const std::string& text, int64_t& out) {

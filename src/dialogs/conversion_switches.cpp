@@ -1,5 +1,7 @@
 #include "dialogs/conversion_switches.h"
 
+#include <iterator>
+
 #include "core/attribute.h"
 
 namespace {
@@ -23,12 +25,27 @@ const SConversionSwitch kSwitches[] = {
     {238, "Stosuj &wymowę potoczną", &SAttribute::colloquialSpeech, false, true, G::Other},
 };
 
+// Readings beyond the plain rules, below the plain switches.
+const SConversionSwitch kExtensionSwitches[] = {
+    {239, "Odczyt &rozszerzony: odmiana liczebników, daty, cyfry rzymskie", &SAttribute::extendedReading, false, true, G::Other},
+};
+
 }  // namespace
 
 std::span<const SConversionSwitch> ConversionSwitches() { return kSwitches; }
 
+std::span<const SConversionSwitch> ExtensionSwitches() { return kExtensionSwitches; }
+
+std::vector<SConversionSwitch> ConversionPageBoxes() {
+    std::vector<SConversionSwitch> boxes(std::begin(kSwitches), std::end(kSwitches));
+    boxes.insert(boxes.end(), std::begin(kExtensionSwitches), std::end(kExtensionSwitches));
+    return boxes;
+}
+
 const SConversionSwitch* FindConversionSwitch(int id) {
     for (const SConversionSwitch& box : kSwitches)
+        if (box.id == id) return &box;
+    for (const SConversionSwitch& box : kExtensionSwitches)
         if (box.id == id) return &box;
     return nullptr;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 class SAttribute;
 
@@ -18,7 +19,12 @@ struct SConversionSwitch {
     SConversionGroup group;
 };
 
+// The switches of the plain rules.
 std::span<const SConversionSwitch> ConversionSwitches();
+// The switches of readings beyond them (ExtendedReading).
+std::span<const SConversionSwitch> ExtensionSwitches();
+// Every box the page shows: the plain switches, then the extension ones.
+std::vector<SConversionSwitch> ConversionPageBoxes();
 // The box with this id, or nullptr.
 const SConversionSwitch* FindConversionSwitch(int id);
 

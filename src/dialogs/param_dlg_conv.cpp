@@ -18,7 +18,7 @@ void SParamDlgConv::OnInitDialog() {
     auto* dateLayout = new QVBoxLayout(dateGroup);
     auto* punctuationLayout = new QVBoxLayout(punctuationGroup);
     auto* others = new QVBoxLayout;
-    for (const SConversionSwitch& box : ConversionSwitches()) {
+    for (const SConversionSwitch& box : ConversionPageBoxes()) {
         auto* check = Register(box.id, new QCheckBox(QString::fromUtf8(box.text), this));
         check->setChecked(IsSwitchChecked(box, settings_));
         boxes_[box.id] = check;
@@ -50,11 +50,11 @@ QCheckBox* SParamDlgConv::Box(int id) const {
 }
 
 void SParamDlgConv::OnDefaults() {
-    for (const SConversionSwitch& box : ConversionSwitches())
+    for (const SConversionSwitch& box : ConversionPageBoxes())
         if (QCheckBox* check = Box(box.id)) check->setChecked(box.defaultChecked);
 }
 
 void SParamDlgConv::OnOK() {
-    for (const SConversionSwitch& box : ConversionSwitches())
+    for (const SConversionSwitch& box : ConversionPageBoxes())
         if (QCheckBox* check = Box(box.id)) StoreSwitch(box, check->isChecked(), settings_);
 }

@@ -10,9 +10,13 @@ struct SIntlSettings {
     char thousandsSeparator = '.';
     char dateSeparator = '/';
     std::string shortDatePattern;  // at most 15 characters
+    bool dateSeparatorStored = false;     // sDate was found, not defaulted
+    bool shortDatePatternStored = false;  // sShortDate was found, not defaulted
 };
 
 // Reads an "intl" string value, or the default when it is missing.
 std::string GetIntlString(const char* name, const char* defaultValue);
+// Whether the "intl" value is stored at all.
+bool HasIntlString(const char* name);
 
 SIntlSettings ReadIntlSettings();

@@ -31,3 +31,15 @@ const std::vector<std::string>& NoSpellWordList() {
          "TU",  "TYM", "U",    "WE",   "ZA",    "ZE",   "ŹLE",  "ŻE"});
     return words;
 }
+
+// Our own list: acronyms that news readers and ordinary speakers pronounce
+// as words, collected from everyday Polish usage (offices, institutions,
+// organisations, shops).
+const std::vector<std::string>& ReadAsWordAcronymList() {
+    static const std::vector<std::string> words = ToCp1250(
+        {"ZUS",  "KRUS",  "NATO", "PESEL", "REGON", "NASA",  "GUS",   "PIT",  "NIK",  "NIP",
+         "LOT",  "PAP",   "MON",  "MEN",   "SOR",   "OFE",   "ZOZ",   "GOPR", "TOPR", "WOŚP",
+         "UEFA", "FIFA",  "OPEC", "UNESCO", "UNICEF", "LIDL", "ALDI",  "PIN",  "RAM",  "ROM",
+         "CIT", "VAT", "PEKAO"});
+    return words;
+}

@@ -9,3 +9,7 @@ const std::vector<std::string>& ShortWordList();
 
 // Capitalised words the abbreviation rule must not spell out.
 const std::vector<std::string>& NoSpellWordList();
+
+// Capitalised abbreviations that Polish speakers say as words (ZUS, NATO,
+// PESEL) rather than letter by letter; used by the extended reading.
+const std::vector<std::string>& ReadAsWordAcronymList();

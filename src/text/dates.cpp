@@ -16,6 +16,20 @@ constexpr size_t kMinDateLength = 6;
 constexpr size_t kMaxWordsLength = 254;  // a date's words never get this long
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Polish conventions for regional values the system does not store.
+constexpr char kPolishDateSeparator = '.';
+constexpr const char* kPolishShortDatePattern = "dd.MM.yyyy";
+
+char DateSeparatorOf(const SAttribute& switches) {
+    if (switches.extendedReading && !switches.dateSeparatorStored) return kPolishDateSeparator;
+    return switches.dateSeparator;
+}
+
+std::string ShortDatePatternOf(const SAttribute& switches) {
+    if (switches.extendedReading && !switches.shortDatePatternStored) return kPolishShortDatePattern;
+    return switches.shortDatePattern;
+}
 bool IsScanSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // Reads up to maxDigits digits; returns their count.
@@ -34,11 +48,12 @@ int ReadField(const char* text, uint32_t& position, int maxDigits, int& value) {
 std::optional<std::pair<SDate, uint32_t>> ScanSystemOrder(const char* text, uint32_t start,
                                                           const SAttribute& switches) {
     char slots[3] = {'d', 'M', 'y'};
-    if (!switches.shortDatePattern.empty()) {
-        const std::string& pattern = switches.shortDatePattern;
+    const std::string pattern = ShortDatePatternOf(switches);
+    const char dateSeparator = DateSeparatorOf(switches);
+    if (!pattern.empty()) {
         size_t begin = 0;
         for (int slot = 0; slot < 3; ++slot) {
-            size_t end = pattern.find(switches.dateSeparator, begin);
+            size_t end = pattern.find(dateSeparator, begin);
             if (end == std::string::npos) end = pattern.size();
             slots[slot] = begin < pattern.size() && end > begin ? pattern[begin] : '\0';
             begin = end < pattern.size() ? end + 1 : pattern.size();
@@ -57,7 +72,7 @@ std::optional<std::pair<SDate, uint32_t>> ScanSystemOrder(const char* text, uint
         if (slots[slot] == 'y') year = value;
         if ((slots[slot] == 'd' || slots[slot] == 'M') && value == 0) return std::nullopt;
         if (slot < 2) {
-            if (text[position] != switches.dateSeparator) return std::nullopt;
+            if (text[position] != dateSeparator) return std::nullopt;
             ++position;
         } else if (IsDigit(text[position])) {
             return std::nullopt;
@@ -87,8 +102,10 @@ std::optional<std::pair<SDate, uint32_t>> ScanEnglishMonth(const char* text, uin
 }
 
 // Fields of digits joined by one kind of separator: the date separator, '-' or '/'.
+// With sentenceEndAfterYear, a separator after the third field that no
+// digit follows ends the date instead of spoiling it ("12.05.2002.").
 std::optional<std::pair<SDate, uint32_t>> ScanNumeric(const char* text, uint32_t start,
-                                                      char dateSeparator) {
+                                                      char dateSeparator, bool sentenceEndAfterYear) {
     std::vector<std::string> fields(1);
     char separator = '\0';
     uint32_t position = start;
@@ -98,6 +115,7 @@ std::optional<std::pair<SDate, uint32_t>> ScanNumeric(const char* text, uint32_t
             if (fields.back().size() == 4) return std::nullopt;
             fields.back() += c;
         } else if (c != '\0' && (c == dateSeparator || c == '-' || c == '/')) {
+            if (fields.size() == 3 && sentenceEndAfterYear && !IsDigit(text[position + 1])) break;
             if (separator != '\0' && c != separator) return std::nullopt;
             separator = c;
             if (fields.size() == 3) return std::nullopt;
@@ -148,7 +166,9 @@ std::string OrdinalWords(int n, int unitsFirstId, int tensFirstId) {
     return out;
 }
 
-std::string YearWords(int year) {
+}  // namespace
+
+std::string YearOrdinalWords(int year) {
     using namespace date_ids;
     if (year % 100 != 0)
         return SNumber::IntegerWords(year - year % 100) +
@@ -157,10 +177,19 @@ std::string YearWords(int year) {
     int hundredsWord = kYearOrdinalHundredsFirst + (year / 100) % 10 - 1;
     if (year >= 1100) return SNumber::IntegerWords(year / 1000 * 1000) + R(hundredsWord) + ' ';
     if (year >= 100) return R(hundredsWord) + ' ';
-    return std::string();
+    return OrdinalWords(year, date_ids::kYearOrdinalsFirst, date_ids::kYearOrdinalTensFirst);
 }
 
-}  // namespace
+std::string GenitiveDayWords(int day) {
+    return OrdinalWords(day, date_ids::kYearOrdinalsFirst, date_ids::kYearOrdinalTensFirst);
+}
+
+int MonthOfGenitiveName(const std::string& word) {
+    for (int month = 1; month <= 12; ++month)
+        if (word == R(date_ids::kMonthsFirst + month - 1)) return month;
+    return 0;
+}
+
 
 SDate SDate::Make(int day, int month, int year) {
     if (year >= 50 && year <= 99) year += 1900;
@@ -173,11 +202,12 @@ bool SDate::IsValid() const {
            day <= DaysInMonth(month);
 }
 
-std::string SDate::ToWords() const {
+std::string SDate::ToWords(bool genitiveDay) const {
     using namespace date_ids;
-    std::string words = OrdinalWords(day, kDayOrdinalsFirst, kDayOrdinalTensFirst);
+    std::string words = genitiveDay ? GenitiveDayWords(day)
+                                    : OrdinalWords(day, kDayOrdinalsFirst, kDayOrdinalTensFirst);
     words += R(kMonthsFirst + month - 1) + ' ';
-    words += YearWords(year);
+    words += YearOrdinalWords(year);
     words += R(kYearWord) + ' ';
     return words;
 }
@@ -191,7 +221,8 @@ std::optional<std::pair<SDate, uint32_t>> ScanDate(const char* text, uint32_t po
         found = ScanSystemOrder(text, position, switches);
     } else {
         found = ScanEnglishMonth(text, position);
-        if (!found) found = ScanNumeric(text, position, switches.dateSeparator);
+        if (!found)
+            found = ScanNumeric(text, position, DateSeparatorOf(switches), switches.extendedReading);
     }
     if (!found || !found->first.IsValid()) return std::nullopt;
     return found;

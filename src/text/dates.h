@@ -20,12 +20,23 @@ struct SDate {
     static SDate Make(int day, int month, int year);
     // Year 0..2999, month 1..12, day within the month (February allows 29).
     bool IsValid() const;
-    // "dwunasty maja dwa tysiące drugiego roku " (Windows-1250).
-    std::string ToWords() const;
+    // "dwunasty maja dwa tysiące drugiego roku " (Windows-1250); with
+    // genitiveDay "dwunastego maja ...", as a date is said in a sentence.
+    std::string ToWords(bool genitiveDay = false) const;
 };
 
+// Genitive ordinal of a day 1..39 ("pierwszego ", "dwudziestego pierwszego ").
+std::string GenitiveDayWords(int day);
+// Genitive ordinal of a year ("tysiąc siedemset dziewieńdziesiątego pierwszego ").
+std::string YearOrdinalWords(int year);
+// The genitive month name that starts `word` exactly, 1..12, or 0.
+int MonthOfGenitiveName(const std::string& word);
+
 // Recognises a date at `position` (on its first digit) without consuming it:
-// the date and the number of characters it spans, or nothing.
+// the date and the number of characters it spans, or nothing. With the
+// extended reading, missing regional values take the Polish ones
+// (dd.MM.yyyy) and a separator after the year that no digit follows is left
+// to end the sentence.
 std::optional<std::pair<SDate, uint32_t>> ScanDate(const char* text, uint32_t position,
                                                    const SAttribute& switches);
 

@@ -6,6 +6,7 @@
 #include "resources/number_words.h"
 #include "resources/resource_strings.h"
 #include "text/dates.h"
+#include "text/extended_numbers.h"
 #include "text/number_words.h"
 #include "text/times.h"
 #include "text/word_sink.h"
@@ -115,6 +116,7 @@ std::string ReadDigitGroups(const char* text, uint32_t& position, char thousands
 
 bool ReadNumber(const char* text, uint32_t& position, const SAttribute& switches,
                 SWordSink& sink) {
+    if (switches.extendedReading && ReadExtendedNumber(text, position, switches, sink)) return true;
     const std::string token = SourceToken(text, position, switches.convertDate);
     if (IsDigit(text[position]) && ReadDateOrTime(text, position, token, switches, sink))
         return true;

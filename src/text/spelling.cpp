@@ -1,9 +1,13 @@
 #include "text/spelling.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
+#include <vector>
 
 #include "core/attribute.h"
 #include "model/chars.h"
+#include "resources/word_lists.h"
 #include "text/spell.h"
 #include "text/word_sink.h"
 
@@ -44,6 +48,23 @@ bool IsAcronymLower(unsigned char previous, unsigned char c) {
     return false;
 }
 
+bool IsReadAsWord(const std::string& word) {
+    const std::vector<std::string>& words = ReadAsWordAcronymList();
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+// The extended reading's view of a word in capitals: acronyms said as words
+// stay words, and one at the very end of the text is no shouting (there is
+// no next word to shout with), so it is spelled like any other.
+std::optional<bool> ExtendedCapitalsDecision(const std::string& word,
+                                             const SSpellingContext& context,
+                                             const SAttribute& switches) {
+    if (!IsAllUpper(word)) return std::nullopt;
+    if (IsReadAsWord(word)) return false;
+    if (context.allCapsStart || !NextLetterWord(context.mainTextRest).empty()) return std::nullopt;
+    return CountUpper(word) < switches.abbrevLimit && !SNoSpellWords::Instance().Contains(word);
+}
+
 }  // namespace
 
 bool HasAcronymShape(const std::string& word) {
@@ -82,6 +103,8 @@ bool ShouldSpell(const std::string& word, const SSpellingContext& context,
         treatAsVowelled = true;  // the prepositions "w" and "z"
     }
     if (!treatAsVowelled && !HasVowel(word)) return true;
+    if (switches.extendedReading && word.size() > 1)
+        if (auto decision = ExtendedCapitalsDecision(word, context, switches)) return *decision;
     // Words all in capitals face the length limit, the no-spell list and the
     // shouting test before their shape counts: "UWAGA" and "NIE" stay words.
     if (IsAllUpper(word)) {

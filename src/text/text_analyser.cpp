@@ -99,7 +99,7 @@ bool STextAnalyser::FlushWord(std::string& buffer, int closes, bool takeSource,
     const bool fromMain = !readingInsertion_;
     if (takeSource && fromMain) sourceText_ = buffer;
     bool replaced = OfferToDictionary(buffer);
-    if (!replaced && !OfferToSpelling(buffer))
+    if (!replaced && !OfferToRomanNumeral(buffer) && !OfferToSpelling(buffer))
         currentSentence_->AppendWord(buffer, sourceText_, closes, continuation);
     if (!fromMain) insertionFirst_ = false;
     ResetWordBuffer(buffer);
@@ -136,7 +136,8 @@ void STextAnalyser::StepCharacter(std::string& buffer, STextCursor*& previous) {
     }
     if (settings.convertSequence && ReadRepeated(cursor, &buffer)) return;
     if (buffer.empty()) {
-        bool taken = (settings.convertURL && ReadAddress(cursor)) ||
+        bool taken = (settings.extendedReading && ReadDottedAbbreviation(cursor)) ||
+                     (settings.convertURL && ReadAddress(cursor)) ||
                      (settings.convertSymbol && ReadEmoticon(cursor));
         if (taken) {
             MarkSentenceStarted();

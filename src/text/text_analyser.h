@@ -85,12 +85,18 @@ private:
     //
     // User dictionary: on a match the replacement becomes the insertion text.
     bool OfferToDictionary(const std::string& word);
+    // Extended reading: a Roman numeral where Polish reads one (after a
+    // ruler's name, before "wieku"...) becomes an ordinal; true when it did.
+    bool OfferToRomanNumeral(const std::string& word);
     // Abbreviation and spelling decision: true when it appended the names.
     bool OfferToSpelling(const std::string& word);
     // Runs of a repeated character or pair starting at c; flushes the
     // pending buffer itself when given one.
     bool ReadRepeated(STextCursor& cursor, std::string* pending);
     bool ReadAddress(STextCursor& cursor);
+    // Extended reading: "m.in.", "p.n.e." and the like, before they can be
+    // taken for addresses.
+    bool ReadDottedAbbreviation(STextCursor& cursor);
     bool ReadEmoticon(STextCursor& cursor);
     // Cursor after the backslash. 0: not a tag (cursor unchanged); 1: tag
     // consumed, no word; otherwise the tag code, with the control word in buffer.

@@ -4,12 +4,14 @@
 // text and appends to the current sentence; its setting switch is checked
 // here or by the driver.
 #include "core/attribute.h"
-#include "text/address.h"
 #include "model/chars.h"
+#include "text/address.h"
 #include "text/dictionary.h"
+#include "text/dotted_abbreviations.h"
 #include "text/emoticons.h"
 #include "text/numbers.h"
 #include "text/repeated.h"
+#include "text/roman_numerals.h"
 #include "text/sentence_sink.h"
 #include "text/spell.h"
 #include "text/spelling.h"
@@ -32,6 +34,37 @@ constexpr int kFullSentenceWords = 2048;
 
 bool IsFull(const SSentence& sentence) { return sentence.WordCount() >= kFullSentenceWords; }
 
+std::string Lowered(const std::string& word) {
+    std::string lowered;
+    for (char c : word) lowered += static_cast<char>(ToLowerChar(static_cast<unsigned char>(c)));
+    return lowered;
+}
+
+// The last word of the sentence that is not a blank or a marker, lower-cased.
+std::string LastWordOf(const SSentence& sentence) {
+    for (int i = sentence.WordCount() - 1; i >= 0; --i) {
+        const std::string& text = sentence.WordAt(i)->text;
+        if (text.empty() || static_cast<unsigned char>(text[0]) < 32 || IsSpaceChar(static_cast<unsigned char>(text[0])))
+            continue;
+        return Lowered(text);
+    }
+    return std::string();
+}
+
+// Neighbours of a word about to be flushed: the sentence's last word before
+// it, and the next word of the text after the blanks that follow.
+SRomanContext RomanContextAt(const SSentence& sentence, const char* rest) {
+    SRomanContext context;
+    context.previous = LastWordOf(sentence);
+    const char* p = rest;
+    while (*p == ' ') ++p;
+    std::string next;
+    while (IsLetter(static_cast<unsigned char>(*p)) && next.size() < 32) next += *p++;
+    context.next = Lowered(next);
+    context.nextEndsWithPeriod = *p == '.';
+    return context;
+}
+
 }  // namespace
 
 // Replaces a whole word read from the main text by its dictionary entry
@@ -43,6 +76,14 @@ bool STextAnalyser::OfferToDictionary(const std::string& word) {
     const std::string* replacement = dictionary_->FindReplacement(word);
     if (!replacement) return false;
     insertionCursor_.SetText(replacement->c_str());
+    return true;
+}
+
+bool STextAnalyser::OfferToRomanNumeral(const std::string& word) {
+    if (!GetSettings()->extendedReading || readingInsertion_) return false;
+    auto words = ReadRomanNumeral(word, RomanContextAt(*currentSentence_, mainCursor_.GetRest()));
+    if (!words) return false;
+    currentSentence_->AppendText(*words, sourceText_);
     return true;
 }
 
@@ -77,6 +118,15 @@ bool STextAnalyser::ReadAddress(STextCursor& cursor) {
     if (!::ReadAddress(cursor.GetText(), position, SpellOrEmpty(spell_), sink)) return false;
     cursor.SetPosition(position);
     endOfSentence_ = endOfSentence_ || IsFull(*currentSentence_);
+    return true;
+}
+
+bool STextAnalyser::ReadDottedAbbreviation(STextCursor& cursor) {
+    if (readingInsertion_) return false;
+    uint32_t position = cursor.GetPosition() - 1;
+    SSentenceSink sink(*currentSentence_);
+    if (!::ReadDottedAbbreviation(cursor.GetText(), position, sink)) return false;
+    cursor.SetPosition(position);
     return true;
 }
 

@@ -18,6 +18,7 @@ protected:
         settings_.decimalSeparator = ',';
         settings_.thousandsSeparator = '.';
         settings_.dateSeparator = '.';
+        settings_.extendedReading = false;  // the plain rules
     }
 
     // Spoken words (markers and hidden words left out) in UTF-8, sentences

@@ -54,5 +54,6 @@ inline SAttribute TestSettings() {
     settings.thousandsSeparator = '.';
     settings.dateSeparator = '/';
     settings.shortDatePattern.clear();
+    settings.extendedReading = false;  // these tests check the plain rules
     return settings;
 }

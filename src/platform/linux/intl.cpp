@@ -18,11 +18,19 @@ std::string GetIntlString(const char* name, const char* defaultValue) {
     return defaultValue ? defaultValue : "";
 }
 
+bool HasIntlString(const char* name) {
+    SRegKey key = SRegKey::OpenExisting(SRegRoot::CurrentUser, kIntlKey);
+    std::string value;
+    return key.IsOpen() && key.ReadString(name, &value);
+}
+
 SIntlSettings ReadIntlSettings() {
     SIntlSettings intl;
     intl.decimalSeparator = FirstChar(GetIntlString("sDecimal", ","));
     intl.thousandsSeparator = FirstChar(GetIntlString("sThousand", "."));
     intl.dateSeparator = FirstChar(GetIntlString("sDate", "/"));
     intl.shortDatePattern = GetIntlString("sShortDate", "").substr(0, kMaxShortDate);
+    intl.dateSeparatorStored = HasIntlString("sDate");
+    intl.shortDatePatternStored = HasIntlString("sShortDate");
     return intl;
 }

@@ -1,0 +1,154 @@
+#!/usr/bin/env python3
+"""How many sentences of the reading corpus a reader gets right.
+
+The corpus (tests/data/reading/corpus.tsv) holds one sentence a row: rule
+group, text, the reading a Polish speaker gives, the reading of the written
+rules alone, and a comment. This script
+
+  ours     reads the corpus with `vokrant --words` and counts the rows whose
+           heard words equal the expected reading (--set options pass through,
+           e.g. --set ExtendedReading=No, then compared with the plain column);
+  capture  writes the heard words of a vokrant build into the plain column
+           (run once on a build without the extended rules);
+  espeak   counts the rows espeak-ng reads right: it phonemises the text and
+           the expected reading (`espeak-ng -v pl -q -x`) and compares them,
+           ignoring stress marks, pauses and word boundaries.
+
+Words are compared as the letters a listener hears: punctuation-only words
+are left out, everything is lower-cased.
+"""
+import argparse
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(HERE)
+CORPUS = os.path.join(ROOT, "tests", "data", "reading", "corpus.tsv")
+COLUMNS = 5
+
+# The engine's number tables spell some numerals as they are pronounced;
+# espeak-ng needs the standard spelling to say the same thing.
+STANDARD_SPELLING = {
+    "pietnaście": "piętnaście", "dziewietnaście": "dziewiętnaście",
+    "pieńdziesiąt": "pięćdziesiąt", "sześdziesiąt": "sześćdziesiąt",
+    "dziewieńdziesiąt": "dziewięćdziesiąt", "pieńcet": "pięćset",
+    "sześset": "sześćset", "dziewieńcet": "dziewięćset",
+    "pietnasty": "piętnasty", "dziewietnasty": "dziewiętnasty",
+    "pietnastego": "piętnastego", "dziewietnastego": "dziewiętnastego",
+    "pieńdziesiątego": "pięćdziesiątego", "sześdziesiątego": "sześćdziesiątego",
+    "dziewieńdziesiątego": "dziewięćdziesiątego", "pietnastym": "piętnastym",
+    "dziewietnastym": "dziewiętnastym", "pietnast": "piętnast",
+}
+
+
+def read_corpus(path):
+    rows = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.rstrip("\n")
+            if not line or line.startswith("#"):
+                continue
+            fields = line.split("\t")
+            fields += [""] * (COLUMNS - len(fields))
+            rows.append(fields[:COLUMNS])
+    return rows
+
+
+def write_corpus(path, rows):
+    with open(path, encoding="utf-8") as f:
+        header = [l for l in f if l.startswith("#")]
+    with open(path + ".tmp", "w", encoding="utf-8") as f:
+        f.writelines(header)
+        for row in rows:
+            f.write("\t".join(row).rstrip("\t") + "\n")
+    os.replace(path + ".tmp", path)
+
+
+def heard_per_row(vokrant, texts, options, voice_dir):
+    """One vokrant run over all texts (one a line); words go to the row whose
+    text holds their offset."""
+    request = "\n".join(texts) + "\n"
+    starts, at = [], 0
+    for text in texts:
+        starts.append(at)
+        at += len(text) + 1
+    with tempfile.TemporaryDirectory() as config:
+        env = dict(os.environ, VOKRANT_CONFIG_DIR=config)
+        command = [vokrant, "--words", "--voice-dir", voice_dir] + options
+        out = subprocess.run(command, input=request.encode("utf-8"), env=env,
+                             stdout=subprocess.PIPE, check=True).stdout.decode("utf-8")
+    heard = [[] for _ in texts]
+    for line in out.splitlines():
+        word = json.loads(line)
+        text = word["text"]
+        if word["hidden"] or word["control"] or not any(c.isalpha() for c in text):
+            continue
+        row = max(i for i, start in enumerate(starts) if start <= word["offset"])
+        heard[row].extend(text.lower().split())
+    return [" ".join(words) for words in heard]
+
+
+def phonemes(texts):
+    """espeak-ng's phonemes of each text, stress and pauses left out."""
+    result = []
+    for text in texts:
+        out = subprocess.run(["espeak-ng", "-v", "pl", "-q", "-x", text],
+                             stdout=subprocess.PIPE, check=True).stdout.decode("utf-8")
+        result.append(re.sub(r"[\s'\u02c8\u02cc,_:;.!?-]+", "", out))
+    return result
+
+
+def standard(reading):
+    return " ".join(STANDARD_SPELLING.get(w, w) for w in reading.split())
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("mode", choices=["ours", "capture", "espeak"])
+    parser.add_argument("--vokrant", default=os.path.join(ROOT, "build", "apps", "vokrant", "vokrant"))
+    parser.add_argument("--voice-dir", default=os.path.join(ROOT, "data"))
+    parser.add_argument("--corpus", default=CORPUS)
+    parser.add_argument("--set", action="append", default=[], help="NAME=VALUE for vokrant")
+    parser.add_argument("-v", "--verbose", action="store_true", help="list the misses")
+    args = parser.parse_args()
+
+    rows = read_corpus(args.corpus)
+    texts = [row[1] for row in rows]
+    if args.mode == "espeak":
+        said, wanted = phonemes(texts), phonemes([standard(row[2]) for row in rows])
+        right = [s == w for s, w in zip(said, wanted)]
+    else:
+        options = [x for name in args.set for x in ("--set", name)]
+        heard = heard_per_row(args.vokrant, texts, options, args.voice_dir)
+        if args.mode == "capture":
+            for row, words in zip(rows, heard):
+                row[3] = words
+            write_corpus(args.corpus, rows)
+            print(f"captured {len(rows)} readings")
+            return 0
+        column = 3 if any(s.startswith("ExtendedReading=N") for s in args.set) else 2
+        right = [h == row[column] for h, row in zip(heard, rows)]
+        if args.verbose:
+            for ok, h, row in zip(right, heard, rows):
+                if not ok:
+                    print(f"{row[0]}: {row[1]}\n  want: {row[column]}\n  got:  {h}")
+    groups = {}
+    for ok, row in zip(right, rows):
+        total, good = groups.get(row[0], (0, 0))
+        groups[row[0]] = (total + 1, good + ok)
+    for group, (total, good) in groups.items():
+        print(f"{group:10} {good:4}/{total}")
+    print(f"{'all':10} {sum(right):4}/{len(rows)}")
+    if args.mode == "espeak" and args.verbose:
+        for ok, row in zip(right, rows):
+            if ok:
+                print("espeak right:", row[1])
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

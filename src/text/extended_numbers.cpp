@@ -1,0 +1,280 @@
+#include "text/extended_numbers.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/attribute.h"
+#include "model/chars.h"
+#include "platform/codepage.h"
+#include "resources/date_words.h"
+#include "resources/number_words.h"
+#include "resources/resource_strings.h"
+#include "text/dates.h"
+#include "text/number_words.h"
+#include "text/numbers.h"
+#include "text/times.h"
+#include "text/unit_agreement.h"
+#include "text/word_sink.h"
+
+namespace {
+
+constexpr size_t kMaxIntegerDigits = 9;   // longer numbers stay with the plain reader
+constexpr size_t kMaxFractionDigits = 6;  // the longest with a denominator word
+constexpr uint32_t kMaxLookBehind = 32;
+constexpr int kMaxDay = 31;
+constexpr int kMaxYear = 2999;
+
+// What a rule read: its words (blank-separated) and where the text it
+// consumed ends.
+struct SReading {
+    std::string words;
+    uint32_t end;
+};
+
+// A plain decimal number at the cursor.
+struct SNumberText {
+    std::string integer;
+    std::string fraction;
+    int64_t value = 0;
+    int32_t fractionValue = 0;
+    uint32_t end = 0;
+};
+
+unsigned char U(char c) { return static_cast<unsigned char>(c); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int32_t ValueOf(const std::string& digits) {
+    int32_t value = 0;
+    for (char d : digits) value = value * 10 + (d - '0');
+    return value;
+}
+
+std::string Lowered(const char* text, uint32_t from, uint32_t to) {
+    std::string word;
+    for (uint32_t i = from; i < to; ++i) word += static_cast<char>(ToLowerChar(U(text[i])));
+    return word;
+}
+
+// The word just before `position` (letters, with a period after them),
+// lower-cased; empty when there is none.
+std::string PreviousWord(const char* text, uint32_t position) {
+    uint32_t end = position;
+    while (end > 0 && text[end - 1] == ' ') --end;
+    uint32_t start = end;
+    if (start > 0 && text[start - 1] == '.') --start;
+    while (start > 0 && IsLetter(U(text[start - 1])) && end - start < kMaxLookBehind) --start;
+    return Lowered(text, start, end);
+}
+
+// The run of letters at `position`, lower-cased; `end` is set after it.
+std::string LetterWordAt(const char* text, uint32_t position, uint32_t& end) {
+    end = position;
+    while (IsLetter(U(text[end])) && end - position < kMaxLookBehind) ++end;
+    return Lowered(text, position, end);
+}
+
+// An abbreviation's period is part of it while the sentence goes on after it
+// in lower case; otherwise it is left to end the sentence.
+uint32_t AfterAbbreviationPeriod(const char* text, uint32_t end) {
+    if (text[end] == '.' && text[end + 1] == ' ' && IsLowerLetter(U(text[end + 2]))) return end + 1;
+    if (text[end] == '.' && text[end + 1] == ',') return end + 1;
+    return end;
+}
+
+// " r." or " roku" after a year. `abbreviated` tells which.
+std::optional<uint32_t> YearWordEnd(const char* text, uint32_t position, bool& abbreviated) {
+    uint32_t start = text[position] == ' ' ? position + 1 : position;
+    uint32_t end = 0;
+    const std::string word = LetterWordAt(text, start, end);
+    if (word == "r") {
+        abbreviated = true;
+        return AfterAbbreviationPeriod(text, end);
+    }
+    if (word == "roku") {
+        abbreviated = false;
+        return end;
+    }
+    return std::nullopt;
+}
+
+bool IsHourWord(const std::string& word) {
+    static const std::vector<std::string> words = {"godz.", "godz", "godzina", "godzinie",
+                                                   "godziny", Utf8ToCp1250("godzinę")};
+    for (const std::string& hourWord : words)
+        if (word == hourWord) return true;
+    return false;
+}
+
+// "godz. 12.30": hours and minutes joined by a period.
+std::optional<SReading> TimeAfterHourWord(const char* text, uint32_t position,
+                                          const SAttribute& switches) {
+    if (!switches.convertTime || !IsHourWord(PreviousWord(text, position))) return std::nullopt;
+    uint32_t p = position;
+    int hour = 0, minutes = 0, digits = 0;
+    for (; IsDigit(text[p]) && digits < 3; ++p, ++digits) hour = hour * 10 + (text[p] - '0');
+    if (digits == 0 || digits > 2 || text[p] != '.') return std::nullopt;
+    ++p;
+    for (digits = 0; IsDigit(text[p]) && digits < 3; ++p, ++digits)
+        minutes = minutes * 10 + (text[p] - '0');
+    if (digits != 2) return std::nullopt;
+    STime time{hour, minutes, 0};
+    if (!time.IsValid()) return std::nullopt;
+    return SReading{time.ToWords(switches), p};
+}
+
+// A numeric date, its day in the genitive; a " r." or " roku" after it is
+// already said.
+std::optional<SReading> NumericDate(const char* text, uint32_t position, const SAttribute& switches) {
+    if (!switches.convertDate) return std::nullopt;
+    auto found = ScanDate(text, position, switches);
+    if (!found) return std::nullopt;
+    uint32_t end = position + found->second;
+    bool abbreviated = false;
+    if (auto yearWordEnd = YearWordEnd(text, end, abbreviated)) end = *yearWordEnd;
+    return SReading{found->first.ToWords(true), end};
+}
+
+std::optional<SNumberText> ScanPlainNumber(const char* text, uint32_t position,
+                                           const SAttribute& switches) {
+    SNumberText number;
+    uint32_t p = position;
+    number.integer = ReadDigitGroups(text, p, switches.thousandsSeparator, true, kMaxIntegerDigits + 1);
+    if (number.integer.empty() || number.integer.size() > kMaxIntegerDigits) return std::nullopt;
+    if (text[p] == switches.decimalSeparator && IsDigit(text[p + 1])) {
+        ++p;
+        number.fraction = ReadDigitGroups(text, p, '\0', false, kMaxFractionDigits + 1);
+        if (number.fraction.size() > kMaxFractionDigits) return std::nullopt;
+    } else if (text[p] == '.' && IsDigit(text[p + 1])) {
+        return std::nullopt;  // "12.30": the plain reader says the period
+    }
+    // "007" is read digit by digit by the plain reader.
+    if (number.integer[0] == '0' && number.integer.size() > 1) return std::nullopt;
+    if (number.integer == "0" && number.fraction.empty()) return std::nullopt;
+    number.value = ValueOf(number.integer);
+    number.fractionValue = ValueOf(number.fraction);
+    number.end = p;
+    return number;
+}
+
+// The number's words with the integer in the unit's gender.
+std::string NumberWords(const SNumberText& number, SGender gender) {
+    std::string words = GenderedIntegerWords(number.value, gender);
+    if (number.fractionValue == 0) return words;
+    const std::string full =
+        SNumber(number.value, number.fractionValue, static_cast<int>(number.fraction.size())).ToWords();
+    const std::string plain = SNumber::IntegerWords(number.value);
+    if (full.compare(0, plain.size(), plain) == 0) words += full.substr(plain.size());
+    return words;
+}
+
+// "3 maja": a day before a genitive month name is a genitive ordinal.
+std::optional<SReading> DayBeforeMonth(const char* text, const SNumberText& number) {
+    if (!number.fraction.empty() || number.value < 1 || number.value > kMaxDay) return std::nullopt;
+    if (text[number.end] != ' ') return std::nullopt;
+    uint32_t end = 0;
+    const int month = MonthOfGenitiveName(LetterWordAt(text, number.end + 1, end));
+    if (month == 0 || number.value > DaysInMonth(month)) return std::nullopt;
+    return SReading{GenitiveDayWords(static_cast<int>(number.value)), number.end};
+}
+
+// "1791 r.", "1989 roku": a genitive ordinal year.
+std::optional<SReading> YearBeforeYearWord(const char* text, const SNumberText& number) {
+    if (!number.fraction.empty() || number.value < 1 || number.value > kMaxYear) return std::nullopt;
+    bool abbreviated = false;
+    auto end = YearWordEnd(text, number.end, abbreviated);
+    if (!end) return std::nullopt;
+    std::string words = YearOrdinalWords(static_cast<int>(number.value));
+    if (!abbreviated) return SReading{words, number.end};  // the text says "roku" itself
+    return SReading{words + ResourceString(date_ids::kYearWord) + ' ', *end};
+}
+
+std::string CountedWords(int64_t count, const SUnitWord& unit) {
+    return GenderedIntegerWords(count, unit.gender) + UnitForm(unit, count, false) + ' ';
+}
+
+// "3,49 zł": złote and grosze.
+std::string MoneyWords(const SNumberText& number, const SUnitWord& unit) {
+    const SUnitWord& minor = UnitWords().at(static_cast<size_t>(unit.minorUnit));
+    std::string words;
+    if (number.value > 0 || number.fractionValue == 0) words += CountedWords(number.value, unit);
+    if (number.fractionValue > 0) words += CountedWords(number.fractionValue, minor);
+    return words;
+}
+
+// A unit, currency or counted noun after the number.
+std::optional<SReading> NumberWithUnit(const char* text, const SNumberText& number) {
+    auto match = ScanUnit(text, number.end);
+    if (!match) return std::nullopt;
+    const SUnitWord& unit = *match->unit;
+    if (unit.writtenOut) {
+        if (!number.fraction.empty()) return std::nullopt;
+        return SReading{GenderedIntegerWords(number.value, unit.gender), number.end};
+    }
+    std::string words;
+    if (unit.minorUnit >= 0 && number.fraction.size() == 2) {
+        words = MoneyWords(number, unit);
+    } else {
+        words = NumberWords(number, unit.gender) +
+                UnitForm(unit, number.value, !number.fraction.empty()) + ' ';
+    }
+    uint32_t end = AfterAbbreviationPeriod(text, match->end);
+    if (unit.multiplier) {
+        // "5 tys. zł": what a thousand counts is in the genitive plural.
+        auto counted = ScanUnit(text, end);
+        if (counted && !counted->unit->writtenOut && !counted->unit->multiplier) {
+            words += counted->unit->forms.many + ' ';
+            end = AfterAbbreviationPeriod(text, counted->end);
+        }
+    }
+    return SReading{words, end};
+}
+
+std::optional<SReading> ReadFromDigit(const char* text, uint32_t position, const SAttribute& switches) {
+    if (auto time = TimeAfterHourWord(text, position, switches)) return time;
+    if (auto date = NumericDate(text, position, switches)) return date;
+    if (!switches.convertNumber) return std::nullopt;
+    auto number = ScanPlainNumber(text, position, switches);
+    if (!number) return std::nullopt;
+    if (auto day = DayBeforeMonth(text, *number)) return day;
+    if (auto year = YearBeforeYearWord(text, *number)) return year;
+    return NumberWithUnit(text, *number);
+}
+
+void Append(const char* text, uint32_t from, const SReading& reading, SWordSink& sink) {
+    sink.AppendText(reading.words, std::string(text + from, text + reading.end));
+}
+
+}  // namespace
+
+bool ReadExtendedNumber(const char* text, uint32_t& position, const SAttribute& switches,
+                        SWordSink& sink) {
+    if (text[position] == '-') {
+        if (!IsDigit(text[position + 1])) return false;
+        uint32_t p = position + 1;
+        auto reading = ReadFromDigit(text, p, switches);
+        // Between digits the hyphen is a dash: a range, a telephone number,
+        // a postal code. Only a leading one is a sign.
+        if (position > 0 && IsDigit(text[position - 1])) {
+            if (reading) {
+                Append(text, p, *reading, sink);
+                position = reading->end;
+                return true;
+            }
+            if (!ReadNumber(text, p, switches, sink)) return false;
+            position = p;
+            return true;
+        }
+        if (!reading) return false;
+        sink.AppendWord(ResourceString(number_ids::kMinus), "-", 1, 0);
+        Append(text, p, *reading, sink);
+        position = reading->end;
+        return true;
+    }
+    if (!IsDigit(text[position])) return false;
+    auto reading = ReadFromDigit(text, position, switches);
+    if (!reading) return false;
+    Append(text, position, *reading, sink);
+    position = reading->end;
+    return true;
+}
