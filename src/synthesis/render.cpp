@@ -7,7 +7,7 @@
 #include "phonetics/inventory.h"
 #include "synthesis/fixed_point.h"
 #include "synthesis/pattern_store.h"
-#include "synthesis/spline.h"
+#include "synthesis/spline_read.h"
 #include "text/word.h"
 
 namespace {
@@ -32,8 +32,7 @@ void RenderInto(const SAlofon& alofon, int16_t* out, const SVoicePair& voices) {
     }
     // An explicit length beyond the prepared positions is padded with silence.
     int spoken = n < positions ? n : positions;
-    SSplineReader reader(*pattern);
-    reader.Read(alofon.positions.GetData(), spoken, out);
+    ReadSpline(FastestSplinePath(), *pattern, &pattern->readTable, alofon.positions.GetData(), spoken, out);
     if (spoken < n) std::memset(out + spoken, 0, sizeof(int16_t) * (n - spoken));
 }
 
