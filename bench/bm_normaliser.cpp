@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/codepage.h"
 #include "text/dictionary.h"
 #include "text/spell.h"

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <vector>
 
-#include "synthesis/spline.h"
-#include "synthesis/spline_read.h"
-#include "synthesis/spline_table.h"
-#include "synthesis/spline_fit.h"
+#include "model/spline.h"
+#include "model/spline_read.h"
+#include "model/spline_table.h"
+#include "model/spline_fit.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/codepage.h"
 #include "text/text_analyser.h"
 

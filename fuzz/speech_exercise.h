@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/attribute.h"
-#include "engine/audio_dest.h"
-#include "engine/exceptions.h"
+#include "core/attribute.h"
+#include "core/audio_dest.h"
+#include "core/exceptions.h"
 #include "engine/tts_engine.h"
 #include "text/text_analyser.h"
 

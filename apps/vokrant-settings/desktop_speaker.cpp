@@ -1,9 +1,9 @@
 #include "desktop_speaker.h"
 
 #include "dialogs/engine_test_speaker.h"
-#include "engine/log.h"
+#include "core/log.h"
 #include "engine/tts_engine.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 
 #ifdef VOKRANT_HAVE_PULSE_SIMPLE
 #include <pulse/error.h>

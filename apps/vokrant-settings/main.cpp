@@ -8,7 +8,7 @@
 
 #include "desktop_speaker.h"
 #include "dialogs/param_sheet.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "engine/tts_engine.h"
 #include "screenshots.h"
 #include "settings_options.h"

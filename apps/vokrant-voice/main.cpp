@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/codepage.h"
 #include "soundfile/sound_file_io.h"
 #include "soundfile/voice_loader.h"
 #include "soundfile/voice_records.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 #include "voice_info.h"
 
 namespace {

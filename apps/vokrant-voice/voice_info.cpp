@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "soundfile/format_detector.h"
 #include "soundfile/sound_messages.h"
-#include "synthesis/pattern_store.h"
-#include "synthesis/wave.h"
+#include "model/pattern_store.h"
+#include "model/wave.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <new>
 #include <string>
 
-#include "engine/attribute.h"
-#include "engine/exceptions.h"
-#include "engine/log.h"
+#include "core/attribute.h"
+#include "core/exceptions.h"
+#include "core/log.h"
 #include "engine/tts_engine.h"
 #include "input_text.h"
 #include "options.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/paths.h"
 #include "platform/reg_key.h"
 #include "settings_override.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <strings.h>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 
 namespace {
 

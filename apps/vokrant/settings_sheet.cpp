@@ -2,8 +2,8 @@
 
 #ifdef VOKRANT_HAVE_DIALOGS
 #include "dialogs/sheet_runner.h"
-#include "engine/attribute.h"
-#include "engine/log.h"
+#include "core/attribute.h"
+#include "core/log.h"
 #include "engine/tts_engine.h"
 #endif
 

@@ -4,12 +4,12 @@
 
 #include "engine/tts_engine.h"
 #include "json_lines.h"
-#include "phonetics/alofon.h"
-#include "phonetics/inventory.h"
-#include "synthesis/pattern_store.h"
-#include "text/sentence.h"
+#include "model/alofon.h"
+#include "model/inventory.h"
+#include "model/pattern_store.h"
+#include "model/sentence.h"
 #include "text/text_analyser.h"
-#include "text/word.h"
+#include "model/word.h"
 
 std::string AllophoneName(int id) {
     if (const SAlofonPatt* pattern = NormalVoice().PatternAt(id)) {

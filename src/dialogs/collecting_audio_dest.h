@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/audio_dest.h"
+#include "core/audio_dest.h"
 
 class SCollectingAudioDest : public SAudioDest {
 public:

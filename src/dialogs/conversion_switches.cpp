@@ -1,6 +1,6 @@
 #include "dialogs/conversion_switches.h"
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "engine/exceptions.h"
-#include "engine/log.h"
+#include "core/exceptions.h"
+#include "core/log.h"
 #include "soundfile/binary_file.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "dialogs/engine_test_speaker.h"
 
-#include "engine/attribute.h"
-#include "engine/audio_dest.h"
-#include "engine/exceptions.h"
-#include "engine/log.h"
+#include "core/attribute.h"
+#include "core/audio_dest.h"
+#include "core/exceptions.h"
+#include "core/log.h"
 #include "engine/tts_engine.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 
 namespace {
 

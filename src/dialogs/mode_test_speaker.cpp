@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/log.h"
+#include "core/log.h"
 
 HRESULT CTTSBufNotify::QueryInterface(REFIID riid, void** ppv) {
     if (!ppv) return E_POINTER;

@@ -16,7 +16,7 @@
 
 #include "dialogs/dialog_strings.h"
 #include "dialogs/test_speaker.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/codepage.h"
 #include "text/dictionary.h"
 

@@ -12,7 +12,7 @@
 
 #include "dialogs/dialog_strings.h"
 #include "dialogs/test_speaker.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/codepage.h"
 
 SParamDlgGeneral::SParamDlgGeneral(SAttribute& settings, STestSpeaker* speaker, SPauseRefresher refreshPause,

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 
 #include "dialogs/dialog_strings.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "engine/tts_engine.h"
 #include "text/dictionary.h"
 

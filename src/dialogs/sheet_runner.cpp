@@ -6,7 +6,7 @@
 
 #include "dialogs/param_sheet.h"
 #include "dialogs/test_speaker.h"
-#include "engine/log.h"
+#include "core/log.h"
 #include "engine/tts_engine.h"
 
 #ifdef VOKRANT_DIALOGS_SPEAK_THROUGH_MODE

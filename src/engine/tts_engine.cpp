@@ -3,15 +3,15 @@
 #include <exception>
 #include <ios>
 
-#include "engine/attribute.h"
-#include "engine/audio_dest.h"
-#include "engine/exceptions.h"
-#include "engine/log.h"
+#include "core/attribute.h"
+#include "core/audio_dest.h"
+#include "core/exceptions.h"
+#include "core/log.h"
 #include "platform/beep.h"
 #include "platform/codepage.h"
 #include "soundfile/voice_loader.h"
 #include "synthesis/chunk_generator.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 #include "synthesis/voices.h"
 #include "text/dictionary.h"
 #include "text/spell.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/bookmark.h"
-#include "synthesis/wave.h"
+#include "core/bookmark.h"
+#include "model/wave.h"
 
 class SAttribute;
 class SAttributeSAPI;

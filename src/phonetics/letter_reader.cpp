@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "phonetics/allophone_ids.h"
+#include "model/allophone_ids.h"
 #include "phonetics/transcribe.h"
-#include "text/word.h"
+#include "model/word.h"
 
 using namespace allophone;
 

@@ -1,9 +1,9 @@
 #include "phonetics/sentence_rules.h"
 
-#include "engine/attribute.h"
-#include "phonetics/allophone_ids.h"
+#include "core/attribute.h"
+#include "model/allophone_ids.h"
 #include "phonetics/vowel_forms.h"
-#include "text/sentence.h"
+#include "model/sentence.h"
 
 using namespace allophone;
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <climits>
 
-#include "phonetics/allophone_ids.h"
+#include "model/allophone_ids.h"
 #include "phonetics/letter_reader.h"
-#include "text/chars.h"
-#include "text/word.h"
+#include "model/chars.h"
+#include "model/word.h"
 
 void LowerCaseSkippingTags(std::string& text) {
     size_t i = 0;

@@ -1,6 +1,6 @@
 #include "phonetics/vowel_forms.h"
 
-#include "phonetics/allophone_ids.h"
+#include "model/allophone_ids.h"
 
 using namespace allophone;
 

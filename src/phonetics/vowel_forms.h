@@ -4,7 +4,7 @@
 // given index.
 #pragma once
 
-#include "phonetics/alofon.h"
+#include "model/alofon.h"
 
 // Feature bits of an id as the rules see them: the inventory's (the voice's
 // patterns carry the same bits); 0 above 111.

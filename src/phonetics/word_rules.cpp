@@ -1,9 +1,9 @@
 // Assimilation inside one word: voicing, vowel hiatus, doubled m/ł and, in
 // colloquial reading, nasal vowels before consonants.
-#include "phonetics/allophone_ids.h"
+#include "model/allophone_ids.h"
 #include "phonetics/sentence_rules.h"
 #include "phonetics/vowel_forms.h"
-#include "text/word.h"
+#include "model/word.h"
 
 using namespace allophone;
 

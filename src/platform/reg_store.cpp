@@ -12,7 +12,7 @@
 #include <mutex>
 #include <vector>
 
-#include "engine/log.h"
+#include "core/log.h"
 #include "platform/paths.h"
 
 namespace {

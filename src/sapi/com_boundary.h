@@ -6,8 +6,8 @@
 #include <exception>
 #include <new>
 
-#include "engine/exceptions.h"
-#include "engine/log.h"
+#include "core/exceptions.h"
+#include "core/log.h"
 #include "sapi/com.h"
 
 template <typename Body>

@@ -3,8 +3,8 @@
 
 #include <mutex>
 
-#include "engine/attribute.h"
-#include "engine/log.h"
+#include "core/attribute.h"
+#include "core/log.h"
 #include "platform/codepage.h"
 #include "sapi/com_boundary.h"
 #include "sapi/mode_interfaces.h"

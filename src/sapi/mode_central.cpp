@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/codepage.h"
 #include "sapi/com_boundary.h"
 #include "sapi/mode_interfaces.h"

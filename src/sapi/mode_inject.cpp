@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "sapi/mode_object.h"
 
 namespace {

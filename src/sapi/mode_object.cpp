@@ -3,9 +3,9 @@
 #include <new>
 #include <vector>
 
-#include "engine/attribute.h"
-#include "engine/bookmark.h"
-#include "engine/log.h"
+#include "core/attribute.h"
+#include "core/bookmark.h"
+#include "core/log.h"
 #include "engine/tts_engine.h"
 #include "platform/codepage.h"
 #include "sapi/com_boundary.h"

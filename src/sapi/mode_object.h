@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "engine/audio_dest.h"
-#include "engine/record_queue.h"
+#include "core/audio_dest.h"
+#include "core/record_queue.h"
 #include "sapi/mode_factory.h"
 #include "sapi/sapi4.h"
 

@@ -1,6 +1,6 @@
 #include "sapi/registration.h"
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/reg_key.h"
 #include "platform/reg_store.h"
 #include "sapi/engine_ids.h"

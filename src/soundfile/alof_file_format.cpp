@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/voice_records.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 
 int64_t SAlofFileFormat::SoundOffset(int n) {
     return NthDataChunk(n);

@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "soundfile/sound_messages.h"
 
 namespace {

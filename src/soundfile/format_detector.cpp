@@ -1,6 +1,6 @@
 #include "soundfile/format_detector.h"
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "soundfile/alof_file_format.h"
 #include "soundfile/next_file_format.h"
 #include "soundfile/salu_file_format.h"

@@ -2,13 +2,13 @@
 
 #include <cstring>
 
-#include "engine/exceptions.h"
-#include "engine/log.h"
+#include "core/exceptions.h"
+#include "core/log.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/riff_writer.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/voice_records.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "soundfile/pcm_format.h"
+#include "model/pcm_format.h"
 
 class SSndConvert {
 public:

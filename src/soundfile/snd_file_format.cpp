@@ -4,10 +4,10 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/sound_messages.h"
-#include "synthesis/wave.h"
+#include "model/wave.h"
 
 namespace {
 

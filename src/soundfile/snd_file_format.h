@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "soundfile/binary_file.h"
-#include "soundfile/pcm_format.h"
+#include "model/pcm_format.h"
 #include "soundfile/sample_convert.h"
 #include "soundfile/ulaw_codec.h"
 

@@ -1,4 +1,4 @@
 // The sample-format records live with the other sound-file records.
 #pragma once
 
-#include "soundfile/pcm_format.h"
+#include "model/pcm_format.h"

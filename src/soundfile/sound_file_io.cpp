@@ -1,6 +1,6 @@
 #include "soundfile/sound_file_io.h"
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "soundfile/alof_file_format.h"
 #include "soundfile/format_detector.h"
 #include "soundfile/next_file_format.h"

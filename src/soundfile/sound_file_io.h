@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "soundfile/pcm_format.h"
-#include "synthesis/pattern_store.h"
-#include "synthesis/wave.h"
+#include "model/pcm_format.h"
+#include "model/pattern_store.h"
+#include "model/wave.h"
 
 // Reads sound 0 of a wave or ".snd" file (any detected format) into the wave
 // as signed 16-bit samples. Raises SExitException: -2 when the file cannot be

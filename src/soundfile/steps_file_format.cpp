@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/voice_records.h"
-#include "synthesis/pattern.h"
+#include "model/pattern.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/riff_writer.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/voice_records.h"
-#include "synthesis/pattern.h"
+#include "model/pattern.h"
 
 void SSplWavFileFormat::ReadPattern(SAlofonPatt& pattern, int64_t offset) {
     WalkChunks(offset, [&](const SChunk& chunk) {

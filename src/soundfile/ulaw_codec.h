@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "soundfile/pcm_format.h"
+#include "model/pcm_format.h"
 
 // Encodes one signed 16-bit sample; never yields the byte 0.
 uint8_t ULawEncode(int16_t sample);

@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "soundfile/binary_file.h"
 #include "soundfile/format_detector.h"
 #include "soundfile/sound_messages.h"

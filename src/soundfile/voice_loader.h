@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 
 // Empties the store, then loads fileName from workDir ("/" is put between
 // them unless workDir ends in one); when no file is there but one exists under

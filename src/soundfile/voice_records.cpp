@@ -1,7 +1,7 @@
 #include "soundfile/voice_records.h"
 
-#include "engine/exceptions.h"
-#include "phonetics/inventory.h"
+#include "core/exceptions.h"
+#include "model/inventory.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/sound_messages.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "soundfile/binary_file.h"
-#include "soundfile/pcm_format.h"
-#include "synthesis/pattern_store.h"
+#include "model/pcm_format.h"
+#include "model/pattern_store.h"
 
 inline const SVersion kAlofVersion(1, 1, 2, 3, "22/09/95");
 inline const SVersion kSplAlsVersion(1, 6, 2, 2, "Feb 2001");  // also "SWAV"

@@ -1,9 +1,9 @@
 #include "soundfile/wav_file_format.h"
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/sound_messages.h"
-#include "synthesis/wave.h"
+#include "model/wave.h"
 
 namespace {
 

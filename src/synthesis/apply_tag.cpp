@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "engine/attribute.h"
-#include "phonetics/alofon.h"
-#include "text/word.h"
+#include "core/attribute.h"
+#include "model/alofon.h"
+#include "model/word.h"
 
 int TagCarrierOf(const SWord& word) {
     return word.GetSize() > 0 ? word[0]->id : 0;

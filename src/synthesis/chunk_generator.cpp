@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <limits>
 
-#include "engine/attribute.h"
-#include "engine/audio_dest.h"
+#include "core/attribute.h"
+#include "core/audio_dest.h"
 #include "engine/tts_engine.h"
-#include "phonetics/alofon.h"
-#include "phonetics/inventory.h"
+#include "model/alofon.h"
+#include "model/inventory.h"
 #include "synthesis/apply_tag.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 #include "synthesis/render.h"
-#include "synthesis/wave.h"
-#include "text/sentence.h"
-#include "text/word.h"
+#include "model/wave.h"
+#include "model/sentence.h"
+#include "model/word.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "engine/bookmark.h"
+#include "core/bookmark.h"
 #include "synthesis/voices.h"
 
 class SAttribute;

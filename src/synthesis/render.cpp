@@ -3,12 +3,12 @@
 #include <cmath>
 #include <cstring>
 
-#include "phonetics/alofon.h"
-#include "phonetics/inventory.h"
-#include "synthesis/fixed_point.h"
-#include "synthesis/pattern_store.h"
-#include "synthesis/spline_read.h"
-#include "text/word.h"
+#include "model/alofon.h"
+#include "model/inventory.h"
+#include "model/fixed_point.h"
+#include "model/pattern_store.h"
+#include "model/spline_read.h"
+#include "model/word.h"
 
 namespace {
 

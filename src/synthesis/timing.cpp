@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/attribute.h"
-#include "phonetics/alofon.h"
-#include "phonetics/inventory.h"
+#include "core/attribute.h"
+#include "model/alofon.h"
+#include "model/inventory.h"
 #include "synthesis/apply_tag.h"
-#include "synthesis/fixed_point.h"
-#include "synthesis/pattern_store.h"
-#include "text/sentence.h"
-#include "text/word.h"
+#include "model/fixed_point.h"
+#include "model/pattern_store.h"
+#include "model/sentence.h"
+#include "model/word.h"
 
 namespace {
 

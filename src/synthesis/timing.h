@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "engine/containers.h"
+#include "core/containers.h"
 #include "synthesis/voices.h"
 
 class SAttribute;

@@ -1,6 +1,6 @@
 #include "synthesis/voices.h"
 
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 
 SVoicePair SVoicePair::Shared() {
     return {&NormalVoice(), &HalfRateVoice()};

@@ -4,7 +4,7 @@
 
 #include "resources/address_words.h"
 #include "text/address_parser.h"
-#include "text/chars.h"
+#include "model/chars.h"
 #include "text/spell.h"
 #include "text/word_sink.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "resources/date_words.h"
 #include "resources/resource_strings.h"
 #include "text/number_words.h"

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "engine/log.h"
-#include "text/chars.h"
+#include "core/log.h"
+#include "model/chars.h"
 
 namespace {
 

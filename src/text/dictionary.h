@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/containers.h"
+#include "core/containers.h"
 
 class SDictionary : public SStr2_Map<std::string> {
 public:

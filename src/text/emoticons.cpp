@@ -5,7 +5,7 @@
 
 #include "resources/emoticon_names.h"
 #include "resources/resource_strings.h"
-#include "text/chars.h"
+#include "model/chars.h"
 #include "text/word_sink.h"
 
 bool ReadEmoticon(const char* text, uint32_t& position, SWordSink& sink) {

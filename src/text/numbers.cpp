@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "resources/number_words.h"
 #include "resources/resource_strings.h"
 #include "text/dates.h"

@@ -1,6 +1,6 @@
 #include "text/repeated.h"
 
-#include "text/chars.h"
+#include "model/chars.h"
 #include "text/number_words.h"
 #include "text/spell.h"
 #include "text/word_sink.h"

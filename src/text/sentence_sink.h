@@ -1,7 +1,7 @@
 // Lets the normaliser's readers append to a sentence.
 #pragma once
 
-#include "text/sentence.h"
+#include "model/sentence.h"
 #include "text/word_sink.h"
 
 class SSentenceSink : public SWordSink {

@@ -1,6 +1,6 @@
 #include "text/short_words.h"
 
-#include "engine/containers.h"
+#include "core/containers.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "resources/character_names.h"
 #include "resources/resource_strings.h"
 #include "resources/word_lists.h"
-#include "text/chars.h"
+#include "model/chars.h"
 
 void SSpell::Load() {
     for (const SCharacterName& entry : CharacterNameTable()) {

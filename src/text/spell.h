@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/containers.h"
+#include "core/containers.h"
 
 class SSpell : public SStr2_Map<std::string> {
 public:

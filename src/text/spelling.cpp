@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "engine/attribute.h"
-#include "text/chars.h"
+#include "core/attribute.h"
+#include "model/chars.h"
 #include "text/spell.h"
 #include "text/word_sink.h"
 

@@ -6,13 +6,13 @@
 #include <cstring>
 #include <string_view>
 
-#include "engine/attribute.h"
-#include "engine/exceptions.h"
-#include "phonetics/inventory.h"
+#include "core/attribute.h"
+#include "core/exceptions.h"
+#include "model/inventory.h"
 #include "soundfile/binary_file.h"
 #include "soundfile/format_detector.h"
-#include "synthesis/wave.h"
-#include "text/chars.h"
+#include "model/wave.h"
+#include "model/chars.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "text/text_analyser.h"
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "phonetics/sentence_rules.h"
 #include "synthesis/timing.h"
-#include "text/chars.h"
+#include "model/chars.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "text/sentence.h"
+#include "model/sentence.h"
 #include "text/text_cursor.h"
 
 class SAttribute;

@@ -3,9 +3,9 @@
 // emoticons, Internet addresses). Each reader works on the reading cursor's
 // text and appends to the current sentence; its setting switch is checked
 // here or by the driver.
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "text/address.h"
-#include "text/chars.h"
+#include "model/chars.h"
 #include "text/dictionary.h"
 #include "text/emoticons.h"
 #include "text/numbers.h"

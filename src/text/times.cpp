@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "resources/date_words.h"
 #include "resources/resource_strings.h"
-#include "text/chars.h"
+#include "model/chars.h"
 #include "text/numbers.h"
 #include "text/word_sink.h"
 

@@ -5,7 +5,7 @@
 
 #include "dialogs/conversion_switches.h"
 #include "dialogs/dialog_strings.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "dialogs/collecting_audio_dest.h"
 #include "dialogs/engine_test_speaker.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "engine/tts_engine.h"
 
 namespace {

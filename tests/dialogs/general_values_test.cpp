@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/general_values.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/attribute.h"
-#include "engine/audio_dest.h"
+#include "core/attribute.h"
+#include "core/audio_dest.h"
 #include "engine/tts_engine.h"
 #include "platform/codepage.h"
 

@@ -2,7 +2,7 @@
 // has no room for.
 #include <gtest/gtest.h>
 
-#include "engine/bookmark.h"
+#include "core/bookmark.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "engine/containers.h"
-#include "engine/record_queue.h"
+#include "core/containers.h"
+#include "core/record_queue.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/attribute.h"
-#include "engine/log.h"
-#include "engine/simulated_audio_dest.h"
+#include "core/attribute.h"
+#include "core/log.h"
+#include "core/simulated_audio_dest.h"
 #include "engine/tts_engine.h"
-#include "text/sentence.h"
+#include "model/sentence.h"
 
 namespace {
 

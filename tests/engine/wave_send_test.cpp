@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/simulated_audio_dest.h"
-#include "synthesis/wave.h"
+#include "core/simulated_audio_dest.h"
+#include "model/wave.h"
 
 namespace {
 

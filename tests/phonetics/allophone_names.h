@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "phonetics/alofon.h"
-#include "phonetics/inventory.h"
+#include "model/alofon.h"
+#include "model/inventory.h"
 
 inline std::string AllophoneName(int id) {
     switch (id) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "phonetics/alofon.h"
+#include "model/alofon.h"
 #include "synthesis/inventory_voice.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "phonetics/inventory.h"
+#include "model/inventory.h"
 
 namespace {
 

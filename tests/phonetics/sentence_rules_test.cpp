@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "phonetics/allophone_names.h"
 #include "phonetics/vowel_forms.h"
 #include "text/text_analyser.h"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "phonetics/allophone_names.h"
-#include "text/word.h"
+#include "model/word.h"
 
 namespace {
 

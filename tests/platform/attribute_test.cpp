@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "config_dir.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/reg_key.h"
 
 namespace {

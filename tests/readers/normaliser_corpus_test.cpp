@@ -2,7 +2,7 @@
 // place: the words a listener hears, in order.
 #include <gtest/gtest.h>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "recording_sink.h"
 #include "text/dictionary.h"
 #include "text/spell.h"

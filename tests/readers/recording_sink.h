@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "platform/codepage.h"
-#include "text/chars.h"
+#include "model/chars.h"
 #include "text/word_sink.h"
 
 struct SRecordedWord {

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "text/dictionary.h"
 #include "text/spell.h"
 #include "text/text_analyser.h"

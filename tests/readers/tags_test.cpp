@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/attribute.h"
-#include "phonetics/inventory.h"
-#include "synthesis/wave.h"
+#include "core/attribute.h"
+#include "model/inventory.h"
+#include "model/wave.h"
 #include "text/tags.h"
 
 namespace {

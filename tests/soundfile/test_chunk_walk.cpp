@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/codepage.h"
 #include "riff_builder.h"
 #include "soundfile/wav_file_format.h"
-#include "synthesis/wave.h"
+#include "model/wave.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/codepage.h"
 #include "riff_builder.h"
 #include "soundfile/next_file_format.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/ulaw_codec.h"
 #include "soundfile/wav_file_format.h"
-#include "synthesis/wave.h"
+#include "model/wave.h"
 
 namespace {
 

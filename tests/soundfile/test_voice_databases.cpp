@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/codepage.h"
 #include "riff_builder.h"
 #include "soundfile/alof_file_format.h"

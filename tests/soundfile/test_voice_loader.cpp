@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/codepage.h"
 #include "riff_builder.h"
 #include "soundfile/sound_file_io.h"

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "phonetics/inventory.h"
-#include "synthesis/pattern_store.h"
+#include "model/inventory.h"
+#include "model/pattern_store.h"
 
 inline SPcmFormat VoiceTestFormat(uint32_t rate = 22050) { return SPcmFormat{1, 1, rate, 2 * rate, 2, 16}; }
 

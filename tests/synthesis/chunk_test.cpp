@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "engine/bookmark.h"
+#include "core/bookmark.h"
 #include "synthesis/apply_tag.h"
 #include "synthesis/chunk_generator.h"
 #include "synthesis/timing.h"
-#include "synthesis/wave.h"
+#include "model/wave.h"
 #include "synthesis_fixtures.h"
 
 namespace {

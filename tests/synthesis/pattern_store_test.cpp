@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "synthesis/inventory_voice.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <random>
 #include <vector>
 
-#include "synthesis/spline.h"
-#include "synthesis/spline_read.h"
-#include "synthesis/spline_table.h"
+#include "model/spline.h"
+#include "model/spline_read.h"
+#include "model/spline_table.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include "synthesis/spline.h"
-#include "synthesis/spline_fit.h"
+#include "model/spline.h"
+#include "model/spline_fit.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/attribute.h"
-#include "phonetics/inventory.h"
+#include "core/attribute.h"
+#include "model/inventory.h"
 #include "synthesis/inventory_voice.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 #include "synthesis/voices.h"
-#include "text/sentence.h"
-#include "text/word.h"
+#include "model/sentence.h"
+#include "model/word.h"
 
 // A normal (22050 Hz) and a half-rate (11025 Hz) voice whose patterns 1..97
 // hold `samples` samples of a ramp, plus the pause patterns.

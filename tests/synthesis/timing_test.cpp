@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "synthesis/apply_tag.h"
-#include "synthesis/fixed_point.h"
+#include "model/fixed_point.h"
 #include "synthesis/timing.h"
 #include "synthesis_fixtures.h"
 

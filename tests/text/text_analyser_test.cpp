@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/attribute.h"
-#include "text/chars.h"
+#include "core/attribute.h"
+#include "model/chars.h"
 #include "text/dictionary.h"
 #include "text/spell.h"
 

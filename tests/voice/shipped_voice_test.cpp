@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "engine/tts_engine.h"
-#include "phonetics/inventory.h"
+#include "model/inventory.h"
 #include "soundfile/voice_loader.h"
-#include "synthesis/fixed_point.h"
-#include "synthesis/pattern_store.h"
-#include "synthesis/spline.h"
+#include "model/fixed_point.h"
+#include "model/pattern_store.h"
+#include "model/spline.h"
 
 namespace {
 

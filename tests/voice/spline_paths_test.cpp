@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "soundfile/voice_loader.h"
-#include "synthesis/pattern_store.h"
-#include "synthesis/spline_read.h"
+#include "model/pattern_store.h"
+#include "model/spline_read.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 
 #include "allophone_cut.h"
 #include "carrier_plan.h"
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "espeak_render.h"
 #include "espeak_source.h"
-#include "phonetics/inventory.h"
+#include "model/inventory.h"
 #include "voice_database.h"
 
 namespace voicebuild {

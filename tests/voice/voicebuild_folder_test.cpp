@@ -9,10 +9,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "engine/exceptions.h"
-#include "phonetics/inventory.h"
+#include "core/exceptions.h"
+#include "model/inventory.h"
 #include "soundfile/voice_loader.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 #include "voice_builder.h"
 #include "voice_database.h"
 #include "wave_folder.h"

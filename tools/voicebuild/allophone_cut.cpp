@@ -4,7 +4,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 
 namespace voicebuild {
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "engine/exceptions.h"
-#include "phonetics/inventory.h"
+#include "core/exceptions.h"
+#include "model/inventory.h"
 #include "soundfile/alof_file_format.h"
 #include "soundfile/binary_file.h"
 #include "synthesis/inventory_voice.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 
 namespace voicebuild {
 

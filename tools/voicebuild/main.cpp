@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "espeak_source.h"
 #include "voice_builder.h"
 #include "voice_report.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "database_writer.h"
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "voice_database.h"
 #include "voice_report.h"
 #include "wave_folder.h"

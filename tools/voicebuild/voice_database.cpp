@@ -6,11 +6,11 @@
 #include <cmath>
 
 #include "allophone_cut.h"
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "espeak_source.h"
-#include "phonetics/inventory.h"
+#include "model/inventory.h"
 #include "synthesis/inventory_voice.h"
-#include "synthesis/pattern_store.h"
+#include "model/pattern_store.h"
 
 namespace voicebuild {
 

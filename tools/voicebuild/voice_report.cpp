@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "phonetics/inventory.h"
+#include "model/inventory.h"
 #include "voice_database.h"
 
 namespace voicebuild {

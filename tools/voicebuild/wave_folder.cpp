@@ -6,12 +6,12 @@
 #include <fstream>
 #include <map>
 
-#include "engine/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/codepage.h"
 #include "soundfile/binary_file.h"
 #include "soundfile/sound_file_io.h"
 #include "soundfile/sound_messages.h"
-#include "synthesis/wave.h"
+#include "model/wave.h"
 
 namespace voicebuild {
 

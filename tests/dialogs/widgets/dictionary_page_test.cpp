@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "dialogs/param_dlg_dict.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "widget_test_support.h"
 
 namespace {

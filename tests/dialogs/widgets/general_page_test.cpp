@@ -7,7 +7,7 @@
 #include <QSlider>
 
 #include "dialogs/param_dlg_general.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "widget_test_support.h"
 
 namespace {

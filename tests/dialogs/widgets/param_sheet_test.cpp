@@ -6,7 +6,7 @@
 #include <QSlider>
 
 #include "dialogs/param_sheet.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "engine/tts_engine.h"
 #include "platform/config_dir.h"
 #include "platform/reg_key.h"

@@ -9,7 +9,7 @@
 #include "dialogs/mode_test_speaker.h"
 #include "dialogs/param_sheet.h"
 #include "dialogs/sheet_runner.h"
-#include "engine/attribute.h"
+#include "core/attribute.h"
 #include "engine/tts_engine.h"
 
 namespace {
