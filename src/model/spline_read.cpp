@@ -32,7 +32,10 @@ void ReadPortable(const SSplineTable& table, SSplineReader& scalar, const SFP* p
         scalar.StartAt(positions[scalarFrom]);
         scalar.Read(positions + scalarFrom, end - scalarFrom, out + scalarFrom);
     };
-    int i = 0;
+    // Timing steps evenly through a pattern: positions that do not start
+    // with a whole step will hardly hold a long run of them.
+    const bool wholeSteps = count < 2 || int64_t{positions[1].Raw()} - positions[0].Raw() == SFP::kOne;
+    int i = wholeSteps ? 0 : count;
     while (i < count) {
         if (!Whole(positions[i].Raw(), samples)) {
             ++i;
