@@ -16,6 +16,7 @@
 #include "core/attribute.h"
 #include "core/audio_dest.h"
 #include "core/exceptions.h"
+#include "engine/sentence_stages.h"
 #include "engine/tts_engine.h"
 #include "text/text_analyser.h"
 
@@ -175,7 +176,7 @@ inline void ExerciseText(const uint8_t* data, size_t size, const std::string& vo
     // Every sentence consumes at least one character of the text.
     const uint64_t maxSentences = 16 + static_cast<uint64_t>(textBytes);
     uint64_t sentences = 0;
-    while (engine.GetTextAnalyser().NextSentence())
+    while (NextReadySentence(engine.GetTextAnalyser()))
         if (++sentences > maxSentences) {
             std::fprintf(stderr, "NextSentence does not finish: %llu sentences for %zu bytes\n",
                          static_cast<unsigned long long>(sentences), textBytes);

@@ -1,7 +1,7 @@
 #include "desktop_speaker.h"
 
 #include "dialogs/engine_test_speaker.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "engine/tts_engine.h"
 #include "model/pattern_store.h"
 

@@ -90,6 +90,10 @@ int Convert(const std::string& input, const std::string& output, const std::stri
     else throw SUsageError{"unknown layout '" + layout + "' (sals, salu or alof)"};
     SAlfPattArr store;
     LoadAsEngine(store, input);
+    // The voice's sample rate is that of its pattern 1: without it the copy
+    // would claim 0 Hz and every pause would come out empty.
+    if (store.PatternAt(1) == nullptr)
+        throw std::runtime_error(input + " has no pattern at id 1, so its sample rate is unknown; nothing written");
     WriteVoiceFile(output, store, chosen);
     return kExitOk;
 }

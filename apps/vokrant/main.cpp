@@ -11,7 +11,8 @@
 
 #include "core/attribute.h"
 #include "core/exceptions.h"
-#include "core/log.h"
+#include "model/allophone_ids.h"
+#include "platform/log.h"
 #include "engine/tts_engine.h"
 #include "input_text.h"
 #include "options.h"
@@ -44,8 +45,6 @@ int ReportWords(const std::string& cp1250Text, const SCommandLine& command) {
     if (loaded != 0)
         return Fail(kExitFailure, "cannot load the voice from " + settings.workDir + " (" +
                                       Cp1250ToUtf8(log.substr(0, log.find('\n'))) + "); use --voice-dir DIR");
-    // The pause patterns follow this run's pause settings.
-    for (int id = 106; id <= 109; ++id) engine.RefreshPausePattern(id);
     WriteWordReport(engine, cp1250Text, stdout);
     return std::fflush(stdout) == 0 ? kExitOk : Fail(kExitFailure, "cannot write the word report");
 }

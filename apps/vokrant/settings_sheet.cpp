@@ -3,7 +3,7 @@
 #ifdef VOKRANT_HAVE_DIALOGS
 #include "dialogs/sheet_runner.h"
 #include "core/attribute.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "engine/tts_engine.h"
 #endif
 

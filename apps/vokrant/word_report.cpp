@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/sentence_stages.h"
 #include "engine/tts_engine.h"
 #include "json_lines.h"
 #include "model/alofon.h"
@@ -49,7 +50,7 @@ void WriteWordReport(STtsEngine& engine, const std::string& cp1250Text, std::FIL
     STextAnalyser& analyser = engine.GetTextAnalyser();
     analyser.BeginText(cp1250Text.c_str());
     int sentenceIndex = 0;
-    while (SSentence* sentence = analyser.NextSentence()) {
+    while (SSentence* sentence = NextReadySentence(analyser)) {
         for (int i = 0; i < sentence->words.GetSize(); ++i) {
             std::string line = WordJson(*sentence->words[i], sentenceIndex, i);
             std::fwrite(line.data(), 1, line.size(), out);

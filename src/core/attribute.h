@@ -95,7 +95,7 @@ public:
     explicit SAttributeSAPI(void* owner = nullptr);
 
     // Reads every value (writing back missing ones). Pitch and Speed are kept
-    // inside 80..400 / 40..200 and coupled as SetPitch does. Returns true.
+    // as stored, each only brought inside 80..400 / 40..200. Returns true.
     bool Load() override;
     // Writes every persisted value except WorkDir. Returns true.
     bool Save() override;

@@ -64,10 +64,10 @@ bool SAttributeSAPI::Load() {
     volume = sound.GetDword("Volume", kDefaults.volume);
     int32_t storedSpeed = GetInt(sound, "Speed", kDefaults.speed);
     int32_t storedPitch = static_cast<uint16_t>(sound.GetDword("Pitch", kDefaults.pitch));
-    // A stored rate outside the usable range (a 0 would stall synthesis) is
-    // brought back inside it; pitch rules when both were stored.
-    SetSpeed(storedSpeed);
-    SetPitch(storedPitch);
+    // Both are kept as stored; only a value outside its range (a 0 would
+    // stall synthesis) is brought back inside it.
+    speed = std::clamp(storedSpeed, kMinSpeed, kMaxSpeed);
+    pitch = static_cast<uint16_t>(std::clamp(storedPitch, kMinPitch, kMaxPitch));
     realTime = GetInt(sound, "RealTime", kDefaults.realTime);
     intonation = GetYesNo(sound, "Intonation", true);
     intonationDepth = GetInt(sound, "IntonationDepth", kDefaults.intonationDepth);

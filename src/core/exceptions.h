@@ -41,3 +41,9 @@ enum SExitCode : int {
 
 // Formats the message (truncated to fit) and throws SExitException by value.
 [[noreturn]] void ThrowExit(int code, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// Writes the log line of an exception caught where it must not escape:
+// "wyjątek: <message>", after "<where>: " when `where` is given. Never throws.
+void LogException(const char* message, const char* where = nullptr) noexcept;
+// The same for an exception of unknown kind: "<where>: nieznany wyjątek".
+void LogUnknownException(const char* where) noexcept;

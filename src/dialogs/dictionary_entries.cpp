@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "core/exceptions.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "soundfile/binary_file.h"
 
 namespace {

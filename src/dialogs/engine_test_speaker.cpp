@@ -3,7 +3,7 @@
 #include "core/attribute.h"
 #include "core/audio_dest.h"
 #include "core/exceptions.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "engine/tts_engine.h"
 
 namespace {
@@ -39,10 +39,10 @@ bool SEngineTestSpeaker::Speak(const std::string& text) {
             // Nothing plays while we render, so a full destination stays full.
             if (dest_.FreeSpace() < kMinFreeSpace) break;
         }
-        LogMessage("wyj\xB9tek: %s\n", "urz\xB9" "dzenie d\x9Fwi\xEAkowe nie przyjmuje danych");
+        LogException("urz\xB9" "dzenie d\x9Fwi\xEAkowe nie przyjmuje danych");
         return false;
     } catch (const SException& e) {
-        LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
+        LogException(e.GetMessage());
         return false;
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/attribute.h"
+#include "model/allophone_ids.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ const std::array<SGeneralSliderSpec, static_cast<int>(V::Count)> kSpecs = {{
     {V::Speed, 301, 304, 401, "&Prędkość (Sł) :", 40, 200, 1, 80, false, true},
     {V::Volume, 302, 305, 402, "&Głośność (%) :", 0, 100, 1, 100, false, true},
     {V::Processor, 306, 307, 403, "P&rocesor (%) :", 5, 99, 1, 30, false, true},
-    {V::Intonation, 316, 317, 404, "&Intonacja (%):", 0, 100, 1, 50, false, false},
+    {V::Intonation, 316, 317, 404, "&Intonacja (%):", 0, 100, 1, 50, false, true},
     {V::PauseDoubleLetter, 308, 309, 405, "Między &znakami:", 0, 10, 10, 30, true, true},
     {V::PauseInterWord, 310, 311, 406, "Między &słowami:", 0, 25, 10, 70, true, true},
     {V::PauseInterSentence, 312, 313, 407, "Między &frazami:", 0, 100, 10, 500, true, true},
@@ -29,10 +30,10 @@ struct SPauseBinding {
     int patternId;
 };
 constexpr SPauseBinding kPauseBindings[] = {
-    {V::PausePunctuation, &SAttribute::pausePunctuation, kPausePunctuationId},
-    {V::PauseInterWord, &SAttribute::pauseInterWord, kPauseInterWordId},
-    {V::PauseInterSentence, &SAttribute::pauseInterSentence, kPauseInterSentenceId},
-    {V::PauseDoubleLetter, &SAttribute::pauseDoubleLetter, kPauseDoubleLetterId},
+    {V::PausePunctuation, &SAttribute::pausePunctuation, kAlfPausePunctuation},
+    {V::PauseInterWord, &SAttribute::pauseInterWord, kAlfPauseInterWord},
+    {V::PauseInterSentence, &SAttribute::pauseInterSentence, kAlfPauseInterSentence},
+    {V::PauseDoubleLetter, &SAttribute::pauseDoubleLetter, kAlfPauseDoubleLetter},
 };
 
 }  // namespace

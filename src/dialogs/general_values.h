@@ -10,14 +10,6 @@
 
 class SAttribute;
 
-// Allophone ids of the pause patterns the pause settings shape.
-enum SPausePatternId : int {
-    kPauseDoubleLetterId = 106,
-    kPauseInterWordId = 107,
-    kPausePunctuationId = 108,
-    kPauseInterSentenceId = 109,
-};
-
 // One value of the page, in its own unit (Hz, speed scale, %, ms).
 enum class SGeneralValue : int {
     Pitch,
@@ -46,7 +38,7 @@ struct SGeneralSliderSpec {
     int scale;
     int defaultValue;
     bool inPauseGroup;
-    bool enabled;  // the intonation controls stay disabled
+    bool enabled;  // the control takes input
 };
 
 // The table of the page, in the order the controls are laid out.

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/log.h"
+#include "platform/log.h"
 
 HRESULT CTTSBufNotify::QueryInterface(REFIID riid, void** ppv) {
     if (!ppv) return E_POINTER;

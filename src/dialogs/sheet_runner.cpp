@@ -6,7 +6,7 @@
 
 #include "dialogs/param_sheet.h"
 #include "dialogs/test_speaker.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "engine/tts_engine.h"
 
 #ifdef VOKRANT_DIALOGS_SPEAK_THROUGH_MODE
@@ -28,15 +28,15 @@ SModeSpeakerFactory& SpeakerFactory() {
     return factory;
 }
 
-std::unique_ptr<STestSpeaker> SpeakerFor(SVokrant& engine, void* centralA) {
+std::unique_ptr<STestSpeaker> SpeakerFor(SVokrant& engine, ITTSCentralA* centralA) {
     if (SpeakerFactory()) return SpeakerFactory()(engine, centralA);
 #ifdef VOKRANT_DIALOGS_SPEAK_THROUGH_MODE
-    if (centralA) return std::make_unique<SModeTestSpeaker>(static_cast<ITTSCentralA*>(centralA));
+    if (centralA) return std::make_unique<SModeTestSpeaker>(centralA);
 #endif
     return nullptr;
 }
 
-void RunForEngine(SVokrant& engine, void* centralA, int startPage) {
+void RunForEngine(SVokrant& engine, ITTSCentralA* centralA, int startPage) {
     RunSettingsSheetForMode(engine, centralA, startPage, nullptr);
 }
 
@@ -63,7 +63,7 @@ int RunParamSheet(const SSheetRequest& request) {
     return sheet.exec() == QDialog::Accepted ? 1 : 0;
 }
 
-int RunSettingsSheetForMode(SVokrant& engine, void* centralA, int startPage, const std::u16string* title) {
+int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage, const std::u16string* title) {
     std::unique_ptr<STestSpeaker> speaker = SpeakerFor(engine, centralA);
     SSheetRequest request;
     request.settings = engine.GetSettings();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+class ITTSCentralA;
 class SAttribute;
 class STestSpeaker;
 class STtsEngine;
@@ -29,7 +30,7 @@ int RunParamSheet(const SSheetRequest& request);
 
 // Builds a speaker for the test buttons from the engine and the mode's
 // ANSI text-to-speech object (the mode object supplies it); may return null.
-using SModeSpeakerFactory = std::function<std::unique_ptr<STestSpeaker>(SVokrant& engine, void* centralA)>;
+using SModeSpeakerFactory = std::function<std::unique_ptr<STestSpeaker>(SVokrant& engine, ITTSCentralA* centralA)>;
 
 // Makes SVokrant::ShowSettings open the sheet on the given page of the
 // engine's own settings. Without a factory the test buttons speak through
@@ -41,4 +42,4 @@ void InstallSettingsSheet(SModeSpeakerFactory speakerFactory = {});
 // the sheet for its engine, speaking through `centralA` (ITTSCentralA*, may
 // be null), on `startPage`, with `title` (UTF-16) as caption when given.
 // Returns as RunParamSheet.
-int RunSettingsSheetForMode(SVokrant& engine, void* centralA, int startPage, const std::u16string* title);
+int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage, const std::u16string* title);

@@ -6,10 +6,14 @@
 #include "core/attribute.h"
 #include "core/audio_dest.h"
 #include "core/exceptions.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "platform/beep.h"
 #include "platform/codepage.h"
 #include "soundfile/voice_loader.h"
+#include "engine/sentence_stages.h"
+#include "model/allophone_ids.h"
+#include "model/sentence.h"
+#include "synthesis/apply_tag.h"
 #include "synthesis/chunk_generator.h"
 #include "model/pattern_store.h"
 #include "synthesis/voices.h"
@@ -19,19 +23,34 @@
 
 namespace {
 
-constexpr int kFirstPauseId = 106;
-constexpr int kLastPauseId = 110;
-
 // Loads a voice database into a process-wide store unless it already holds patterns.
 void LoadVoiceOnce(SAlfPattArr& store, const char* fileName, const std::string& workDir) {
     if (store.GetSize() > 0) return;
     LoadVoice(store, fileName, workDir);
 }
 
+// Tags that reach outside the settings act through the engine: a sound file
+// the sentence loaded goes to the destination at once, the dialog tag opens
+// the settings.
+class SEngineTagActions : public STagActions {
+public:
+    SEngineTagActions(STtsEngine& engine, SSentence& sentence) : engine_(engine), sentence_(sentence) {}
+
+    void SendSentenceWave() override {
+        SAudioDest* dest = engine_.GetAudioDest();
+        if (dest && sentence_.wave.Unsent() > 0) sentence_.wave.Send(*dest, nullptr);
+    }
+    void ShowSettings() override { engine_.ShowSettings(); }
+
+private:
+    STtsEngine& engine_;
+    SSentence& sentence_;
+};
+
 }  // namespace
 
 STtsEngine::STtsEngine(SAudioDest* dest, SAttribute* settings)
-    : analyser_(std::make_unique<STextAnalyser>(this)),
+    : analyser_(std::make_unique<STextAnalyser>()),
       settings_(settings),
       spell_(std::make_unique<SSpell>()),
       dictionary_(std::make_unique<SDictionary>()),
@@ -66,11 +85,9 @@ int STtsEngine::Load(int modeIndex) {
         loaded_ = 1;
         return 0;
     } catch (const char* message) {
-        LogMessage("wyj\xB9tek: %s\n", message ? message : "");
-    } catch (const SExitException& e) {
-        LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
+        LogException(message);
     } catch (const SException& e) {
-        LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
+        LogException(e.GetMessage());
     } catch (const std::ios_base::failure&) {
         LogMessage("wyj\xB9tek operacji na plikach.\n");
     } catch (...) {
@@ -92,12 +109,14 @@ void STtsEngine::BeginText() { analyser_->BeginText(text_.c_str()); }
 
 SSentence* STtsEngine::CurrentSentence() { return analyser_->CurrentSentence(); }
 
-SSentence* STtsEngine::NextSentence() { return analyser_->NextSentence(); }
+SSentence* STtsEngine::NextSentence() { return NextReadySentence(*analyser_); }
 
 int STtsEngine::NextChunk(SSentence& sentence, bool countOnly) {
+    SEngineTagActions actions(*this, sentence);
     SChunkContext context;
     context.settings = settings_ ? settings_ : &DefaultAttribute();
     context.voices = SVoicePair::Shared();
+    context.actions = &actions;
     return ::NextChunk(sentence, wave_, bookmarks_, countOnly, context);
 }
 
@@ -115,6 +134,9 @@ int STtsEngine::SpeakStep(bool sendMarks, bool countOnly) {
         }
         total += chunk;
         if (chunk > 0) continue;
+        // Tag marks after the sentence's last sound come without bytes; they
+        // all go out at once, whatever room the destination has.
+        if (!countOnly && sendMarks && dest_ && bookmarks_.GetSize() > 0) wave_.Send(*dest_, &bookmarks_, reserved_);
         sentence = NextSentence();
         if (!sentence) return total != 0 ? total : kExhaustedSilent;
     }
@@ -128,7 +150,7 @@ int STtsEngine::Unload() {
 }
 
 void STtsEngine::RefreshPausePattern(int index) {
-    if (!voice_ || !settings_ || index < kFirstPauseId || index > kLastPauseId) return;
+    if (!voice_ || !settings_ || index < kAlfFirstPause || index > kAlfLastPause) return;
     SAlofonPatt* pattern = voice_->PatternAt(index);
     if (!pattern) return;
     SPauseLengths pauses;

@@ -1,7 +1,8 @@
 // The engine object: owns one voice's text analyser, spelling table, user
 // dictionary, bookmark buffer and output wave, and runs the speak pipeline a
 // step at a time against the audio destination:
-//   analyse a sentence -> render a chunk of whole words -> send it with its marks.
+//   analyse a sentence -> sentence rules -> timing -> render a chunk of whole
+//   words -> send it with its marks (engine/sentence_stages.h names each stage).
 // A step never runs more than one chunk ahead of the destination's free space.
 #pragma once
 
@@ -13,6 +14,8 @@
 #include "core/bookmark.h"
 #include "model/wave.h"
 
+class CMode;
+class ITTSCentralA;
 class SAttribute;
 class SAttributeSAPI;
 class SAlfPattArr;
@@ -101,20 +104,20 @@ class SVokrant : public STtsEngine {
 public:
     // Runs the property sheet for an engine and the mode object's ANSI central
     // object, starting on `startPage`; installed by the settings dialogs.
-    using SSettingsSheetRunner = void (*)(SVokrant& engine, void* centralA, int startPage);
+    using SSettingsSheetRunner = void (*)(SVokrant& engine, ITTSCentralA* centralA, int startPage);
     static void SetSettingsSheetRunner(SSettingsSheetRunner runner);
 
-    SVokrant(void* modeObject, SAudioDest* dest, SAttribute* settings)
+    SVokrant(CMode* modeObject, SAudioDest* dest, SAttribute* settings)
         : STtsEngine(dest, settings), modeObject_(modeObject) {}
 
-    void* GetModeObject() const { return modeObject_; }
+    CMode* GetModeObject() const { return modeObject_; }
     // The mode object's ANSI central object, set by the mode object.
-    void SetCentralA(void* centralA) { centralA_ = centralA; }
+    void SetCentralA(ITTSCentralA* centralA) { centralA_ = centralA; }
 
     // Runs the sheet on the conversions page, then sounds three tones.
     void ShowSettings() override;
 
 private:
-    void* modeObject_;
-    void* centralA_ = nullptr;
+    CMode* modeObject_;  // the mode object that owns this engine
+    ITTSCentralA* centralA_ = nullptr;
 };

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/allophone_ids.h"
+
 // Feature bits of an allophone.
 enum SAlofonFeature : uint16_t {
     AF_SILENT = 0x0001,
@@ -25,36 +27,6 @@ enum SAlofonFeature : uint16_t {
     AF_VOICELESS = 0x2000,
     AF_SOFT = 0x4000,
     AF_NASAL = 0x8000,
-};
-
-// Ids and id arithmetic.
-enum SAlofonId : int {
-    kAlfFirstVowel = 1,            // plain vowels 1..16
-    kAlfStressedOffset = 16,       // stressed vowel = plain + 16
-    kAlfFinalOffset = 32,          // phrase-final vowel = plain + 32
-    kAlfLastVowel = 48,
-    kAlfFirstVoiced = 49,          // voiced obstruents 49..62
-    kAlfLastVoiced = 62,
-    kAlfVoicelessOffset = 14,      // voiceless partner = voiced + 14
-    kAlfFirstVoiceless = 63,       // voiceless obstruents 63..76
-    kAlfLastVoiceless = 76,
-    kAlfSoftOffset = 1,            // soft consonant = hard + 1
-    kAlfH = 85,
-    kAlfHi = 86,
-    kAlfCh = 87,                   // sounds like "h", voiceless for the rules
-    kAlfChi = 88,                  // sounds like "hi", voiceless for the rules
-    kAlfPauseDoubleLetter = 106,   // pattern "p003"
-    kAlfPauseInterWord = 107,      // pattern "p010"
-    kAlfPausePunctuation = 108,    // pattern "p050"
-    kAlfPauseInterSentence = 109,  // pattern "p100"
-    kAlfPauseTag = 110,            // pattern "PauTag": pause of explicit length
-    kAlfFirstPause = 106,
-    kAlfLastPause = 110,
-    kAlfErr = 111,                 // impossible or unrecognised sound; last inventory entry
-    kAlfNull = 112,                // empty allophone; id at an index outside a word
-    kAlfTagBase = 114,             // control-tag carrier = tag code + 114
-    kAlfFirstTag = 115,
-    kAlfMaxId = 138,
 };
 
 // One inventory entry; the same 12-byte layout heads a pattern in the voice

@@ -93,9 +93,13 @@ void SAlfPattArr::MakePause(SAlofonPatt& pattern, const SPauseLengths& pauses) c
                                           [&](const SPauseSpec& p) { return p.id == pattern.id; });
     if (pause == std::end(kPauses)) return;
     pattern.RemoveAll();
-    pattern.pauseLength = PauseSamples(VoiceFormat().samplesPerSec, PauseMs(pause->id, pauses));
+    pattern.pauseLength = PauseLength(pause->id, pauses);
     pattern.features = AF_PAUSE;
     pattern.SetName(pause->name);
+}
+
+int SAlfPattArr::PauseLength(int id, const SPauseLengths& pauses) const {
+    return PauseSamples(static_cast<int>(VoiceFormat().samplesPerSec), PauseMs(id, pauses));
 }
 
 void SAlfPattArr::MakePauses(const SPauseLengths& pauses) {

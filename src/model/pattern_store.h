@@ -60,6 +60,10 @@ public:
     void MakePause(SAlofonPatt& pattern, const SAttribute& settings) const {
         MakePause(pattern, SPauseLengths::From(settings));
     }
+    // The length in samples that MakePause gives pause `id` with these
+    // durations at this voice's rate. Speaking uses it with the speaking
+    // engine's own settings, so the shared patterns' lengths decide nothing.
+    int PauseLength(int id, const SPauseLengths& pauses) const;
     // MakePause on every pause pattern of the store (created when missing);
     // the engine calls it when a pause setting changes.
     void MakePauses(const SPauseLengths& pauses);

@@ -1,6 +1,8 @@
 // One sentence of the request: its words in order (hidden ones included),
 // its stress groups and its output wave. Owned by the text analyser; the
-// words, groups and wave die with it.
+// words, groups and wave die with it. Building it is the text stage's work:
+// AppendWord, AppendText, AppendMarker and BuildPhrases transcribe and group
+// the words and are defined in text/.
 #pragma once
 
 #include <cstdint>
@@ -11,15 +13,12 @@
 #include "model/word.h"
 
 class SAttribute;
-class STextAnalyser;
-class STtsEngine;
 
 class SSentence {
 public:
-    // The analyser gives every word its source position and the settings
-    // that shape it; without one (tests, scratch sentences) the process-wide
-    // default settings are used and positions are 0.
-    explicit SSentence(STextAnalyser* analyser = nullptr);
+    // The settings shape every word appended (not owned); without them
+    // (tests, scratch sentences) the process-wide defaults are used.
+    explicit SSentence(SAttribute* settings = nullptr) : settings_(settings) {}
     SSentence(const SSentence&) = delete;
     SSentence& operator=(const SSentence&) = delete;
 
@@ -46,16 +45,17 @@ public:
     // True when every word that is not a control word is a single space-class character.
     bool HasNoRealWords() const;
 
-    STextAnalyser* GetAnalyser() const { return analyser_; }
-    STtsEngine* GetEngine() const;
-    // Never null: the analyser's settings, else the process-wide defaults.
+    // The source position given to the words appended from now on (the
+    // request-text index of the word being collected); 0 until set.
+    void SetWordStart(int32_t position) { wordStart_ = position; }
+    int32_t GetWordStart() const { return wordStart_; }
+    // Never null: the settings given, else the process-wide defaults.
     SAttribute* GetSettings() const;
 
     SWordsArr words;
     int32_t wordGrowStep = 0;  // 0 = default growth
     int32_t chunkCounter = -1;  // chunks generated so far, -1 before the first
     int32_t nextWord = 0;       // index of the next word to synthesise
-    int32_t synthesisScratch = 0;
     int32_t start = 0;   // request-text index of the first real word
     int32_t length = 0;  // request-text characters the sentence consumed
     SPhraseArr phrases;
@@ -66,5 +66,6 @@ public:
 private:
     bool IsClitic(const SWord& word) const;
 
-    STextAnalyser* analyser_;
+    SAttribute* settings_;
+    int32_t wordStart_ = 0;
 };

@@ -15,7 +15,7 @@ constexpr unsigned char kOgonekA = 0xB9, kAcuteC = 0xE6, kOgonekE = 0xEA, kStrok
                         kAcuteN = 0xF1, kAcuteO = 0xF3, kAcuteS = 0x9C, kAcuteZ = 0x9F,
                         kDotZ = 0xBF;
 
-// Vowel that an "i" or "j" prefixes to the next letter; kNone when the letter
+// Vowel that an "i" or "j" prefixes to the next letter; kAlfNone when the letter
 // is not one of them. "y" is handled by the callers.
 int PrefixedVowel(unsigned char c) {
     switch (c) {
@@ -26,7 +26,7 @@ int PrefixedVowel(unsigned char c) {
         case 'u': return kIu;
         case kOgonekA: return kIan;
         case kOgonekE: return kIen;
-        default: return kNone;
+        default: return kAlfNone;
     }
 }
 
@@ -52,8 +52,8 @@ void SLetterReader::ReadAll() {
 }
 
 void SLetterReader::Step() {
-    main_ = kNone;
-    vowel_ = kNone;
+    main_ = kAlfNone;
+    vowel_ = kAlfNone;
     glide_ = wGlide_ = false;
     unsigned char c = At(position_);
     if (c == 3) {
@@ -65,10 +65,10 @@ void SLetterReader::Step() {
 }
 
 void SLetterReader::Emit() {
-    if (main_ != kNone) word_.Append(main_);
+    if (main_ != kAlfNone) word_.Append(main_);
     if (glide_) word_.Append(kJ);
     if (wGlide_) word_.Append(kLl);
-    if (vowel_ != kNone) word_.Append(vowel_);
+    if (vowel_ != kAlfNone) word_.Append(vowel_);
 }
 
 void SLetterReader::ReadLetter(unsigned char c) {
@@ -102,12 +102,12 @@ bool SLetterReader::ReadVowel(unsigned char c) {
 void SLetterReader::ReadI() {
     unsigned char next = Next();
     if (next == 'y') {
-        main_ = kErr;
+        main_ = kAlfErr;
     } else if (next == 'i') {
         main_ = kIiStressed;
     } else {
         main_ = PrefixedVowel(next);
-        if (main_ == kNone) {
+        if (main_ == kAlfNone) {
             main_ = kI;
             return;
         }
@@ -119,12 +119,12 @@ void SLetterReader::ReadJ() {
     main_ = kJj;
     unsigned char next = Next();
     if (next == 'y') {
-        main_ = kErr;
+        main_ = kAlfErr;
         Consume();
         return;
     }
     vowel_ = PrefixedVowel(next);
-    if (vowel_ != kNone) Consume();
+    if (vowel_ != kAlfNone) Consume();
 }
 
 // A following "i" softens the consonant (M + 1) and gives the vowel after it.
@@ -135,14 +135,14 @@ bool SLetterReader::SoftI(bool glideAllowed) {
     if (position_ + 1 >= text_.size()) {
         vowel_ = kI;
     } else if (Next() == 'y') {
-        main_ = kErr;
+        main_ = kAlfErr;
         Consume();
     } else if (Next() == kAcuteO) {
         vowel_ = kIu;
         Consume();
     } else {
         vowel_ = PrefixedVowel(Next());
-        if (vowel_ == kNone)
+        if (vowel_ == kAlfNone)
             vowel_ = kI;
         else
             Consume();
@@ -152,7 +152,7 @@ bool SLetterReader::SoftI(bool glideAllowed) {
 }
 
 bool SLetterReader::ReadConsonant(unsigned char c) {
-    int glided = kNone;  // consonant followed by SoftI with glide
+    int glided = kAlfNone;  // consonant followed by SoftI with glide
     switch (c) {
         case 'b': glided = kB; break;
         case 'f': glided = kF; break;
@@ -236,13 +236,13 @@ void SLetterReader::ReadN() {
 bool SLetterReader::ReadPunctuation(unsigned char c) {
     switch (c) {
         case 4: case '!': case '.': case '?':
-            main_ = kPauseSentence; return true;
+            main_ = kAlfPauseInterSentence; return true;
         case 5: case '\t': case '\n': case '\r': case ',': case ':': case ';':
-            main_ = kPausePunctuation; return true;
+            main_ = kAlfPausePunctuation; return true;
         case 6: case '(': case ')': case '<': case '>': case '{': case '}':
-            main_ = kPauseInterWord; return true;
-        case 7: main_ = kPauseDoubleLetter; return true;
-        case 8: main_ = kPauseTimed; return true;
+            main_ = kAlfPauseInterWord; return true;
+        case 7: main_ = kAlfPauseDoubleLetter; return true;
+        case 8: main_ = kAlfPauseTag; return true;
         default: return false;  // digits, blanks, symbols: nothing
     }
 }
@@ -264,9 +264,9 @@ void SLetterReader::ReadTagSequence() {
     const char* argument = text_.size() > 2 ? text_.c_str() + 2 : "";
     if (code == kPauseTag) {
         long ms = std::clamp(ReadDecimal(argument), 0L, kMaxPauseMs);
-        word_.Append(kPauseTimed)->length = static_cast<int32_t>(-ms);
+        word_.Append(kAlfPauseTag)->length = static_cast<int32_t>(-ms);
     } else {
-        word_.Append(code + kTagCarrierBase);
+        word_.Append(code + kAlfTagBase);
         word_.control = 1;
         word_.hidden = 1;
     }

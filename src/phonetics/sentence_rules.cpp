@@ -22,7 +22,7 @@ SWord* AccentWord(SSentence& sentence, const SPhrase& phrase, int lastVowelWord)
 
 // An inter-word pause and voicing across the boundary between W1 and W2.
 void JoinWords(SWord& first, const SWord& second, bool fluent) {
-    if (first.control || first.IdAt(0) == kPauseTimed) return;
+    if (first.control || first.IdAt(0) == kAlfPauseTag) return;
     SAlofon* last = first.RecordAt(LastIndex(first));
     const int featuresL = RuleFeaturesAt(first, LastIndex(first));
     const int featuresE = RuleFeaturesAt(second, 0);
@@ -32,7 +32,7 @@ void JoinWords(SWord& first, const SWord& second, bool fluent) {
     bool pause = !fluent || (featuresE & AF_VOWEL) ||
                  ((featuresL & kNasalConsonant) == kNasalConsonant &&
                   (featuresE & kNasalConsonant) == kNasalConsonant);
-    if (pause) first.Append(kPauseInterWord);
+    if (pause) first.Append(kAlfPauseInterWord);
 
     if (!last || !(featuresL & AF_CONSONANT) || !(featuresE & AF_CONSONANT)) return;
     if ((featuresL & AF_VOICED) && (featuresE & AF_VOICELESS)) {
@@ -44,7 +44,7 @@ void JoinWords(SWord& first, const SWord& second, bool fluent) {
 
 bool IsLonePause(const SWord& word) {
     int id = word.IdAt(0);
-    return word.GetSize() == 1 && (id == kPausePunctuation || id == kPauseSentence);
+    return word.GetSize() == 1 && (id == kAlfPausePunctuation || id == kAlfPauseInterSentence);
 }
 
 // From the end of the sentence: every stressed word gets its stressed vowel;

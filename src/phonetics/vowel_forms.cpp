@@ -18,7 +18,7 @@ constexpr int kLastPlainVowel = 16;
 
 }  // namespace
 
-int RuleFeatures(int id) { return id < 0 || id > kErr ? 0 : InventoryFeatures(id); }
+int RuleFeatures(int id) { return id < 0 || id > kAlfErr ? 0 : InventoryFeatures(id); }
 
 int RuleFeaturesAt(const SAlofonBff& word, int index) { return RuleFeatures(word.IdAt(index)); }
 

@@ -37,7 +37,7 @@ void Denasalise(SAlofon& record) {
     }
 }
 
-// A nasal vowel before a consonant: which consonant to insert (kNone for
+// A nasal vowel before a consonant: which consonant to insert (kAlfNone for
 // none) and whether the vowel loses its nasality.
 int NasalConsonantBefore(int featuresN, bool& denasalise) {
     denasalise = true;
@@ -45,7 +45,7 @@ int NasalConsonantBefore(int featuresN, bool& denasalise) {
     if (featuresN & AF_AFFRICATE) return (featuresN & AF_SOFT) ? kNi : kN;
     if (featuresN & AF_LABIAL) return kM;
     denasalise = (featuresN & AF_LATERAL) != 0;
-    return kNone;
+    return kAlfNone;
 }
 
 // Returns the index of the last record it produced.
@@ -53,7 +53,7 @@ int ResolveNasalVowel(SAlofonBff& word, int i, int featuresN) {
     bool denasalise = false;
     int inserted = NasalConsonantBefore(featuresN, denasalise);
     if (denasalise) Denasalise(*word.RecordAt(i));
-    if (inserted != kNone && !IsLocked(word, i) && !IsLocked(word, i + 1)) {
+    if (inserted != kAlfNone && !IsLocked(word, i) && !IsLocked(word, i + 1)) {
         word.Insert(i + 1, new SAlofon(inserted));
         return i + 1;
     }
@@ -87,7 +87,7 @@ void WordRules(SWord& word) {
             if (i < word.GetSize() - 2) i = StressForm(word, i + 1, false) - 1;
         }
         if (p == n && (p == kM || p == kLll) && !locked) {
-            word.Insert(i + 1, new SAlofon(kPauseDoubleLetter));
+            word.Insert(i + 1, new SAlofon(kAlfPauseDoubleLetter));
             ++i;
         } else if (word.colloquial && (featuresP & AF_NASAL) && (featuresP & AF_VOWEL) &&
                    consonantN) {

@@ -12,7 +12,7 @@
 #include <mutex>
 #include <vector>
 
-#include "core/log.h"
+#include "platform/log.h"
 #include "platform/paths.h"
 
 namespace {

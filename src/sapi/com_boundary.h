@@ -7,7 +7,7 @@
 #include <new>
 
 #include "core/exceptions.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "sapi/com.h"
 
 template <typename Body>
@@ -17,11 +17,11 @@ HRESULT GuardCall(const char* where, Body&& body) noexcept {
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     } catch (const SException& e) {
-        try { LogMessage("%s: wyj\xB9tek: %s\n", where, e.GetMessage()); } catch (...) {}
+        LogException(e.GetMessage(), where);
     } catch (const std::exception& e) {
-        try { LogMessage("%s: wyj\xB9tek: %s\n", where, e.what()); } catch (...) {}
+        LogException(e.what(), where);
     } catch (...) {
-        try { LogMessage("%s: nieznany wyj\xB9tek\n", where); } catch (...) {}
+        LogUnknownException(where);
     }
     return E_FAIL;
 }

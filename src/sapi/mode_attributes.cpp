@@ -4,7 +4,7 @@
 #include <mutex>
 
 #include "core/attribute.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "platform/codepage.h"
 #include "sapi/com_boundary.h"
 #include "sapi/mode_interfaces.h"

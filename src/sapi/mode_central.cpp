@@ -39,15 +39,9 @@ HRESULT CMode::TextData(VOICECHARSET charset, DWORD flags, SDATA text, void* sin
     if (sink != nullptr && sinkIid != IID_ITTSBufNotifySink) return E_NOINTERFACE;
     if (text.pData == nullptr) return E_INVALIDARG;
 
-    if (!claimed && !paused) {
-        HRESULT hr = audio->Claim();
-        if (FAILED(hr)) return hr;
-        claimed = true;
-        hr = audio->Start();
-        if (FAILED(hr)) return hr;
-    } else if (claimed && paused) {
-        return E_FAIL;
-    }
+    // The device is claimed when the text's first sound is ready, so a text
+    // without sound claims none and causes no audio start or stop.
+    if (claimed && paused) return E_FAIL;
 
     // Only the text up to its first null is kept, and a text without one is
     // bounded by its byte count; the record always ends in a null.
@@ -74,10 +68,8 @@ HRESULT CMode::TextData(VOICECHARSET charset, DWORD flags, SDATA text, void* sin
 HRESULT CMode::AudioPause() {
     if (paused) return TTSERR_ALREADYPAUSED;
     audio->Stop();
-    if (claimed) {
-        audio->UnClaim();
-        claimed = false;
-    }
+    resumeDevice_ = claimed;  // our sound waits in the device
+    ReleaseDevice();
     paused = true;
     active = false;
     return S_OK;
@@ -86,18 +78,23 @@ HRESULT CMode::AudioPause() {
 HRESULT CMode::AudioResume() {
     if (!paused) return TTSERR_NOTPAUSED;
     if (claimed) return E_FAIL;
-    HRESULT hr = audio->Claim();
-    if (FAILED(hr)) return hr;
+    // The device is taken back only for sound that waits in it; the rest
+    // claims it when its first sound is ready.
+    if (resumeDevice_) {
+        HRESULT hr = audio->Claim();
+        if (FAILED(hr)) return hr;
+        paused = false;
+        claimed = true;
+        resumeDevice_ = false;
+        hr = StartDevice();
+        if (FAILED(hr)) return hr;
+    }
     paused = false;
-    claimed = true;
-    hr = audio->Start();
-    if (FAILED(hr)) return hr;
     if (textPending) {
         active = true;
         return Producing();
     }
-    claimed = false;
-    audio->UnClaim();
+    ReleaseDevice();
     return S_OK;
 }
 

@@ -36,7 +36,6 @@ public:
 private:
     CMode* mode_;
     IUnknown* outer_;
-    ULONG refCount_ = 0;
 };
 
 class CModeITTSCentralA final : public ITTSCentralA {
@@ -81,7 +80,6 @@ public:
 private:
     CMode* mode_;
     IUnknown* outer_;
-    ULONG refCount_ = 0;
 };
 
 // No strings are involved: every call goes to the Unicode partner.
@@ -116,7 +114,6 @@ private:
     HRESULT Show(HWND parent, const WCHAR* title, int startPage);
     CMode* mode_;
     IUnknown* outer_;
-    ULONG refCount_ = 0;
 };
 
 class CModeITTSDialogsA final : public ITTSDialogsA {

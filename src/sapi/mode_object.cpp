@@ -5,7 +5,7 @@
 
 #include "core/attribute.h"
 #include "core/bookmark.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "engine/tts_engine.h"
 #include "platform/codepage.h"
 #include "sapi/com_boundary.h"
@@ -31,10 +31,14 @@ uint32_t CModeAudioDest::FreeSpace() {
 }
 
 bool CModeAudioDest::DataSet(const void* data, uint32_t bytes) {
+    if (bytes > 0 && !mode_->ClaimForSound()) return false;
     return SUCCEEDED(dest_->DataSet(const_cast<void*>(data), bytes));
 }
 
-bool CModeAudioDest::BookMark(uint32_t mark) { return SUCCEEDED(dest_->BookMark(mark)); }
+bool CModeAudioDest::BookMark(uint32_t mark) {
+    mode_->PlaceMark(mark);
+    return true;
+}
 
 // ---- Creation ---------------------------------------------------------------
 
@@ -87,7 +91,7 @@ HRESULT CMode::Initialise(int modeIndex, const TTSMODEINFOW& info) {
     }
     if (audio == nullptr || audioDest == nullptr) return TTSERR_INVALIDINTERFACE;
 
-    engineDest_ = std::make_unique<CModeAudioDest>(audioDest);
+    engineDest_ = std::make_unique<CModeAudioDest>(this, audioDest);
     try {
         settings = std::make_unique<SAttributeSAPI>(attributesA.get());
         engine = std::make_unique<SVokrant>(this, engineDest_.get(), settings.get());
@@ -97,11 +101,11 @@ HRESULT CMode::Initialise(int modeIndex, const TTSMODEINFOW& info) {
         // the selection fails instead (the engine logs why).
         if (engine->Load(modeIndex) != 0) voiceMissing = true;
     } catch (const SException& e) {
-        LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
+        LogException(e.GetMessage());
         engine.reset();
         settings.reset();
     } catch (const std::exception& e) {
-        LogMessage("wyj\xB9tek: %s\n", e.what());
+        LogException(e.what());
         engine.reset();
         settings.reset();
     }
@@ -230,13 +234,62 @@ HRESULT CMode::StartHeadText(DWORD free) {
     return S_OK;
 }
 
+HRESULT CMode::StartDevice() {
+    HRESULT hr = audio->Start();
+    // A device already running (the last text still plays) is what we want.
+    return hr == AUDERR_ALREADYSTARTED ? S_OK : hr;
+}
+
+void CMode::ReleaseDevice() {
+    if (!claimed) return;
+    claimed = false;
+    audio->UnClaim();
+}
+
+bool CMode::ClaimForSound() {
+    if (claimed) return true;
+    // Once refused, the rest of the text is not tried again: it is given up.
+    if (paused || FAILED(claimError_)) return false;
+    HRESULT hr = audio->Claim();
+    if (SUCCEEDED(hr)) {
+        claimed = true;
+        hr = StartDevice();
+        if (FAILED(hr)) ReleaseDevice();
+    }
+    if (FAILED(hr)) {
+        if (SUCCEEDED(claimError_)) claimError_ = hr;
+        return false;
+    }
+    // Marks made before the first sound go into the stream ahead of it.
+    std::vector<DWORD> held;
+    held.swap(heldMarks_);
+    for (DWORD mark : held) PlaceMark(mark);
+    return true;
+}
+
+void CMode::PlaceMark(DWORD mark) {
+    if (!claimed) {
+        heldMarks_.push_back(mark);
+        return;
+    }
+    // A destination that takes no marks (a host's file) cannot play them
+    // back: they are delivered now, where they fall.
+    if (FAILED(audioDest->BookMark(mark))) OnBookMark(mark, false);
+}
+
+void CMode::DeliverHeldMarks() {
+    std::vector<DWORD> held;
+    held.swap(heldMarks_);
+    for (DWORD mark : held) OnBookMark(mark, false);
+}
+
 HRESULT CMode::Producing() {
     if (producing_) return S_OK;  // a sink called back into us: the outer run continues
     producing_ = true;
     HRESULT result = S_OK;
-    // Loops only when a text ended silently and the next can start at once.
+    // Loops only when a text ended without sound and the next can start at once.
     for (int guard = textQueue.GetCount() + 1; guard > 0; --guard) {
-        if (!active || textQueue.GetCount() == 0) break;
+        if (!active || textQueue.GetCount() == 0 || endMarkPending_) break;
         DWORD free = 0;
         BOOL eof = FALSE;
         HRESULT hr = audioDest->FreeSpace(&free, &eof);
@@ -257,49 +310,68 @@ HRESULT CMode::Producing() {
             rc = engine->SpeakStep(true, false);
         } catch (const SException& e) {
             // The text cannot be spoken: drop it, as if it had ended.
-            LogMessage("wyj\xB9tek: %s\n", e.GetMessage());
+            LogException(e.GetMessage());
             rc = STtsEngine::kExhaustedSilent;
-            freeAtStart = 0;
         }
-        if (rc >= 0) {
-            if ((free >= freeAtStart || isFileAudio) && !endMarkPending_) {
-                endMarkPending_ = true;
-                audioDest->BookMark(kEndOfTextMark);
-            }
-            if (textQueue.GetCount() == 1 && claimed) {
-                claimed = false;
-                audio->UnClaim();
-            }
-            break;
+        if (FAILED(claimError_)) {
+            // No device for its sound: the text is given up, the caller told why.
+            result = claimError_;
+            claimError_ = S_OK;
+            AbandonHeadText();
+            continue;
         }
-        if (rc == STtsEngine::kExhaustedSilent) {
-            int before = textQueue.GetCount();
-            FinishHeadText(free);
-            if (textQueue.GetCount() < before) continue;  // start the next text now
-        }
-        break;
+        if (rc == STtsEngine::kDestinationFull || !EndHeadText()) break;
     }
     producing_ = false;
     return result;
 }
 
-void CMode::FinishHeadText(DWORD free) {
+// The head text has no more sound to make. Its end mark goes into the stream
+// behind its last data, so that mark playing alone completes the text. A
+// text that never claimed the device is completed at once, its held marks
+// delivered first. Returns true when the head text was completed now.
+bool CMode::EndHeadText() {
+    if (claimed) {
+        endMarkPending_ = true;
+        if (SUCCEEDED(audioDest->BookMark(kEndOfTextMark))) {
+            if (textQueue.GetCount() == 1) ReleaseDevice();
+            return false;
+        }
+        // A destination that takes no marks (a host's file) has played it all.
+    }
+    DeliverHeldMarks();
+    FinishHeadText();
+    return true;
+}
+
+void CMode::FinishHeadText() {
     SinkRecord* head = HeadSink();
-    if (textQueue.GetCount() > 0 && textQueue.IsStarted(0) && head != nullptr &&
-        (free >= freeAtStart || isFileAudio)) {
+    if (textQueue.GetCount() > 0 && textQueue.IsStarted(0) && head != nullptr) {
         SinkRecord record = *head;
         textQueue.RemoveAt(0);
         sinkQueue.RemoveAt(0);
         freeAtStart = 0;
-        endMarkPending_ = false;
         if (record.sink != nullptr) {
             record.sink->TextDataDone(TotalNow(), 0);
             record.sink->Release();
         }
     }
-    if (textQueue.GetCount() == 0 && claimed) {
-        claimed = false;
-        audio->UnClaim();
+    endMarkPending_ = false;
+    if (textQueue.GetCount() == 0) ReleaseDevice();
+}
+
+void CMode::AbandonHeadText() {
+    heldMarks_.clear();
+    endMarkPending_ = false;
+    if (textQueue.GetCount() == 0) return;
+    SinkRecord record{};
+    if (SinkRecord* head = HeadSink()) record = *head;
+    textQueue.RemoveAt(0);
+    sinkQueue.RemoveAt(0);
+    freeAtStart = 0;
+    if (record.sink != nullptr) {
+        record.sink->TextDataDone(TotalNow(), TTSBNS_ABORTED);
+        record.sink->Release();
     }
 }
 
@@ -316,6 +388,9 @@ void CMode::ReleaseQueuedTexts(DWORD flags) {
     }
     freeAtStart = 0;
     endMarkPending_ = false;
+    heldMarks_.clear();
+    claimError_ = S_OK;
+    resumeDevice_ = false;
 }
 
 // ---- Destination notifications -------------------------------------------------
@@ -353,14 +428,12 @@ void CMode::OnBookMark(DWORD markNumber, bool flushed) {
             BroadcastVisual(visual.ipa, TTSNSHINT_STATEMENT, visual.mouth);
             break;
         }
-        case SMarkKind::EndOfText: {
-            DWORD free = 0;
-            BOOL eof = FALSE;
-            audioDest->FreeSpace(&free, &eof);
-            FinishHeadText(free);
+        case SMarkKind::EndOfText:
+            // Only the head text's own end mark completes it.
+            if (!endMarkPending_) break;
+            FinishHeadText();
             Producing();
             break;
-        }
         case SMarkKind::WordStart:
             if (head != nullptr && head->sink != nullptr)
                 head->sink->WordPosition(ts, head->ansiPositions ? mark.value : mark.value * 2);

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/audio_dest.h"
 #include "core/record_queue.h"
@@ -31,15 +32,20 @@ class CModeIAttributesA;
 class CModeNotify;
 class CModeFileNotify;
 
-// The engine's view of the host's IAudioDest.
+class CMode;
+
+// The engine's view of the host's IAudioDest. Sound claims the device first;
+// marks go through the mode object, which holds them while no device is
+// claimed.
 class CModeAudioDest final : public SAudioDest {
 public:
-    explicit CModeAudioDest(IAudioDest* dest) : dest_(dest) {}
+    CModeAudioDest(CMode* mode, IAudioDest* dest) : mode_(mode), dest_(dest) {}
     uint32_t FreeSpace() override;
     bool DataSet(const void* data, uint32_t bytes) override;
     bool BookMark(uint32_t mark) override;
 
 private:
+    CMode* mode_;
     IAudioDest* dest_;
 };
 
@@ -106,6 +112,15 @@ public:
     // Sends AttribChanged to every registered sink.
     void BroadcastAttribChanged(DWORD attribute);
 
+    // The engine's destination: claims and starts the device when the first
+    // sound is on its way (a text without sound claims nothing). False when
+    // the device cannot be had; the error is returned by the call producing.
+    bool ClaimForSound();
+    // The engine's destination: a mark goes into the stream behind what was
+    // written; while no device is claimed it waits for the first sound, or
+    // for the end of the text when none comes.
+    void PlaceMark(DWORD mark);
+
     SAttributeSAPI* Settings() const { return settings.get(); }
     SVokrant* Engine() const { return engine.get(); }
 
@@ -113,7 +128,12 @@ private:
     ~CMode();
 
     HRESULT Producing();
-    void FinishHeadText(DWORD free);
+    bool EndHeadText();
+    void FinishHeadText();
+    void AbandonHeadText();
+    void DeliverHeldMarks();
+    HRESULT StartDevice();
+    void ReleaseDevice();
     HRESULT StartHeadText(DWORD free);
     void BroadcastVisual(WCHAR ipa, DWORD hints, const TTSMOUTH& mouth);
     void BroadcastAudio(bool start, QWORD timeStamp);
@@ -160,6 +180,9 @@ private:
     std::unique_ptr<CModeAudioDest> engineDest_;
     bool endMarkPending_ = false;  // the head text's end mark is in the destination
     bool producing_ = false;       // guards against re-entry from a sink's callback
+    std::vector<DWORD> heldMarks_;  // marks made while no device is claimed, in order
+    HRESULT claimError_ = S_OK;     // why the device could not be had while producing
+    bool resumeDevice_ = false;     // paused with sound of ours in the device
 };
 
 // Lets the engine's ShowSettings and the Dlg tag open the settings sheet, in

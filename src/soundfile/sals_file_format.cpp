@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "core/exceptions.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/riff_writer.h"
 #include "soundfile/sound_messages.h"

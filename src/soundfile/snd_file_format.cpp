@@ -54,6 +54,8 @@ void SSndFileFormat::WriteSamples(const void* samples, int32_t byteCount) {
     }
 }
 
+int64_t WholeSampleBytes(int64_t bytes) { return bytes - bytes % 2; }
+
 bool SChunk::Is(const char (&code)[5]) const { return IsFourCC(id, code); }
 
 bool SRiffFileFormat::ReadChunk(SChunk& chunk) {
@@ -121,8 +123,10 @@ void SRiffFileFormat::ReadSound(SWave& wave, int64_t offset) {
             wave.format.blockAlign = static_cast<uint16_t>(2 * wave.format.channels);
             wave.format.avgBytesPerSec = wave.format.blockAlign * wave.format.samplesPerSec;
         } else {
+            // Whole samples only: half a sample would shift every byte after it.
+            bytes = WholeSampleBytes(bytes);
             wave.Allocate(static_cast<int>(bytes));
-            wave.SetSize(static_cast<int>(file_->Read(wave.GetData(), bytes)));
+            wave.SetSize(static_cast<int>(WholeSampleBytes(file_->Read(wave.GetData(), bytes))));
         }
         return false;
     });

@@ -149,3 +149,6 @@ protected:
 // Reads sound n of the file into the wave; raises SException with
 // "  Brak dźwięku nr=<n+1>" when the file holds no such sound.
 void ReadSoundNumber(SSndFileFormat& format, SWave& wave, int n);
+
+// A byte count of 16-bit data rounded down to whole samples.
+int64_t WholeSampleBytes(int64_t bytes);

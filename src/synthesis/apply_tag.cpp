@@ -25,7 +25,7 @@ int64_t TagArgument(const std::string& controlText) {
 
 void ApplyTag(const SWord& word, SAttribute& settings, STagActions* actions) {
     int id = TagCarrierOf(word);
-    if (id < kTagCarrierBase + 1) return;
+    if (id < kAlfTagBase + 1) return;
     int64_t arg = TagArgument(word.text);
     switch (id) {
         case kCarrierPitch:

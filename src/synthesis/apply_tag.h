@@ -6,22 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "model/allophone_ids.h"
+
 class SAttribute;
 class SWord;
-
-// Allophone ids of the control-tag carriers the synthesis acts on
-// (tag code + 114).
-enum STagCarrier : int {
-    kTagCarrierBase = 114,
-    kCarrierPitch = 118,
-    kCarrierReset = 123,
-    kCarrierSpeed = 124,
-    kCarrierVolume = 125,
-    kCarrierBookmark = 126,
-    kCarrierPnm = 136,
-    kCarrierWave = 137,
-    kCarrierDialog = 138,
-};
 
 // The effects that reach outside the settings. Timing passes none, so a
 // sound file is sent and the dialog opened once, when synthesis reaches the

@@ -4,8 +4,6 @@
 #include <limits>
 
 #include "core/attribute.h"
-#include "core/audio_dest.h"
-#include "engine/tts_engine.h"
 #include "model/alofon.h"
 #include "model/inventory.h"
 #include "synthesis/apply_tag.h"
@@ -17,12 +15,10 @@
 
 namespace {
 
-constexpr int kLastSoundingId = 112;
-
 bool IsPauseWord(const SWord& word, const SVoicePair& voices) {
     if (word.GetSize() != 1) return false;
     int id = word[0]->id;
-    if (id > 111 || !voices.normal) return false;
+    if (id > kAlfErr || !voices.normal) return false;
     const SAlofonPatt* pattern = voices.normal->PatternAt(id);
     return pattern && (pattern->features & AF_PAUSE);
 }
@@ -97,7 +93,7 @@ void AddAllophoneMarks(SWord& word, uint32_t start, SBookmarkBff& marks) {
     for (int r = 0; r < word.GetSize(); ++r) {
         const SAlofon& alofon = *word[r];
         word.bookmarks.Add(MakeBookmark(kMarkAllophone, static_cast<uint32_t>(alofon.id) & 0xFFFF, position));
-        if (alofon.id <= kLastSoundingId) position += 2u * static_cast<uint32_t>(std::max(alofon.SampleCount(), 0));
+        if (alofon.id <= kAlfLastSounding) position += 2u * static_cast<uint32_t>(std::max(alofon.SampleCount(), 0));
     }
     marks.Append(word.bookmarks.GetData(), word.bookmarks.GetSize());
 }
@@ -125,30 +121,22 @@ void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& 
     }
 }
 
-// Tags that reach outside the settings act through the sentence's engine.
-class SEngineTagActions : public STagActions {
-public:
-    explicit SEngineTagActions(SSentence& sentence) : sentence_(sentence) {}
-
-    void SendSentenceWave() override {
-        STtsEngine* engine = sentence_.GetEngine();
-        SAudioDest* dest = engine ? engine->GetAudioDest() : nullptr;
-        if (dest && sentence_.wave.Unsent() > 0) sentence_.wave.Send(*dest, nullptr);
+// A run without sound (tags at the end of a sentence, or a sentence of tags
+// alone) still makes its tag marks, all at byte 0 of the empty wave, so they
+// reach the client before the text ends.
+void MarkSoundlessRun(const SSentence& sentence, const SRun& run, SBookmarkBff& marks) {
+    for (int k = run.first; k <= run.last; ++k) {
+        SBookmark mark;
+        if (sentence.words[k]->control && TagMark(*sentence.words[k], 0, mark)) marks.Add(mark);
     }
-    void ShowSettings() override {
-        if (STtsEngine* engine = sentence_.GetEngine()) engine->ShowSettings();
-    }
-
-private:
-    SSentence& sentence_;
-};
+}
 
 }  // namespace
 
 int64_t WordByteCount(const SWord& word) {
     int64_t samples = 0;
     for (int i = 0; i < word.GetSize(); ++i)
-        if (word[i]->id <= kLastSoundingId) samples += std::max(word[i]->SampleCount(), 0);
+        if (word[i]->id <= kAlfLastSounding) samples += std::max(word[i]->SampleCount(), 0);
     return 2 * samples;
 }
 
@@ -159,24 +147,20 @@ int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countO
         wave.Clear();
         marks.RemoveAll();
     }
-    // Without actions of its own the generator acts through the sentence's engine.
-    SEngineTagActions engineActions(sentence);
-    SChunkContext withActions = context;
-    if (!withActions.actions) withActions.actions = &engineActions;
-    SRun run = SelectRun(sentence, countOnly, withActions);
+    SRun run = SelectRun(sentence, countOnly, context);
     if (countOnly) {
         sentence.nextWord = run.last + 1;
         return static_cast<int>(std::min<int64_t>(run.total, std::numeric_limits<int>::max()));
     }
-    if (run.total <= 0 || run.total > std::numeric_limits<int>::max()) return 0;
+    if (run.total <= 0) {
+        MarkSoundlessRun(sentence, run, marks);
+        sentence.nextWord = run.last + 1;
+        return 0;
+    }
+    if (run.total > std::numeric_limits<int>::max()) return 0;
     wave.Allocate(static_cast<int>(run.total));
     if (wave.GetSize() != run.total) return 0;
     RenderRun(sentence, run, wave, marks, context);
     sentence.nextWord = run.last + 1;
     return wave.GetSize();
-}
-
-int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly) {
-    SChunkContext context{sentence.GetSettings(), SVoicePair::Shared(), nullptr};
-    return NextChunk(sentence, wave, marks, countOnly, context);
 }

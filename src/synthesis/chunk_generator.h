@@ -21,8 +21,8 @@ class SWord;
 constexpr int64_t kMaxChunkBytes = 65536;
 
 // What the generator works with besides the sentence. Settings are changed
-// for good by the tags it reaches; without actions, a sound-file tag and the
-// dialog tag act through the sentence's engine (when it has one).
+// for good by the tags it reaches; a sound-file tag and the dialog tag act
+// through `actions`, which the engine hands in (none: they do nothing).
 struct SChunkContext {
     SAttribute* settings = nullptr;
     SVoicePair voices;
@@ -31,14 +31,11 @@ struct SChunkContext {
 
 // Returns the bytes now waiting in `wave`: the unsent rest when it still holds
 // some (and countOnly is false), else the size of the next run it synthesised
-// (marks in `marks`), or 0 when the sentence has no more words. With
+// (marks in `marks`), or 0 when the sentence has no more sound; the tag marks
+// of a last run without sound are then in `marks`, at byte 0. With
 // countOnly it only measures and skips the next run, touching neither the
 // wave nor the marks.
 int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly, const SChunkContext& context);
-
-// The same with the sentence's own settings, the shared voices and the
-// sentence's engine for the tags that send sound or open the dialog.
-int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly);
 
 // The bytes RenderWord writes for a word.
 int64_t WordByteCount(const SWord& word);

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kLastSoundingId = 112;
 constexpr uint32_t kUnchangedVolume = 60000;
 
 const SAlofonPatt* PatternFor(const SAlofon& alofon, const SVoicePair& voices) {
@@ -48,7 +47,7 @@ int RenderWord(const SWord& word, char* destination, const SVoicePair& voices) {
     int written = 0;
     for (int i = 0; i < word.GetSize(); ++i) {
         const SAlofon& alofon = *word[i];
-        if (alofon.id > kLastSoundingId) continue;
+        if (alofon.id > kAlfLastSounding) continue;
         int n = alofon.SampleCount();
         if (n <= 0) continue;
         // Samples are built in host order; the output wave is little-endian,

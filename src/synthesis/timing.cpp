@@ -39,27 +39,23 @@ struct SRateSettings {
     }
 };
 
-constexpr int kFirstTagCarrier = 113;
-constexpr int kPauseTagId = 110;
-constexpr int kFirstPauseId = 106;
-
 int SampleRateOf(const SAlfPattArr* store) {
     return store ? static_cast<int>(store->VoiceFormat().samplesPerSec) : 0;
 }
 
 // A pause's sample count: pause tags carry milliseconds (negative length) at
-// the normal voice's rate; the other pauses are their pattern's length read
-// at the rate x.
-void TimePause(SAlofon& alofon, const SAlofonPatt& pattern, float x, int normalRate) {
-    if (alofon.id == kPauseTagId) {
+// the normal voice's rate; the other pauses last what the settings of the
+// engine speaking say, at the rate of the store in use, read at the rate x.
+void TimePause(SAlofon& alofon, int pauseLength, float x, int normalRate) {
+    if (alofon.id == kAlfPauseTag) {
         if (alofon.length < 0) {
             double samples = std::floor(-static_cast<double>(alofon.length) * normalRate * 0.001);
             alofon.length = static_cast<int32_t>(std::min(samples, 2147483647.0));
         }
         return;
     }
-    if (alofon.id >= kFirstPauseId)
-        alofon.length = static_cast<int32_t>(std::floor(static_cast<float>(pattern.pauseLength) / x));
+    if (alofon.id >= kAlfFirstPause)
+        alofon.length = static_cast<int32_t>(std::floor(static_cast<float>(pauseLength) / x));
 }
 
 }  // namespace
@@ -77,17 +73,51 @@ SFP FillPositions(SFP carry, SFP step, int64_t limit, SFastArray<SFP>& positions
     return SFP::FromRaw(static_cast<int32_t>(std::max<int64_t>(value - limit, 0)));
 }
 
-void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices) {
+SFP FillGlidingPositions(SFP carry, SFP from, SFP to, int64_t limit, SFastArray<SFP>& positions) {
+    limit = std::min<int64_t>(limit, INT32_MAX);
+    int64_t value = carry.Raw();
+    if (value >= limit) {
+        positions.SetSize(0);
+        return SFP::FromRaw(static_cast<int32_t>(value - limit));
+    }
+    // Walk once to count, then fill: the list is sized once, as in FillPositions.
+    auto stride = [&](int64_t at) {
+        int64_t s = from.Raw() + (int64_t{to.Raw()} - from.Raw()) * at / limit;
+        return std::max<int64_t>(s, 1);
+    };
+    int64_t count = 0;
+    for (int64_t v = value; v < limit; v += stride(v)) ++count;
+    positions.SetSize(static_cast<int>(count));
+    SFP* out = positions.GetData();
+    for (int64_t i = 0; i < count; ++i, value += stride(value)) out[i] = SFP::FromRaw(static_cast<int32_t>(value));
+    return SFP::FromRaw(static_cast<int32_t>(value - limit));
+}
+
+namespace {
+
+// The step of one allophone at the pitch r times factor, kept inside the
+// engine's pitch range. The voice was chosen for the word's own pitch.
+SFP GlideStep(int r, SFP factor, bool fast) {
+    double pitch = std::clamp(r * factor.ToReal(), double(SAttribute::kMinPitch), double(SAttribute::kMaxPitch));
+    double x = pitch * 0.00625;
+    return SFP::FromReal(fast ? x / 2 : x);
+}
+
+}  // namespace
+
+void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
+              const std::vector<SPitchRamp>* ramps) {
     int r = std::clamp<int>(settings.pitch, SAttribute::kMinPitch, SAttribute::kMaxPitch);
     double x = r * 0.00625;
     bool fast = r > kFastPitch;
     SFP step = SFP::FromReal(fast ? x / 2 : x);
     const SAlfPattArr* store = fast ? voices.halfRate : voices.normal;
     int normalRate = SampleRateOf(voices.normal);
+    const SPauseLengths pauses = SPauseLengths::From(settings);
     SFP carry;
     for (int i = 0; i < word.GetSize(); ++i) {
         SAlofon& alofon = *word[i];
-        if (alofon.id >= kFirstTagCarrier) continue;
+        if (alofon.id > kAlfLastSounding) continue;
         alofon.useFast = fast;
         const SAlofonPatt* pattern = store ? store->PatternAt(alofon.id) : nullptr;
         if (!pattern) {
@@ -96,23 +126,34 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices)
             continue;
         }
         if (pattern->features & AF_PAUSE) {
-            TimePause(alofon, *pattern, static_cast<float>(x), normalRate);
+            TimePause(alofon, store->PauseLength(alofon.id, pauses), static_cast<float>(x), normalRate);
             carry = SFP();
             continue;
         }
         int64_t limit = static_cast<int64_t>(pattern->end - pattern->first) * SFP::kOne;
-        carry = FillPositions(carry, step, limit, alofon.positions);
+        if (ramps && static_cast<size_t>(i) < ramps->size()) {
+            const SPitchRamp& ramp = (*ramps)[static_cast<size_t>(i)];
+            carry = FillGlidingPositions(carry, GlideStep(r, ramp.from, fast), GlideStep(r, ramp.to, fast), limit,
+                                         alofon.positions);
+        } else {
+            carry = FillPositions(carry, step, limit, alofon.positions);
+        }
     }
 }
 
 void ComputeTiming(SSentence& sentence, SAttribute& settings, const SVoicePair& voices) {
     SRateSettings saved = SRateSettings::Save(settings);
+    // At depth 0, or where intonation is off (a tag may switch it inside the
+    // sentence), words are timed exactly as without intonation.
+    bool deep = settings.intonationDepth > 0;
+    SSentenceContour contour;
+    if (deep) contour = SentenceContour(sentence, settings.intonationDepth, voices);
     for (int i = 0; i < sentence.words.GetSize(); ++i) {
         SWord& word = *sentence.words[i];
         if (word.control)
             ApplyTag(word, settings, nullptr);
         else
-            TimeWord(word, settings, voices);
+            TimeWord(word, settings, voices, deep && settings.intonation ? &contour[static_cast<size_t>(i)] : nullptr);
     }
     saved.Restore(settings);
 }

@@ -7,7 +7,10 @@
 
 #include <cstdint>
 
+#include <vector>
+
 #include "core/containers.h"
+#include "synthesis/intonation.h"
 #include "synthesis/voices.h"
 
 class SAttribute;
@@ -19,7 +22,7 @@ class SWord;
 constexpr int kFastPitch = 240;
 
 // Times every word of the sentence with its own settings and the shared
-// voices. This is the prosody step the text analyser runs on each finished
+// voices. This is the prosody step the engine runs on each finished
 // sentence, after the sentence rules.
 void ComputeTiming(SSentence& sentence);
 
@@ -29,11 +32,19 @@ void ComputeTiming(SSentence& sentence);
 void ComputeTiming(SSentence& sentence, SAttribute& settings, const SVoicePair& voices);
 
 // Times one word at the settings' current Pitch (clamped to 80..400, so a
-// damaged setting can never make a zero step).
-void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices);
+// damaged setting can never make a zero step). With ramps (one per
+// allophone of the word) each allophone is read at the pitch times its ramp,
+// kept inside 80..400; without them every step is the same.
+void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
+              const std::vector<SPitchRamp>* ramps = nullptr);
 
 // Fills `positions` with carry, carry + step, ... while below `limit` (16.16
 // units) and returns the overshoot of the first value not stored, which the
 // next allophone starts from. The list is sized from limit / step up front.
 // step must be positive.
 SFP FillPositions(SFP carry, SFP step, int64_t limit, SFastArray<SFP>& positions);
+
+// As FillPositions, but the step moves linearly from `from` at position 0 to
+// `to` at `limit` (both positive), so that the pitch glides across the
+// allophone.
+SFP FillGlidingPositions(SFP carry, SFP from, SFP to, int64_t limit, SFastArray<SFP>& positions);

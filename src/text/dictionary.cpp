@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/log.h"
+#include "platform/log.h"
 #include "model/chars.h"
 
 namespace {

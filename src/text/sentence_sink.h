@@ -12,9 +12,6 @@ public:
                     int continuation) override {
         sentence_.AppendWord(text, sourceText, closes, continuation);
     }
-    void AppendText(const std::string& text, const std::string& sourceText) override {
-        sentence_.AppendText(text, sourceText);
-    }
     void AppendMarker(unsigned char marker) override { sentence_.AppendMarker(marker); }
 
 private:

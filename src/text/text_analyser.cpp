@@ -1,8 +1,6 @@
 #include "text/text_analyser.h"
 
 #include "core/attribute.h"
-#include "phonetics/sentence_rules.h"
-#include "synthesis/timing.h"
 #include "model/chars.h"
 
 namespace {
@@ -13,7 +11,7 @@ constexpr int kWavTagCode = 23;
 
 }  // namespace
 
-STextAnalyser::STextAnalyser(STtsEngine* engine) : engine_(engine) {}
+STextAnalyser::STextAnalyser() = default;
 
 STextAnalyser::~STextAnalyser() = default;
 
@@ -54,7 +52,8 @@ SSentence* STextAnalyser::NextSentence() {
     currentSentence_.reset();
     if (endOfInput_) return nullptr;
 
-    currentSentence_ = std::make_unique<SSentence>(this);
+    currentSentence_ = std::make_unique<SSentence>(settings_);
+    currentSentence_->SetWordStart(wordStart_);
     std::string buffer;
     endOfSentence_ = false;
     atSentenceStart_ = true;
@@ -71,8 +70,6 @@ SSentence* STextAnalyser::NextSentence() {
 void STextAnalyser::FinishSentence() {
     SSentence& sentence = *currentSentence_;
     sentence.BuildPhrases();
-    ApplySentenceRules(sentence);
-    ComputeTiming(sentence);
     sentence.length = static_cast<int32_t>(mainCursor_.GetPosition()) - sentence.start;
 }
 
@@ -123,7 +120,10 @@ void STextAnalyser::StepCharacter(std::string& buffer, STextCursor*& previous) {
 
     const uint32_t readAt = cursor.GetPosition();
     const unsigned char c = cursor.Read();
-    if (buffer.empty() && &cursor == &mainCursor_) wordStart_ = static_cast<int32_t>(readAt);
+    if (buffer.empty() && &cursor == &mainCursor_) {
+        wordStart_ = static_cast<int32_t>(readAt);
+        currentSentence_->SetWordStart(wordStart_);
+    }
 
     const SAttribute& settings = *GetSettings();
     if (settings.spellMode && c != kBackslash) {
@@ -203,6 +203,13 @@ void STextAnalyser::HandleBackslash(std::string& buffer, STextCursor& cursor) {
     if (!buffer.empty()) {
         FlushWord(buffer, 1, true, 0);
         cursor.StepBack();
+        return;
+    }
+    // Clients double every backslash of their own text: in tagged text "\\"
+    // is one literal backslash and never opens a tag.
+    if (GetSettings()->taggedText && cursor.Peek() == kBackslash) {
+        cursor.Read();
+        FlushSingle(buffer, kBackslash, true, 0);
         return;
     }
     int result = ReadTag(cursor, buffer);

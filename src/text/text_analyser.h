@@ -2,7 +2,8 @@
 // one per NextSentence call, collecting letters into words and handing
 // numbers, tags, addresses, emoticons and repeated characters to the
 // normaliser's readers. Every word is transcribed as it is appended; a
-// finished sentence gets its stress groups and its sentence-level rules.
+// finished sentence gets its stress groups. The sentence rules and the
+// timing are the engine's next stages (engine/sentence_stages.h).
 #pragma once
 
 #include <cstdint>
@@ -15,7 +16,6 @@
 class SAttribute;
 class SDictionary;
 class SSpell;
-class STtsEngine;
 
 class STextAnalyser {
 public:
@@ -24,12 +24,12 @@ public:
     // A collected word longer than this is flushed; words are at most 65 bytes.
     static constexpr int kMaxWordChars = 64;
 
-    explicit STextAnalyser(STtsEngine* engine = nullptr);
+    STextAnalyser();
     ~STextAnalyser();
     STextAnalyser(const STextAnalyser&) = delete;
     STextAnalyser& operator=(const STextAnalyser&) = delete;
 
-    // What the analyser reads from its engine. None is owned; settings may be
+    // What the analyser reads, handed in by its engine. None is owned; settings may be
     // null (the process-wide defaults are used), spell and dictionary too
     // (no character names, no replacements).
     void Attach(SAttribute* settings, const SSpell* spell, const SDictionary* dictionary);
@@ -43,7 +43,6 @@ public:
     // The sentence returned last, or null.
     SSentence* CurrentSentence() const { return currentSentence_.get(); }
 
-    STtsEngine* GetEngine() const { return engine_; }
     SAttribute* GetSettings() const;  // never null
     const SSpell* GetSpell() const { return spell_; }
     const SDictionary* GetDictionary() const { return dictionary_; }
@@ -101,7 +100,6 @@ private:
     // The spelling table's name of a character (looked up lower-cased), or null.
     const std::string* CharacterName(unsigned char c) const;
 
-    STtsEngine* engine_;
     int32_t wordStart_ = 0;
     int32_t sentenceCounter_ = -1;
     std::unique_ptr<SSentence> currentSentence_;

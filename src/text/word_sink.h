@@ -21,8 +21,11 @@ public:
 
     virtual void AppendWord(const std::string& text, const std::string& sourceText, int closes,
                             int continuation) = 0;
-    // Letter runs become words; every other byte but control characters and
-    // blanks becomes a one-character word.
-    virtual void AppendText(const std::string& text, const std::string& sourceText) = 0;
     virtual void AppendMarker(unsigned char marker) = 0;
+
+    // Splits text into words through the two operations above: letter runs
+    // become words (closes 1, the first with continuation 0, later ones 1);
+    // every other byte but control characters and blanks becomes a marker
+    // word of its own. The one splitting rule: the sentence uses it too.
+    void AppendText(const std::string& text, const std::string& sourceText);
 };

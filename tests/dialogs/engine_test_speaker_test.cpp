@@ -2,10 +2,14 @@
 // collecting destination, and a destination that fills up ends the request.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "core/attribute.h"
 #include "dialogs/collecting_audio_dest.h"
 #include "dialogs/engine_test_speaker.h"
-#include "core/attribute.h"
+#include "dialogs/general_values.h"
 #include "engine/tts_engine.h"
+#include "model/pattern_store.h"
 
 namespace {
 
@@ -41,6 +45,34 @@ TEST_F(EngineTestSpeakerTest, FullDestinationEndsTheRequest) {
     SCollectingAudioDest small(4096);
     EXPECT_FALSE(SEngineTestSpeaker(engine_, small).Speak("To jest bardzo d\xB3ugi test, kt\xF3ry si\xEA nie zmie\x9C" "ci."));
     EXPECT_LE(small.Bytes().size(), 4096u);
+}
+
+// The longest run of silent samples in what was collected.
+size_t LongestSilence(const std::vector<unsigned char>& bytes) {
+    size_t longest = 0, run = 0;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        run = bytes[i] == 0 && bytes[i + 1] == 0 ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+// A pause set on the page is heard as soon as the page stores it, with the
+// normal voice and with the half-rate voice of fast reading.
+TEST_F(EngineTestSpeakerTest, APauseSetOnThePageIsHeard) {
+    for (int pitch : {160, 320}) {
+        SCOPED_TRACE(pitch);
+        SGeneralValues values = SGeneralValues::FromSettings(settings_);
+        values.TakeSliderPosition(SGeneralValue::Pitch, pitch);
+        values.TakeSliderPosition(SGeneralValue::PauseInterSentence, 100);  // 1000 ms
+        StoreForTest(values, settings_);
+        SCollectingAudioDest dest;
+        SEngineTestSpeaker(engine_, dest).Speak("Ala ma kota. Kot ma Al\xEA.");
+        const bool fast = pitch > 240;
+        const size_t heard = static_cast<size_t>(PauseSamples(fast ? 11025 : 22050, 1000) / (pitch / 160.0));
+        EXPECT_GE(LongestSilence(dest.Bytes()), heard);
+        EXPECT_LT(LongestSilence(dest.Bytes()), heard * 3 / 2);
+    }
 }
 
 TEST(EngineTestSpeaker, UnloadedEngineSpeaksNothing) {

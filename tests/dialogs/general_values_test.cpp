@@ -4,6 +4,8 @@
 
 #include "dialogs/general_values.h"
 #include "core/attribute.h"
+#include "platform/config_dir.h"
+#include "platform/reg_key.h"
 
 namespace {
 
@@ -147,7 +149,29 @@ TEST(GeneralValues, EverySliderHasItsIdsAndRange) {
     for (size_t i = 0; i < std::size(expected); ++i) {
         const SGeneralSliderSpec& s = GeneralSliderSpecs()[i];
         EXPECT_EQ(std::make_tuple(s.sliderId, s.editId, s.minPosition, s.maxPosition), expected[i]) << s.label;
-        EXPECT_EQ(s.enabled, s.value != V::Intonation) << s.label;
+        EXPECT_TRUE(s.enabled) << s.label;  // intonation too: the synthesis reads it
+    }
+}
+
+using StoredRateTest = ScratchConfigTest;
+
+// The page shows the rate as the registry holds it: a stored pair is not
+// re-coupled, and only a value outside its slider's range is brought inside.
+TEST_F(StoredRateTest, ThePageShowsStoredPitchAndSpeedAsStored) {
+    const struct {
+        uint32_t pitch, speed;
+        int shownPitch, shownSpeed;
+    } cases[] = {
+        {240, 80, 240, 80}, {160, 120, 160, 120}, {80, 200, 80, 200}, {400, 40, 400, 40},
+        {0, 100, 80, 100},  {1000, 300, 400, 200}, {200, 0, 200, 40},
+    };
+    SRegKey sound(SRegKey(SRegRoot::CurrentUser, kSettingsKeyPath), "Sound");
+    for (const auto& c : cases) {
+        sound.SetDword("Pitch", c.pitch);
+        sound.SetDword("Speed", c.speed);
+        const SGeneralValues shown = SGeneralValues::FromSettings(SAttributeSAPI());
+        EXPECT_EQ(shown[V::Pitch], c.shownPitch) << c.pitch << "/" << c.speed;
+        EXPECT_EQ(shown[V::Speed], c.shownSpeed) << c.pitch << "/" << c.speed;
     }
 }
 

@@ -251,4 +251,86 @@ TEST(CommandLine, HelpVersionAndVoices) {
     EXPECT_NE(voices.out.find("1045"), std::string::npos);
 }
 
+// A mono 16-bit 22050 Hz wave: the data chunk declares `declared` bytes, of
+// which the first `present` are written (a file cut off short of its chunk).
+void WriteTagSound(const fs::path& path, uint32_t declared, uint32_t present) {
+    std::string bytes = "RIFF";
+    auto le32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) bytes += static_cast<char>(v >> (8 * i)); };
+    auto le16 = [&](uint16_t v) { bytes += static_cast<char>(v); bytes += static_cast<char>(v >> 8); };
+    le32(36 + declared);
+    bytes += "WAVEfmt ";
+    le32(16);
+    le16(1), le16(1), le32(22050), le32(44100), le16(2), le16(16);
+    bytes += "data";
+    le32(declared);
+    for (uint32_t i = 0; i < present; ++i) bytes += static_cast<char>(i % 2 ? 0x10 : 0x00);  // samples of 4096
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A sound file whose 16-bit data ends in half a sample inserts only its whole
+// samples: the speech after it is byte for byte what it is after the same
+// sound without the odd byte, and the output keeps whole samples.
+TEST(CommandLine, WavTagInsertsWholeSamplesOfAnOddSizedFile) {
+    if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
+    fs::path dir = fs::temp_directory_path() / ("vokrant-e2e-oddwav-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    auto speakAfter = [&](uint32_t declared, uint32_t present) {
+        fs::path sound = dir / ("s" + std::to_string(declared) + "_" + std::to_string(present) + ".wav");
+        WriteTagSound(sound, declared, present);
+        SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' --tagged -o - '\\Wav=\"" + sound.string() + "\"\\ Ala ma kota.'");
+        EXPECT_EQ(run.status, 0) << run.err;
+        return run.out;
+    };
+    const std::string whole = speakAfter(1000, 1000);
+    ASSERT_GT(CheckWavHeader(whole), 1000u);
+    const struct {
+        uint32_t declared, present;
+    } odd[] = {{1001, 1001}, {1002, 1001}, {1001, 1000}, {1003, 1003}};
+    const std::string expected[] = {whole, whole, whole, speakAfter(1002, 1002)};
+    for (size_t i = 0; i < std::size(odd); ++i) {
+        SCOPED_TRACE(std::to_string(odd[i].declared) + " declared, " + std::to_string(odd[i].present) + " present");
+        const std::string out = speakAfter(odd[i].declared, odd[i].present);
+        EXPECT_EQ(CheckWavHeader(out) % 2, 0u) << "whole samples only";
+        EXPECT_TRUE(out == expected[i]) << "the speech after the sound is not shifted";
+    }
+    fs::remove_all(dir);
+}
+
+// The samples --words reports for every word of a text, summed.
+uint64_t ReportedSamples(const std::string& lines) {
+    uint64_t total = 0;
+    std::regex samples(R"re("samples":(\d+)\})re");
+    for (std::sregex_iterator it(lines.begin(), lines.end(), samples), end; it != end; ++it)
+        total += std::stoull((*it)[1]);
+    return total;
+}
+
+// A pause length given with --set is heard, with the normal voice and with
+// the half-rate voice of fast reading, and --words counts exactly the samples
+// that are spoken.
+TEST(CommandLine, PauseSettingsAreHeardAndWordsAgreeWithTheSound) {
+    if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
+    const std::string text = "'Ala ma kota, a kot ma Alę. Anna pije mleko.'";
+    const struct {
+        std::string pitch;
+        uint64_t longerBy;  // samples the sentence pause gains from 500 to 3000 ms
+    } cases[] = {{"160", 66144 - 11024}, {"200", (66144 - 11024) * 4 / 5}, {"320", (33072 - 5504) / 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("Pitch " + c.pitch);
+        uint64_t spoken[2] = {0, 0};
+        const char* const lengths[] = {"500", "3000"};
+        for (int i = 0; i < 2; ++i) {
+            const std::string set = "--set Pitch=" + c.pitch + " --set PauseInterSentence=" + lengths[i] + " ";
+            SRun words = Vokrant("--voice-dir '" + kVoiceDir + "' " + set + "--words " + text);
+            SRun sound = Vokrant("--voice-dir '" + kVoiceDir + "' " + set + "-o - " + text);
+            ASSERT_EQ(words.status, 0) << words.err;
+            ASSERT_EQ(sound.status, 0) << sound.err;
+            spoken[i] = CheckWavHeader(sound.out) / 2;
+            EXPECT_EQ(ReportedSamples(words.out), spoken[i]) << "--words and the sound agree";
+        }
+        EXPECT_NEAR(static_cast<double>(spoken[1] - spoken[0]), static_cast<double>(c.longerBy), 2.0)
+            << "the longer sentence pause is heard";
+    }
+}
+
 }  // namespace

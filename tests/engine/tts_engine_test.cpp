@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/attribute.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "core/simulated_audio_dest.h"
 #include "engine/tts_engine.h"
 #include "model/sentence.h"

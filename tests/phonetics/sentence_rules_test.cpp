@@ -20,6 +20,7 @@ std::string RulesOf(const char* text, bool colloquial = true, bool fluent = true
     analyser.BeginText(text);
     SSentence* sentence = analyser.NextSentence();
     if (!sentence) return "<none>";
+    ApplySentenceRules(*sentence);
     std::string result;
     for (int v = 0; v < sentence->VisibleCount(); ++v) {
         if (v) result += " | ";

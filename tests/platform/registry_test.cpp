@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "config_dir.h"
-#include "core/log.h"
+#include "platform/log.h"
 #include "platform/reg_hive.h"
 #include "platform/reg_key.h"
 

@@ -17,7 +17,11 @@ struct SChunkFixture {
     SWave wave;
     SBookmarkBff marks;
 
-    SChunkFixture() { s.sentence.allophoneMarks = 0; }
+    // The written timing rules: no sentence intonation.
+    SChunkFixture() {
+        s.sentence.allophoneMarks = 0;
+        settings.intonation = false;
+    }
     SChunkContext Context() { return {&settings, voices.Pair(), nullptr}; }
     int Next(bool countOnly = false) {
         int n = NextChunk(s.sentence, wave, marks, countOnly, Context());
@@ -217,3 +221,24 @@ TEST(NextChunk, SoundFileAndDialogTagsActOnceWhenSynthesisReachesThem) {
 }
 
 }  // namespace
+
+// With intonation the words change length, but each word mark still sits
+// where its word's samples begin.
+TEST(NextChunk, IntonationKeepsWordMarksAtWordStarts) {
+    SChunkFixture f;
+    f.settings.intonation = true;
+    f.s.Word({65, 1, 79}, 0, "tan");
+    f.s.Word({67, 20, 65, 33}, 4, "kota");
+    f.s.Word({109}, 8, "?");
+    ComputeTiming(f.s.sentence, f.settings, f.voices.Pair());
+    int flatBytes = 2 * 7 * 1000;  // seven 1000-sample allophones at the natural rate
+    int bytes[3];
+    for (int i = 0; i < 3; ++i) bytes[i] = f.s.sentence.words[i]->ByteCount();
+    EXPECT_NE(bytes[0] + bytes[1], flatBytes);
+    f.Next();
+    auto words = f.MarksOf(kMarkWord);
+    ASSERT_EQ(words.size(), 3u);
+    EXPECT_EQ(words[0].position, 0u);
+    EXPECT_EQ(words[1].position, uint32_t(bytes[0]));
+    EXPECT_EQ(words[2].position, uint32_t(bytes[0] + bytes[1]));
+}

@@ -153,6 +153,23 @@ TEST_F(RecordedFolder, CompleteFolderGivesLoadableReproducibleVoices) {
     EXPECT_EQ(Bytes(fs::path(Output()) / "pln_11.als"), first11);
 }
 
+// The measured figures pasted below the report survive a rebuild; the
+// generated part is replaced, not repeated.
+TEST_F(RecordedFolder, RebuildKeepsTheMeasurementsBelowTheReport) {
+    fs::path report = root_ / "VOICE.md";
+    BuildVoice({Recordings(), Output(), report.string()});
+    std::string generated = Bytes(report);
+    const std::string measured = "\n## Measurements\n\n| 1 | 17.2 |\n";
+    {
+        std::ofstream out(report, std::ios::app | std::ios::binary);
+        out << measured;
+    }
+    BuildVoice({Recordings(), Output(), report.string()});
+    EXPECT_EQ(Bytes(report), generated + measured);
+    BuildVoice({Recordings(), Output(), report.string()});
+    EXPECT_EQ(Bytes(report), generated + measured);
+}
+
 }  // namespace
 }  // namespace voicebuild
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/exceptions.h"
+#include "spectral_frames.h"
 
 namespace voicebuild {
 
@@ -59,18 +60,8 @@ std::string Join(const std::vector<PhonemeEvent>& ph, size_t from, size_t count)
     return out;
 }
 
-}  // namespace
-
-void FadeEdges(std::vector<int16_t>& samples, size_t fade_samples) {
-    size_t n = std::min(fade_samples, samples.size() / 2);
-    for (size_t i = 0; i < n; ++i) {
-        double g = 0.5 - 0.5 * std::cos(M_PI * (double(i) + 0.5) / double(n));
-        samples[i] = int16_t(std::lround(samples[i] * g));
-        samples[samples.size() - 1 - i] = int16_t(std::lround(samples[samples.size() - 1 - i] * g));
-    }
-}
-
-CutResult CutAllophone(const Rendering& carrier, const CarrierCut& plan) {
+// The cut's events: the phonemes the plan expects, where the plan says.
+CutResult LocateEvents(const Rendering& carrier, const CarrierCut& plan) {
     std::vector<std::string> expected = SplitBlanks(plan.phonemes);
     const auto& ph = carrier.phonemes;
     size_t first = size_t(plan.first);
@@ -80,11 +71,68 @@ CutResult CutAllophone(const Rendering& carrier, const CarrierCut& plan) {
     if (!matches)
         ThrowExit(kExitProcessing, "\"%s\": carrier \"%s\" gives \"%s\" at phoneme %d, expected \"%s\"", plan.name,
                   plan.text, found.c_str(), plan.first, plan.phonemes);
-
     CutResult cut;
     cut.found = found;
     cut.event_start = ph[first].start;
     cut.event_end = ph[first + expected.size() - 1].end;
+    return cut;
+}
+
+}  // namespace
+
+SteadyWindow FindSteadyWindow(const std::vector<int16_t>& samples, size_t from, size_t to, size_t length, int rate) {
+    SteadyWindow best{from, 0.0};
+    to = std::min(to, samples.size());
+    if (to <= from || to - from <= length) return best;
+    SpectralAnalyser analyser(rate);
+    size_t hop = std::max<size_t>(1, analyser.FrameSize() / 4);
+    std::vector<MelFrame> frames = analyser.Frames(samples, from, to, hop);
+    // Frames wholly inside a window starting at frame w: w .. w + per_window.
+    size_t per_window = length > analyser.FrameSize() ? (length - analyser.FrameSize()) / hop + 1 : 1;
+    double best_cost = -1.0;
+    for (size_t w = 0; w + per_window <= frames.size() && from + w * hop + length <= to; ++w) {
+        MelFrame mean = MeanFrame(frames, w, w + per_window);
+        double spread = 0.0, change = 0.0;
+        for (size_t f = w; f < w + per_window; ++f) {
+            spread += SpectralDistance(frames[f], mean);
+            if (f > w) change += SpectralDistance(frames[f], frames[f - 1]);
+        }
+        spread /= double(per_window);
+        change /= double(std::max<size_t>(1, per_window - 1));
+        // Drift from the first third to the last: what a repeat would make audible.
+        size_t third = std::max<size_t>(1, per_window / 3);
+        double drift = SpectralDistance(MeanFrame(frames, w, w + third),
+                                        MeanFrame(frames, w + per_window - third, w + per_window));
+        double cost = spread + change + 2.0 * drift;
+        if (best_cost < 0 || cost < best_cost) {
+            best_cost = cost;
+            best = {from + w * hop, spread};
+        }
+    }
+    return best;
+}
+
+CutResult CutSteady(const Rendering& slow_carrier, const CarrierCut& plan, size_t length) {
+    CutResult cut = LocateEvents(slow_carrier, plan);
+    const auto& s = slow_carrier.samples;
+    size_t frame = size_t(slow_carrier.rate / 200);
+    size_t begin = cut.event_start, end = std::min(cut.event_end, s.size());
+    TrimSilence(s, frame, begin, end);
+    if (end <= begin || FrameRms(s, begin, end) < kSilentRms)
+        ThrowExit(kExitProcessing, "\"%s\": nothing but silence in carrier \"%s\"", plan.name, plan.text);
+    length = std::min(length, end - begin);
+    SteadyWindow window = FindSteadyWindow(s, begin, end, length, slow_carrier.rate);
+    size_t radius = size_t(slow_carrier.rate * 0.0015);
+    cut.start = NearestZeroCrossing(s, window.start, radius);
+    cut.end = std::min(NearestZeroCrossing(s, cut.start + length, radius), s.size());
+    cut.stability_db = window.stability_db;
+    cut.samples.assign(s.begin() + std::ptrdiff_t(cut.start), s.begin() + std::ptrdiff_t(cut.end));
+    FadeEdges(cut.samples, size_t(slow_carrier.rate * kFadeMs / 1000));
+    return cut;
+}
+
+CutResult CutAllophone(const Rendering& carrier, const CarrierCut& plan) {
+    CutResult cut = LocateEvents(carrier, plan);
     const auto& s = carrier.samples;
     size_t frame = size_t(carrier.rate / 200);  // 5 ms
     size_t begin = cut.event_start, end = std::min(cut.event_end, s.size());
@@ -102,6 +150,15 @@ CutResult CutAllophone(const Rendering& carrier, const CarrierCut& plan) {
     cut.samples.assign(s.begin() + std::ptrdiff_t(begin), s.begin() + std::ptrdiff_t(end));
     FadeEdges(cut.samples, size_t(carrier.rate * kFadeMs / 1000));
     return cut;
+}
+
+void FadeEdges(std::vector<int16_t>& samples, size_t fade_samples) {
+    size_t n = std::min(fade_samples, samples.size() / 2);
+    for (size_t i = 0; i < n; ++i) {
+        double g = 0.5 - 0.5 * std::cos(M_PI * (double(i) + 0.5) / double(n));
+        samples[i] = int16_t(std::lround(samples[i] * g));
+        samples[samples.size() - 1 - i] = int16_t(std::lround(samples[samples.size() - 1 - i] * g));
+    }
 }
 
 }  // namespace voicebuild

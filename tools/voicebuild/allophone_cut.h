@@ -19,6 +19,7 @@ struct CutResult {
     size_t event_start = 0;  // the phoneme events' own span, for the report
     size_t event_end = 0;
     std::string found;       // the phonemes the carrier gave, blank-separated
+    double stability_db = 0; // steady cuts: mean spectral distance of its frames to their mean
 };
 
 // Edge fades, in milliseconds: long enough to hide a step, short enough to
@@ -30,6 +31,22 @@ constexpr double kMaxClosureMs = 60.0;
 // Fails with SExitException when the carrier does not hold the expected
 // phonemes at the planned place, or when the cut is empty.
 CutResult CutAllophone(const Rendering& carrier, const CarrierCut& plan);
+
+// Where, inside [from, to) of samples, a window of `length` samples is most
+// steady: the spectrum of its frames strays least from their mean, changes
+// least from frame to frame and drifts least from its first third to its
+// last (short-time log-mel spectra, distances in dB). Ties go to the earliest window; a span no longer than the window
+// gives from.
+struct SteadyWindow {
+    size_t start = 0;
+    double stability_db = 0.0;  // mean distance of the window's frames to their mean
+};
+SteadyWindow FindSteadyWindow(const std::vector<int16_t>& samples, size_t from, size_t to, size_t length, int rate);
+
+// Cuts `length` samples of the allophone's steadiest stretch out of a
+// carrier spoken slowly (so that its steady part outlasts the transitions
+// into its neighbours). Same checks as CutAllophone.
+CutResult CutSteady(const Rendering& slow_carrier, const CarrierCut& plan, size_t length);
 
 // Raised-cosine fades over the first and last fade_samples samples.
 void FadeEdges(std::vector<int16_t>& samples, size_t fade_samples);

@@ -31,13 +31,13 @@ int CollectSynthesis(short* wav, int count, espeak_EVENT* events) {
 // noise from rand(), filter memories) from one utterance to the next, so a
 // rendering is reproducible only when it is the first of its process.
 // Returns the exit status for the child.
-int RenderInThisProcess(const std::string& text, Rendering& out) {
+int RenderInThisProcess(const std::string& text, int words_per_minute, Rendering& out) {
     out.rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
                                  espeakINITIALIZE_PHONEME_EVENTS | espeakINITIALIZE_DONT_EXIT);
     if (out.rate <= 0) return 3;
     if (espeak_SetVoiceByName("pl") != EE_OK) return 4;
     // Fixed parameters, so a user's espeak-ng defaults cannot change the voice.
-    espeak_SetParameter(espeakRATE, 175, 0);
+    espeak_SetParameter(espeakRATE, words_per_minute, 0);
     espeak_SetParameter(espeakVOLUME, 100, 0);
     espeak_SetParameter(espeakPITCH, 50, 0);
     espeak_SetParameter(espeakRANGE, 50, 0);
@@ -104,7 +104,7 @@ bool ParseRendering(const std::string& bytes, Rendering& r) {
 
 }  // namespace
 
-Rendering EspeakRenderer::Render(const std::string& text) {
+Rendering EspeakRenderer::Render(const std::string& text, int words_per_minute) {
     int fds[2];
     if (pipe(fds) != 0) ThrowExit(kExitProcessing, "cannot create a pipe for espeak-ng");
     pid_t child = fork();
@@ -112,7 +112,7 @@ Rendering EspeakRenderer::Render(const std::string& text) {
     if (child == 0) {
         close(fds[0]);
         Rendering r;
-        int status = RenderInThisProcess(text, r);
+        int status = RenderInThisProcess(text, words_per_minute, r);
         if (status == 0 && !SendRendering(fds[1], r)) status = 6;
         _exit(status);
     }

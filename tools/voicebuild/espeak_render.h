@@ -26,10 +26,14 @@ struct Rendering {
 // running state cannot carry from one text to the next.
 class EspeakRenderer {
 public:
-    // Text is UTF-8. Synthesis is deterministic: the same text always gives
-    // the same samples. Fails with SExitException when espeak-ng or its
-    // Polish voice is unusable.
-    Rendering Render(const std::string& text);
+    // Text is UTF-8, words_per_minute espeak-ng's rate (80..450). Synthesis
+    // is deterministic: the same text at the same rate always gives the same
+    // samples. Fails with SExitException when espeak-ng or its Polish voice
+    // is unusable.
+    Rendering Render(const std::string& text, int words_per_minute = kVoiceRate);
+
+    // The rate the voice is made at, that of espeak-ng's own default.
+    static constexpr int kVoiceRate = 175;
 };
 
 }  // namespace voicebuild

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "database_writer.h"
 #include "core/exceptions.h"
@@ -27,6 +29,16 @@ void WriteTextAtomically(const fs::path& path, const std::string& text) {
     fs::rename(temp, path);
 }
 
+// The measured figures that tools/voicebuild/voice_figures.sh produces are
+// pasted below the generated report; a rebuild keeps them.
+std::string KeptMeasurements(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    size_t at = text.find("\n## Measurements");
+    return at == std::string::npos ? std::string() : text.substr(at);
+}
+
 }  // namespace
 
 BuildOutcome BuildVoice(const BuildRequest& request) {
@@ -50,7 +62,11 @@ BuildOutcome BuildVoice(const BuildRequest& request) {
         outcome.written.push_back(path.string());
     }
     if (!request.report_path.empty()) {
-        WriteTextAtomically(request.report_path, VoiceReport(normal, normal.source, files));
+        std::string report = VoiceReport(normal, normal.source, files);
+        while (!report.empty() && report.back() == '\n') report.pop_back();
+        report += "\n";
+        std::string kept = KeptMeasurements(request.report_path);
+        WriteTextAtomically(request.report_path, kept.empty() ? report : report + kept);
         outcome.written.push_back(request.report_path);
     }
     return outcome;

@@ -8,6 +8,7 @@
 #include "allophone_cut.h"
 #include "core/exceptions.h"
 #include "espeak_source.h"
+#include "level_classes.h"
 #include "model/inventory.h"
 #include "synthesis/inventory_voice.h"
 #include "model/pattern_store.h"
@@ -47,6 +48,7 @@ std::vector<std::string> MissingNames(const RecordingSet& set) {
 
 void ConditionRecordings(RecordingSet& set) {
     for (auto& r : set.recordings) FadeEdges(r.samples, FadeSamples(set.rate));
+    MatchClassLevels(set);
     NormaliseSetPeak(set, kSetPeakDb);
 }
 

@@ -25,8 +25,9 @@ std::vector<std::string> RecordedNames();
 // Names that no recording in the set carries.
 std::vector<std::string> MissingNames(const RecordingSet& set);
 
-// Fades every recording's edges and normalises the set's peak, so that any
-// source concatenates without clicks and at one level.
+// Fades every recording's edges, matches levels within each class and
+// normalises the set's peak, so that any source concatenates without clicks
+// and at even loudness.
 void ConditionRecordings(RecordingSet& set);
 
 // The same recordings at `rate`, through libsoxr's high-quality

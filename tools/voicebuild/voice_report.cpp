@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "level_classes.h"
 #include "model/inventory.h"
 #include "voice_database.h"
 
@@ -61,6 +62,17 @@ std::string DurationSummary(const RecordingSet& set) {
     return out;
 }
 
+std::string LevelSummary(const RecordingSet& set) {
+    std::string out = "| class | count | lowest dB | median dB | highest dB | spread dB |\n|---|---:|---:|---:|---:|---:|\n";
+    for (const ClassSpread& c : LevelSpreads(set)) {
+        char row[160];
+        std::snprintf(row, sizeof row, "| %s | %d | %.1f | %.1f | %.1f | %.1f |\n", c.label.c_str(), c.count, c.lowest_db,
+                      c.median_db, c.highest_db, c.highest_db - c.lowest_db);
+        out += row;
+    }
+    return out;
+}
+
 std::string VoiceReport(const RecordingSet& normal, const std::string& source, const ReportFile files[2]) {
     std::string out = "# The shipped voice\n\n";
     out += "## Source\n\n" + source + "\n\n";
@@ -70,6 +82,9 @@ std::string VoiceReport(const RecordingSet& normal, const std::string& source, c
     out += ". Both hold the same allophone ids; the half-rate voice is the normal one resampled with "
            "libsoxr's high-quality filter.\n\n";
     out += "## Durations\n\n" + DurationSummary(normal) + "\n";
+    out += "## Loudness by class\n\nActive level (RMS over the 5 ms frames within 30 dB of the loudest), dB of full "
+           "scale, after matching each allophone to its class's median.\n\n" +
+           LevelSummary(normal) + "\n";
     out += "## Allophones\n\nDuration and levels at " + std::to_string(normal.rate) +
            " Hz, after the edge fades and the common gain; levels in dB of full scale.\n\n";
     out += "| name | ids | ms | RMS dB | peak dB | how it was cut |\n|---|---|---:|---:|---:|---|\n";

@@ -20,4 +20,8 @@ std::string VoiceReport(const RecordingSet& normal, const std::string& source, c
 // count and minimum / mean / maximum duration in milliseconds.
 std::string DurationSummary(const RecordingSet& set);
 
+// A Markdown table: per level class, count and lowest / median / highest
+// active level and their spread.
+std::string LevelSummary(const RecordingSet& set);
+
 }  // namespace voicebuild

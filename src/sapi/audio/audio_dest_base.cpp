@@ -201,6 +201,9 @@ HRESULT CAudioDestBase::DataSet(void* pBuffer, DWORD dwSize) {
     HRESULT hr = WriteDevice(pBuffer, dwSize);
     if (FAILED(hr)) return hr;
     total_ += dwSize;
+    // The engine's own write is no news to it; what playback frees after it
+    // is, even when that brings the room back to what the engine last saw.
+    lastReportedFree_ = FreeBytes();
     return S_OK;
 }
 
@@ -241,10 +244,10 @@ int CAudioDestBase::Pump() {
     }
     QWORD played = claimed_ ? PlayedPosition() : total_;
     sent += DeliverPlayedMarks(played);
-    if (claimed_ && sink_ != nullptr) {
+    if (claimed_ && sink_ != nullptr && !(strict_ && unclaimPending_)) {
         DWORD free = FreeBytes();
         BOOL eof = AtEndOfFile() ? TRUE : FALSE;
-        if (free != lastReportedFree_) {
+        if (strict_ ? free > lastReportedFree_ : free != lastReportedFree_) {
             lastReportedFree_ = free;
             sink_->FreeSpace(free, eof);
             ++sent;

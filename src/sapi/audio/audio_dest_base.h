@@ -49,6 +49,11 @@ public:
     // space, and audio stop once an UnClaim has drained. Returns how many
     // notifications were sent.
     int Pump();
+    // One round of a host's loop: waits up to `timeoutMs` for playback to
+    // move on where there is something to wait for (a sound device), then
+    // delivers what is due like Pump(). Returns the notifications sent. A
+    // destination that plays instantly does not wait.
+    virtual int WaitAndPump(int /*timeoutMs*/) { return Pump(); }
 
     bool IsClaimed() const { return claimed_; }
     bool IsStarted() const { return started_; }
@@ -58,6 +63,11 @@ public:
     const WAVEFORMATEX& Format() const { return format_; }
     bool HasFormat() const { return hasFormat_; }
     DWORD BufferSize() const { return bufferSize_; }
+    // Strict: only the notifications a host's destination is documented to
+    // send. FreeSpace then reports only room that playback freed, at most
+    // once per Pump, and not at all once UnClaim was called, so the engine
+    // cannot rely on a report after the device has drained.
+    void SetStrict(bool strict) { strict_ = strict; }
 
 protected:
     explicit CAudioDestBase(DWORD bufferSize);
@@ -111,4 +121,5 @@ private:
     bool deliveringMark_ = false;
     QWORD deliveredPosition_ = 0;
     DWORD lastReportedFree_ = 0xFFFFFFFF;
+    bool strict_ = false;
 };

@@ -16,6 +16,11 @@ HRESULT CSimulatedAudioDest::OpenDevice() {
     return hr;
 }
 
+HRESULT CSimulatedAudioDest::Start() {
+    if (answerAlreadyStarted_ && IsClaimed() && IsStarted()) return AUDERR_ALREADYSTARTED;
+    return CAudioDestBase::Start();
+}
+
 HRESULT CSimulatedAudioDest::WriteDevice(const void* data, DWORD bytes) {
     const auto* p = static_cast<const std::uint8_t*>(data);
     written_.insert(written_.end(), p, p + bytes);
@@ -31,4 +36,9 @@ DWORD CSimulatedAudioDest::Advance(DWORD bytes) {
     }
     Pump();
     return played;
+}
+
+int CSimulatedAudioDest::WaitAndPump(int /*timeoutMs*/) {
+    if (IsStarted()) played_ = Total();
+    return Pump();
 }

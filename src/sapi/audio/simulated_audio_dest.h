@@ -19,10 +19,17 @@ public:
     DWORD Advance(DWORD bytes);
     // Plays everything written so far and delivers.
     DWORD PlayAll() { return Advance(0xFFFFFFFF); }
+    // A host's loop round plays everything written so far at once, as a file does.
+    int WaitAndPump(int timeoutMs) override;
 
     void ResizeBuffer(DWORD bytes) { SetBufferSize(bytes); }
     void SetEndOfFile(bool eof) { endOfFile_ = eof; }
     void FailNextClaim(HRESULT hr) { claimFailure_ = hr; }
+    // Start on a device already started answers AUDERR_ALREADYSTARTED, as
+    // some hosts' devices do.
+    void AnswerAlreadyStarted(bool answer) { answerAlreadyStarted_ = answer; }
+
+    HRESULT STDMETHODCALLTYPE Start() override;
 
     QWORD Played() const { return played_; }
     const std::vector<std::uint8_t>& Written() const { return written_; }
@@ -42,6 +49,7 @@ private:
     QWORD played_ = 0;
     bool endOfFile_ = false;
     HRESULT claimFailure_ = S_OK;
+    bool answerAlreadyStarted_ = false;
     int claimCount_ = 0;
     std::vector<std::uint8_t> written_;
 };

@@ -1,6 +1,8 @@
 // The engine log: printf-style, at most 8192 bytes a message, passed through
 // the log code-page table (fixed to identity, so Windows-1250 text is kept)
 // and written to standard error. Standard output may carry the audio stream.
+// It lives at the bottom layer because the registry hives report damaged
+// files through it too.
 #pragma once
 
 #include <cstdarg>

@@ -39,6 +39,9 @@ TEST(VoiceTool, CommandsAndExitStatuses) {
     WriteVoiceFile(dir + "/v.als", voice, SVoiceLayout::kSals);
     SWave wave;
     WriteSoundFile(dir + "/w.wav", wave, SSndFormat{});
+    // Without pattern 1 the voice has no sample rate to convert with.
+    voice.Store(1, nullptr);
+    WriteVoiceFile(dir + "/no1.als", voice, SVoiceLayout::kSals);
 
     const struct {
         std::string arguments;
@@ -57,6 +60,8 @@ TEST(VoiceTool, CommandsAndExitStatuses) {
         {"info " + dir + "/u.als", 0, "SALU"},
         {"check " + dir + "/u.als", 0, "ok"},
         {"convert " + dir + "/v.als " + dir + "/x.als --layout wav", 2, "unknown layout"},
+        {"convert " + dir + "/no1.als " + dir + "/n.als --layout salu", 1, "no pattern at id 1"},
+        {"convert " + dir + "/no1.als " + dir + "/n.als --layout alof", 1, "nothing written"},
         {"export " + dir + "/v.als b", 2, "usage"},
         {"", 2, "usage"},
     };
@@ -66,5 +71,6 @@ TEST(VoiceTool, CommandsAndExitStatuses) {
         EXPECT_EQ(RunTool(c.arguments, output), c.status) << output;
         EXPECT_NE(output.find(c.contains), std::string::npos) << output;
     }
+    EXPECT_FALSE(fs::exists(dir + "/n.als")) << "a refused conversion writes nothing";
     fs::remove_all(dir);
 }

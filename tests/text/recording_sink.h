@@ -1,5 +1,6 @@
-// A word sink that records what the readers append, splitting AppendText the
-// way the sentence does, and renders it as UTF-8 for readable expectations.
+// A word sink that records what the readers append (AppendText splits as the
+// sentence does, through the sink's own rule) and renders it as UTF-8 for
+// readable expectations.
 #pragma once
 
 #include <string>
@@ -7,7 +8,6 @@
 
 #include "core/attribute.h"
 #include "platform/codepage.h"
-#include "model/chars.h"
 #include "text/word_sink.h"
 
 struct SRecordedWord {
@@ -22,26 +22,6 @@ public:
     void AppendWord(const std::string& text, const std::string& source, int closes,
                     int continuation) override {
         words.push_back({text, source, closes, continuation});
-    }
-    void AppendText(const std::string& text, const std::string& source) override {
-        std::string word;
-        bool first = true;
-        auto flush = [&] {
-            if (word.empty()) return;
-            AppendWord(word, source, 1, first ? 0 : 1);
-            first = false;
-            word.clear();
-        };
-        for (char ch : text) {
-            unsigned char c = static_cast<unsigned char>(ch);
-            if (IsLetter(c)) {
-                word += ch;
-                continue;
-            }
-            flush();
-            if (!IsControlChar(c) && c != ' ') AppendMarker(c);
-        }
-        flush();
     }
     void AppendMarker(unsigned char marker) override {
         words.push_back({std::string(1, static_cast<char>(marker)), "", 0, 0});

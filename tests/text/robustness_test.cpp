@@ -5,6 +5,7 @@
 #include <random>
 
 #include "core/attribute.h"
+#include "engine/sentence_stages.h"
 #include "text/dictionary.h"
 #include "text/spell.h"
 #include "text/text_analyser.h"
@@ -23,7 +24,7 @@ int LargestSentence(const std::string& text) {
     analyser.Attach(&settings, &spell, &dictionary);
     analyser.BeginText(text.c_str());
     int largest = 0;
-    for (size_t sentences = 0; SSentence* sentence = analyser.NextSentence(); ++sentences) {
+    for (size_t sentences = 0; SSentence* sentence = NextReadySentence(analyser); ++sentences) {
         if (sentences > text.size() + 10) return -1;
         largest = std::max(largest, sentence->WordCount());
     }

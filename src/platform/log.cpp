@@ -1,4 +1,4 @@
-#include "core/log.h"
+#include "platform/log.h"
 
 #include <array>
 #include <cstdio>

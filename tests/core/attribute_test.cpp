@@ -1,7 +1,7 @@
 // The settings record and its persistence in the user's hive.
 #include <gtest/gtest.h>
 
-#include "config_dir.h"
+#include "platform/config_dir.h"
 #include "core/attribute.h"
 #include "platform/reg_key.h"
 
@@ -57,7 +57,7 @@ TEST_F(AttributeTest, StoredValuesAreReadWithTheirRules) {
         EXPECT_EQ(settings.useExtDict, value) << '"' << text << '"';
         EXPECT_EQ(settings.workDir, "/voices/");
         EXPECT_EQ(settings.pitch, 80);
-        EXPECT_EQ(settings.speed, 40);
+        EXPECT_EQ(settings.speed, 80) << "an in-range speed stays as stored beside a clamped pitch";
         EXPECT_EQ(settings.abbrevLimit, 10);
     }
     conversions.SetDword("AbbrevLimit", static_cast<uint32_t>(-3));

@@ -1,0 +1,116 @@
+#include "sapi/audio/audio_output.h"
+
+#include "sapi/audio/simulated_audio_dest.h"
+#include "sapi/audio/wave_file_audio_dest.h"
+#ifdef VOKRANT_HAVE_PULSE
+#include "sapi/audio/pulse_audio_dest.h"
+#endif
+
+namespace {
+
+// Rounds without any notification before a host gives up on a stuck text: a
+// file is written as fast as the engine speaks, a device within seconds.
+constexpr int kFileIdleRounds = 2000;
+constexpr int kDeviceIdleRounds = 200;  // of 50 ms each
+constexpr int kDeviceWaitMs = 50;
+constexpr DWORD kSimulatedBuffer = 64 * 1024;
+
+std::string NoDeviceMessage(const std::string& reason) {
+    return "no sound device" + (reason.empty() ? std::string() : " (" + reason + ")") +
+           "; use -o FILE.wav to write a WAV file, or -o - for standard output";
+}
+
+// A file or standard output: it fails at its first write error and must be
+// finished to put the file in place.
+class SFileOutput final : public SAudioOutput {
+public:
+    SFileOutput(SAudioOutputKind kind, CWaveFileAudioDest* file)
+        : SAudioOutput(kind, file, kFileIdleRounds, 0), file_(file) {}
+
+    bool Finish(HRESULT spoken, std::string* error) override {
+        if (FAILED(spoken)) {
+            *error = file_->LastError().empty() ? "speaking the text failed" : file_->LastError();
+            return false;
+        }
+        if (FAILED(file_->Finish())) return *error = file_->LastError(), false;
+        return true;
+    }
+
+private:
+    bool Failed() const override { return !file_->LastError().empty(); }
+
+    CWaveFileAudioDest* file_;
+};
+
+class SDeviceOutput final : public SAudioOutput {
+public:
+    explicit SDeviceOutput(CAudioDestBase* device)
+        : SAudioOutput(SAudioOutputKind::kSoundDevice, device, kDeviceIdleRounds, kDeviceWaitMs) {}
+
+    bool Finish(HRESULT spoken, std::string* error) override {
+        if (FAILED(spoken)) return *error = "the sound device stopped playing", false;
+        return true;
+    }
+};
+
+class SSimulatedOutput final : public SAudioOutput {
+public:
+    explicit SSimulatedOutput(CAudioDestBase* dest)
+        : SAudioOutput(SAudioOutputKind::kSimulated, dest, kFileIdleRounds, 0) {}
+};
+
+}  // namespace
+
+SAudioOutput::SAudioOutput(SAudioOutputKind kind, CAudioDestBase* dest, int idleRounds, int waitMs)
+    : kind_(kind), dest_(dest), idleRounds_(idleRounds), waitMs_(waitMs) {}
+
+SAudioOutput::~SAudioOutput() { dest_->Release(); }
+
+SAudioOutputKind SAudioOutput::KindOf(const std::string& target) {
+    if (target.empty()) return SAudioOutputKind::kSoundDevice;
+    if (target == "-") return SAudioOutputKind::kStandardOutput;
+    return SAudioOutputKind::kWaveFile;
+}
+
+std::unique_ptr<SAudioOutput> SAudioOutput::Open(SAudioOutputKind kind, const std::string& path,
+                                                 std::string* error) {
+    switch (kind) {
+        case SAudioOutputKind::kWaveFile:
+        case SAudioOutputKind::kStandardOutput: {
+            CWaveFileAudioDest* file =
+                CWaveFileAudioDest::Create(kind == SAudioOutputKind::kStandardOutput ? "-" : path);
+            if (file == nullptr) return *error = "out of memory", nullptr;
+            return std::make_unique<SFileOutput>(kind, file);
+        }
+        case SAudioOutputKind::kSoundDevice: {
+#ifdef VOKRANT_HAVE_PULSE
+            std::string reason;
+            CPulseAudioDest* device = CPulseAudioDest::Create(&reason);
+            if (device == nullptr) return *error = NoDeviceMessage(reason), nullptr;
+            return std::make_unique<SDeviceOutput>(device);
+#else
+            return *error = NoDeviceMessage("built without PulseAudio"), nullptr;
+#endif
+        }
+        case SAudioOutputKind::kSimulated: {
+            CSimulatedAudioDest* dest = CSimulatedAudioDest::Create(kSimulatedBuffer);
+            if (dest == nullptr) return *error = "out of memory", nullptr;
+            return std::make_unique<SSimulatedOutput>(dest);
+        }
+    }
+    return *error = "unknown audio output", nullptr;
+}
+
+bool SAudioOutput::PumpRound() {
+    idle_ = dest_->WaitAndPump(waitMs_) > 0 ? 0 : idle_ + 1;
+    return idle_ < idleRounds_ && !Failed();
+}
+
+void SAudioOutput::Drain() {
+    for (int round = 0; !dest_->IsIdle() && round < kDeviceIdleRounds; ++round) PumpRound();
+}
+
+bool SAudioOutput::Finish(HRESULT spoken, std::string* error) {
+    if (FAILED(spoken)) return *error = "speaking the text failed", false;
+    return true;
+}
