@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "model/spline.h"
+#include "model/spline_read.h"
+#include "model/spline_table.h"
 #include "model/spline_fit.h"
 
 namespace {
@@ -56,5 +58,30 @@ void BM_SplineEvaluate(benchmark::State& state) {
 }
 // Step 1.0 (natural rate), 1.125 (faster), 0.9375 (the half-rate voice above 240).
 BENCHMARK(BM_SplineEvaluate)->Arg(1000)->Arg(1125)->Arg(937);
+
+// The same reads through each path of ReadSpline (path, step x 1000); a
+// path the processor lacks is skipped.
+void BM_SplinePath(benchmark::State& state) {
+    const SSplinePath path = static_cast<SSplinePath>(state.range(0));
+    if (!SplinePathAvailable(path)) {
+        state.SkipWithError("path not available on this processor");
+        return;
+    }
+    const SSplineSegments& segments = VowelPattern();
+    static const SSplineTable table(segments);
+    double step = state.range(1) / 1000.0;
+    std::vector<SFP> positions = Positions(step);
+    std::vector<int16_t> out(positions.size());
+    for (auto _ : state) {
+        ReadSpline(path, segments, &table, positions.data(), static_cast<int>(positions.size()), out.data());
+        benchmark::DoNotOptimize(out.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(positions.size()));
+    state.SetLabel(std::string(SplinePathName(path)) + " step " + std::to_string(step));
+}
+BENCHMARK(BM_SplinePath)->ArgsProduct({{static_cast<int>(SSplinePath::kScalar), static_cast<int>(SSplinePath::kPortable),
+                                        static_cast<int>(SSplinePath::kSse2), static_cast<int>(SSplinePath::kAvx2)},
+                                       {1000, 1125, 937}});
 
 }  // namespace

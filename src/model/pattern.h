@@ -8,6 +8,7 @@
 #include "model/inventory.h"
 #include "model/pcm_format.h"
 #include "model/spline.h"
+#include "model/spline_table.h"
 
 // The curve of a recording and the sample range it covers.
 class SAlfSpline : public SSplineSegments {
@@ -64,4 +65,9 @@ public:
     int32_t id = kAlfNull;     // allophone id
     char name[kNameSize] = {};
     int32_t pauseLength = 0;   // pause patterns: length in samples
+
+    // The curve laid out for the fast readers; empty until PrepareReading,
+    // and ignored once the segments change after it.
+    SSplineTable readTable;
+    void PrepareReading() { readTable = SSplineTable(*this); }
 };

@@ -131,6 +131,8 @@ void SAlfPattArr::FinishLoad(const SPauseLengths& pauses) {
     null.id = kAlfNull;
     null.features = AF_SILENT;
     Store(kAlfNull, new SAlofonPatt(null, nullptr, 0, SPcmFormat{}));
+    for (int id = 0; id < GetSize(); ++id)
+        if (SAlofonPatt* pattern = PatternAt(id)) pattern->PrepareReading();
 }
 
 void SAlfPattArr::FinishLoad() { FinishLoad(DefaultAttribute()); }

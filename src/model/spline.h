@@ -75,6 +75,17 @@ public:
     // out[i] := the sample at positions[i], i = 0 .. count - 1.
     void Read(const SFP* positions, int count, int16_t* out);
 
+    // Starts the forward search at the segment covering x (binary search),
+    // so that a read far into a long curve does not walk it from the start.
+    // For contiguous segments the samples read are the same either way.
+    void StartAt(SFP x) {
+        if (count_ == 0) return;
+        int64_t raw = x.Raw();
+        int next = current_ + 1 < count_ ? current_ + 1 : current_;
+        if (raw < (static_cast<int64_t>(segments_[current_].start) << 16) || raw >= EndRaw(segments_[next]))
+            current_ = FindSegment(segments_, count_, x);
+    }
+
 private:
     void Seek(int64_t raw) {
         if (raw < (static_cast<int64_t>(segments_[current_].start) << 16)) current_ = 0;

@@ -7,7 +7,7 @@
 #include "model/inventory.h"
 #include "model/fixed_point.h"
 #include "model/pattern_store.h"
-#include "model/spline.h"
+#include "model/spline_read.h"
 #include "model/word.h"
 
 namespace {
@@ -31,8 +31,7 @@ void RenderInto(const SAlofon& alofon, int16_t* out, const SVoicePair& voices) {
     }
     // An explicit length beyond the prepared positions is padded with silence.
     int spoken = n < positions ? n : positions;
-    SSplineReader reader(*pattern);
-    reader.Read(alofon.positions.GetData(), spoken, out);
+    ReadSpline(FastestSplinePath(), *pattern, &pattern->readTable, alofon.positions.GetData(), spoken, out);
     if (spoken < n) std::memset(out + spoken, 0, sizeof(int16_t) * (n - spoken));
 }
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <optional>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -265,3 +266,50 @@ TEST(WaveFileDestTest, UnwritableDirectoryIsAClearError) {
 }
 
 }  // namespace
+
+TEST(WaveFileDestTest, HeaderSizesAtTheFourGigabyteBoundary) {
+    const QWORD max = kMaxWaveDataBytes;
+    struct Case {
+        QWORD dataBytes;
+        bool unknownLength;
+        std::optional<SWaveHeaderSizes> sizes;
+    } cases[] = {
+        {0, false, SWaveHeaderSizes{36, 0}},
+        {1000, false, SWaveHeaderSizes{1036, 1000}},
+        {max, false, SWaveHeaderSizes{0xFFFFFFFFu, 0xFFFFFFDBu}},
+        {max + 1, false, std::nullopt},
+        {0x100000000ull, false, std::nullopt},
+        {0, true, SWaveHeaderSizes{0xFFFFFFFFu, 0xFFFFFFFFu}},
+        {max + 1, true, SWaveHeaderSizes{0xFFFFFFFFu, 0xFFFFFFFFu}},
+        {0x7FFFFFFFFFFull, true, SWaveHeaderSizes{0xFFFFFFFFu, 0xFFFFFFFFu}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WaveHeaderSizes(c.dataBytes, c.unknownLength), c.sizes) << c.dataBytes;
+}
+
+TEST(WaveFileDestTest, SmallPiecesAndLargeBlocksArriveInOrder) {
+    // Pieces smaller and larger than the block the sound is gathered in,
+    // across several blocks, must come out as one unbroken stream.
+    std::string path = ScratchPath("pieces.wav");
+    CWaveFileAudioDest* dest = CWaveFileAudioDest::Create(path, 8u << 20);
+    ASSERT_NE(dest, nullptr);
+    ASSERT_EQ(SetVoiceFormat(dest), S_OK);
+    ASSERT_EQ(dest->Claim(), S_OK);
+    std::vector<std::uint8_t> expected;
+    const std::size_t pieces[] = {1, 333, 4096, 1000000, 70000, 3u << 20, 2, 600000, 1u << 20, 5};
+    for (std::size_t size : pieces) {
+        std::vector<std::uint8_t> piece(size);
+        for (std::size_t i = 0; i < size; ++i) piece[i] = static_cast<std::uint8_t>((expected.size() + i) * 13 >> 3);
+        ASSERT_EQ(dest->DataSet(piece.data(), static_cast<DWORD>(size)), S_OK) << size;
+        expected.insert(expected.end(), piece.begin(), piece.end());
+        dest->Pump();
+    }
+    dest->UnClaim();
+    dest->Pump();
+    ASSERT_EQ(dest->Finish(), S_OK) << dest->LastError();
+    EXPECT_EQ(dest->Release(), 0u);
+    std::vector<std::uint8_t> bytes = ReadAll(path);
+    ASSERT_EQ(bytes.size(), 44u + expected.size());
+    EXPECT_EQ(Le32(bytes, 40), expected.size());
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), bytes.begin() + 44));
+    unlink(path.c_str());
+}

@@ -10,8 +10,7 @@
 namespace {
 
 constexpr std::uint32_t kHeaderBytes = 44;
-// The largest data chunk a RIFF size field can describe.
-constexpr QWORD kMaxDataBytes = 0xFFFFFFFFull - (kHeaderBytes - 8);
+constexpr std::uint32_t kUnknownLength = 0xFFFFFFFF;
 
 void PutLe16(std::uint8_t* p, std::uint16_t v) {
     p[0] = static_cast<std::uint8_t>(v);
@@ -23,6 +22,13 @@ void PutLe32(std::uint8_t* p, std::uint32_t v) {
 }
 
 }  // namespace
+
+std::optional<SWaveHeaderSizes> WaveHeaderSizes(QWORD dataBytes, bool unknownLength) {
+    if (unknownLength) return SWaveHeaderSizes{kUnknownLength, kUnknownLength};
+    if (dataBytes > kMaxWaveDataBytes) return std::nullopt;
+    auto data = static_cast<std::uint32_t>(dataBytes);
+    return SWaveHeaderSizes{data + (kHeaderBytes - 8), data};
+}
 
 CWaveFileAudioDest* CWaveFileAudioDest::Create(const std::string& path, DWORD bufferSize) {
     auto* dest = new (std::nothrow) CWaveFileAudioDest(path, bufferSize);
@@ -47,11 +53,11 @@ HRESULT CWaveFileAudioDest::Fail(const std::string& reason) {
     return E_FAIL;
 }
 
-bool CWaveFileAudioDest::WriteHeader(std::uint32_t dataBytes) {
+bool CWaveFileAudioDest::WriteHeader(SWaveHeaderSizes sizes) {
     const WAVEFORMATEX& f = Format();
     std::uint8_t h[kHeaderBytes];
     std::memcpy(h, "RIFF", 4);
-    PutLe32(h + 4, dataBytes + (kHeaderBytes - 8));
+    PutLe32(h + 4, sizes.riff);
     std::memcpy(h + 8, "WAVEfmt ", 8);
     PutLe32(h + 16, 16);
     PutLe16(h + 20, f.wFormatTag);
@@ -61,7 +67,7 @@ bool CWaveFileAudioDest::WriteHeader(std::uint32_t dataBytes) {
     PutLe16(h + 32, f.nBlockAlign);
     PutLe16(h + 34, f.wBitsPerSample);
     std::memcpy(h + 36, "data", 4);
-    PutLe32(h + 40, dataBytes);
+    PutLe32(h + 40, sizes.data);
     return std::fwrite(h, 1, sizeof h, file_) == sizeof h;
 }
 
@@ -75,28 +81,43 @@ HRESULT CWaveFileAudioDest::OpenOutput() {
         SetBinaryMode(file_);
         long at = std::ftell(file_);
         headerOffset_ = at >= 0 && !StreamAppends(file_) ? at : -1;
-        // Streaming: the sizes cannot be known yet, so state the largest.
-        return WriteHeader(static_cast<std::uint32_t>(kMaxDataBytes)) ? S_OK : Fail("cannot write to standard output");
+        // Streaming: the sizes cannot be known yet.
+        return WriteHeader(*WaveHeaderSizes(0, true)) ? S_OK : Fail("cannot write to standard output");
     }
     file_ = CreateSiblingTempFile(path_, &tempPath_);
     if (file_ == nullptr) return Fail("cannot create " + path_ + ": " + std::strerror(errno));
-    return WriteHeader(0) ? S_OK : Fail("cannot write " + path_ + ": " + std::strerror(errno));
+    return WriteHeader(*WaveHeaderSizes(0, false)) ? S_OK : Fail("cannot write " + path_ + ": " + std::strerror(errno));
 }
 
 HRESULT CWaveFileAudioDest::OpenDevice() { return OpenOutput(); }
 
 HRESULT CWaveFileAudioDest::WriteDevice(const void* data, DWORD bytes) {
     if (file_ == nullptr || full_) return E_FAIL;
-    if (dataBytes_ + bytes > kMaxDataBytes) {
+    if (KnowsLength() && !WaveHeaderSizes(dataBytes_ + bytes, false)) {
         full_ = true;  // reported to the engine as end of file
         return Fail("the wave file reached its 4 GB limit");
     }
-    if (std::fwrite(data, 1, bytes, file_) != bytes) {
+    if (!WriteOut(data, bytes)) {
         full_ = true;
         return Fail("cannot write " + path_ + ": " + std::strerror(errno));
     }
     dataBytes_ += bytes;
     return S_OK;
+}
+
+bool CWaveFileAudioDest::WriteOut(const void* data, std::size_t bytes) {
+    if (pending_.capacity() < kBlockBytes) pending_.reserve(kBlockBytes);
+    if (pending_.size() + bytes > kBlockBytes && !FlushPending()) return false;
+    if (bytes >= kBlockBytes) return std::fwrite(data, 1, bytes, file_) == bytes;  // large enough as it is
+    const char* from = static_cast<const char*>(data);
+    pending_.insert(pending_.end(), from, from + bytes);
+    return true;
+}
+
+bool CWaveFileAudioDest::FlushPending() {
+    bool ok = pending_.empty() || std::fwrite(pending_.data(), 1, pending_.size(), file_) == pending_.size();
+    pending_.clear();
+    return ok;
 }
 
 HRESULT CWaveFileAudioDest::Finish() {
@@ -105,17 +126,22 @@ HRESULT CWaveFileAudioDest::Finish() {
     HRESULT hr = OpenOutput();
     if (FAILED(hr)) return hr;
     finished_ = true;
+    if (!FlushPending()) {
+        Abandon();
+        return Fail("cannot write " + path_ + ": " + std::strerror(errno));
+    }
     if (toStdout_) {
         bool ok = std::fflush(file_) == 0;
-        if (ok && headerOffset_ >= 0 && std::fseek(file_, headerOffset_, SEEK_SET) == 0) {
-            ok = WriteHeader(static_cast<std::uint32_t>(dataBytes_)) && std::fseek(file_, 0, SEEK_END) == 0 &&
-                 std::fflush(file_) == 0;
+        // Past 4 GB the header keeps stating an unknown length.
+        std::optional<SWaveHeaderSizes> sizes = WaveHeaderSizes(dataBytes_, false);
+        if (ok && sizes && headerOffset_ >= 0 && std::fseek(file_, headerOffset_, SEEK_SET) == 0) {
+            ok = WriteHeader(*sizes) && std::fseek(file_, 0, SEEK_END) == 0 && std::fflush(file_) == 0;
         }
         file_ = nullptr;
         return ok ? S_OK : Fail("cannot write to standard output");
     }
     bool ok = error_.empty() && std::fseek(file_, 0, SEEK_SET) == 0 &&
-              WriteHeader(static_cast<std::uint32_t>(dataBytes_)) && FlushToDisk(file_);
+              WriteHeader(*WaveHeaderSizes(dataBytes_, false)) && FlushToDisk(file_);
     std::string reason = ok ? std::string() : (error_.empty() ? std::string(std::strerror(errno)) : error_);
     ok = std::fclose(file_) == 0 && ok;
     file_ = nullptr;
@@ -133,6 +159,7 @@ HRESULT CWaveFileAudioDest::Finish() {
 void CWaveFileAudioDest::Abandon() {
     if (file_ == nullptr) return;
     if (toStdout_) {
+        FlushPending();  // what a pipe has taken cannot be taken back; send it whole
         std::fflush(file_);
     } else {
         std::fclose(file_);

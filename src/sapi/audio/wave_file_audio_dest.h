@@ -3,8 +3,9 @@
 // flush, sync) and renames over the target in one step, so a reader never
 // sees a half-written file and a failed run leaves the old file alone. The
 // path "-" streams to standard output instead (sizes in the header are then
-// the largest a wave file can state, unless standard output is a file
-// that can seek, which gets the real sizes at the end).
+// 0xFFFFFFFF, "unknown length", and the stream has no length limit; when
+// standard output is a file that can seek, the real sizes are patched in at
+// the end if they fit a wave header).
 //
 // A file plays instantly: every Pump() counts all bytes written as played.
 // The buffer size only paces the engine between pumps. The object offers
@@ -12,9 +13,26 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "sapi/audio/audio_dest_base.h"
+
+// The two sizes a 44-byte wave header states.
+struct SWaveHeaderSizes {
+    std::uint32_t riff;  // everything after the first 8 bytes
+    std::uint32_t data;  // the data chunk
+    bool operator==(const SWaveHeaderSizes&) const = default;
+};
+
+// The most data bytes a wave file can state.
+constexpr QWORD kMaxWaveDataBytes = 0xFFFFFFFFull - 36;
+
+// The sizes for `dataBytes` of sound; a stream whose length is unknown (a
+// pipe) states 0xFFFFFFFF for both, which players read as "until the end".
+// A known length past kMaxWaveDataBytes has no sizes: nullopt.
+std::optional<SWaveHeaderSizes> WaveHeaderSizes(QWORD dataBytes, bool unknownLength);
 
 class CWaveFileAudioDest final : public CAudioDestBase {
 public:
@@ -64,7 +82,12 @@ private:
     void BeforePump() override { played_ = Total(); }
 
     HRESULT OpenOutput();
-    bool WriteHeader(std::uint32_t dataBytes);
+    bool WriteHeader(SWaveHeaderSizes sizes);
+    // Whether the header must state the real length (a file of our own);
+    // standard output streams without a length limit.
+    bool KnowsLength() const { return !toStdout_; }
+    bool WriteOut(const void* data, std::size_t bytes);
+    bool FlushPending();
     void Abandon();
     HRESULT Fail(const std::string& reason);
 
@@ -80,5 +103,9 @@ private:
     WORD realTime_ = 0;
     IAudioFileNotifySink* fileSink_ = nullptr;
     std::string error_;
+    // Sound waits here and goes out in blocks of this size: the engine hands
+    // over pieces between marks, often a few hundred bytes each.
+    static constexpr std::size_t kBlockBytes = 1 << 20;
+    std::vector<char> pending_;
     FileFace fileFace_{this};
 };
