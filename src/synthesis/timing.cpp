@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "core/attribute.h"
 #include "model/alofon.h"
@@ -73,6 +74,39 @@ SFP FillPositions(SFP carry, SFP step, int64_t limit, SFastArray<SFP>& positions
     return SFP::FromRaw(static_cast<int32_t>(std::max<int64_t>(value - limit, 0)));
 }
 
+namespace {
+
+// Walks the gliding step from + trunc((to - from) * v / limit) (at least one
+// raw unit) along the positions v without a division per sample: the quotient
+// and remainder of |to - from| * v by the limit are carried from one position
+// to the next, and a step moves them by far less than the limit.
+class SGlideWalk {
+public:
+    SGlideWalk(SFP from, SFP to, int64_t limit, int64_t start)
+        : from_(from.Raw()), slope_(std::abs(int64_t{to.Raw()} - from.Raw())), falling_(to.Raw() < from.Raw()),
+          limit_(limit) {
+        Advance(start);
+    }
+
+    int64_t Step() const { return std::max<int64_t>(from_ + (falling_ ? -quotient_ : quotient_), 1); }
+
+    void Advance(int64_t by) {
+        remainder_ += slope_ * by;
+        if (remainder_ >= limit_) {
+            quotient_ += remainder_ / limit_;
+            remainder_ %= limit_;
+        }
+    }
+
+private:
+    int64_t from_, slope_;
+    bool falling_;
+    int64_t limit_;
+    int64_t quotient_ = 0, remainder_ = 0;
+};
+
+}  // namespace
+
 SFP FillGlidingPositions(SFP carry, SFP from, SFP to, int64_t limit, SFastArray<SFP>& positions) {
     limit = std::min<int64_t>(limit, INT32_MAX);
     int64_t value = carry.Raw();
@@ -81,15 +115,22 @@ SFP FillGlidingPositions(SFP carry, SFP from, SFP to, int64_t limit, SFastArray<
         return SFP::FromRaw(static_cast<int32_t>(value - limit));
     }
     // Walk once to count, then fill: the list is sized once, as in FillPositions.
-    auto stride = [&](int64_t at) {
-        int64_t s = from.Raw() + (int64_t{to.Raw()} - from.Raw()) * at / limit;
-        return std::max<int64_t>(s, 1);
-    };
     int64_t count = 0;
-    for (int64_t v = value; v < limit; v += stride(v)) ++count;
+    for (SGlideWalk walk(from, to, limit, value); value < limit; ++count) {
+        int64_t step = walk.Step();
+        value += step;
+        walk.Advance(step);
+    }
+    value = carry.Raw();
     positions.SetSize(static_cast<int>(count));
     SFP* out = positions.GetData();
-    for (int64_t i = 0; i < count; ++i, value += stride(value)) out[i] = SFP::FromRaw(static_cast<int32_t>(value));
+    SGlideWalk walk(from, to, limit, value);
+    for (int64_t i = 0; i < count; ++i) {
+        out[i] = SFP::FromRaw(static_cast<int32_t>(value));
+        int64_t step = walk.Step();
+        value += step;
+        walk.Advance(step);
+    }
     return SFP::FromRaw(static_cast<int32_t>(value - limit));
 }
 

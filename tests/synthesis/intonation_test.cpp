@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 #include "synthesis/intonation.h"
@@ -161,6 +162,34 @@ TEST(Timing, GlidingPositionsMatchTheConstantStepWhenFlat) {
         ASSERT_EQ(flat.GetSize(), glide.GetSize()) << c.limit;
         for (int i = 0; i < flat.GetSize(); ++i) ASSERT_EQ(flat[i], glide[i]);
         EXPECT_EQ(a, b);
+    }
+}
+
+// The positions by the plain formula, one division per sample.
+std::vector<int64_t> GlideByDivision(int64_t carry, int64_t from, int64_t to, int64_t limit) {
+    std::vector<int64_t> out;
+    for (int64_t v = carry; v < limit; v += std::max<int64_t>(from + (to - from) * v / limit, 1)) out.push_back(v);
+    return out;
+}
+
+TEST(Timing, GlidingPositionsFollowTheExactStepFormula) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        int64_t limit = int64_t{std::uniform_int_distribution<int>(1, 3000)(random)} * 65536 +
+                        std::uniform_int_distribution<int>(0, 65535)(random);
+        int64_t from = std::uniform_int_distribution<int>(-2000, 140000)(random);
+        int64_t to = std::uniform_int_distribution<int>(-2000, 140000)(random);
+        int64_t carry = std::uniform_int_distribution<int>(0, 90000)(random);
+        std::vector<int64_t> expected = GlideByDivision(carry, from, to, limit);
+        SFastArray<SFP> positions;
+        SFP rest = FillGlidingPositions(SFP::FromRaw(static_cast<int32_t>(carry)), SFP::FromRaw(static_cast<int32_t>(from)),
+                                        SFP::FromRaw(static_cast<int32_t>(to)), limit, positions);
+        ASSERT_EQ(static_cast<size_t>(positions.GetSize()), expected.size()) << round;
+        for (size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(positions[static_cast<int>(i)].Raw(), expected[i]) << round;
+        if (!expected.empty()) {
+            int64_t last = expected.back();
+            EXPECT_EQ(rest.Raw(), last + std::max<int64_t>(from + (to - from) * last / limit, 1) - limit) << round;
+        }
     }
 }
 
