@@ -6,6 +6,8 @@
 #include <map>
 #include <optional>
 
+#include "platform/codepage.h"
+
 namespace {
 
 constexpr int kMinSpeed = 40, kMaxSpeed = 200;
@@ -18,24 +20,6 @@ struct SElement {
     bool closing = false;
     bool empty = false;  // <name/>
 };
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // Decodes the entity at `at` ('&'); returns its length, 0 when it is not one.
 size_t DecodeEntity(std::string_view text, size_t at, std::string& out) {

@@ -15,3 +15,6 @@ std::string Cp1250ToUtf8(std::string_view text);
 std::string Utf8ToCp1250(std::string_view text);
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
+
+// Appends the UTF-8 bytes of one character (no check that it is a valid one).
+void AppendUtf8(std::string& out, char32_t c);

@@ -39,24 +39,6 @@ const ReverseTable& Reverse() {
     return table;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // Decodes one UTF-8 sequence at s[i]; malformed input yields U+FFFD and skips one byte.
 char32_t DecodeUtf8(std::string_view s, size_t& i) {
     unsigned char b = static_cast<unsigned char>(s[i]);
@@ -100,21 +82,6 @@ std::u16string Cp1250ToUtf16(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
     for (char c : text) out += Cp1250ToUnicode(static_cast<unsigned char>(c));
-    return out;
-}
-
-std::string Utf16ToCp1250(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        char16_t u = text[i];
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            ++i;  // one character outside the code page: one '?'
-            out += '?';
-            continue;
-        }
-        out += UnicodeToCp1250(u);
-    }
     return out;
 }
 

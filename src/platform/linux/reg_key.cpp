@@ -2,20 +2,6 @@
 
 #include <cstdlib>
 
-namespace {
-
-// A decimal (or 0x hex) number, optionally signed, and nothing else.
-bool ParseNumber(const std::string& text, uint32_t* value) {
-    if (text.empty() || text.size() > 16) return false;
-    char* end = nullptr;
-    long long n = std::strtoll(text.c_str(), &end, 0);
-    if (*end != '\0' || n < INT32_MIN || n > UINT32_MAX) return false;
-    *value = static_cast<uint32_t>(n);
-    return true;
-}
-
-}  // namespace
-
 SRegKey::SRegKey(SRegRoot root, const std::string& path, bool create)
     : root_(root), path_(NormaliseKeyPath(path)) {
     if (path_.empty() || !Valid(path_)) return;
@@ -74,73 +60,6 @@ bool SRegKey::ReadValue(const std::string& name, SRegValue* value) const {
         }
     });
     return found;
-}
-
-bool SRegKey::HasValue(const std::string& name) const {
-    SRegValue value;
-    return ReadValue(name, &value);
-}
-
-bool SRegKey::ReadString(const std::string& name, std::string* out) const {
-    SRegValue value;
-    if (!ReadValue(name, &value) || value.type != kRegSz) return false;
-    *out = value.data;
-    return true;
-}
-
-bool SRegKey::ReadDword(const std::string& name, uint32_t* out) const {
-    SRegValue value;
-    if (!ReadValue(name, &value)) return false;
-    if (value.type == kRegSz) return ParseNumber(value.data, out);
-    if (value.data.empty() || value.data.size() > 4) return false;
-    uint32_t n = 0;
-    for (size_t i = value.data.size(); i-- > 0;) n = (n << 8) | static_cast<unsigned char>(value.data[i]);
-    *out = n;
-    return true;
-}
-
-bool SRegKey::ReadBinary(const std::string& name, std::string* bytes) const {
-    SRegValue value;
-    if (!ReadValue(name, &value)) return false;
-    *bytes = value.data;
-    return true;
-}
-
-std::string SRegKey::GetString(const std::string& name, const std::string& defaultValue) {
-    std::string value;
-    if (ReadString(name, &value)) return value;
-    if (!HasValue(name)) SetString(name, defaultValue);
-    return defaultValue;
-}
-
-uint32_t SRegKey::GetDword(const std::string& name, uint32_t defaultValue) {
-    uint32_t value;
-    if (ReadDword(name, &value)) return value;
-    if (!HasValue(name)) SetDword(name, defaultValue);
-    return defaultValue;
-}
-
-bool SRegKey::SetString(const std::string& name, const std::string& value) {
-    if (!Valid(name)) return false;
-    return Apply({SRegOp::SetValue, "", {name, kRegSz, value}});
-}
-
-bool SRegKey::SetDword(const std::string& name, uint32_t value) {
-    if (!Valid(name)) return false;
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    return Apply({SRegOp::SetValue, "", {name, kRegDword, bytes}});
-}
-
-bool SRegKey::SetBinary(const std::string& name, const void* data, size_t size) {
-    if (!Valid(name) || (!data && size > 0)) return false;
-    std::string bytes(static_cast<const char*>(data), size);
-    return Apply({SRegOp::SetValue, "", {name, kRegBinary, bytes}});
-}
-
-bool SRegKey::DeleteValue(const std::string& name) {
-    if (!HasValue(name)) return false;
-    return Apply({SRegOp::DeleteValue, "", {name, kRegSz, ""}});
 }
 
 bool SRegKey::DeleteKey() {

@@ -70,21 +70,6 @@ std::u16string Cp1250ToUtf16(std::string_view text) {
     return out;
 }
 
-std::string Utf16ToCp1250(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        char16_t u = text[i];
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            ++i;  // one character outside the code page: one '?'
-            out += '?';
-            continue;
-        }
-        out += UnicodeToCp1250(u);
-    }
-    return out;
-}
-
 std::string Cp1250ToUtf8(std::string_view text) { return FromWide(CP_UTF8, Cp1250ToUtf16(text)); }
 
 std::string Utf8ToCp1250(std::string_view text) { return Utf16ToCp1250(Utf8ToUtf16(text)); }
