@@ -1,5 +1,5 @@
-// The typed values of a registry key, the same on every system: each rests
-// on the system's own ReadValue and Apply.
+// What a registry key does the same on every system: its typed values rest
+// on the system's own ReadValue and Apply, the recursive delete on DeleteKey.
 #include "platform/reg_key.h"
 
 #include <cstdint>
@@ -84,4 +84,11 @@ bool SRegKey::SetBinary(const std::string& name, const void* data, size_t size) 
 bool SRegKey::DeleteValue(const std::string& name) {
     if (!HasValue(name)) return false;
     return Apply({SRegOp::DeleteValue, "", {name, kRegSz, ""}});
+}
+
+bool SRegKey::DeleteKeyRecursive() {
+    if (!open_) return false;
+    std::vector<std::string> children = SubkeyNames();
+    for (size_t i = children.size(); i-- > 0;) SRegKey(*this, children[i]).DeleteKeyRecursive();
+    return DeleteKey();
 }

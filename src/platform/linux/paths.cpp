@@ -1,4 +1,5 @@
 #include "platform/paths.h"
+#include "platform/config_dir_override.h"
 
 #include <sys/stat.h>
 
@@ -25,20 +26,10 @@ std::string WithTrailingSlash(std::string path) {
     return path;
 }
 
-namespace {
-thread_local const std::string* t_configDirOverride = nullptr;
-}  // namespace
-
-SConfigDirScope::SConfigDirScope(std::string dir) : dir_(std::move(dir)), previous_(t_configDirOverride) {
-    t_configDirOverride = &dir_;
-}
-
-SConfigDirScope::~SConfigDirScope() { t_configDirOverride = previous_; }
-
 bool HasDirectoryPart(std::string_view path) { return path.find('/') != std::string_view::npos; }
 
 std::string ConfigDir() {
-    std::string dir = t_configDirOverride ? *t_configDirOverride : EnvOrEmpty("VOKRANT_CONFIG_DIR");
+    std::string dir = ConfigDirOverride() ? *ConfigDirOverride() : EnvOrEmpty("VOKRANT_CONFIG_DIR");
     if (dir.empty()) {
         std::string base = EnvOrEmpty("XDG_CONFIG_HOME");
         if (base.empty()) base = EnvOrEmpty("HOME") + "/.config";

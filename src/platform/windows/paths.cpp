@@ -1,6 +1,7 @@
 // Paths on Windows: the voice data lives beside the DLL (or the program)
 // this code is linked into; settings live in the registry.
 #include "platform/paths.h"
+#include "platform/config_dir_override.h"
 
 #include <windows.h>
 
@@ -42,18 +43,8 @@ std::string WithTrailingSlash(std::string path) {
 
 bool HasDirectoryPart(std::string_view path) { return path.find_first_of("\\/:") != std::string_view::npos; }
 
-namespace {
-thread_local const std::string* t_configDirOverride = nullptr;
-}  // namespace
-
-SConfigDirScope::SConfigDirScope(std::string dir) : dir_(std::move(dir)), previous_(t_configDirOverride) {
-    t_configDirOverride = &dir_;
-}
-
-SConfigDirScope::~SConfigDirScope() { t_configDirOverride = previous_; }
-
 std::string ConfigDir() {
-    std::string dir = t_configDirOverride ? *t_configDirOverride : EnvOrEmpty("VOKRANT_CONFIG_DIR");
+    std::string dir = ConfigDirOverride() ? *ConfigDirOverride() : EnvOrEmpty("VOKRANT_CONFIG_DIR");
     if (dir.empty()) dir = EnvOrEmpty("APPDATA") + "\\Vokrant";
     while (dir.size() > 1 && IsSeparator(dir.back())) dir.pop_back();
     return dir;

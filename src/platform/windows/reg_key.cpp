@@ -139,13 +139,6 @@ bool SRegKey::DeleteKey() {
     return ok;
 }
 
-bool SRegKey::DeleteKeyRecursive() {
-    if (!open_) return false;
-    std::vector<std::string> children = SubkeyNames();
-    for (size_t i = children.size(); i-- > 0;) SRegKey(*this, children[i]).DeleteKeyRecursive();
-    return DeleteKey();
-}
-
 std::vector<std::string> SRegKey::SubkeyNames() const {
     std::vector<std::string> names;
     if (!open_) return names;
