@@ -47,6 +47,22 @@ std::string FileDialogFilter(const std::string& barSeparated) {
     return filter;
 }
 
+std::string OpenFileNameFilter(const std::string& barSeparated) {
+    const std::vector<std::string> parts = SplitBars(barSeparated);
+    std::string filter;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+        const std::string name = Trimmed(parts[i]);
+        const std::string pattern = Trimmed(parts[i + 1]);
+        if (name.empty() || pattern.empty()) continue;
+        filter += name;
+        filter += '\0';
+        filter += pattern;
+        filter += '\0';
+    }
+    filter += '\0';
+    return filter;
+}
+
 std::string BuildLabel() {
     return std::string("Vokrant ") + VOKRANT_VERSION + " – polski syntezator mowy, głos Borvan (22050 Hz)";
 }

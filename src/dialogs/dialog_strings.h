@@ -29,5 +29,9 @@ constexpr const char* kInfoTitle = "Informacje";
 // already ends with its pattern in parentheses is kept as it is.
 std::string FileDialogFilter(const std::string& barSeparated);
 
+// The same filter in the form of the Windows open-file dialog: name and
+// pattern pairs, each string ended by a NUL, the list by one more.
+std::string OpenFileNameFilter(const std::string& barSeparated);
+
 // The one-line build label of the Info page.
 std::string BuildLabel();

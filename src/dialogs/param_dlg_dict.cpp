@@ -16,9 +16,7 @@
 
 #include "dialogs/dialog_strings.h"
 #include "dialogs/test_speaker.h"
-#include "core/attribute.h"
 #include "platform/codepage.h"
-#include "text/dictionary.h"
 
 namespace {
 
@@ -44,12 +42,9 @@ QString ChooseDictionaryFile(QWidget* parent, const QString& directory, const QS
 
 SParamDlgDict::SParamDlgDict(SAttribute& settings, STestSpeaker* speaker, QWidget* parent)
     : SPropertyPage(kDialogId, QString::fromUtf8(dialog_strings::kDictionaryTitle), parent),
-      settings_(settings),
       speaker_(speaker),
-      path_(settings.extDict),
-      useDictionary_(settings.useExtDict),
-      chooseFile_(&ChooseDictionaryFile),
-      checkDictionary_([](const std::string& path) { return SDictionary().Load(path, std::string()); }) {}
+      state_(settings),
+      chooseFile_(&ChooseDictionaryFile) {}
 
 void SParamDlgDict::OnInitDialog() {
     useBox_ = Register(kUseDictId, new QCheckBox(QStringLiteral("&Skoryguj wypowiedź według poniższego słownika:"), this));
@@ -57,8 +52,8 @@ void SParamDlgDict::OnInitDialog() {
     pathEdit_->setReadOnly(true);
     auto* browse = Register(kBrowseId, new QPushButton(QStringLiteral("..."), this));
     browse->setMaximumWidth(40);
-    useBox_->setChecked(useDictionary_);
-    connect(useBox_, &QCheckBox::toggled, this, [this](bool on) { useDictionary_ = on; });
+    useBox_->setChecked(state_.UseDictionary());
+    connect(useBox_, &QCheckBox::toggled, this, [this](bool on) { state_.SetUseDictionary(on); });
     connect(browse, &QPushButton::clicked, this, [this] { OnBrowse(); });
 
     auto* group = new QGroupBox(QStringLiteral(" &Hasła "), this);
@@ -106,8 +101,13 @@ void SParamDlgDict::OnInitDialog() {
 }
 
 void SParamDlgDict::ReadEntries() {
+    state_.ReadEntries();
+    ShowEntries();
+}
+
+void SParamDlgDict::ShowEntries() {
     // Entries added to a file that could not be read would never be saved.
-    const bool readable = entries_.Read(path_) != SDictionaryEntries::ReadResult::Failed;
+    const bool readable = state_.EntriesEditable();
     if (entriesGroup_) {
         entriesGroup_->setEnabled(readable);
         entriesGroup_->setToolTip(readable ? QString() : QString::fromUtf8("Nie można odczytać pliku słownika."));
@@ -117,8 +117,8 @@ void SParamDlgDict::ReadEntries() {
 
 void SParamDlgDict::ShowPath() {
     if (!pathEdit_) return;
-    pathEdit_->setText(ShownPath(path_));
-    useBox_->setEnabled(!path_.empty());
+    pathEdit_->setText(ShownPath(state_.Path()));
+    useBox_->setEnabled(state_.UseBoxEnabled());
 }
 
 void SParamDlgDict::ShowKeys(const std::string& select) {
@@ -126,7 +126,7 @@ void SParamDlgDict::ShowKeys(const std::string& select) {
     {
         const QSignalBlocker quiet(keys_);
         keys_->clear();
-        for (const auto& entry : entries_.Entries()) keys_->addItem(Shown(entry.first));
+        for (const auto& entry : state_.Entries().Entries()) keys_->addItem(Shown(entry.first));
         keys_->setCurrentIndex(select.empty() ? (keys_->count() > 0 ? 0 : -1) : keys_->findText(Shown(select)));
     }
     ShowReplacementOfSelection();
@@ -135,26 +135,17 @@ void SParamDlgDict::ShowKeys(const std::string& select) {
 void SParamDlgDict::ShowReplacementOfSelection() {
     if (!replacement_) return;
     const int index = keys_->currentIndex();
-    replacement_->setText(index < 0 ? QString() : Shown(entries_.Replacement(Stored(keys_->itemText(index)))));
-}
-
-std::string SParamDlgDict::StartDirectory() const {
-    const size_t slash = path_.rfind('/');
-    if (slash != std::string::npos) return path_.substr(0, slash + 1);
-    return settings_.workDir;
+    replacement_->setText(index < 0 ? QString() : Shown(state_.Entries().Replacement(Stored(keys_->itemText(index)))));
 }
 
 void SParamDlgDict::OnBrowse() {
     QWidget* hadFocus = QApplication::focusWidget();
-    const QString chosen = chooseFile_(this, ShownPath(StartDirectory()),
+    const QString chosen = chooseFile_(this, ShownPath(state_.StartDirectory()),
                                        QString::fromUtf8(FileDialogFilter(dialog_strings::kDictionaryFilter)));
     if (!chosen.isEmpty()) {
-        const std::string path = StoredPath(chosen);
-        path_ = checkDictionary_ && checkDictionary_(path) ? path : std::string();
+        state_.TakeChosenFile(StoredPath(chosen));
         ShowPath();
-        // The list shows the chosen file's entries, so that OK never writes
-        // one dictionary's entries over another.
-        ReadEntries();
+        ShowEntries();
     }
     if (hadFocus) hadFocus->setFocus();
 }
@@ -162,13 +153,13 @@ void SParamDlgDict::OnBrowse() {
 void SParamDlgDict::OnAdd() {
     if (!keys_) return;
     const std::string key = Stored(keys_->currentText().trimmed());
-    if (!entries_.Set(key, Stored(replacement_->text()))) return;
+    if (!state_.Add(key, Stored(replacement_->text()))) return;
     ShowKeys(key);
 }
 
 void SParamDlgDict::OnRemove() {
     if (!keys_ || keys_->currentIndex() < 0) return;
-    entries_.Remove(Stored(keys_->itemText(keys_->currentIndex())));
+    state_.Remove(Stored(keys_->itemText(keys_->currentIndex())));
     ShowKeys(std::string());
 }
 
@@ -177,7 +168,5 @@ void SParamDlgDict::OnTest() {
 }
 
 void SParamDlgDict::OnOK() {
-    settings_.extDict = path_;
-    settings_.useExtDict = useDictionary_;
-    if (entries_.Write(path_) && onWritten_) onWritten_(path_);
+    if (state_.Ok() && onWritten_) onWritten_(state_.Path());
 }

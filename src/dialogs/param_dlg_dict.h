@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "dialogs/dictionary_entries.h"
+#include "dialogs/dictionary_page_state.h"
 #include "dialogs/property_page.h"
 
 class QCheckBox;
@@ -34,17 +34,17 @@ public:
     // chosen path, or an empty string when the user cancelled.
     using SFileChooser = std::function<QString(QWidget*, const QString&, const QString&)>;
     // Checks a chosen file with the engine's dictionary loader.
-    using SDictionaryCheck = std::function<bool(const std::string& path)>;
+    using SDictionaryCheck = SDictionaryPageState::SDictionaryCheck;
 
     SParamDlgDict(SAttribute& settings, STestSpeaker* speaker, QWidget* parent = nullptr);
 
     void SetFileChooser(SFileChooser chooser) { chooseFile_ = std::move(chooser); }
-    void SetDictionaryCheck(SDictionaryCheck check) { checkDictionary_ = std::move(check); }
+    void SetDictionaryCheck(SDictionaryCheck check) { state_.SetDictionaryCheck(std::move(check)); }
     // Called after OK has written the file (the engine reloads it).
     void SetOnWritten(std::function<void(const std::string& path)> onWritten) { onWritten_ = std::move(onWritten); }
 
-    const std::string& Path() const { return path_; }
-    const SDictionaryEntries& Entries() const { return entries_; }
+    const std::string& Path() const { return state_.Path(); }
+    const SDictionaryEntries& Entries() const { return state_.Entries(); }
 
     // "...": pick another file; it is checked and its entries are shown.
     void OnBrowse();
@@ -60,18 +60,14 @@ protected:
 
 private:
     void ReadEntries();
+    void ShowEntries();
     void ShowPath();
     void ShowKeys(const std::string& select);
     void ShowReplacementOfSelection();
-    std::string StartDirectory() const;
 
-    SAttribute& settings_;
     STestSpeaker* speaker_;
-    std::string path_;
-    bool useDictionary_;
-    SDictionaryEntries entries_;
+    SDictionaryPageState state_;
     SFileChooser chooseFile_;
-    SDictionaryCheck checkDictionary_;
     std::function<void(const std::string&)> onWritten_;
     QWidget* entriesGroup_ = nullptr;
     QCheckBox* useBox_ = nullptr;

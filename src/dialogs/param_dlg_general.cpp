@@ -11,19 +11,14 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_strings.h"
-#include "dialogs/test_speaker.h"
-#include "core/attribute.h"
 #include "platform/codepage.h"
 
 SParamDlgGeneral::SParamDlgGeneral(SAttribute& settings, STestSpeaker* speaker, SPauseRefresher refreshPause,
                                    QWidget* parent)
     : SPropertyPage(kDialogId, QString::fromUtf8(dialog_strings::kGeneralTitle), parent),
-      settings_(settings),
       speaker_(speaker),
       refreshPause_(std::move(refreshPause)),
-      values_(SGeneralValues::FromSettings(settings)),
-      builtWith_(values_),
-      beforeTrial_(SGeneralSnapshot::Capture(settings)) {}
+      state_(settings) {}
 
 void SParamDlgGeneral::OnInitDialog() {
     auto* basic = new QGroupBox(QStringLiteral(" Podstawowe "), this);
@@ -93,15 +88,15 @@ void SParamDlgGeneral::AddSliderRow(const SGeneralSliderSpec& control, QGridLayo
 }
 
 void SParamDlgGeneral::SliderCameToRest(SGeneralValue v, int position) {
-    for (SGeneralValue changed : values_.TakeSliderPosition(v, position)) ShowValue(changed);
+    for (SGeneralValue changed : state_.SliderCameToRest(v, position)) ShowValue(changed);
 }
 
 void SParamDlgGeneral::ShowValue(SGeneralValue v) {
     QSlider* slider = Slider(v);
     if (!slider) return;
     const QSignalBlocker quiet(slider);  // showing a value is not a movement
-    slider->setValue(SGeneralValues::PositionOf(v, values_[v]));
-    Display(v)->setText(QString::number(values_[v]));
+    slider->setValue(SGeneralValues::PositionOf(v, Values()[v]));
+    Display(v)->setText(QString::number(Values()[v]));
 }
 
 void SParamDlgGeneral::ShowValues() {
@@ -109,25 +104,20 @@ void SParamDlgGeneral::ShowValues() {
 }
 
 void SParamDlgGeneral::OnTest() {
-    if (!trialStored_) beforeTrial_ = SGeneralSnapshot::Capture(settings_);
-    trialStored_ = true;
-    StoreForTest(values_, settings_);
-    if (speaker_ && testText_) speaker_->Speak(Utf8ToCp1250(testText_->text().toStdString()));
+    state_.Test(speaker_, testText_ ? Utf8ToCp1250(testText_->text().toStdString()) : std::string());
 }
 
 void SParamDlgGeneral::OnDefaults() {
-    values_ = SGeneralValues::Defaults();
+    state_.Defaults();
     ShowValues();
     if (testText_) testText_->setText(QString::fromUtf8(dialog_strings::kTestText));
 }
 
 void SParamDlgGeneral::OnOK() {
-    for (int patternId : StoreForOk(values_, settings_, builtWith_))
+    for (int patternId : state_.Ok())
         if (refreshPause_) refreshPause_(patternId);
-    trialStored_ = false;
 }
 
 void SParamDlgGeneral::OnCancel() {
-    if (trialStored_) beforeTrial_.RestoreTo(settings_);
-    trialStored_ = false;
+    state_.Cancel();
 }

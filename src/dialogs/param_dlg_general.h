@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "dialogs/general_page_state.h"
 #include "dialogs/general_values.h"
 #include "dialogs/property_page.h"
 
@@ -32,7 +33,7 @@ public:
     SParamDlgGeneral(SAttribute& settings, STestSpeaker* speaker, SPauseRefresher refreshPause,
                      QWidget* parent = nullptr);
 
-    const SGeneralValues& Values() const { return values_; }
+    const SGeneralValues& Values() const { return state_.Values(); }
     QSlider* Slider(SGeneralValue v) const { return sliders_[static_cast<int>(v)]; }
     QLineEdit* Display(SGeneralValue v) const { return displays_[static_cast<int>(v)]; }
 
@@ -54,13 +55,9 @@ private:
     void ShowValue(SGeneralValue v);
     void ShowValues();
 
-    SAttribute& settings_;
     STestSpeaker* speaker_;
     SPauseRefresher refreshPause_;
-    SGeneralValues values_;
-    SGeneralValues builtWith_;     // pause durations the patterns hold
-    SGeneralSnapshot beforeTrial_;  // what Cancel puts back after "&Testuj"
-    bool trialStored_ = false;
+    SGeneralPageState state_;
     std::array<QSlider*, static_cast<int>(SGeneralValue::Count)> sliders_{};
     std::array<QLineEdit*, static_cast<int>(SGeneralValue::Count)> displays_{};
     QLineEdit* testText_ = nullptr;

@@ -8,10 +8,8 @@
 #include "dialogs/test_speaker.h"
 #include "platform/log.h"
 #include "engine/tts_engine.h"
-
-#ifdef VOKRANT_DIALOGS_SPEAK_THROUGH_MODE
 #include "dialogs/mode_test_speaker.h"
-#endif
+#include "sapi/settings_sheet_hook.h"
 
 namespace {
 
@@ -30,9 +28,7 @@ SModeSpeakerFactory& SpeakerFactory() {
 
 std::unique_ptr<STestSpeaker> SpeakerFor(SVokrant& engine, ITTSCentralA* centralA) {
     if (SpeakerFactory()) return SpeakerFactory()(engine, centralA);
-#ifdef VOKRANT_DIALOGS_SPEAK_THROUGH_MODE
     if (centralA) return std::make_unique<SModeTestSpeaker>(centralA);
-#endif
     return nullptr;
 }
 
@@ -77,4 +73,5 @@ int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startP
 void InstallSettingsSheet(SModeSpeakerFactory speakerFactory) {
     SpeakerFactory() = std::move(speakerFactory);
     SVokrant::SetSettingsSheetRunner(&RunForEngine);
+    SetModeSheetOpener(&RunSettingsSheetForMode);
 }

@@ -4,15 +4,12 @@
 #pragma once
 
 #include <QString>
-#include <functional>
-#include <memory>
-#include <string>
 
-class ITTSCentralA;
+#include "dialogs/sheet_install.h"
+
 class SAttribute;
 class STestSpeaker;
 class STtsEngine;
-class SVokrant;
 
 struct SSheetRequest {
     SAttribute* settings = nullptr;  // required
@@ -27,19 +24,3 @@ struct SSheetRequest {
 // available. Returns 1 after OK, 0 after Cancel, -1 when nothing could be
 // shown (no settings, no display).
 int RunParamSheet(const SSheetRequest& request);
-
-// Builds a speaker for the test buttons from the engine and the mode's
-// ANSI text-to-speech object (the mode object supplies it); may return null.
-using SModeSpeakerFactory = std::function<std::unique_ptr<STestSpeaker>(SVokrant& engine, ITTSCentralA* centralA)>;
-
-// Makes SVokrant::ShowSettings open the sheet on the given page of the
-// engine's own settings. Without a factory the test buttons speak through
-// the mode's ANSI text-to-speech object when the build has the Speech API
-// part, and are disabled otherwise.
-void InstallSettingsSheet(SModeSpeakerFactory speakerFactory = {});
-
-// What a mode object's dialogs interface does for a window that is not null:
-// the sheet for its engine, speaking through `centralA` (ITTSCentralA*, may
-// be null), on `startPage`, with `title` (UTF-16) as caption when given.
-// Returns as RunParamSheet.
-int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage, const std::u16string* title);

@@ -12,4 +12,6 @@ public:
     // Speaks `text` (Windows-1250, may carry control tags) with the settings
     // as they are now. False when nothing could be spoken.
     virtual bool Speak(const std::string& text) = 0;
+    // Why the last Speak failed (UTF-8, Polish), when the speaker knows.
+    virtual std::string Failure() const { return {}; }
 };

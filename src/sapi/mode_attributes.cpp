@@ -1,6 +1,4 @@
 // ITTSAttributes and ITTSDialogs of the mode object.
-#include <mutex>
-
 #include "core/attribute.h"
 #include "platform/log.h"
 #include "platform/codepage.h"
@@ -8,9 +6,7 @@
 #include "sapi/com_boundary.h"
 #include "sapi/mode_interfaces.h"
 #include "sapi/mode_object.h"
-#ifdef VOKRANT_SAPI_HAVE_DIALOGS
-#include "dialogs/sheet_runner.h"
-#endif
+#include "sapi/settings_sheet_hook.h"
 
 HRESULT CMode::PitchGet(WORD* pitch) {
     if (pitch == nullptr) return E_INVALIDARG;
@@ -86,25 +82,13 @@ HRESULT CMode::VolumeSet(DWORD volume) {
     return S_OK;
 }
 
-void InstallModeSettingsSheet() {
-#ifdef VOKRANT_SAPI_HAVE_DIALOGS
-    // The engine's ShowSettings and the Dlg tag open the same sheet.
-    static std::once_flag installed;
-    std::call_once(installed, [] { InstallSettingsSheet(); });
-#endif
-}
-
 HRESULT CMode::ShowDialog(HWND parent, const std::u16string* title, int startPage) {
     if (parent == nullptr) return S_OK;
-#ifdef VOKRANT_SAPI_HAVE_DIALOGS
-    if (engine != nullptr) {
+    if (SModeSheetOpener open = ModeSheetOpener(); open != nullptr && engine != nullptr) {
         // Shown or not (no display), the request itself succeeded; the sheet logs why.
-        RunSettingsSheetForMode(*engine, static_cast<ITTSCentralA*>(centralA.get()), startPage, title);
+        open(*engine, static_cast<ITTSCentralA*>(centralA.get()), startPage, title);
         return S_OK;
     }
-#else
-    (void)title;
-#endif
     LogMessage("okno ustawie\xF1 (strona %d) nie jest dost\xEApne\n", startPage);
     return S_OK;
 }

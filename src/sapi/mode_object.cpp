@@ -96,7 +96,6 @@ HRESULT CMode::Initialise(int modeIndex, const TTSMODEINFOW& info) {
         settings = std::make_unique<SAttributeSAPI>(attributesA.get());
         engine = std::make_unique<SVokrant>(this, engineDest_.get(), settings.get());
         engine->SetCentralA(static_cast<ITTSCentralA*>(centralA.get()));
-        InstallModeSettingsSheet();
         // A mode without its voice would accept texts and speak nothing:
         // the selection fails instead (the engine logs why).
         if (engine->Load(modeIndex) != 0) voiceMissing = true;

@@ -185,6 +185,3 @@ private:
     bool resumeDevice_ = false;     // paused with sound of ours in the device
 };
 
-// Lets the engine's ShowSettings and the Dlg tag open the settings sheet, in
-// builds that have it; called once per process whatever the number of modes.
-void InstallModeSettingsSheet();
