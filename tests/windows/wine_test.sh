@@ -59,6 +59,13 @@ host)
 settings)
     run "$build/tests/windows/wine_settings.exe"
     ;;
+sheet)
+    # The sheet's windows need a display: a private X server for this run.
+    work=$(mktemp -d)
+    xvfb-run -a -s '-screen 0 1024x768x24' "$wine" "$build/tests/windows/wine_sheet.exe" \
+        "Z:$(tr / '\\' <<<"$source/data/")" "Z:$(tr / '\\' <<<"$work")"
+    rm -rf "$work"
+    ;;
 cli)
     work=$(mktemp -d)
     cp "$build/apps/vokrant/vokrant.exe" "$install_dir/"

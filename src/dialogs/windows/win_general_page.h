@@ -19,6 +19,7 @@ public:
     SWinGeneralPage(SWinParamSheet& sheet, SAttribute& settings, STestSpeaker* speaker, SPauseRefresher refreshPause);
 
     const SGeneralValues& Values() const { return state_.Values(); }
+    void SetPauseRefresher(SPauseRefresher refreshPause) { refreshPause_ = std::move(refreshPause); }
 
     void OnOK() override;
     void OnCancel() override { state_.Cancel(); }
