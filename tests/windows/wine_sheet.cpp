@@ -405,13 +405,13 @@ bool SaveWindowBitmap(HWND window, const std::string& path) {
 
 void TakeScreenshots(const std::string& directory) {
     SAttribute settings;
-    settings.extDict = g_scratch + "\\shown.exp";
-    Spit(settings.extDict, "dr doktor\nWWW wu wu wu\nul ulica\n");
+    settings.extDict = g_scratch + "\\client.exp";
+    Spit(settings.extDict, Slurp(g_voiceDir + "client.exp"));
     settings.useExtDict = true;
     SRecordingSpeaker speaker;
     SOpenSheet open(settings, nullptr, &speaker);
     SetWindowPos(open.window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    const char* names[] = {"general", "dictionary", "conversions", "info"};
+    const char* names[] = {"0-general", "1-dictionary", "2-conversions", "3-info"};
     for (int i = 0; i < 4; ++i) {
         open.ShowPage(i);
         RedrawWindow(open.window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
