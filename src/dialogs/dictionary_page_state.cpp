@@ -34,7 +34,9 @@ bool SDictionaryPageState::Add(const std::string& key, const std::string& replac
     return readable_ && entries_.Set(key, replacement);
 }
 
-bool SDictionaryPageState::Remove(const std::string& key) { return readable_ && entries_.Remove(key); }
+bool SDictionaryPageState::Remove(const std::string& key) {
+    return readable_ && entries_.Remove(key);
+}
 
 bool SDictionaryPageState::Ok() {
     settings_.extDict = path_;

@@ -32,7 +32,7 @@ public:
 private:
     SAttribute& settings_;
     SGeneralValues values_;
-    SGeneralValues builtWith_;     // pause durations the patterns hold
+    SGeneralValues builtWith_;      // pause durations the patterns hold
     SGeneralSnapshot beforeTrial_;  // what Cancel puts back after "&Testuj"
     bool trialStored_ = false;
 };

@@ -13,7 +13,8 @@ class SVokrant;
 
 // Builds a speaker for the test buttons from the engine and the mode's
 // ANSI text-to-speech object (the mode object supplies it); may return null.
-using SModeSpeakerFactory = std::function<std::unique_ptr<STestSpeaker>(SVokrant& engine, ITTSCentralA* centralA)>;
+using SModeSpeakerFactory =
+    std::function<std::unique_ptr<STestSpeaker>(SVokrant& engine, ITTSCentralA* centralA)>;
 
 // Makes the mode's dialogs interface and SVokrant::ShowSettings open the
 // sheet. Without a factory the test buttons speak through the mode's ANSI
@@ -24,4 +25,5 @@ void InstallSettingsSheet(SModeSpeakerFactory speakerFactory = {});
 // the sheet for its engine, speaking through `centralA` (may be null), on
 // `startPage`, with `title` (UTF-16) as caption when given. Returns 1 after
 // OK, 0 after Cancel, -1 when nothing could be shown.
-int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage, const std::u16string* title);
+int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage,
+                            const std::u16string* title);

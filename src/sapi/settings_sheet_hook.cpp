@@ -6,6 +6,10 @@ namespace {
 std::atomic<SModeSheetOpener> g_opener{nullptr};
 }  // namespace
 
-void SetModeSheetOpener(SModeSheetOpener opener) { g_opener = opener; }
+void SetModeSheetOpener(SModeSheetOpener opener) {
+    g_opener = opener;
+}
 
-SModeSheetOpener ModeSheetOpener() { return g_opener; }
+SModeSheetOpener ModeSheetOpener() {
+    return g_opener;
+}

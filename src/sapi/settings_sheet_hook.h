@@ -12,7 +12,8 @@ class SVokrant;
 // Shows the sheet for a mode object's engine, speaking through `centralA`
 // (may be null), on `startPage`, with `title` (UTF-16) as its caption when
 // given. Returns 1 after OK, 0 after Cancel, -1 when nothing could be shown.
-using SModeSheetOpener = int (*)(SVokrant& engine, ITTSCentralA* centralA, int startPage, const std::u16string* title);
+using SModeSheetOpener = int (*)(SVokrant& engine, ITTSCentralA* centralA, int startPage,
+                                 const std::u16string* title);
 
 void SetModeSheetOpener(SModeSheetOpener opener);
 SModeSheetOpener ModeSheetOpener();

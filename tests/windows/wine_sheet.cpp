@@ -4,8 +4,8 @@
 // notification, buttons are pressed with BM_CLICK and the sheet's own
 // buttons with PSM_PRESSBUTTON.
 //   wine_sheet.exe VOICE_DIR SCRATCH_DIR [SCREENSHOT_DIR]
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <fstream>
@@ -88,7 +88,9 @@ std::wstring Text(HWND window) {
     return buffer;
 }
 
-std::wstring Wide(const char* utf8) { return WideFromUtf8(utf8); }
+std::wstring Wide(const char* utf8) {
+    return WideFromUtf8(utf8);
+}
 
 // Moves a trackbar and ends the movement, as a user letting go of it does.
 void Slide(HWND page, int sliderId, int position) {
@@ -101,7 +103,9 @@ int Position(HWND page, int sliderId) {
     return static_cast<int>(SendMessageW(GetDlgItem(page, sliderId), TBM_GETPOS, 0, 0));
 }
 
-void Click(HWND page, int id) { SendMessageW(GetDlgItem(page, id), BM_CLICK, 0, 0); }
+void Click(HWND page, int id) {
+    SendMessageW(GetDlgItem(page, id), BM_CLICK, 0, 0);
+}
 
 std::string Slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -110,7 +114,9 @@ std::string Slurp(const std::string& path) {
     return text.str();
 }
 
-void Spit(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void Spit(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 void TemplatesCarryTheSharedIdsLabelsAndRanges() {
     SAttribute settings;
@@ -127,7 +133,8 @@ void TemplatesCarryTheSharedIdsLabelsAndRanges() {
         item.mask = TCIF_TEXT;
         item.pszText = title;
         item.cchTextMax = 64;
-        SendMessageW(PropSheet_GetTabControl(open.window), TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(PropSheet_GetTabControl(open.window), TCM_GETITEMW, i,
+                     reinterpret_cast<LPARAM>(&item));
         CHECK(std::wstring(title) == titles[i]);
     }
     CHECK(Text(open.window) == Wide("Vokrant – syntezator mowy polskiej"));
@@ -165,13 +172,15 @@ void PitchAndSpeedMoveTogether() {
     } cases[] = {{300, 301, 301, 150}, {301, 41, 82, 41}, {300, 80, 80, 40}, {301, 200, 400, 200}};
     for (const auto& c : cases) {
         Slide(page, c.slider, c.position);
-        CHECK_NOTE(Position(page, 300) == c.pitch && Position(page, 301) == c.speed, std::to_string(c.position));
+        CHECK_NOTE(Position(page, 300) == c.pitch && Position(page, 301) == c.speed,
+                   std::to_string(c.position));
         CHECK(Text(GetDlgItem(page, 303)) == std::to_wstring(c.pitch));
         CHECK(Text(GetDlgItem(page, 304)) == std::to_wstring(c.speed));
     }
     // A movement still under way is not taken.
     SendMessageW(GetDlgItem(page, 302), TBM_SETPOS, TRUE, 40);
-    SendMessageW(page, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 40), reinterpret_cast<LPARAM>(GetDlgItem(page, 302)));
+    SendMessageW(page, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 40),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, 302)));
     CHECK(open.sheet.General().Values()[V::Volume] == 100);
     CHECK(Text(GetDlgItem(page, 305)) == L"100");
 }
@@ -185,7 +194,8 @@ void PauseSlidersStepInTensOfMilliseconds() {
     } cases[] = {{310, 311, 25, 250}, {308, 309, 0, 0}, {312, 313, 100, 1000}, {314, 315, 7, 70}};
     for (const auto& c : cases) {
         Slide(page, c.slider, c.position);
-        CHECK_NOTE(Text(GetDlgItem(page, c.edit)) == std::to_wstring(c.shown), std::to_string(c.slider));
+        CHECK_NOTE(Text(GetDlgItem(page, c.edit)) == std::to_wstring(c.shown),
+                   std::to_string(c.slider));
     }
     CHECK(open.sheet.General().Values()[V::PauseInterWord] == 250);
     // "&Domyślne" puts back the defaults, shown in milliseconds.
@@ -208,7 +218,8 @@ void OkRebuildsOnlyTheChangedPausePatterns() {
     open.Press(PSBTN_OK);
     CHECK(open.sheet.Accepted());
     CHECK((rebuilt == std::vector<int>{kAlfPausePunctuation, kAlfPauseInterSentence}));
-    CHECK(settings.pauseInterSentence == 800 && settings.pausePunctuation == 100 && settings.pauseDoubleLetter == 30);
+    CHECK(settings.pauseInterSentence == 800 && settings.pausePunctuation == 100 &&
+          settings.pauseDoubleLetter == 30);
     CHECK(settings.volume == 65535u);  // full volume after OK
 }
 
@@ -221,7 +232,8 @@ void TestButtonStoresATrialThatCancelUndoes() {
     Slide(page, 301, 120);
     SetDlgItemTextW(page, IDC_TEST_TEXT, L"Zażółć gęślą jaźń");
     Click(page, IDC_TEST_BUTTON);
-    CHECK(speaker.spoken.size() == 1 && speaker.spoken[0] == "Za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1");
+    CHECK(speaker.spoken.size() == 1 &&
+          speaker.spoken[0] == "Za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1");
     CHECK(settings.speed == 120 && settings.pitch == 240);
     CHECK(settings.volume == 65500u);  // full volume for a trial
     open.Press(PSBTN_CANCEL);
@@ -245,9 +257,11 @@ void DictionaryPageReadsEditsAndWritesInKeyOrder() {
     SetDlgItemTextW(page, IDC_DICT_REPLACEMENT, L"gęsi");
     Click(page, IDC_DICT_ADD);
     CHECK(SendMessageW(keys, CB_GETCOUNT, 0, 0) == 3);
-    const LRESULT zeta = SendMessageW(keys, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"zeta"));
+    const LRESULT zeta = SendMessageW(keys, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                      reinterpret_cast<LPARAM>(L"zeta"));
     SendMessageW(keys, CB_SETCURSEL, static_cast<WPARAM>(zeta), 0);
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_DICT_KEYS, CBN_SELCHANGE), reinterpret_cast<LPARAM>(keys));
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_DICT_KEYS, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(keys));
     CHECK(Text(GetDlgItem(page, IDC_DICT_REPLACEMENT)) == L"z");
     Click(page, IDC_DICT_REMOVE);
     CHECK(SendMessageW(keys, CB_GETCOUNT, 0, 0) == 2);
@@ -311,7 +325,8 @@ void ConversionsStoreTheirSwitchesOnOk() {
     SOpenSheet open(settings, nullptr, nullptr);
     HWND page = open.ShowPage(SWinParamSheet::kConversionsPage);
     CHECK(IsDlgButtonChecked(page, 220) == BST_UNCHECKED);
-    CHECK(IsDlgButtonChecked(page, 237) == BST_UNCHECKED);  // fluent speech on: the box shows its inverse
+    CHECK(IsDlgButtonChecked(page, 237) ==
+          BST_UNCHECKED);  // fluent speech on: the box shows its inverse
     Click(page, IDC_DEFAULTS_BUTTON);
     CHECK(IsDlgButtonChecked(page, 220) == BST_CHECKED);
     Click(page, 237);
@@ -323,7 +338,8 @@ void ConversionsStoreTheirSwitchesOnOk() {
 DWORD RegistryDword(const char* name) {
     DWORD value = 0, size = sizeof value;
     const std::string key = std::string(kSettingsKeyPath) + "\\Sound";
-    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value,
+                     &size) != ERROR_SUCCESS)
         return 0xFFFFFFFF;
     return value;
 }
@@ -341,13 +357,15 @@ void SaveWritesTheRegistryOnlyOnYes() {
     SendMessageW(save, BM_CLICK, 0, 0);  // answered No
     Pump();
     CHECK(open.asked.size() == 1 &&
-          open.asked[0] == Wide("Czy chcesz zapisać aktualne ustawienia na stałe do rejestru systemowego?"));
+          open.asked[0] ==
+              Wide("Czy chcesz zapisać aktualne ustawienia na stałe do rejestru systemowego?"));
     CHECK(RegistryDword("Speed") == 80 && settings.speed == 80);
     open.answer = IDYES;
     SendMessageW(save, BM_CLICK, 0, 0);
     Pump();
     CHECK(settings.speed == 120 && !settings.fluentSpeech);
-    CHECK(RegistryDword("Speed") == 120 && RegistryDword("Pitch") == 240 && RegistryDword("Volume") == 65535);
+    CHECK(RegistryDword("Speed") == 120 && RegistryDword("Pitch") == 240 &&
+          RegistryDword("Volume") == 65535);
     SAttributeSAPI reread;
     CHECK(reread.speed == 120 && !reread.fluentSpeech);
     // OK afterwards stores the same volume again.
@@ -367,11 +385,13 @@ void WaveOutTestPlaysOrSaysWhyNot() {
     Click(open.sheet.General().Window(), IDC_TEST_BUTTON);
     if (waveOutGetNumDevs() == 0) {
         CHECK(open.asked.size() == 1);
-        CHECK(!open.asked.empty() && open.asked[0].find(L"brak urządzenia dźwiękowego") != std::wstring::npos);
+        CHECK(!open.asked.empty() &&
+              open.asked[0].find(L"brak urządzenia dźwiękowego") != std::wstring::npos);
         std::fprintf(stderr, "no wave-out device: the page said so\n");
     } else {
         CHECK(open.asked.empty() || open.asked[0].find(L"urządzeni") != std::wstring::npos);
-        std::fprintf(stderr, "wave-out devices: %u, messages: %zu\n", waveOutGetNumDevs(), open.asked.size());
+        std::fprintf(stderr, "wave-out devices: %u, messages: %zu\n", waveOutGetNumDevs(),
+                     open.asked.size());
     }
 }
 
@@ -390,8 +410,9 @@ bool SaveWindowBitmap(HWND window, const std::string& path) {
     BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     GdiFlush();
     const DWORD stride = ((width * 3 + 3) / 4) * 4, size = stride * height;
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0,
-                          0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    BITMAPFILEHEADER file{
+        0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0,
+        0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
@@ -414,7 +435,8 @@ void TakeScreenshots(const std::string& directory) {
     const char* names[] = {"0-general", "1-dictionary", "2-conversions", "3-info"};
     for (int i = 0; i < 4; ++i) {
         open.ShowPage(i);
-        RedrawWindow(open.window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RedrawWindow(open.window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         for (int round = 0; round < 5; ++round) {
             Pump();
             Sleep(40);

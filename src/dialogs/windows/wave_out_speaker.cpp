@@ -6,7 +6,9 @@
 SWaveOutTestSpeaker::SWaveOutTestSpeaker(STtsEngine& engine, unsigned sampleRate)
     : engine_(engine), sampleRate_(sampleRate) {}
 
-SWaveOutTestSpeaker::~SWaveOutTestSpeaker() { Stop(); }
+SWaveOutTestSpeaker::~SWaveOutTestSpeaker() {
+    Stop();
+}
 
 bool SWaveOutTestSpeaker::Fail(const char* why) {
     failure_ = why;

@@ -8,7 +8,8 @@ SWinConvPage::SWinConvPage(SWinParamSheet& sheet, SAttribute& settings)
 
 void SWinConvPage::OnInitDialog() {
     for (const SConversionSwitch& box : ConversionPageBoxes())
-        CheckDlgButton(Window(), box.id, IsSwitchChecked(box, settings_) ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(Window(), box.id,
+                       IsSwitchChecked(box, settings_) ? BST_CHECKED : BST_UNCHECKED);
 }
 
 bool SWinConvPage::OnCommand(int id, int code) {
@@ -20,5 +21,6 @@ bool SWinConvPage::OnCommand(int id, int code) {
 
 void SWinConvPage::OnOK() {
     for (const SConversionSwitch& box : ConversionPageBoxes())
-        if (Item(box.id)) StoreSwitch(box, IsDlgButtonChecked(Window(), box.id) == BST_CHECKED, settings_);
+        if (Item(box.id))
+            StoreSwitch(box, IsDlgButtonChecked(Window(), box.id) == BST_CHECKED, settings_);
 }

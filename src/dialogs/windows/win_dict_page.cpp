@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "dialogs/dialog_strings.h"
-#include "dialogs/windows/sheet_ids.h"
 #include "dialogs/test_speaker.h"
+#include "dialogs/windows/sheet_ids.h"
 #include "dialogs/windows/win_param_sheet.h"
 
 namespace {
@@ -30,7 +30,8 @@ std::wstring Trimmed(const std::wstring& text) {
 
 }  // namespace
 
-std::wstring ChooseDictionaryFile(HWND owner, const std::wstring& directory, const std::wstring& filter) {
+std::wstring ChooseDictionaryFile(HWND owner, const std::wstring& directory,
+                                  const std::wstring& filter) {
     std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -46,7 +47,10 @@ std::wstring ChooseDictionaryFile(HWND owner, const std::wstring& directory, con
 }
 
 SWinDictPage::SWinDictPage(SWinParamSheet& sheet, SAttribute& settings, STestSpeaker* speaker)
-    : SWinPage(sheet, IDD_PARAM_DICT), speaker_(speaker), state_(settings), chooseFile_(&ChooseDictionaryFile) {}
+    : SWinPage(sheet, IDD_PARAM_DICT),
+      speaker_(speaker),
+      state_(settings),
+      chooseFile_(&ChooseDictionaryFile) {}
 
 void SWinDictPage::OnInitDialog() {
     CheckDlgButton(Window(), IDC_DICT_USE, state_.UseDictionary() ? BST_CHECKED : BST_UNCHECKED);
@@ -59,10 +63,12 @@ void SWinDictPage::ReadEntries() {
     state_.ReadEntries();
     // Entries added to a file that could not be read would never be saved.
     const bool editable = state_.EntriesEditable();
-    for (int id : {IDC_DICT_GROUP, IDC_DICT_KEYS, IDC_DICT_ARROW, IDC_DICT_REPLACEMENT, IDC_DICT_ADD, IDC_DICT_REMOVE})
+    for (int id : {IDC_DICT_GROUP, IDC_DICT_KEYS, IDC_DICT_ARROW, IDC_DICT_REPLACEMENT,
+                   IDC_DICT_ADD, IDC_DICT_REMOVE})
         EnableWindow(Item(id), editable);
     EnableWindow(Item(IDC_TEST_BUTTON), editable && speaker_ != nullptr);
-    SetItemText(IDC_DICT_GROUP, editable ? L" &Hasła " : L" &Hasła – " + WideFromUtf8(kUnreadable) + L" ");
+    SetItemText(IDC_DICT_GROUP,
+                editable ? L" &Hasła " : L" &Hasła – " + WideFromUtf8(kUnreadable) + L" ");
     ShowEntries(std::string());
 }
 
@@ -75,24 +81,28 @@ void SWinDictPage::ShowEntries(const std::string& select) {
     HWND keys = Item(IDC_DICT_KEYS);
     SendMessageW(keys, CB_RESETCONTENT, 0, 0);
     for (const auto& entry : state_.Entries().Entries())
-        SendMessageW(keys, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromCp1250(entry.first).c_str()));
+        SendMessageW(keys, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(WideFromCp1250(entry.first).c_str()));
     LRESULT index = 0;
     if (!select.empty())
         index = SendMessageW(keys, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                              reinterpret_cast<LPARAM>(WideFromCp1250(select).c_str()));
-    SendMessageW(keys, CB_SETCURSEL, index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index), 0);
+    SendMessageW(keys, CB_SETCURSEL,
+                 index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index), 0);
     ShowReplacementOfSelection();
 }
 
 std::string SWinDictPage::SelectedKey() const {
     HWND keys = Item(IDC_DICT_KEYS);
     const LRESULT index = SendMessageW(keys, CB_GETCURSEL, 0, 0);
-    return index == CB_ERR ? std::string() : Cp1250FromWide(ComboItemText(keys, static_cast<int>(index)));
+    return index == CB_ERR ? std::string()
+                           : Cp1250FromWide(ComboItemText(keys, static_cast<int>(index)));
 }
 
 void SWinDictPage::ShowReplacementOfSelection() {
     const std::string key = SelectedKey();
-    SetItemText(IDC_DICT_REPLACEMENT, key.empty() ? std::wstring() : WideFromCp1250(state_.Entries().Replacement(key)));
+    SetItemText(IDC_DICT_REPLACEMENT,
+                key.empty() ? std::wstring() : WideFromCp1250(state_.Entries().Replacement(key)));
 }
 
 bool SWinDictPage::OnCommand(int id, int code) {
@@ -102,12 +112,23 @@ bool SWinDictPage::OnCommand(int id, int code) {
     }
     if (code != BN_CLICKED) return false;
     switch (id) {
-        case IDC_DICT_USE: state_.SetUseDictionary(IsDlgButtonChecked(Window(), IDC_DICT_USE) == BST_CHECKED); break;
-        case IDC_DICT_BROWSE: OnBrowse(); break;
-        case IDC_DICT_ADD: OnAdd(); break;
-        case IDC_DICT_REMOVE: OnRemove(); break;
-        case IDC_TEST_BUTTON: OnTest(); break;
-        default: return false;
+        case IDC_DICT_USE:
+            state_.SetUseDictionary(IsDlgButtonChecked(Window(), IDC_DICT_USE) == BST_CHECKED);
+            break;
+        case IDC_DICT_BROWSE:
+            OnBrowse();
+            break;
+        case IDC_DICT_ADD:
+            OnAdd();
+            break;
+        case IDC_DICT_REMOVE:
+            OnRemove();
+            break;
+        case IDC_TEST_BUTTON:
+            OnTest();
+            break;
+        default:
+            return false;
     }
     return true;
 }
@@ -116,9 +137,9 @@ void SWinDictPage::OnBrowse() {
     HWND hadFocus = GetFocus();
     std::string filter = OpenFileNameFilter(dialog_strings::kDictionaryFilter);
     const std::wstring chosen =
-        chooseFile_ ? chooseFile_(Window(), WideFromAnsiPath(state_.StartDirectory()),
-                                  WideFromUtf8(filter))
-                    : std::wstring();
+        chooseFile_
+            ? chooseFile_(Window(), WideFromAnsiPath(state_.StartDirectory()), WideFromUtf8(filter))
+            : std::wstring();
     if (!chosen.empty()) {
         state_.TakeChosenFile(AnsiPathFromWide(chosen));
         ShowPath();

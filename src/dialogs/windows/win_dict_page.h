@@ -16,7 +16,8 @@ class SWinDictPage : public SWinPage {
 public:
     // Asks for a dictionary file: (owner, start directory, filter with NUL
     // separators) -> the chosen path, or empty when the user cancelled.
-    using SFileChooser = std::function<std::wstring(HWND, const std::wstring&, const std::wstring&)>;
+    using SFileChooser =
+        std::function<std::wstring(HWND, const std::wstring&, const std::wstring&)>;
 
     SWinDictPage(SWinParamSheet& sheet, SAttribute& settings, STestSpeaker* speaker);
 
@@ -25,7 +26,9 @@ public:
         state_.SetDictionaryCheck(std::move(check));
     }
     // Called after OK has written the file (the engine reloads it).
-    void SetOnWritten(std::function<void(const std::string&)> onWritten) { onWritten_ = std::move(onWritten); }
+    void SetOnWritten(std::function<void(const std::string&)> onWritten) {
+        onWritten_ = std::move(onWritten);
+    }
 
     const SDictionaryPageState& State() const { return state_; }
 
@@ -54,4 +57,5 @@ private:
 
 // The open-file dialog of the page: existing files only, default extension
 // "exp", read-only box hidden.
-std::wstring ChooseDictionaryFile(HWND owner, const std::wstring& directory, const std::wstring& filter);
+std::wstring ChooseDictionaryFile(HWND owner, const std::wstring& directory,
+                                  const std::wstring& filter);

@@ -16,10 +16,13 @@ public:
     // Rebuilds one pause pattern (allophone id 106..109).
     using SPauseRefresher = std::function<void(int patternId)>;
 
-    SWinGeneralPage(SWinParamSheet& sheet, SAttribute& settings, STestSpeaker* speaker, SPauseRefresher refreshPause);
+    SWinGeneralPage(SWinParamSheet& sheet, SAttribute& settings, STestSpeaker* speaker,
+                    SPauseRefresher refreshPause);
 
     const SGeneralValues& Values() const { return state_.Values(); }
-    void SetPauseRefresher(SPauseRefresher refreshPause) { refreshPause_ = std::move(refreshPause); }
+    void SetPauseRefresher(SPauseRefresher refreshPause) {
+        refreshPause_ = std::move(refreshPause);
+    }
 
     void OnOK() override;
     void OnCancel() override { state_.Cancel(); }

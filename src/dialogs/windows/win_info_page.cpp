@@ -29,7 +29,8 @@ void DrawPicture(HDC dc, const RECT& area) {
     for (int x = 0; x <= width; ++x) {
         const double t = x / 18.0;
         const double envelope = 0.5 + 0.5 * std::sin(x * 3.14159 / width);
-        const double y = mid - envelope * height * 0.14 * (std::sin(t) + 0.45 * std::sin(2.7 * t + 0.6));
+        const double y =
+            mid - envelope * height * 0.14 * (std::sin(t) + 0.45 * std::sin(2.7 * t + 0.6));
         wave.push_back({area.left + x, static_cast<LONG>(y)});
     }
     HPEN pen = CreatePen(PS_SOLID, 2, RGB(250, 210, 90));
@@ -38,8 +39,9 @@ void DrawPicture(HDC dc, const RECT& area) {
     SelectObject(dc, oldPen);
     DeleteObject(pen);
 
-    HFONT font = CreateFontW(-height / 4, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Arial");
+    HFONT font = CreateFontW(-height / 4, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                             VARIABLE_PITCH | FF_SWISS, L"Arial");
     HGDIOBJ oldFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
@@ -53,7 +55,9 @@ void DrawPicture(HDC dc, const RECT& area) {
 
 SWinInfoPage::SWinInfoPage(SWinParamSheet& sheet) : SWinPage(sheet, IDD_PARAM_INFO) {}
 
-void SWinInfoPage::OnInitDialog() { SetItemText(IDC_INFO_LABEL, WideFromUtf8(BuildLabel())); }
+void SWinInfoPage::OnInitDialog() {
+    SetItemText(IDC_INFO_LABEL, WideFromUtf8(BuildLabel()));
+}
 
 bool SWinInfoPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlID != IDC_INFO_PICTURE) return false;

@@ -5,18 +5,29 @@
 
 namespace {
 
-std::wstring AsWide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
-std::u16string AsUtf16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
+std::wstring AsWide(const std::u16string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+std::u16string AsUtf16(const std::wstring& text) {
+    return std::u16string(text.begin(), text.end());
+}
 
 }  // namespace
 
-std::wstring WideFromUtf8(const std::string& utf8) { return AsWide(Utf8ToUtf16(utf8)); }
-std::wstring WideFromCp1250(const std::string& cp1250) { return AsWide(Cp1250ToUtf16(cp1250)); }
-std::string Cp1250FromWide(const std::wstring& wide) { return Utf16ToCp1250(AsUtf16(wide)); }
+std::wstring WideFromUtf8(const std::string& utf8) {
+    return AsWide(Utf8ToUtf16(utf8));
+}
+std::wstring WideFromCp1250(const std::string& cp1250) {
+    return AsWide(Cp1250ToUtf16(cp1250));
+}
+std::string Cp1250FromWide(const std::wstring& wide) {
+    return Utf16ToCp1250(AsUtf16(wide));
+}
 
 std::wstring WideFromAnsiPath(const std::string& path) {
     if (path.empty()) return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
     MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
     return wide;
@@ -24,10 +35,11 @@ std::wstring WideFromAnsiPath(const std::string& path) {
 
 std::string AnsiPathFromWide(const std::wstring& path) {
     if (path.empty()) return {};
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()),
+                                           nullptr, 0, nullptr, nullptr);
     std::string ansi(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), ansi.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), ansi.data(), length,
+                        nullptr, nullptr);
     return ansi;
 }
 
@@ -35,8 +47,9 @@ HINSTANCE SheetModule() {
     // The templates are linked into the module that holds this code (the DLL
     // or a test program), not necessarily the process's executable.
     HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&SheetModule), &module);
+    GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCWSTR>(&SheetModule), &module);
     return module;
 }
 
@@ -70,12 +83,19 @@ INT_PTR CALLBACK SWinPage::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     }
     if (page == nullptr) return FALSE;
     switch (message) {
-        case WM_COMMAND: return page->OnCommand(LOWORD(wParam), HIWORD(wParam));
-        case WM_HSCROLL: return page->OnHScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
-        case WM_DRAWITEM: return page->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        case WM_NOTIFY: return page->OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-        case WM_DESTROY: page->hwnd_ = nullptr; return FALSE;
-        default: return FALSE;
+        case WM_COMMAND:
+            return page->OnCommand(LOWORD(wParam), HIWORD(wParam));
+        case WM_HSCROLL:
+            return page->OnHScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+        case WM_DRAWITEM:
+            return page->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_NOTIFY:
+            return page->OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_DESTROY:
+            page->hwnd_ = nullptr;
+            return FALSE;
+        default:
+            return FALSE;
     }
 }
 
@@ -89,6 +109,7 @@ bool SWinPage::OnNotify(const NMHDR& header) {
         case PSN_RESET:
             OnCancel();
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }

@@ -3,8 +3,8 @@
 // window exists only once the page has been shown.
 #pragma once
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <string>
 
@@ -35,7 +35,9 @@ protected:
 
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
     std::wstring ItemText(int id) const;
-    void SetItemText(int id, const std::wstring& text) const { SetDlgItemTextW(hwnd_, id, text.c_str()); }
+    void SetItemText(int id, const std::wstring& text) const {
+        SetDlgItemTextW(hwnd_, id, text.c_str());
+    }
 
     SWinParamSheet& sheet_;
 

@@ -2,8 +2,8 @@
 
 #include "core/attribute.h"
 #include "dialogs/dialog_strings.h"
-#include "dialogs/windows/sheet_ids.h"
 #include "dialogs/test_speaker.h"
+#include "dialogs/windows/sheet_ids.h"
 #include "engine/tts_engine.h"
 #include "text/dictionary.h"
 
@@ -49,10 +49,14 @@ SWinParamSheet::~SWinParamSheet() {
 
 SWinPage& SWinParamSheet::Page(int index) {
     switch (index) {
-        case kDictionaryPage: return dict_;
-        case kConversionsPage: return conv_;
-        case kInfoPage: return info_;
-        default: return general_;
+        case kDictionaryPage:
+            return dict_;
+        case kConversionsPage:
+            return conv_;
+        case kInfoPage:
+            return info_;
+        default:
+            return general_;
     }
 }
 
@@ -71,14 +75,16 @@ HWND SWinParamSheet::CreateModeless(HWND owner) {
 }
 
 INT_PTR SWinParamSheet::Show(HWND owner, bool modeless) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
     PROPSHEETPAGEW pages[kPageCount];
     for (int i = 0; i < kPageCount; ++i) pages[i] = Page(i).Describe();
     PROPSHEETHEADERW header{};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_NOCONTEXTHELP | (modeless ? PSH_MODELESS : 0);
+    header.dwFlags =
+        PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_NOCONTEXTHELP | (modeless ? PSH_MODELESS : 0);
     header.hwndParent = owner;
     header.hInstance = SheetModule();
     header.pszCaption = caption_.c_str();
@@ -108,8 +114,8 @@ void SWinParamSheet::OnInitialized(HWND sheet) {
         EnableWindow(save, TRUE);
     }
     SetPropW(sheet, kSheetProperty, this);
-    frameworkProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SWinParamSheet::SheetProc)));
+    frameworkProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SWinParamSheet::SheetProc)));
 }
 
 LRESULT CALLBACK SWinParamSheet::SheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -138,7 +144,8 @@ void SWinParamSheet::TellTestFailed(const std::wstring& what, const STestSpeaker
 }
 
 bool SWinParamSheet::OnSaveCommand() {
-    if (Ask(WideFromUtf8(dialog_strings::kSaveQuestion), MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
+    if (Ask(WideFromUtf8(dialog_strings::kSaveQuestion), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return false;
     for (SWinPage* page : {static_cast<SWinPage*>(&general_), static_cast<SWinPage*>(&dict_),
                            static_cast<SWinPage*>(&conv_)})
         if (page->WindowExists()) page->OnOK();

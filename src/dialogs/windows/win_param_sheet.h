@@ -21,7 +21,13 @@ class STtsEngine;
 
 class SWinParamSheet {
 public:
-    enum { kGeneralPage = 0, kDictionaryPage = 1, kConversionsPage = 2, kInfoPage = 3, kPageCount = 4 };
+    enum {
+        kGeneralPage = 0,
+        kDictionaryPage = 1,
+        kConversionsPage = 2,
+        kInfoPage = 3,
+        kPageCount = 4
+    };
 
     // Shows a message (MessageBoxW's text and flags) and returns the button
     // chosen; tests answer in its place.

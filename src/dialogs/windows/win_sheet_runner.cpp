@@ -28,7 +28,8 @@ void RunForEngine(SVokrant& engine, ITTSCentralA* centralA, int startPage) {
 
 }  // namespace
 
-int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage, const std::u16string* title) {
+int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage,
+                            const std::u16string* title) {
     if (engine.GetSettings() == nullptr) return -1;
     std::unique_ptr<STestSpeaker> speaker = SpeakerFor(engine, centralA);
     SWinParamSheet sheet(*engine.GetSettings(), &engine, speaker.get());
