@@ -4,8 +4,8 @@
 // notification, buttons are pressed with BM_CLICK and the sheet's own
 // buttons with PSM_PRESSBUTTON.
 //   wine_sheet.exe VOICE_DIR SCRATCH_DIR [SCREENSHOT_DIR]
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <fstream>

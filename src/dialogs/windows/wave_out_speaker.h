@@ -3,8 +3,8 @@
 // usable. Without a device it refuses and says why.
 #pragma once
 
-#include <mmsystem.h>
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <string>
 

@@ -3,8 +3,8 @@
 // window exists only once the page has been shown.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
