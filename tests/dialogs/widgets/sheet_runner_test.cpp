@@ -11,6 +11,7 @@
 #include "dialogs/sheet_runner.h"
 #include "core/attribute.h"
 #include "engine/tts_engine.h"
+#include "sapi/settings_sheet_hook.h"
 
 namespace {
 
@@ -118,11 +119,14 @@ TEST(SheetRunner, EngineShowSettingsStartsOnConversions) {
     SAttribute settings;
     SVokrant engine(nullptr, nullptr, &settings);
     InstallSettingsSheet();
+    // The component's dialogs interface now opens the same sheet.
+    EXPECT_EQ(ModeSheetOpener(), &RunSettingsSheetForMode);
     auto shown = InspectSheetWhenShown();
     engine.ShowSettings();
     EXPECT_EQ(shown->page, SParamSheet::kConversionsPage);
     EXPECT_FALSE(shown->testEnabled);  // no mode object, nothing to speak through
     SVokrant::SetSettingsSheetRunner(nullptr);
+    SetModeSheetOpener(nullptr);
 }
 
 }  // namespace
