@@ -1,13 +1,31 @@
 #include "settings_sheet.h"
 
-#ifdef VOKRANT_HAVE_DIALOGS
-#include "dialogs/sheet_runner.h"
+#if defined(VOKRANT_HAVE_DIALOGS) && defined(_WIN32)
+#include <memory>
+
 #include "core/attribute.h"
-#include "platform/log.h"
+#include "dialogs/windows/wave_out_speaker.h"
+#include "dialogs/windows/win_param_sheet.h"
 #include "engine/tts_engine.h"
+#elif defined(VOKRANT_HAVE_DIALOGS)
+#include "core/attribute.h"
+#include "dialogs/sheet_runner.h"
+#include "engine/tts_engine.h"
+#include "platform/log.h"
 #endif
 
-#ifdef VOKRANT_HAVE_DIALOGS
+#if defined(VOKRANT_HAVE_DIALOGS) && defined(_WIN32)
+std::string OpenSettingsSheet(int, char**) {
+    SAttributeSAPI settings(nullptr);  // the user's own saved settings
+    STtsEngine engine(nullptr, &settings);
+    // Without a host's voice object, "&Testuj" plays on the default wave-out
+    // device; without the voice it stays disabled.
+    std::unique_ptr<SWaveOutTestSpeaker> speaker;
+    if (engine.Load(0) == 0) speaker = std::make_unique<SWaveOutTestSpeaker>(engine);
+    SWinParamSheet sheet(settings, &engine, speaker.get());
+    return sheet.RunModal(nullptr) < 0 ? "cannot show the settings sheet" : "";
+}
+#elif defined(VOKRANT_HAVE_DIALOGS)
 std::string OpenSettingsSheet(int, char**) {
     SAttributeSAPI settings(nullptr);  // the user's own saved settings
     STtsEngine engine(nullptr, &settings);
@@ -19,10 +37,13 @@ std::string OpenSettingsSheet(int, char**) {
     SLogWriter previous = SetLogWriter([&](const std::string& line) { log += line; });
     int result = RunParamSheet(request);
     SetLogWriter(previous);
-    return result < 0 ? "cannot show the settings sheet: no display (set DISPLAY or WAYLAND_DISPLAY)" : "";
+    return result < 0
+               ? "cannot show the settings sheet: no display (set DISPLAY or WAYLAND_DISPLAY)"
+               : "";
 }
 #else
 std::string OpenSettingsSheet(int, char**) {
-    return "this vokrant was built without Qt 6 and has no settings sheet; install qt6-base-dev and rebuild";
+    return "this vokrant was built without Qt 6 and has no settings sheet; install qt6-base-dev "
+           "and rebuild";
 }
 #endif

@@ -66,6 +66,9 @@ sheet)
         "Z:$(tr / '\\' <<<"$source/data/")" "Z:$(tr / '\\' <<<"$work")"
     rm -rf "$work"
     ;;
+dialogs)
+    xvfb-run -a -s '-screen 0 1024x768x24' "$wine" "$build/tests/windows/wine_dialogs.exe"
+    ;;
 cli)
     work=$(mktemp -d)
     cp "$build/apps/vokrant/vokrant.exe" "$install_dir/"
