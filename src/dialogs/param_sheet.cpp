@@ -4,18 +4,8 @@
 #include <QMessageBox>
 
 #include "dialogs/dialog_strings.h"
+#include "dialogs/engine_followers.h"
 #include "core/attribute.h"
-#include "engine/tts_engine.h"
-#include "text/dictionary.h"
-
-namespace {
-
-SParamDlgGeneral::SPauseRefresher PauseRefresherOf(STtsEngine* engine) {
-    if (!engine) return {};
-    return [engine](int patternId) { engine->RefreshPausePattern(patternId); };
-}
-
-}  // namespace
 
 bool AskYesNo(QWidget* parent, const QString& question) {
     return QMessageBox::question(parent, parent ? parent->windowTitle() : QString(), question,
@@ -25,15 +15,11 @@ bool AskYesNo(QWidget* parent, const QString& question) {
 SParamSheet::SParamSheet(SAttribute& settings, STtsEngine* engine, STestSpeaker* speaker, QWidget* owner)
     : SPropertySheet(QString::fromUtf8(dialog_strings::kCaption), owner),
       settings_(settings),
-      general_(settings, speaker, PauseRefresherOf(engine)),
+      general_(settings, speaker, PauseRefresherFor(engine)),
       dict_(settings, speaker),
       conv_(settings),
       askToSave_(&AskYesNo) {
-    if (engine) {
-        dict_.SetOnWritten([engine, &settings](const std::string& path) {
-            engine->GetDictionary().Load(path, settings.workDir);
-        });
-    }
+    dict_.SetOnWritten(DictionaryReloaderFor(engine, settings));
     AddPage(&general_);
     AddPage(&dict_);
     AddPage(&conv_);

@@ -21,9 +21,14 @@ using SModeSpeakerFactory =
 // text-to-speech object, and are disabled when there is none.
 void InstallSettingsSheet(SModeSpeakerFactory speakerFactory = {});
 
+// The speaker of a mode's sheet: the installed factory's, else one that
+// speaks through `centralA`, else none (the test buttons are disabled).
+std::unique_ptr<STestSpeaker> SpeakerForMode(SVokrant& engine, ITTSCentralA* centralA);
+
 // What a mode object's dialogs interface does for a window that is not null:
 // the sheet for its engine, speaking through `centralA` (may be null), on
 // `startPage`, with `title` (UTF-16) as caption when given. Returns 1 after
-// OK, 0 after Cancel, -1 when nothing could be shown.
+// OK, 0 after Cancel, -1 when nothing could be shown. Each system's sheet
+// defines it.
 int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage,
                             const std::u16string* title);

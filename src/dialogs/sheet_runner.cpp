@@ -8,8 +8,6 @@
 #include "dialogs/test_speaker.h"
 #include "platform/log.h"
 #include "engine/tts_engine.h"
-#include "dialogs/mode_test_speaker.h"
-#include "sapi/settings_sheet_hook.h"
 
 namespace {
 
@@ -19,21 +17,6 @@ bool DisplayAvailable() {
         if (value && *value) return true;
     }
     return false;
-}
-
-SModeSpeakerFactory& SpeakerFactory() {
-    static SModeSpeakerFactory factory;
-    return factory;
-}
-
-std::unique_ptr<STestSpeaker> SpeakerFor(SVokrant& engine, ITTSCentralA* centralA) {
-    if (SpeakerFactory()) return SpeakerFactory()(engine, centralA);
-    if (centralA) return std::make_unique<SModeTestSpeaker>(centralA);
-    return nullptr;
-}
-
-void RunForEngine(SVokrant& engine, ITTSCentralA* centralA, int startPage) {
-    RunSettingsSheetForMode(engine, centralA, startPage, nullptr);
 }
 
 }  // namespace
@@ -60,7 +43,7 @@ int RunParamSheet(const SSheetRequest& request) {
 }
 
 int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage, const std::u16string* title) {
-    std::unique_ptr<STestSpeaker> speaker = SpeakerFor(engine, centralA);
+    std::unique_ptr<STestSpeaker> speaker = SpeakerForMode(engine, centralA);
     SSheetRequest request;
     request.settings = engine.GetSettings();
     request.engine = &engine;
@@ -68,10 +51,4 @@ int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startP
     request.startPage = startPage;
     if (title) request.caption = QString::fromUtf16(title->data(), static_cast<qsizetype>(title->size()));
     return RunParamSheet(request);
-}
-
-void InstallSettingsSheet(SModeSpeakerFactory speakerFactory) {
-    SpeakerFactory() = std::move(speakerFactory);
-    SVokrant::SetSettingsSheetRunner(&RunForEngine);
-    SetModeSheetOpener(&RunSettingsSheetForMode);
 }

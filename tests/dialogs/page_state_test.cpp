@@ -10,8 +10,10 @@
 #include "core/attribute.h"
 #include "dialogs/dialog_strings.h"
 #include "dialogs/dictionary_page_state.h"
+#include "dialogs/engine_followers.h"
 #include "dialogs/general_page_state.h"
 #include "dialogs/test_speaker.h"
+#include "engine/tts_engine.h"
 
 namespace {
 
@@ -179,6 +181,15 @@ TEST(OpenFileNameFilter, PairsEndedByNulsAndTheListByOneMore) {
         {"", "\0"s},
     };
     for (const auto& c : cases) EXPECT_EQ(OpenFileNameFilter(c.bars), c.expected) << c.bars;
+}
+
+TEST(EngineFollowers, NothingToFollowWithoutAnEngine) {
+    SAttribute settings;
+    EXPECT_FALSE(PauseRefresherFor(nullptr));
+    EXPECT_FALSE(DictionaryReloaderFor(nullptr, settings));
+    STtsEngine engine(nullptr, &settings);
+    EXPECT_TRUE(PauseRefresherFor(&engine));
+    EXPECT_TRUE(DictionaryReloaderFor(&engine, settings));
 }
 
 }  // namespace

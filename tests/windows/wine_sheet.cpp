@@ -371,6 +371,8 @@ void SaveWritesTheRegistryOnlyOnYes() {
     // OK afterwards stores the same volume again.
     open.Press(PSBTN_OK);
     CHECK(settings.volume == 65535u);
+    // The saved working directory is this program's: other tests must not inherit it.
+    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKeyPath);
 }
 
 // "&Testuj" without a mode object: the engine renders and the wave-out device

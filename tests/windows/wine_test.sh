@@ -67,6 +67,8 @@ sheet)
     rm -rf "$work"
     ;;
 dialogs)
+    # A fresh user: the engine finds its voice beside the DLL.
+    run reg delete 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI' /f >/dev/null 2>&1 || true
     xvfb-run -a -s '-screen 0 1024x768x24' "$wine" "$build/tests/windows/wine_dialogs.exe"
     ;;
 cli)

@@ -2,10 +2,9 @@
 
 #include "core/attribute.h"
 #include "dialogs/dialog_strings.h"
+#include "dialogs/engine_followers.h"
 #include "dialogs/test_speaker.h"
 #include "dialogs/windows/sheet_ids.h"
-#include "engine/tts_engine.h"
-#include "text/dictionary.h"
 
 namespace {
 
@@ -17,16 +16,11 @@ constexpr wchar_t kSheetProperty[] = L"VokrantParamSheet";
 // argument of ours.
 thread_local SWinParamSheet* g_building = nullptr;
 
-SWinGeneralPage::SPauseRefresher PauseRefresherOf(STtsEngine* engine) {
-    if (!engine) return {};
-    return [engine](int patternId) { engine->RefreshPausePattern(patternId); };
-}
-
 }  // namespace
 
 SWinParamSheet::SWinParamSheet(SAttribute& settings, STtsEngine* engine, STestSpeaker* speaker)
     : settings_(settings),
-      general_(*this, settings, speaker, PauseRefresherOf(engine)),
+      general_(*this, settings, speaker, PauseRefresherFor(engine)),
       dict_(*this, settings, speaker),
       conv_(*this, settings),
       info_(*this),
@@ -36,11 +30,7 @@ SWinParamSheet::SWinParamSheet(SAttribute& settings, STtsEngine* engine, STestSp
           if (owner) GetWindowTextW(owner, title, 256);
           return MessageBoxW(owner, text.c_str(), title, flags);
       }) {
-    if (engine) {
-        dict_.SetOnWritten([engine, &settings](const std::string& path) {
-            engine->GetDictionary().Load(path, settings.workDir);
-        });
-    }
+    dict_.SetOnWritten(DictionaryReloaderFor(engine, settings));
 }
 
 SWinParamSheet::~SWinParamSheet() {
