@@ -18,9 +18,14 @@ rm -rf "$scratch"
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/prefix" "$scratch/pictures"
 export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No window manager under Xvfb: Wine draws the windows' frames itself.
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# The prefix's processes started without a display must end before the program runs under Xvfb.
+"$(command -v wineserver || echo /usr/lib/wine/wineserver64)" -w
 winpath() { printf 'Z:%s' "$(tr / '\\' <<<"$1")"; }
 xvfb-run -a -s '-screen 0 1024x768x24' "$wine" "$program" \
-    "$(winpath "$root/data/")" "$(winpath "$scratch")" "$(winpath "$scratch/pictures")" 2>&1 | grep -v '^ALSA' || true
+    "$(winpath "$root/data/")" "$(winpath "$scratch")" "$(winpath "$scratch/pictures")" 2>"$scratch/log" ||
+    { grep -av '^ALSA' "$scratch/log" >&2; exit 1; }
 for bmp in "$scratch"/pictures/windows-*.bmp; do
     python3 "$root/scripts/bmp_to_png.py" "$bmp" "$root/docs/screenshots/$(basename "${bmp%.bmp}").png"
 done

@@ -402,6 +402,7 @@ bool SaveWindowBitmap(HWND window, const std::string& path) {
     RECT area{};
     GetWindowRect(window, &area);
     const int width = area.right - area.left, height = area.bottom - area.top;
+    if (!CHECK_NOTE(width > 0 && height > 0, std::to_string(width) + "x" + std::to_string(height))) return false;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
@@ -433,6 +434,7 @@ void TakeScreenshots(const std::string& directory) {
     settings.useExtDict = true;
     SRecordingSpeaker speaker;
     SOpenSheet open(settings, nullptr, &speaker);
+    if (!CHECK(open.window != nullptr)) return;
     SetWindowPos(open.window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     const char* names[] = {"0-general", "1-dictionary", "2-conversions", "3-info"};
     for (int i = 0; i < 4; ++i) {

@@ -29,6 +29,9 @@ case $step in
 prefix)
     rm -rf "$WINEPREFIX"
     run wineboot -i >/dev/null 2>&1
+    # Xvfb has no window manager: windows that wait for one take seconds to
+    # close, so Wine manages them itself.
+    run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     "$wineserver" -w
     ;;
 register)
