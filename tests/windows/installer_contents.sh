@@ -11,12 +11,13 @@ command -v 7z >/dev/null || { echo "FAILED: 7z is missing (Debian: p7zip-full)";
 status=0
 
 check() {
-    local setup=$1 format=$2 stub=$3 work names f
+    local setup=$1 format=$2 stub=$3 work listing names f
     [[ -f $setup ]] || { echo "skipped (not built): $setup"; return; }
     work=$(mktemp -d)
-    names=$(7z l -ba -slt "$setup" | sed -n 's/^Path = //p' | grep -v '^\$PLUGINSDIR/' | sort | tr '\n' ' ')
+    listing=$(7z l -slt "$setup")
+    names=$(sed -n 's/^Path = //p' <<<"$listing" | grep -v -e '^\$PLUGINSDIR/' -e "^$setup\$" | sort | tr '\n' ' ')
     [[ $names == "$expected " ]] || { echo "FAILED: $setup packs '$names', expected '$expected'"; status=1; }
-    7z l "$setup" | grep -q "SubType = NSIS-3 Unicode$stub" || { echo "FAILED: $setup is not a Unicode NSIS$stub installer"; status=1; }
+    grep -qx "SubType = NSIS-3 Unicode$stub" <<<"$listing" || { echo "FAILED: $setup is not a Unicode NSIS$stub installer"; status=1; }
     7z e -y -o"$work" "$setup" vokrant.dll vokrant.exe vokrant-settings.exe pln_22.als >/dev/null
     for f in vokrant.dll vokrant.exe vokrant-settings.exe; do
         x86_64-w64-mingw32-objdump -f "$work/$f" 2>/dev/null | grep -q "file format $format" ||
