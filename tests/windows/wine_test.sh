@@ -42,6 +42,19 @@ host)
 settings)
     run "$build/tests/windows/wine_settings.exe"
     ;;
+wave_out)
+    # No sound driver at all: the destination refuses politely.
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepulse.drv,winealsa.drv=d" run "$build/tests/windows/wine_wave_out.exe" nodevice
+    # A private sound server with a null sink, which wine plays to.
+    pulse=$(mktemp -d /tmp/vokrant-pulse.XXXXXX)
+    export PULSE_RUNTIME_PATH=$pulse PULSE_STATE_PATH=$pulse
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes --use-pid-file=no --log-level=error \
+        -L module-null-sink -L "module-native-protocol-unix socket=$pulse/native auth-anonymous=1" &
+    server=$!
+    trap 'kill $server; wait $server; rm -rf "$pulse"' EXIT
+    for _ in $(seq 100); do [[ -S $pulse/native ]] && break; sleep 0.05; done
+    PULSE_SERVER="unix:$pulse/native" run "$build/tests/windows/wine_wave_out.exe" play
+    ;;
 cli)
     work=$(mktemp -d)
     cp "$build/apps/vokrant/vokrant.exe" "$install_dir/"

@@ -17,9 +17,13 @@ SSettingsOutcome Failure(HRESULT hr, const std::string& what) {
     return {hr, what + " (" + HexResult(hr) + ")"};
 }
 
-// The mode needs an audio destination to be selected at all; this program
-// speaks nothing itself, so it hands over one that plays without a device.
-constexpr DWORD kDestinationBuffer = 64 * 1024;
+// The destination's notifications are delivered on this thread while the
+// sheet runs its own message loop: a timer of the owner window pumps them.
+constexpr UINT kPumpIntervalMs = 20;
+
+void CALLBACK PumpAudio(HWND, UINT, UINT_PTR dest, DWORD) {
+    reinterpret_cast<CAudioDestBase*>(dest)->WaitAndPump(0);
+}
 
 }  // namespace
 
@@ -36,7 +40,7 @@ SSettingsOutcome SEngineSettings::Open() {
     if (!module_.Load(EngineBesideProgram(), &error)) return {E_FAIL, error};
     modes_.p = module_.CreateEnumerator(&error);
     if (modes_.p == nullptr) return {E_FAIL, error};
-    dest_.p = CSimulatedAudioDest::Create(kDestinationBuffer);
+    dest_.p = CWaveOutAudioDest::Create();
     HRESULT hr =
         modes_.p->Select(MODEID_VokrantNeutral, &central_.p, static_cast<IAudio*>(dest_.p));
     if (FAILED(hr) || central_.p == nullptr)
@@ -50,7 +54,10 @@ SSettingsOutcome SEngineSettings::Open() {
 SSettingsOutcome SEngineSettings::Show(HWND owner, const wchar_t* title) {
     if (dialogs_.p == nullptr) return {E_UNEXPECTED, "the engine is not open"};
     if (owner == nullptr) return {E_INVALIDARG, "no window to own the settings sheet"};
+    const UINT_PTR timer =
+        SetTimer(owner, reinterpret_cast<UINT_PTR>(dest_.p), kPumpIntervalMs, &PumpAudio);
     HRESULT hr = dialogs_.p->GeneralDlg(owner, reinterpret_cast<const WCHAR*>(title));
+    if (timer != 0) KillTimer(owner, timer);
     if (FAILED(hr)) return Failure(hr, "the engine could not show its settings");
     return {};
 }

@@ -1,13 +1,14 @@
 // Opening the settings sheet the way a Speech API 4 host does: the engine
 // registered on this machine (else the DLL beside this program) is loaded,
-// its voice is selected, and its dialogs interface shows the sheet.
+// its voice is selected on the default wave-out device (where the sheet's
+// test buttons speak), and its dialogs interface shows the sheet.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-#include "sapi/audio/simulated_audio_dest.h"
+#include "sapi/audio/wave_out_audio_dest.h"
 #include "sapi/host/component_module.h"
 
 struct SSettingsOutcome {
@@ -40,7 +41,7 @@ private:
     // Declared first so that it is unloaded after every interface below is released.
     SComponentModule module_;
     SComReference<ITTSEnumW> modes_;
-    SComReference<CSimulatedAudioDest> dest_;
+    SComReference<CWaveOutAudioDest> dest_;  // where the sheet's test speech is heard
     SComReference<ITTSCentralW> central_;
     SComReference<ITTSDialogsW> dialogs_;
 };
