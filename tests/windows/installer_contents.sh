@@ -6,7 +6,7 @@
 #   installer_contents.sh SOURCE_DIR X64_SETUP X86_SETUP
 set -uo pipefail
 source=$1
-expected='README.md VOICE.md client.exp pln_11.als pln_22.als uninstall.exe vokrant-settings.exe vokrant.dll vokrant.exe'
+expected='LICENSE.txt README.md VOICE.md client.exp pln_11.als pln_22.als uninstall.exe vokrant-settings.exe vokrant.dll vokrant.exe'
 command -v 7z >/dev/null || { echo "FAILED: 7z is missing (Debian: p7zip-full)"; exit 1; }
 status=0
 

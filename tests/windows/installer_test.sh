@@ -18,7 +18,7 @@ install_dir_win='C:\Program Files\Vokrant'
 menu_link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vokrant/Ustawienia syntezatora Vokrant.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vokrant'
 settings_key='HKCU\Software\Dravenlab\Vokrant 1.6 SAPI\Sound'
-installed_files=(vokrant.dll vokrant.exe vokrant-settings.exe pln_22.als pln_11.als client.exp README.md VOICE.md uninstall.exe)
+installed_files=(vokrant.dll vokrant.exe vokrant-settings.exe pln_22.als pln_11.als client.exp README.md VOICE.md LICENSE.txt uninstall.exe)
 user_entry='vokrant=wokrant'
 text='Dzień dobry. Ala ma kota, a kot ma Alę.'
 failures=0
