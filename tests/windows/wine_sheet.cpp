@@ -6,6 +6,7 @@
 //   wine_sheet.exe VOICE_DIR SCRATCH_DIR [SCREENSHOT_DIR]
 #include <windows.h>
 #include <commctrl.h>
+#include <mmsystem.h>
 
 #include <cstdio>
 #include <fstream>
