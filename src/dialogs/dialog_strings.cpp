@@ -64,5 +64,6 @@ std::string OpenFileNameFilter(const std::string& barSeparated) {
 }
 
 std::string BuildLabel() {
-    return std::string("Vokrant ") + VOKRANT_VERSION + " – polski syntezator mowy, głos Borvan (22050 Hz)";
+    return std::string("Vokrant ") + VOKRANT_VERSION +
+           " – polski syntezator mowy, głos Borvan (22050 Hz)";
 }

@@ -7,10 +7,10 @@
 namespace dialog_strings {
 
 constexpr const char* kCaption = "Vokrant – syntezator mowy polskiej";  // 100
-constexpr const char* kTestText = "To jest test. Koniec.";               // 4600
-constexpr const char* kDictionaryFilter =                                // 4050
+constexpr const char* kTestText = "To jest test. Koniec.";              // 4600
+constexpr const char* kDictionaryFilter =                               // 4050
     "Słownik (*.exp) |*.exp| Wszystkie pliki (*.*) |*.*||";
-constexpr const char* kSaveQuestion =                                    // 4930
+constexpr const char* kSaveQuestion =  // 4930
     "Czy chcesz zapisać aktualne ustawienia na stałe do rejestru systemowego?";
 constexpr const char* kSaveButton = "Zapa&miętaj";
 constexpr const char* kTestButton = "&Testuj";

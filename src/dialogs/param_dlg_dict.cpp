@@ -21,12 +21,20 @@
 namespace {
 
 // Entries are Windows-1250 bytes; the widgets show Unicode.
-QString Shown(const std::string& cp1250) { return QString::fromStdString(Cp1250ToUtf8(cp1250)); }
-std::string Stored(const QString& shown) { return Utf8ToCp1250(shown.toStdString()); }
+QString Shown(const std::string& cp1250) {
+    return QString::fromStdString(Cp1250ToUtf8(cp1250));
+}
+std::string Stored(const QString& shown) {
+    return Utf8ToCp1250(shown.toStdString());
+}
 
 // Paths are the file system's bytes.
-QString ShownPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-std::string StoredPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString ShownPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+std::string StoredPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 }  // namespace
 
@@ -47,7 +55,9 @@ SParamDlgDict::SParamDlgDict(SAttribute& settings, STestSpeaker* speaker, QWidge
       chooseFile_(&ChooseDictionaryFile) {}
 
 void SParamDlgDict::OnInitDialog() {
-    useBox_ = Register(kUseDictId, new QCheckBox(QStringLiteral("&Skoryguj wypowiedź według poniższego słownika:"), this));
+    useBox_ = Register(
+        kUseDictId,
+        new QCheckBox(QStringLiteral("&Skoryguj wypowiedź według poniższego słownika:"), this));
     pathEdit_ = Register(kPathId, new QLineEdit(this));
     pathEdit_->setReadOnly(true);
     auto* browse = Register(kBrowseId, new QPushButton(QStringLiteral("..."), this));
@@ -67,7 +77,8 @@ void SParamDlgDict::OnInitDialog() {
     replacement_ = Register(kReplacementId, new QLineEdit(group));
     auto* add = Register(kAddId, new QPushButton(QStringLiteral("&Dodaj"), group));
     auto* remove = Register(kRemoveId, new QPushButton(QStringLiteral("&Usuń"), group));
-    auto* test = Register(kTestButtonId, new QPushButton(QString::fromUtf8(dialog_strings::kTestButton), group));
+    auto* test = Register(kTestButtonId,
+                          new QPushButton(QString::fromUtf8(dialog_strings::kTestButton), group));
     test->setEnabled(speaker_ != nullptr);
     connect(keys_, &QComboBox::currentIndexChanged, this, [this] { ShowReplacementOfSelection(); });
     connect(add, &QPushButton::clicked, this, [this] { OnAdd(); });
@@ -110,7 +121,8 @@ void SParamDlgDict::ShowEntries() {
     const bool readable = state_.EntriesEditable();
     if (entriesGroup_) {
         entriesGroup_->setEnabled(readable);
-        entriesGroup_->setToolTip(readable ? QString() : QString::fromUtf8("Nie można odczytać pliku słownika."));
+        entriesGroup_->setToolTip(
+            readable ? QString() : QString::fromUtf8("Nie można odczytać pliku słownika."));
     }
     ShowKeys(std::string());
 }
@@ -127,7 +139,8 @@ void SParamDlgDict::ShowKeys(const std::string& select) {
         const QSignalBlocker quiet(keys_);
         keys_->clear();
         for (const auto& entry : state_.Entries().Entries()) keys_->addItem(Shown(entry.first));
-        keys_->setCurrentIndex(select.empty() ? (keys_->count() > 0 ? 0 : -1) : keys_->findText(Shown(select)));
+        keys_->setCurrentIndex(select.empty() ? (keys_->count() > 0 ? 0 : -1)
+                                              : keys_->findText(Shown(select)));
     }
     ShowReplacementOfSelection();
 }
@@ -135,13 +148,16 @@ void SParamDlgDict::ShowKeys(const std::string& select) {
 void SParamDlgDict::ShowReplacementOfSelection() {
     if (!replacement_) return;
     const int index = keys_->currentIndex();
-    replacement_->setText(index < 0 ? QString() : Shown(state_.Entries().Replacement(Stored(keys_->itemText(index)))));
+    replacement_->setText(
+        index < 0 ? QString()
+                  : Shown(state_.Entries().Replacement(Stored(keys_->itemText(index)))));
 }
 
 void SParamDlgDict::OnBrowse() {
     QWidget* hadFocus = QApplication::focusWidget();
-    const QString chosen = chooseFile_(this, ShownPath(state_.StartDirectory()),
-                                       QString::fromUtf8(FileDialogFilter(dialog_strings::kDictionaryFilter)));
+    const QString chosen =
+        chooseFile_(this, ShownPath(state_.StartDirectory()),
+                    QString::fromUtf8(FileDialogFilter(dialog_strings::kDictionaryFilter)));
     if (!chosen.isEmpty()) {
         state_.TakeChosenFile(StoredPath(chosen));
         ShowPath();

@@ -41,7 +41,9 @@ public:
     void SetFileChooser(SFileChooser chooser) { chooseFile_ = std::move(chooser); }
     void SetDictionaryCheck(SDictionaryCheck check) { state_.SetDictionaryCheck(std::move(check)); }
     // Called after OK has written the file (the engine reloads it).
-    void SetOnWritten(std::function<void(const std::string& path)> onWritten) { onWritten_ = std::move(onWritten); }
+    void SetOnWritten(std::function<void(const std::string& path)> onWritten) {
+        onWritten_ = std::move(onWritten);
+    }
 
     const std::string& Path() const { return state_.Path(); }
     const SDictionaryEntries& Entries() const { return state_.Entries(); }

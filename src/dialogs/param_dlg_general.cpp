@@ -13,8 +13,8 @@
 #include "dialogs/dialog_strings.h"
 #include "platform/codepage.h"
 
-SParamDlgGeneral::SParamDlgGeneral(SAttribute& settings, STestSpeaker* speaker, SPauseRefresher refreshPause,
-                                   QWidget* parent)
+SParamDlgGeneral::SParamDlgGeneral(SAttribute& settings, STestSpeaker* speaker,
+                                   SPauseRefresher refreshPause, QWidget* parent)
     : SPropertyPage(kDialogId, QString::fromUtf8(dialog_strings::kGeneralTitle), parent),
       speaker_(speaker),
       refreshPause_(std::move(refreshPause)),
@@ -33,11 +33,14 @@ void SParamDlgGeneral::OnInitDialog() {
             AddSliderRow(control, *basicGrid, basicRow++);
     }
 
-    testText_ = Register(kTestTextId, new QLineEdit(QString::fromUtf8(dialog_strings::kTestText), this));
+    testText_ =
+        Register(kTestTextId, new QLineEdit(QString::fromUtf8(dialog_strings::kTestText), this));
     auto* prompt = Register(kPromptId, new QLabel(QStringLiteral(">"), this));
-    auto* test = Register(kTestButtonId, new QPushButton(QString::fromUtf8(dialog_strings::kTestButton), this));
+    auto* test = Register(kTestButtonId,
+                          new QPushButton(QString::fromUtf8(dialog_strings::kTestButton), this));
     auto* defaults =
-        Register(kDefaultsButtonId, new QPushButton(QString::fromUtf8(dialog_strings::kDefaultsButton), this));
+        Register(kDefaultsButtonId,
+                 new QPushButton(QString::fromUtf8(dialog_strings::kDefaultsButton), this));
     test->setEnabled(speaker_ != nullptr);
     connect(test, &QPushButton::clicked, this, [this] { OnTest(); });
     connect(defaults, &QPushButton::clicked, this, [this] { OnDefaults(); });
@@ -68,7 +71,8 @@ void SParamDlgGeneral::AddSliderRow(const SGeneralSliderSpec& control, QGridLayo
     display->setMaximumWidth(60);
     display->setAlignment(Qt::AlignRight);
     label->setBuddy(slider);
-    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(slider), static_cast<QWidget*>(display)})
+    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(slider),
+                       static_cast<QWidget*>(display)})
         w->setEnabled(control.enabled);
 
     const SGeneralValue v = control.value;
@@ -79,7 +83,8 @@ void SParamDlgGeneral::AddSliderRow(const SGeneralSliderSpec& control, QGridLayo
     connect(slider, &QSlider::valueChanged, this, [this, slider, v](int position) {
         if (!slider->isSliderDown()) SliderCameToRest(v, position);
     });
-    connect(slider, &QSlider::sliderReleased, this, [this, slider, v] { SliderCameToRest(v, slider->value()); });
+    connect(slider, &QSlider::sliderReleased, this,
+            [this, slider, v] { SliderCameToRest(v, slider->value()); });
 
     grid.addWidget(label, row, 0);
     grid.addWidget(slider, row, 1);
@@ -104,7 +109,8 @@ void SParamDlgGeneral::ShowValues() {
 }
 
 void SParamDlgGeneral::OnTest() {
-    state_.Test(speaker_, testText_ ? Utf8ToCp1250(testText_->text().toStdString()) : std::string());
+    state_.Test(speaker_,
+                testText_ ? Utf8ToCp1250(testText_->text().toStdString()) : std::string());
 }
 
 void SParamDlgGeneral::OnDefaults() {

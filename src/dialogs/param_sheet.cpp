@@ -3,16 +3,18 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
+#include "core/attribute.h"
 #include "dialogs/dialog_strings.h"
 #include "dialogs/engine_followers.h"
-#include "core/attribute.h"
 
 bool AskYesNo(QWidget* parent, const QString& question) {
     return QMessageBox::question(parent, parent ? parent->windowTitle() : QString(), question,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-SParamSheet::SParamSheet(SAttribute& settings, STtsEngine* engine, STestSpeaker* speaker, QWidget* owner)
+SParamSheet::SParamSheet(SAttribute& settings, STtsEngine* engine, STestSpeaker* speaker,
+                         QWidget* owner)
     : SPropertySheet(QString::fromUtf8(dialog_strings::kCaption), owner),
       settings_(settings),
       general_(settings, speaker, PauseRefresherFor(engine)),
@@ -35,9 +37,11 @@ SParamSheet::SParamSheet(SAttribute& settings, STtsEngine* engine, STestSpeaker*
 }
 
 bool SParamSheet::OnSaveCommand() {
-    if (!askToSave_ || !askToSave_(this, QString::fromUtf8(dialog_strings::kSaveQuestion))) return false;
-    for (SPropertyPage* page : {static_cast<SPropertyPage*>(&general_), static_cast<SPropertyPage*>(&dict_),
-                                static_cast<SPropertyPage*>(&conv_)})
+    if (!askToSave_ || !askToSave_(this, QString::fromUtf8(dialog_strings::kSaveQuestion)))
+        return false;
+    for (SPropertyPage* page :
+         {static_cast<SPropertyPage*>(&general_), static_cast<SPropertyPage*>(&dict_),
+          static_cast<SPropertyPage*>(&conv_)})
         if (page->WindowExists()) page->OnOK();
     return settings_.Save();
 }

@@ -6,8 +6,8 @@
 
 #include "dialogs/param_sheet.h"
 #include "dialogs/test_speaker.h"
-#include "platform/log.h"
 #include "engine/tts_engine.h"
+#include "platform/log.h"
 
 namespace {
 
@@ -42,13 +42,15 @@ int RunParamSheet(const SSheetRequest& request) {
     return sheet.exec() == QDialog::Accepted ? 1 : 0;
 }
 
-int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage, const std::u16string* title) {
+int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage,
+                            const std::u16string* title) {
     std::unique_ptr<STestSpeaker> speaker = SpeakerForMode(engine, centralA);
     SSheetRequest request;
     request.settings = engine.GetSettings();
     request.engine = &engine;
     request.speaker = speaker.get();
     request.startPage = startPage;
-    if (title) request.caption = QString::fromUtf16(title->data(), static_cast<qsizetype>(title->size()));
+    if (title)
+        request.caption = QString::fromUtf16(title->data(), static_cast<qsizetype>(title->size()));
     return RunParamSheet(request);
 }

@@ -12,11 +12,11 @@ class STestSpeaker;
 class STtsEngine;
 
 struct SSheetRequest {
-    SAttribute* settings = nullptr;  // required
-    STtsEngine* engine = nullptr;    // optional: pause patterns and dictionary follow OK
-    STestSpeaker* speaker = nullptr; // optional: enables the test buttons
-    int startPage = 0;               // 0 General, 1 Dictionary, 2 Conversions, 3 Info
-    QString caption;                 // empty: the component's name
+    SAttribute* settings = nullptr;   // required
+    STtsEngine* engine = nullptr;     // optional: pause patterns and dictionary follow OK
+    STestSpeaker* speaker = nullptr;  // optional: enables the test buttons
+    int startPage = 0;                // 0 General, 1 Dictionary, 2 Conversions, 3 Info
+    QString caption;                  // empty: the component's name
 };
 
 // Shows the sheet modally, without an owner window. A process without a Qt

@@ -1,7 +1,7 @@
 // ITTSAttributes and ITTSDialogs of the mode object.
 #include "core/attribute.h"
-#include "platform/log.h"
 #include "platform/codepage.h"
+#include "platform/log.h"
 #include "platform/process_priority.h"
 #include "sapi/com_boundary.h"
 #include "sapi/mode_interfaces.h"
@@ -16,9 +16,12 @@ HRESULT CMode::PitchGet(WORD* pitch) {
 
 HRESULT CMode::PitchSet(WORD pitch) {
     int value = pitch;
-    if (pitch == TTSATTR_MINPITCH) value = SAttribute::kMinPitch;
-    else if (pitch == TTSATTR_MAXPITCH) value = SAttribute::kMaxPitch;
-    else if (pitch < SAttribute::kMinPitch || pitch > SAttribute::kMaxPitch) return E_UNEXPECTED;
+    if (pitch == TTSATTR_MINPITCH)
+        value = SAttribute::kMinPitch;
+    else if (pitch == TTSATTR_MAXPITCH)
+        value = SAttribute::kMaxPitch;
+    else if (pitch < SAttribute::kMinPitch || pitch > SAttribute::kMaxPitch)
+        return E_UNEXPECTED;
     settings->SetSpeed(value / 2);
     BroadcastAttribChanged(TTSNSAC_SPEED);
     settings->SetPitch(value);
@@ -29,10 +32,18 @@ HRESULT CMode::PitchSet(WORD pitch) {
 HRESULT CMode::RealTimeGet(DWORD* realTime) {
     if (realTime == nullptr) return E_INVALIDARG;
     switch (GetProcessPriority()) {
-        case SPriorityClass::Idle: *realTime = 5; break;
-        case SPriorityClass::Normal: *realTime = 30; break;
-        case SPriorityClass::High: *realTime = 60; break;
-        case SPriorityClass::RealTime: *realTime = 99; break;
+        case SPriorityClass::Idle:
+            *realTime = 5;
+            break;
+        case SPriorityClass::Normal:
+            *realTime = 30;
+            break;
+        case SPriorityClass::High:
+            *realTime = 60;
+            break;
+        case SPriorityClass::RealTime:
+            *realTime = 99;
+            break;
     }
     settings->realTime = static_cast<int32_t>(*realTime);
     return S_OK;
@@ -40,12 +51,19 @@ HRESULT CMode::RealTimeGet(DWORD* realTime) {
 
 HRESULT CMode::RealTimeSet(DWORD realTime) {
     DWORD value = realTime;
-    if (realTime == TTSATTR_MINREALTIME || realTime == 5) value = 5;
-    else if (realTime == TTSATTR_MAXREALTIME) value = 99;
-    else if (realTime < 6 || realTime > 99) return E_UNEXPECTED;
-    if (value > 60) SetProcessPriority(SPriorityClass::RealTime);
-    else if (value > 30) SetProcessPriority(SPriorityClass::High);
-    else SetProcessPriority(realTime == 0 || realTime == 5 ? SPriorityClass::Idle : SPriorityClass::Normal);
+    if (realTime == TTSATTR_MINREALTIME || realTime == 5)
+        value = 5;
+    else if (realTime == TTSATTR_MAXREALTIME)
+        value = 99;
+    else if (realTime < 6 || realTime > 99)
+        return E_UNEXPECTED;
+    if (value > 60)
+        SetProcessPriority(SPriorityClass::RealTime);
+    else if (value > 30)
+        SetProcessPriority(SPriorityClass::High);
+    else
+        SetProcessPriority(realTime == 0 || realTime == 5 ? SPriorityClass::Idle
+                                                          : SPriorityClass::Normal);
     settings->realTime = static_cast<int32_t>(value);
     BroadcastAttribChanged(TTSNSAC_REALTIME);
     return S_OK;
@@ -59,9 +77,12 @@ HRESULT CMode::SpeedGet(DWORD* speed) {
 
 HRESULT CMode::SpeedSet(DWORD speed) {
     DWORD value = speed;
-    if (speed == TTSATTR_MINSPEED) value = SAttribute::kMinSpeed;
-    else if (speed == TTSATTR_MAXSPEED) value = SAttribute::kMaxSpeed;
-    else if (speed < SAttribute::kMinSpeed || speed > SAttribute::kMaxSpeed) return E_UNEXPECTED;
+    if (speed == TTSATTR_MINSPEED)
+        value = SAttribute::kMinSpeed;
+    else if (speed == TTSATTR_MAXSPEED)
+        value = SAttribute::kMaxSpeed;
+    else if (speed < SAttribute::kMinSpeed || speed > SAttribute::kMaxSpeed)
+        return E_UNEXPECTED;
     settings->SetPitch(static_cast<int>(2 * value));
     BroadcastAttribChanged(TTSNSAC_PITCH);
     settings->SetSpeed(static_cast<int>(value));
@@ -95,9 +116,9 @@ HRESULT CMode::ShowDialog(HWND parent, const std::u16string* title, int startPag
 
 // ---- Interface objects --------------------------------------------------------
 
-#define VOKRANT_ATTRIBUTE_METHOD(Name, Type)                                                    \
-    HRESULT CModeITTSAttributesW::Name(Type value) {                                            \
-        return GuardCall("ITTSAttributes::" #Name, [&] { return mode_->Name(value); });        \
+#define VOKRANT_ATTRIBUTE_METHOD(Name, Type)                                            \
+    HRESULT CModeITTSAttributesW::Name(Type value) {                                    \
+        return GuardCall("ITTSAttributes::" #Name, [&] { return mode_->Name(value); }); \
     }
 VOKRANT_ATTRIBUTE_METHOD(PitchGet, WORD*)
 VOKRANT_ATTRIBUTE_METHOD(PitchSet, WORD)
@@ -130,14 +151,14 @@ HRESULT ConvertTitle(const CHAR* title, std::u16string* wide) {
 
 }  // namespace
 
-#define VOKRANT_DIALOG_METHOD(Name)                                                             \
-    HRESULT CModeITTSDialogsA::Name(HWND w, const CHAR* t) {                                    \
-        return GuardCall("ITTSDialogsA::" #Name, [&]() -> HRESULT {                             \
-            std::u16string wide;                                                                \
-            HRESULT hr = ConvertTitle(t, &wide);                                                \
-            if (FAILED(hr)) return hr;                                                          \
-            return unicode_->Name(w, t != nullptr ? AsWide(wide.c_str()) : nullptr);          \
-        });                                                                                     \
+#define VOKRANT_DIALOG_METHOD(Name)                                                  \
+    HRESULT CModeITTSDialogsA::Name(HWND w, const CHAR* t) {                         \
+        return GuardCall("ITTSDialogsA::" #Name, [&]() -> HRESULT {                  \
+            std::u16string wide;                                                     \
+            HRESULT hr = ConvertTitle(t, &wide);                                     \
+            if (FAILED(hr)) return hr;                                               \
+            return unicode_->Name(w, t != nullptr ? AsWide(wide.c_str()) : nullptr); \
+        });                                                                          \
     }
 VOKRANT_DIALOG_METHOD(AboutDlg)
 VOKRANT_DIALOG_METHOD(LexiconDlg)

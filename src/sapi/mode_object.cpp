@@ -5,9 +5,9 @@
 
 #include "core/attribute.h"
 #include "core/bookmark.h"
-#include "platform/log.h"
 #include "engine/tts_engine.h"
 #include "platform/codepage.h"
+#include "platform/log.h"
 #include "sapi/com_boundary.h"
 #include "sapi/mode_interfaces.h"
 #include "sapi/mode_notify.h"
@@ -42,32 +42,38 @@ bool CModeAudioDest::BookMark(uint32_t mark) {
 
 // ---- Creation ---------------------------------------------------------------
 
-HRESULT CreateModeObject(ModeFinalRelease onFinalRelease, IUnknown* audioObject, const TTSMODEINFOW& info,
-                         ITTSCentralW** central) {
+HRESULT CreateModeObject(ModeFinalRelease onFinalRelease, IUnknown* audioObject,
+                         const TTSMODEINFOW& info, ITTSCentralW** central) {
     *central = nullptr;
     auto* mode = new (std::nothrow) CMode(nullptr, onFinalRelease, audioObject);
     if (mode == nullptr) return E_OUTOFMEMORY;
     ModuleObjectCreated();
     mode->AddRef();
     HRESULT hr = mode->Initialise(0, info);
-    if (SUCCEEDED(hr)) hr = mode->QueryInterface(IID_ITTSCentralW, reinterpret_cast<void**>(central));
+    if (SUCCEEDED(hr))
+        hr = mode->QueryInterface(IID_ITTSCentralW, reinterpret_cast<void**>(central));
     mode->Release();  // on failure this destroys it
     return hr;
 }
 
 CMode::CMode(CMode* outerObject, ModeFinalRelease finalRelease, IUnknown* audioObj)
-    : outer(outerObject != nullptr ? outerObject : this), onFinalRelease(finalRelease), audioObject(audioObj) {
+    : outer(outerObject != nullptr ? outerObject : this),
+      onFinalRelease(finalRelease),
+      audioObject(audioObj) {
     audioObject->AddRef();
 }
 
 HRESULT CMode::Initialise(int modeIndex, const TTSMODEINFOW& info) {
     const bool even = modeIndex % 2 == 0;
     bool voiceMissing = false;
-    WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, even ? 22050u : 16000u, even ? 44100u : 32000u, 2, 16, 0};
+    WAVEFORMATEX format{
+        WAVE_FORMAT_PCM, 1, even ? 22050u : 16000u, even ? 44100u : 32000u, 2, 16, 0};
     void* p = nullptr;
     if (SUCCEEDED(audioObject->QueryInterface(IID_IAudio, &p))) audio = static_cast<IAudio*>(p);
-    if (SUCCEEDED(audioObject->QueryInterface(IID_IAudioDest, &p))) audioDest = static_cast<IAudioDest*>(p);
-    if (audio != nullptr && audioDest != nullptr && FAILED(audio->WaveFormatSet(SDATA{&format, sizeof format})))
+    if (SUCCEEDED(audioObject->QueryInterface(IID_IAudioDest, &p)))
+        audioDest = static_cast<IAudioDest*>(p);
+    if (audio != nullptr && audioDest != nullptr &&
+        FAILED(audio->WaveFormatSet(SDATA{&format, sizeof format})))
         return TTSERR_WAVEFORMATNOTSUPPORTED;
     modeInfo = info;
 
@@ -84,7 +90,9 @@ HRESULT CMode::Initialise(int modeIndex, const TTSMODEINFOW& info) {
     destSink = std::make_unique<CModeNotify>(this);
     fileSink = std::make_unique<CModeFileNotify>();
 
-    if (audioDest != nullptr) audio->PassNotify(static_cast<IAudioDestNotifySink*>(destSink.get()), IID_IAudioDestNotifySink);
+    if (audioDest != nullptr)
+        audio->PassNotify(static_cast<IAudioDestNotifySink*>(destSink.get()),
+                          IID_IAudioDestNotifySink);
     if (SUCCEEDED(audioObject->QueryInterface(IID_IAudioFile, &p))) {
         static_cast<IUnknown*>(p)->Release();
         isFileAudio = true;
@@ -122,7 +130,8 @@ CMode::~CMode() {
         if (record->sink != nullptr) record->sink->Release();
         sinkQueue.RemoveAt(0);
     }
-    if (audio != nullptr && audioDest != nullptr) audio->PassNotify(nullptr, IID_IAudioDestNotifySink);
+    if (audio != nullptr && audioDest != nullptr)
+        audio->PassNotify(nullptr, IID_IAudioDestNotifySink);
     engine.reset();  // before the destination adapter it writes to
     if (audioDest != nullptr) audioDest->Release();
     if (audio != nullptr) audio->Release();
@@ -132,23 +141,36 @@ CMode::~CMode() {
 HRESULT CMode::QueryInterface(REFIID riid, void** ppv) {
     if (ppv == nullptr) return E_INVALIDARG;
     *ppv = nullptr;
-    if (riid == IID_IUnknown) *ppv = static_cast<IUnknown*>(this);
-    else if (riid == IID_ITTSCentralW) *ppv = static_cast<ITTSCentralW*>(centralW.get());
-    else if (riid == IID_ITTSCentralA) *ppv = static_cast<ITTSCentralA*>(centralA.get());
-    else if (riid == IID_ITTSAttributesW) *ppv = static_cast<ITTSAttributesW*>(attributesW.get());
-    else if (riid == IID_ITTSAttributesA) *ppv = static_cast<ITTSAttributesA*>(attributesA.get());
-    else if (riid == IID_ITTSDialogsW) *ppv = static_cast<ITTSDialogsW*>(dialogsW.get());
-    else if (riid == IID_ITTSDialogsA) *ppv = static_cast<ITTSDialogsA*>(dialogsA.get());
-    else if (riid == IID_ILexPronounceW || riid == IID_ILexPronounce2W) *ppv = static_cast<ILexPronounce2W*>(lexiconW.get());
-    else if (riid == IID_ILexPronounceA || riid == IID_ILexPronounce2A) *ppv = static_cast<ILexPronounce2A*>(lexiconA.get());
-    else if (riid == IID_IAttributesW) *ppv = static_cast<IAttributesW*>(genericW.get());
-    else if (riid == IID_IAttributesA) *ppv = static_cast<IAttributesA*>(genericA.get());
+    if (riid == IID_IUnknown)
+        *ppv = static_cast<IUnknown*>(this);
+    else if (riid == IID_ITTSCentralW)
+        *ppv = static_cast<ITTSCentralW*>(centralW.get());
+    else if (riid == IID_ITTSCentralA)
+        *ppv = static_cast<ITTSCentralA*>(centralA.get());
+    else if (riid == IID_ITTSAttributesW)
+        *ppv = static_cast<ITTSAttributesW*>(attributesW.get());
+    else if (riid == IID_ITTSAttributesA)
+        *ppv = static_cast<ITTSAttributesA*>(attributesA.get());
+    else if (riid == IID_ITTSDialogsW)
+        *ppv = static_cast<ITTSDialogsW*>(dialogsW.get());
+    else if (riid == IID_ITTSDialogsA)
+        *ppv = static_cast<ITTSDialogsA*>(dialogsA.get());
+    else if (riid == IID_ILexPronounceW || riid == IID_ILexPronounce2W)
+        *ppv = static_cast<ILexPronounce2W*>(lexiconW.get());
+    else if (riid == IID_ILexPronounceA || riid == IID_ILexPronounce2A)
+        *ppv = static_cast<ILexPronounce2A*>(lexiconA.get());
+    else if (riid == IID_IAttributesW)
+        *ppv = static_cast<IAttributesW*>(genericW.get());
+    else if (riid == IID_IAttributesA)
+        *ppv = static_cast<IAttributesA*>(genericA.get());
     if (*ppv == nullptr) return E_NOINTERFACE;
     AddRef();
     return S_OK;
 }
 
-ULONG CMode::AddRef() { return ++refCount; }
+ULONG CMode::AddRef() {
+    return ++refCount;
+}
 
 ULONG CMode::Release() {
     if (refCount == 0) return 0;
@@ -177,7 +199,8 @@ CMode::SinkRecord* CMode::HeadSink() {
 template <typename Call>
 static void ForEachSink(SRecordQueue& sinks, Call&& call) {
     std::vector<CMode::NotifyRecord> snapshot;
-    for (int i = 0; i < sinks.GetCount(); ++i) snapshot.push_back(*static_cast<CMode::NotifyRecord*>(sinks.GetAt(i)));
+    for (int i = 0; i < sinks.GetCount(); ++i)
+        snapshot.push_back(*static_cast<CMode::NotifyRecord*>(sinks.GetAt(i)));
     for (auto& r : snapshot) r.sink->AddRef();
     for (auto& r : snapshot) call(r);
     for (auto& r : snapshot) r.sink->Release();
@@ -185,8 +208,10 @@ static void ForEachSink(SRecordQueue& sinks, Call&& call) {
 
 void CMode::BroadcastAttribChanged(DWORD attribute) {
     ForEachSink(notifySinks, [&](NotifyRecord& r) {
-        if (r.iid == IID_ITTSNotifySinkW) static_cast<ITTSNotifySinkW*>(r.sink)->AttribChanged(attribute);
-        else static_cast<ITTSNotifySinkA*>(r.sink)->AttribChanged(attribute);
+        if (r.iid == IID_ITTSNotifySinkW)
+            static_cast<ITTSNotifySinkW*>(r.sink)->AttribChanged(attribute);
+        else
+            static_cast<ITTSNotifySinkA*>(r.sink)->AttribChanged(attribute);
     });
 }
 
@@ -195,8 +220,10 @@ void CMode::BroadcastVisual(WCHAR ipa, DWORD hints, const TTSMOUTH& shape) {
         TTSMOUTH mouth = shape;  // each sink gets its own copy to scribble on
         QWORD ts = 0;
         audio->PosnGet(&ts);
-        if (r.iid == IID_ITTSNotifySinkW) static_cast<ITTSNotifySinkW*>(r.sink)->Visual(ts, ipa, 0, hints, &mouth);
-        else static_cast<ITTSNotifySinkA*>(r.sink)->Visual(ts, 0, 0, hints, &mouth);
+        if (r.iid == IID_ITTSNotifySinkW)
+            static_cast<ITTSNotifySinkW*>(r.sink)->Visual(ts, ipa, 0, hints, &mouth);
+        else
+            static_cast<ITTSNotifySinkA*>(r.sink)->Visual(ts, 0, 0, hints, &mouth);
     });
 }
 
@@ -407,7 +434,9 @@ void CMode::OnAudioStop() {
     BroadcastVisual(0, 0, kRestMouth);
 }
 
-void CMode::OnFreeSpace() { Producing(); }
+void CMode::OnFreeSpace() {
+    Producing();
+}
 
 void CMode::OnBookMark(DWORD markNumber, bool flushed) {
     if (flushed) return;
@@ -419,9 +448,15 @@ void CMode::OnBookMark(DWORD markNumber, bool flushed) {
         case SMarkKind::UserBookmark:
             if (head != nullptr && head->sink != nullptr) head->sink->BookMark(ts, mark.value);
             break;
-        case SMarkKind::Volume: BroadcastAttribChanged(TTSNSAC_VOLUME); break;
-        case SMarkKind::Speed: BroadcastAttribChanged(TTSNSAC_SPEED); break;
-        case SMarkKind::Pitch: BroadcastAttribChanged(TTSNSAC_PITCH); break;
+        case SMarkKind::Volume:
+            BroadcastAttribChanged(TTSNSAC_VOLUME);
+            break;
+        case SMarkKind::Speed:
+            BroadcastAttribChanged(TTSNSAC_SPEED);
+            break;
+        case SMarkKind::Pitch:
+            BroadcastAttribChanged(TTSNSAC_PITCH);
+            break;
         case SMarkKind::Allophone: {
             SVisualEntry visual = VisualForAllophone(mark.value);
             BroadcastVisual(visual.ipa, TTSNSHINT_STATEMENT, visual.mouth);

@@ -71,8 +71,8 @@ public:
     CMode& operator=(const CMode&) = delete;
 
     // Sets the audio format, creates the interface objects, sinks, settings
-    // and engine and loads the voice. S_OK, or why the mode cannot speak (no audio interfaces, format
-    // refused, no memory, the voice could not be loaded).
+    // and engine and loads the voice. S_OK, or why the mode cannot speak (no audio interfaces,
+    // format refused, no memory, the voice could not be loaded).
     HRESULT Initialise(int modeIndex, const TTSMODEINFOW& info);
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
@@ -83,7 +83,8 @@ public:
     HRESULT Inject(const std::string& ansiTag);
     HRESULT ModeGet(TTSMODEINFOW* info);
     HRESULT PosnGet(QWORD* position);
-    HRESULT TextData(VOICECHARSET charset, DWORD flags, SDATA text, void* sink, const IID& sinkIid, bool ansi);
+    HRESULT TextData(VOICECHARSET charset, DWORD flags, SDATA text, void* sink, const IID& sinkIid,
+                     bool ansi);
     HRESULT ToFileTime(QWORD* position, FILETIME* fileTime);
     HRESULT AudioPause();
     HRESULT AudioResume();
@@ -178,10 +179,9 @@ public:
 
 private:
     std::unique_ptr<CModeAudioDest> engineDest_;
-    bool endMarkPending_ = false;  // the head text's end mark is in the destination
-    bool producing_ = false;       // guards against re-entry from a sink's callback
+    bool endMarkPending_ = false;   // the head text's end mark is in the destination
+    bool producing_ = false;        // guards against re-entry from a sink's callback
     std::vector<DWORD> heldMarks_;  // marks made while no device is claimed, in order
     HRESULT claimError_ = S_OK;     // why the device could not be had while producing
     bool resumeDevice_ = false;     // paused with sound of ours in the device
 };
-

@@ -6,6 +6,7 @@
 #include "dialogs/test_speaker.h"
 #include "dialogs/windows/win_param_sheet.h"
 #include "engine/tts_engine.h"
+#include "platform/log.h"
 
 int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startPage,
                             const std::u16string* title) {
@@ -14,5 +15,8 @@ int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startP
     SWinParamSheet sheet(*engine.GetSettings(), &engine, speaker.get());
     if (title && !title->empty()) sheet.SetCaption(std::wstring(title->begin(), title->end()));
     sheet.SetStartPage(startPage);
-    return sheet.RunModal(nullptr);
+    const int result = sheet.RunModal(nullptr);
+    if (result < 0)
+        LogMessage("nie mo\xBFna pokaza\xE6 okna ustawie\xF1 (b\xB3\xB9d %lu)\n", GetLastError());
+    return result;
 }

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "core/attribute.h"
 #include "dialogs/mode_test_speaker.h"
 #include "dialogs/param_sheet.h"
 #include "dialogs/sheet_runner.h"
-#include "core/attribute.h"
 #include "engine/tts_engine.h"
 #include "sapi/settings_sheet_hook.h"
 
@@ -23,9 +23,12 @@ public:
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
     HRESULT STDMETHODCALLTYPE Inject(const CHAR*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE ModeGet(TTSMODEINFOA*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Phoneme(VOICECHARSET, DWORD, SDATA, SDATA*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Phoneme(VOICECHARSET, DWORD, SDATA, SDATA*) override {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE PosnGet(QWORD*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE TextData(VOICECHARSET charset, DWORD flags, SDATA text, void* sink, IID iid) override {
+    HRESULT STDMETHODCALLTYPE TextData(VOICECHARSET charset, DWORD flags, SDATA text, void* sink,
+                                       IID iid) override {
         texts.emplace_back(static_cast<const char*>(text.pData), text.dwSize);
         this->flags = flags;
         this->charset = charset;
