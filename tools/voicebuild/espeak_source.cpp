@@ -106,6 +106,12 @@ EdgeTargets TargetsOf(const std::string& name, const RecordingSet& set, const Jo
     return {WeightedMean(before), WeightedMean(after)};
 }
 
+std::string FormatWeight(double weight) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", weight);
+    return text;
+}
+
 }  // namespace
 
 RecordingSet ExtractFromEspeak() {
@@ -154,20 +160,18 @@ RecordingSet ExtractFromEspeak() {
         "Stops, affricates and the i-vowels (which carry the palatal glide their names stand for) "
         "are cut there. Every other vowel and consonant is taken from the same carrier spoken at " +
         std::to_string(kSlowRate) +
-        " words per minute, where its steady part outlasts the transitions into its neighbours: "
-        "of all windows of the needed length inside its events, the one whose short-time log-mel "
-        "spectra stray least from their mean, change least from frame to frame and drift least "
-        "from "
-        "its first third to its last, and whose first and last frames lie closest to the "
-        "neighbours it "
-        "will most often meet (a second pass: the sentence rules read a built-in page of everyday "
-        "Polish prose, every pair of allophones they place side by side is counted, and a window's "
-        "edges are compared with the count-weighted mean last frame of the sounds before it and "
-        "first "
-        "frame of those after it, as the first pass cut them; this term weighs 0.3 against "
-        "steadiness). Edges are "
-        "snapped to zero crossings and given 3 ms raised-cosine fades; the set shares one gain "
-        "that puts its loudest sample at -1.5 dBFS.";
+        " words per minute, where its steady part outlasts the transitions into its "
+        "neighbours: of all windows of the needed length inside its events, the one whose "
+        "short-time log-mel spectra stray least from their mean, change least from frame to "
+        "frame and drift least from its first third to its last, and whose first and last "
+        "frames lie closest to the neighbours it will most often meet. That last term comes "
+        "from a second pass: the sentence rules read a built-in page of everyday Polish "
+        "prose, every pair of allophones they place side by side is counted, and a window's "
+        "edges are compared with the count-weighted mean last frame of the sounds before it "
+        "and first frame of those after it, as the first pass cut them; it weighs " +
+        FormatWeight(kEdgeWeight) +
+        " against steadiness. Edges are snapped to zero crossings and given 3 ms raised-"
+        "cosine fades; the set shares one gain that puts its loudest sample at -1.5 dBFS.";
     return set;
 }
 
