@@ -163,6 +163,38 @@ TEST(ShippedVoiceQuality, PlainAndStressedVowelsStaySteadyWhenRepeated) {
     }
 }
 
+// The runs the neighbour counts and the join survey are made from: one per
+// phrase (a comma's or a sentence's pause ends it), sounding allophones only.
+TEST(SoundingRuns, OnePerPhraseAndOnlySoundingAllophones) {
+    LoadVoice(NormalVoice(), "pln_22.als", VOKRANT_SOURCE_DATA_DIR);
+    LoadVoice(HalfRateVoice(), "pln_11.als", VOKRANT_SOURCE_DATA_DIR);
+    struct Case {
+        std::vector<std::string> sentences;
+        size_t runs;
+    } cases[] = {
+        {{"Ala ma kota."}, 1},
+        {{"Ala, ma kota."}, 2},
+        {{"Ala ma kota.", "Ola, Ela i Ula."}, 3},
+        {{"Ala ma kota. Ola ma psa."}, 2},
+        {{""}, 0},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::vector<int>> runs = SoundingRuns(c.sentences, NormalVoice());
+        size_t nonEmpty = 0;
+        for (const auto& run : runs) {
+            if (run.empty()) continue;
+            ++nonEmpty;
+            for (int id : run) {
+                const SAlofonPatt* p = NormalVoice().PatternAt(id);
+                ASSERT_NE(p, nullptr) << c.sentences[0];
+                EXPECT_FALSE(p->features & AF_PAUSE) << c.sentences[0] << " " << id;
+                EXPECT_GT(p->end, p->first) << c.sentences[0] << " " << id;
+            }
+        }
+        EXPECT_EQ(nonEmpty, c.runs) << c.sentences[0];
+    }
+}
+
 TEST(ShippedVoiceQuality, PublicSentencesJoinWithoutSteps) {
     std::ifstream in(std::string(VOKRANT_TEST_DATA_DIR) + "voice/public_sentences.txt");
     std::vector<std::string> sentences;
