@@ -15,7 +15,7 @@ namespace {
 // the contour is kept shallow except where it carries meaning (the question
 // rise): a deeper declination or fall changes the voice's timbre.
 constexpr double kDeclination = 0.02;  // first to last sound of a statement
-constexpr double kFinalFall = 0.05;    // last stressed vowel to the end
+constexpr double kFinalFall = 0.05;    // over the last vowel
 constexpr double kQuestionRise = 0.16;
 constexpr double kCommaRise = 0.04;
 constexpr int kNaturalDepth = 50;
@@ -93,6 +93,16 @@ double RiseStart(const std::vector<SSound>& sounds, double after, double at) {
     return vowel >= 0 ? vowel : std::max(any, after);
 }
 
+// A statement falls over its last vowel only (else its last sound): a fall
+// from the last stressed vowel reads more of the sentence off its pitch.
+double FallStart(const std::vector<SSound>& sounds, double after, double at) {
+    for (auto it = sounds.rbegin(); it != sounds.rend(); ++it) {
+        if (it->end > at || it->start < after) continue;
+        if (it->vowel) return it->start;
+    }
+    return RiseStart(sounds, after, at);
+}
+
 struct SContourShape {
     double total;                                       // length of the sentence's sounds
     double scale;                                       // depth / natural depth
@@ -127,7 +137,9 @@ SSentenceContour SentenceContour(const SSentence& sentence, int depth, const SVo
     SContourShape shape{sounds.back().end, std::clamp(depth, 0, 100) / double(kNaturalDepth), {}};
     double previous = 0.0;
     for (const SBoundary& b : boundaries) {
-        shape.accents.push_back({b, RiseStart(sounds, previous, b.at)});
+        bool fall = b.sentenceEnd && !b.question;
+        shape.accents.push_back(
+            {b, fall ? FallStart(sounds, previous, b.at) : RiseStart(sounds, previous, b.at)});
         previous = b.at;
     }
     for (const SSound& s : sounds) {

@@ -71,7 +71,7 @@ TEST(Intonation, AQuestionRaisesItsLastStressedVowelAboveTheStatement) {
     double question = StressedVowelStep("?", 50), statement = StressedVowelStep(".", 50);
     EXPECT_GT(question, 1.0);
     EXPECT_LT(statement, 1.0);
-    EXPECT_GT(question, statement + 0.03);
+    EXPECT_GT(question, statement + 0.02);
     // A deeper setting moves further.
     EXPECT_GT(StressedVowelStep("?", 100), question);
     EXPECT_LT(StressedVowelStep(".", 100), statement);
@@ -109,6 +109,11 @@ TEST(Intonation, AStatementDeclinesAndFallsAtItsEnd) {
     double last = MeanStep(*(*s.sentence.words[1])[3]);
     EXPECT_GT(first, 1.0);
     EXPECT_LT(last, first - 0.03);
+    // The fall is the last vowel's: it drops well below the stressed vowel
+    // before it, which only declines.
+    double stressed = MeanStep(*(*s.sentence.words[1])[1]);
+    EXPECT_LT(last, stressed - 0.015);
+    EXPECT_GT(stressed, 0.98);
     // Steps glide inside an allophone instead of jumping at its edges.
     const SAlofon& finalVowel = *(*s.sentence.words[1])[3];
     int n = finalVowel.positions.GetSize();
