@@ -75,33 +75,21 @@ MelFrame WeightedMean(const std::vector<std::pair<MelFrame, int>>& frames) {
     return mean;
 }
 
-// Frames quieter than this (about -47 dBFS) are a closure: no spectrum to match.
-bool SoundingEdge(const std::vector<int16_t>& s, size_t from, size_t size) {
-    double sum = 0.0;
-    size_t end = std::min(s.size(), from + size);
-    for (size_t i = from; i < end; ++i) sum += double(s[i]) * s[i];
-    return end > from && sum / double(end - from) >= 150.0 * 150.0;
-}
-
 // The edge targets of `name` from the first cuts of its neighbours.
 EdgeTargets TargetsOf(const std::string& name, const RecordingSet& set, const JoinCounts& counts,
                       const SpectralAnalyser& analyser) {
     std::vector<std::pair<MelFrame, int>> before, after;
     size_t size = analyser.FrameSize();
     for (const auto& [pair, count] : counts) {
-        if (pair.second == name) {
-            const AllophoneRecording* left = set.Find(pair.first);
-            if (!left || left->samples.size() < size) continue;
+        const AllophoneRecording* left = pair.second == name ? set.Find(pair.first) : nullptr;
+        if (left && left->samples.size() >= size) {
             size_t tail = left->samples.size() - size;
-            if (SoundingEdge(left->samples, tail, size))
+            if (!SilentEdge(left->samples, tail, size))
                 before.push_back({analyser.Frame(left->samples, tail), count});
         }
-        if (pair.first == name) {
-            const AllophoneRecording* right = set.Find(pair.second);
-            if (!right || right->samples.size() < size) continue;
-            if (SoundingEdge(right->samples, 0, size))
-                after.push_back({analyser.Frame(right->samples, 0), count});
-        }
+        const AllophoneRecording* right = pair.first == name ? set.Find(pair.second) : nullptr;
+        if (right && right->samples.size() >= size && !SilentEdge(right->samples, 0, size))
+            after.push_back({analyser.Frame(right->samples, 0), count});
     }
     return {WeightedMean(before), WeightedMean(after)};
 }

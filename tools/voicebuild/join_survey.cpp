@@ -22,13 +22,6 @@ constexpr int kLastSoundingId = 105;  // 106..111 are pauses and silence, 112 "n
 // join into or out of silence cannot click, and its spectrum means nothing.
 constexpr double kSilentRms = 150.0;
 
-bool Silent(const std::vector<int16_t>& s, size_t from, size_t size) {
-    double sum = 0;
-    size_t end = std::min(s.size(), from + size);
-    for (size_t i = from; i < end; ++i) sum += double(s[i]) * s[i];
-    return end <= from || sum / double(end - from) < kSilentRms * kSilentRms;
-}
-
 // The pattern read at step 1.0, as the engine renders it at the natural rate.
 std::vector<int16_t> Samples(const SAlofonPatt& p) {
     std::vector<int16_t> out(size_t(std::max(0, p.end - p.first)));
@@ -38,6 +31,13 @@ std::vector<int16_t> Samples(const SAlofonPatt& p) {
 }
 
 }  // namespace
+
+bool SilentEdge(const std::vector<int16_t>& s, size_t from, size_t size) {
+    double sum = 0;
+    size_t end = std::min(s.size(), from + size);
+    for (size_t i = from; i < end; ++i) sum += double(s[i]) * s[i];
+    return end <= from || sum / double(end - from) < kSilentRms * kSilentRms;
+}
 
 std::vector<std::vector<int>> SoundingRuns(const std::vector<std::string>& sentences,
                                            const SAlfPattArr& voice) {
@@ -99,7 +99,7 @@ std::vector<JoinMeasure> SurveyJoins(const std::vector<std::string>& sentences,
                           1,
                           std::abs(int(b.front()) - int(a.back())),
                           0.0,
-                          Silent(a, tail, size) || Silent(b, 0, size)};
+                          SilentEdge(a, tail, size) || SilentEdge(b, 0, size)};
             if (!m.silent)
                 m.jump_db = SpectralDistance(analyser.Frame(a, tail), analyser.Frame(b, 0));
             seen[key] = joins.size();

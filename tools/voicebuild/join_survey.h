@@ -3,6 +3,8 @@
 // sentences, measured on the voice's own patterns at the natural rate.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,10 @@ std::vector<JoinMeasure> SurveyJoins(const std::vector<std::string>& sentences,
 // two neighbours in a run are a join.
 std::vector<std::vector<int>> SoundingRuns(const std::vector<std::string>& sentences,
                                            const SAlfPattArr& voice);
+
+// Whether the `size` samples from `from` are silence (a stop's closure,
+// below about -47 dBFS): no spectrum to compare and no click to make.
+bool SilentEdge(const std::vector<int16_t>& samples, size_t from, size_t size);
 
 // Markdown: a summary (joins, distinct pairs, largest sample step, mean and
 // 95th-percentile spectral jump weighted by count) and the `worst` pairs by
