@@ -6,12 +6,12 @@
 
 #include "core/attribute.h"
 #include "model/alofon.h"
-#include "model/inventory.h"
-#include "synthesis/apply_tag.h"
 #include "model/fixed_point.h"
+#include "model/inventory.h"
 #include "model/pattern_store.h"
 #include "model/sentence.h"
 #include "model/word.h"
+#include "synthesis/apply_tag.h"
 
 namespace {
 
@@ -24,8 +24,15 @@ struct SRateSettings {
     bool intonation, fluentSpeech, colloquialSpeech, spellMode, forceTagSensitivity;
 
     static SRateSettings Save(const SAttribute& s) {
-        return {s.pitch,        s.speed,            s.volume,    s.pnmLevel,           s.intonation,
-                s.fluentSpeech, s.colloquialSpeech, s.spellMode, s.forceTagSensitivity};
+        return {s.pitch,
+                s.speed,
+                s.volume,
+                s.pnmLevel,
+                s.intonation,
+                s.fluentSpeech,
+                s.colloquialSpeech,
+                s.spellMode,
+                s.forceTagSensitivity};
     }
     void Restore(SAttribute& s) const {
         s.pitch = pitch;
@@ -70,7 +77,8 @@ SFP FillPositions(SFP carry, SFP step, int64_t limit, SFastArray<SFP>& positions
     positions.SetSize(static_cast<int>(count));
     SFP* out = positions.GetData();
     int64_t value = first;
-    for (int64_t i = 0; i < count; ++i, value += stride) out[i] = SFP::FromRaw(static_cast<int32_t>(value));
+    for (int64_t i = 0; i < count; ++i, value += stride)
+        out[i] = SFP::FromRaw(static_cast<int32_t>(value));
     return SFP::FromRaw(static_cast<int32_t>(std::max<int64_t>(value - limit, 0)));
 }
 
@@ -83,12 +91,16 @@ namespace {
 class SGlideWalk {
 public:
     SGlideWalk(SFP from, SFP to, int64_t limit, int64_t start)
-        : from_(from.Raw()), slope_(std::abs(int64_t{to.Raw()} - from.Raw())), falling_(to.Raw() < from.Raw()),
+        : from_(from.Raw()),
+          slope_(std::abs(int64_t{to.Raw()} - from.Raw())),
+          falling_(to.Raw() < from.Raw()),
           limit_(limit) {
         Advance(start);
     }
 
-    int64_t Step() const { return std::max<int64_t>(from_ + (falling_ ? -quotient_ : quotient_), 1); }
+    int64_t Step() const {
+        return std::max<int64_t>(from_ + (falling_ ? -quotient_ : quotient_), 1);
+    }
 
     void Advance(int64_t by) {
         remainder_ += slope_ * by;
@@ -106,7 +118,9 @@ private:
 };
 
 // Floor division and its non-negative remainder (divisor positive).
-int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+int64_t FloorDiv(int64_t a, int64_t b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
 
 // The gliding walk when both step ends are positive, so that the step never
 // needs its lower bound: then the step s itself moves by the quotient's
@@ -163,15 +177,16 @@ private:
         stepMove_ = signedSlope_ * stepQuotient_;
     }
 
-    int64_t sign_;                 // of to - from
-    int64_t signedSlope_;          // to - from
+    int64_t sign_;         // of to - from
+    int64_t signedSlope_;  // to - from
     int64_t limit_;
-    int64_t step_ = 0;             // from +- |to - from| * value / limit
-    int64_t stepQuotient_ = 0;     // |to - from| * step / limit ...
-    int64_t stepRemainder_ = 0;    // ... and its remainder
-    int64_t pending_ = 0;          // |to - from| * value mod limit, plus stepRemainder_: a carry when >= limit
-    int64_t stepGrowth_ = 0;       // the step's change per sample without a carry
-    int64_t stepMove_ = 0;         // what that change adds to |to - from| * step
+    int64_t step_ = 0;           // from +- |to - from| * value / limit
+    int64_t stepQuotient_ = 0;   // |to - from| * step / limit ...
+    int64_t stepRemainder_ = 0;  // ... and its remainder
+    int64_t pending_ =
+        0;  // |to - from| * value mod limit, plus stepRemainder_: a carry when >= limit
+    int64_t stepGrowth_ = 0;  // the step's change per sample without a carry
+    int64_t stepMove_ = 0;    // what that change adds to |to - from| * step
 };
 
 SFP FillByGeneralWalk(int64_t value, SFP from, SFP to, int64_t limit, SFastArray<SFP>& positions) {
@@ -222,7 +237,8 @@ SFP FillGlidingPositions(SFP carry, SFP from, SFP to, int64_t limit, SFastArray<
     for (;;) {
         count += walk.Fill(value, limit, positions.GetData() + count, room - count);
         if (value >= limit) break;
-        room = std::min<int64_t>(std::max(std::min(most, room + room / 2 + 64), count + 64), INT32_MAX);
+        room = std::min<int64_t>(std::max(std::min(most, room + room / 2 + 64), count + 64),
+                                 INT32_MAX);
         positions.SetSize(static_cast<int>(room));
     }
     positions.SetSize(static_cast<int>(count));
@@ -234,7 +250,8 @@ namespace {
 // The step of one allophone at the pitch r times factor, kept inside the
 // engine's pitch range. The voice was chosen for the word's own pitch.
 SFP GlideStep(int r, SFP factor, bool fast) {
-    double pitch = std::clamp(r * factor.ToReal(), double(SAttribute::kMinPitch), double(SAttribute::kMaxPitch));
+    double pitch = std::clamp(r * factor.ToReal(), double(SAttribute::kMinPitch),
+                              double(SAttribute::kMaxPitch));
     double x = pitch * 0.00625;
     return SFP::FromReal(fast ? x / 2 : x);
 }
@@ -262,15 +279,16 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
             continue;
         }
         if (pattern->features & AF_PAUSE) {
-            TimePause(alofon, store->PauseLength(alofon.id, pauses), static_cast<float>(x), normalRate);
+            TimePause(alofon, store->PauseLength(alofon.id, pauses), static_cast<float>(x),
+                      normalRate);
             carry = SFP();
             continue;
         }
         int64_t limit = static_cast<int64_t>(pattern->end - pattern->first) * SFP::kOne;
         if (ramps && static_cast<size_t>(i) < ramps->size()) {
             const SPitchRamp& ramp = (*ramps)[static_cast<size_t>(i)];
-            carry = FillGlidingPositions(carry, GlideStep(r, ramp.from, fast), GlideStep(r, ramp.to, fast), limit,
-                                         alofon.positions);
+            carry = FillGlidingPositions(carry, GlideStep(r, ramp.from, fast),
+                                         GlideStep(r, ramp.to, fast), limit, alofon.positions);
         } else {
             carry = FillPositions(carry, step, limit, alofon.positions);
         }
@@ -289,7 +307,8 @@ void ComputeTiming(SSentence& sentence, SAttribute& settings, const SVoicePair& 
         if (word.control)
             ApplyTag(word, settings, nullptr);
         else
-            TimeWord(word, settings, voices, deep && settings.intonation ? &contour[static_cast<size_t>(i)] : nullptr);
+            TimeWord(word, settings, voices,
+                     deep && settings.intonation ? &contour[static_cast<size_t>(i)] : nullptr);
     }
     saved.Restore(settings);
 }

@@ -33,8 +33,8 @@ double MeanStep(const SAlofon& a) {
     return (a.positions[n - 1].Raw() - a.positions[0].Raw()) / 65536.0 / (n - 1);
 }
 
-std::vector<std::vector<int32_t>> TimedPositions(const char* end, bool intonation, int depth, int pitch = 160,
-                                                 bool comma = false) {
+std::vector<std::vector<int32_t>> TimedPositions(const char* end, bool intonation, int depth,
+                                                 int pitch = 160, bool comma = false) {
     STestVoices voices;
     STestSentence s;
     BuildSentence(s, end, comma);
@@ -135,7 +135,8 @@ TEST(Intonation, StaysInsideThePitchRange) {
         int pitch;
         const char* end;
         double lowest, highest;  // step bounds: range / 160, halved on the fast voice
-    } cases[] = {{400, "?", 0.0, 400 / 160.0 / 2}, {80, ".", 80 / 160.0, 9.0}, {240, "?", 0.0, 400 / 160.0}};
+    } cases[] = {
+        {400, "?", 0.0, 400 / 160.0 / 2}, {80, ".", 80 / 160.0, 9.0}, {240, "?", 0.0, 400 / 160.0}};
     for (const SCase& c : cases) {
         auto timed = TimedPositions(c.end, true, 100, c.pitch);
         for (const auto& p : timed)
@@ -156,9 +157,10 @@ TEST(Timing, GlidingPositionsMatchTheConstantStepWhenFlat) {
     for (SGlideCase c : {SGlideCase{0, 1.0, 1.0, 1000}, SGlideCase{0.5, 1.125, 1.125, 1000},
                          SGlideCase{0, 0.9375, 0.9375, 500}, SGlideCase{12, 1.0, 1.0, 10}}) {
         SFastArray<SFP> flat, glide;
-        SFP a = FillPositions(SFP::FromReal(c.carry), SFP::FromReal(c.from), int64_t{c.limit} * 65536, flat);
-        SFP b = FillGlidingPositions(SFP::FromReal(c.carry), SFP::FromReal(c.from), SFP::FromReal(c.to),
-                                     int64_t{c.limit} * 65536, glide);
+        SFP a = FillPositions(SFP::FromReal(c.carry), SFP::FromReal(c.from),
+                              int64_t{c.limit} * 65536, flat);
+        SFP b = FillGlidingPositions(SFP::FromReal(c.carry), SFP::FromReal(c.from),
+                                     SFP::FromReal(c.to), int64_t{c.limit} * 65536, glide);
         ASSERT_EQ(flat.GetSize(), glide.GetSize()) << c.limit;
         for (int i = 0; i < flat.GetSize(); ++i) ASSERT_EQ(flat[i], glide[i]);
         EXPECT_EQ(a, b);
@@ -168,7 +170,8 @@ TEST(Timing, GlidingPositionsMatchTheConstantStepWhenFlat) {
 // The positions by the plain formula, one division per sample.
 std::vector<int64_t> GlideByDivision(int64_t carry, int64_t from, int64_t to, int64_t limit) {
     std::vector<int64_t> out;
-    for (int64_t v = carry; v < limit; v += std::max<int64_t>(from + (to - from) * v / limit, 1)) out.push_back(v);
+    for (int64_t v = carry; v < limit; v += std::max<int64_t>(from + (to - from) * v / limit, 1))
+        out.push_back(v);
     return out;
 }
 
@@ -182,13 +185,17 @@ TEST(Timing, GlidingPositionsFollowTheExactStepFormula) {
         int64_t carry = std::uniform_int_distribution<int>(0, 90000)(random);
         std::vector<int64_t> expected = GlideByDivision(carry, from, to, limit);
         SFastArray<SFP> positions;
-        SFP rest = FillGlidingPositions(SFP::FromRaw(static_cast<int32_t>(carry)), SFP::FromRaw(static_cast<int32_t>(from)),
+        SFP rest = FillGlidingPositions(SFP::FromRaw(static_cast<int32_t>(carry)),
+                                        SFP::FromRaw(static_cast<int32_t>(from)),
                                         SFP::FromRaw(static_cast<int32_t>(to)), limit, positions);
         ASSERT_EQ(static_cast<size_t>(positions.GetSize()), expected.size()) << round;
-        for (size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(positions[static_cast<int>(i)].Raw(), expected[i]) << round;
+        for (size_t i = 0; i < expected.size(); ++i)
+            ASSERT_EQ(positions[static_cast<int>(i)].Raw(), expected[i]) << round;
         if (!expected.empty()) {
             int64_t last = expected.back();
-            EXPECT_EQ(rest.Raw(), last + std::max<int64_t>(from + (to - from) * last / limit, 1) - limit) << round;
+            EXPECT_EQ(rest.Raw(),
+                      last + std::max<int64_t>(from + (to - from) * last / limit, 1) - limit)
+                << round;
         }
     }
 }
@@ -201,47 +208,53 @@ TEST(Timing, GlidingPositionsFollowTheExactStepFormulaAtTheEdges) {
         int64_t carry, from, to, limit;
     };
     const SEdge edges[] = {
-        {0, 32768, 163840, 65536 * 4000},          // slowest to fastest real step
-        {0, 163840, 32768, 65536 * 4000},          // and back
-        {65535, 65536, 65537, 65536 * 3},          // a glide by one raw unit
-        {0, 1, 2, 65536},                          // steps of one and two units
+        {0, 32768, 163840, 65536 * 4000},  // slowest to fastest real step
+        {0, 163840, 32768, 65536 * 4000},  // and back
+        {65535, 65536, 65537, 65536 * 3},  // a glide by one raw unit
+        {0, 1, 2, 65536},                  // steps of one and two units
         {0, 2, 1, 65536},
-        {0, 1, 140000, 65536},                     // a steep rise: few samples
-        {0, 140000, 1, 65536},                     // a steep fall
-        {65535, 100, 90000, 65536},                // carry one unit below the limit
-        {65536, 100, 90000, 65536},                // carry on the limit: nothing
-        {0, 60000, 70000, 1},                      // a limit of one unit
-        {12345, 70000, 60000, INT32_MAX},          // the longest allophone
-        {0, 65536, 65536 * 2, 65536 * 30000},      // a doubling over many samples
-        {0, 3, 300000, 65536 * 7},                 // the first guess is far too short
-        {0, 0, 70000, 65536 * 5},                  // a zero end takes the bounded step
+        {0, 1, 140000, 65536},                 // a steep rise: few samples
+        {0, 140000, 1, 65536},                 // a steep fall
+        {65535, 100, 90000, 65536},            // carry one unit below the limit
+        {65536, 100, 90000, 65536},            // carry on the limit: nothing
+        {0, 60000, 70000, 1},                  // a limit of one unit
+        {12345, 70000, 60000, INT32_MAX},      // the longest allophone
+        {0, 65536, 65536 * 2, 65536 * 30000},  // a doubling over many samples
+        {0, 3, 300000, 65536 * 7},             // the first guess is far too short
+        {0, 0, 70000, 65536 * 5},              // a zero end takes the bounded step
         {0, -5000, 70000, 65536 * 5},
     };
     for (const SEdge& e : edges) {
         std::vector<int64_t> expected = GlideByDivision(e.carry, e.from, e.to, e.limit);
         SFastArray<SFP> positions;
-        SFP rest = FillGlidingPositions(SFP::FromRaw(static_cast<int32_t>(e.carry)),
-                                        SFP::FromRaw(static_cast<int32_t>(e.from)),
-                                        SFP::FromRaw(static_cast<int32_t>(e.to)), e.limit, positions);
-        ASSERT_EQ(static_cast<size_t>(positions.GetSize()), expected.size()) << e.from << " " << e.to;
+        SFP rest = FillGlidingPositions(
+            SFP::FromRaw(static_cast<int32_t>(e.carry)), SFP::FromRaw(static_cast<int32_t>(e.from)),
+            SFP::FromRaw(static_cast<int32_t>(e.to)), e.limit, positions);
+        ASSERT_EQ(static_cast<size_t>(positions.GetSize()), expected.size())
+            << e.from << " " << e.to;
         for (size_t i = 0; i < expected.size(); ++i)
-            ASSERT_EQ(positions[static_cast<int>(i)].Raw(), expected[i]) << e.from << " " << e.to << " at " << i;
+            ASSERT_EQ(positions[static_cast<int>(i)].Raw(), expected[i])
+                << e.from << " " << e.to << " at " << i;
         int64_t last = expected.empty() ? e.carry : expected.back();
-        int64_t next = expected.empty() ? e.carry : last + std::max<int64_t>(e.from + (e.to - e.from) * last / e.limit, 1);
+        int64_t next = expected.empty()
+                           ? e.carry
+                           : last + std::max<int64_t>(e.from + (e.to - e.from) * last / e.limit, 1);
         EXPECT_EQ(rest.Raw(), next - e.limit) << e.from << " " << e.to;
     }
 }
 
 TEST(Timing, GlidingPositionsMoveTheStepFromOneEndToTheOther) {
     SFastArray<SFP> positions;
-    SFP carry = FillGlidingPositions(SFP(), SFP::FromReal(0.8), SFP::FromReal(1.2), int64_t{1000} * 65536, positions);
+    SFP carry = FillGlidingPositions(SFP(), SFP::FromReal(0.8), SFP::FromReal(1.2),
+                                     int64_t{1000} * 65536, positions);
     int n = positions.GetSize();
     ASSERT_GT(n, 900);
     ASSERT_LT(n, 1100);
     EXPECT_NEAR((positions[1].Raw() - positions[0].Raw()) / 65536.0, 0.8, 0.001);
     EXPECT_NEAR((positions[n - 1].Raw() - positions[n - 2].Raw()) / 65536.0, 1.2, 0.002);
     for (int i = 2; i < n; ++i)
-        ASSERT_GE(positions[i].Raw() - positions[i - 1].Raw(), positions[i - 1].Raw() - positions[i - 2].Raw());
+        ASSERT_GE(positions[i].Raw() - positions[i - 1].Raw(),
+                  positions[i - 1].Raw() - positions[i - 2].Raw());
     EXPECT_LT(positions[n - 1].Raw(), 1000 * 65536);
     EXPECT_GE(carry.Raw(), 0);
     EXPECT_LT(carry.Raw(), SFP::FromReal(1.21).Raw());
