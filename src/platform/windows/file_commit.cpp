@@ -1,10 +1,10 @@
 #include "platform/file_commit.h"
 
+#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #include <sys/types.h>
-#include <windows.h>
 
 #include <cerrno>
 #include <string>
