@@ -5,31 +5,14 @@
 set -euo pipefail
 step=$1 build=$2 source=$3 linux_build=${4:-}
 
-export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY
-wine=$(command -v wine64 || true)
-[[ -n $wine ]] || { [[ -x /usr/lib/wine/wine64 ]] && wine=/usr/lib/wine/wine64; } || wine=$(command -v wine)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
+export WINEPREFIX="$build/wine-prefix"
+source "$(dirname "$0")/wine_env.sh"
 install_dir="$WINEPREFIX/drive_c/vokrant"          # C:\vokrant: the DLL beside its voice
-engine_clsid='{C7CC431F-6667-4855-8D86-086362FEB667}'
 text='Dzień dobry. Ala ma kota, a kot ma Alę. Zażółć gęślą jaźń, proszę.'
-
-run() { "$wine" "$@"; }
-reg_query() { run reg query "$@" 2>/dev/null | tr -d '\r'; }
-
-# The Linux build's PCM for $text, as the reference; empty when that build is missing.
-linux_pcm() {
-    local vokrant="$linux_build/apps/vokrant/vokrant" out=$1
-    [[ -x $vokrant ]] || return 1
-    VOKRANT_CONFIG_DIR=$(mktemp -d) "$vokrant" -o "$out.wav" "$text"
-    python3 "$source/tests/windows/wav_data.py" "$out.wav" "$out"
-}
 
 case $step in
 prefix)
-    rm -rf "$WINEPREFIX"
-    run wineboot -i >/dev/null 2>&1
-    "$wineserver" -w
+    make_prefix
     ;;
 register)
     mkdir -p "$install_dir"
@@ -58,6 +41,19 @@ host)
     ;;
 settings)
     run "$build/tests/windows/wine_settings.exe"
+    ;;
+wave_out)
+    # No sound driver at all: the destination refuses politely.
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepulse.drv,winealsa.drv=d" run "$build/tests/windows/wine_wave_out.exe" nodevice
+    # A private sound server with a null sink, which wine plays to.
+    pulse=$(mktemp -d /tmp/vokrant-pulse.XXXXXX)
+    export PULSE_RUNTIME_PATH=$pulse PULSE_STATE_PATH=$pulse
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes --use-pid-file=no --log-level=error \
+        -L module-null-sink -L "module-native-protocol-unix socket=$pulse/native auth-anonymous=1" &
+    server=$!
+    trap 'kill $server; wait $server; rm -rf "$pulse"' EXIT
+    for _ in $(seq 100); do [[ -S $pulse/native ]] && break; sleep 0.05; done
+    PULSE_SERVER="unix:$pulse/native" run "$build/tests/windows/wine_wave_out.exe" play
     ;;
 cli)
     work=$(mktemp -d)

@@ -1,0 +1,28 @@
+# Sourced by the scripts that run Windows programs under wine64: a headless
+# wine in the private prefix $WINEPREFIX (set before sourcing), and the
+# helpers they share.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+unset DISPLAY
+wine=$(command -v wine64 || true)
+[[ -n $wine ]] || { [[ -x /usr/lib/wine/wine64 ]] && wine=/usr/lib/wine/wine64; } || wine=$(command -v wine)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
+engine_clsid='{C7CC431F-6667-4855-8D86-086362FEB667}'
+
+run() { "$wine" "$@"; }
+reg_query() { run reg query "$@" 2>/dev/null | tr -d '\r'; }
+
+# A fresh prefix, its first start finished.
+make_prefix() {
+    rm -rf "$WINEPREFIX"
+    run wineboot -i >/dev/null 2>&1
+    "$wineserver" -w
+}
+
+# The Linux build's PCM for $text, as the reference; fails when the build
+# in $linux_build is missing.
+linux_pcm() {
+    local vokrant="$linux_build/apps/vokrant/vokrant" out=$1
+    [[ -x $vokrant ]] || return 1
+    VOKRANT_CONFIG_DIR=$(mktemp -d) "$vokrant" -o "$out.wav" "$text"
+    python3 "$source/tests/windows/wav_data.py" "$out.wav" "$out"
+}
