@@ -3,8 +3,6 @@
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
-#include <sys/stat.h>
-#include <sys/types.h>
 
 #include <cerrno>
 #include <string>
@@ -51,8 +49,13 @@ bool SeekTo(std::FILE* stream, std::uint64_t offset) {
 }
 
 bool IsDeviceOrPipe(const std::string& path) {
-    // NUL, CON and named pipes are character devices or FIFOs to the C library.
-    struct _stat64 st;
-    return _stat64(path.c_str(), &st) == 0 && (st.st_mode & _S_IFMT) != _S_IFREG &&
-           (st.st_mode & _S_IFMT) != _S_IFDIR;
+    // Opening a named pipe would connect to its server: its name says enough.
+    if (path.rfind("\\\\.\\pipe\\", 0) == 0) return true;
+    // NUL, CON, COM1 ...: asking for no access opens a device without touching it.
+    HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    DWORD type = GetFileType(handle);
+    CloseHandle(handle);
+    return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
 }
