@@ -11,10 +11,13 @@
 namespace {
 
 // Contour sizes at the natural depth (50 %), as fractions of the pitch.
-constexpr double kDeclination = 0.04;  // first to last sound of a statement
-constexpr double kFinalFall = 0.08;    // last stressed vowel to the end
+// Reading a pattern at another step moves its formants with its pitch, so
+// the contour is kept shallow except where it carries meaning (the question
+// rise): a deeper declination or fall changes the voice's timbre.
+constexpr double kDeclination = 0.02;  // first to last sound of a statement
+constexpr double kFinalFall = 0.05;    // over the last vowel
 constexpr double kQuestionRise = 0.16;
-constexpr double kCommaRise = 0.06;
+constexpr double kCommaRise = 0.04;
 constexpr int kNaturalDepth = 50;
 
 constexpr int kFirstStressedVowel = 17;
@@ -27,15 +30,24 @@ struct SSound {
     int word, index;
     double start, end;  // pattern samples from the sentence's first sound
     bool vowel, stressed;
+    bool voiced;  // carries the tune; a voiceless sound has no pitch to move
 };
 
 struct SBoundary {
-    double at;       // time of the pause
-    bool question;   // rises like a question (else a comma's lesser rise)
+    double at;      // time of the pause
+    bool question;  // rises like a question (else a comma's lesser rise)
     bool sentenceEnd;
 };
 
-bool IsQuestionMark(const SWord& word) { return word.text == "?" || word.sourceText == "?"; }
+// Voiceless stops, affricates and fricatives ([x] is marked neither way).
+bool IsVoiced(uint32_t features) {
+    if (features & AF_VOICELESS) return false;
+    return !(features & AF_FRICATIVE) || (features & AF_VOICED);
+}
+
+bool IsQuestionMark(const SWord& word) {
+    return word.text == "?" || word.sourceText == "?";
+}
 
 // Collects the sounds and the comma pauses; the sentence end is the last
 // sound, a question when a question mark follows it.
@@ -53,13 +65,15 @@ void Collect(const SSentence& sentence, const SAlfPattArr& store, std::vector<SS
             const SAlofonPatt* p = store.PatternAt(id);
             if (!p) continue;
             if (p->features & AF_PAUSE) {
-                if (id == kPausePunctuation && !sounds.empty()) boundaries.push_back({t, false, false});
+                if (id == kPausePunctuation && !sounds.empty())
+                    boundaries.push_back({t, false, false});
                 continue;
             }
             question = false;  // words after the question mark: not a question's end
             double length = std::max(0, p->end - p->first);
             bool stressed = id >= kFirstStressedVowel && id <= kLastStressedVowel;
-            sounds.push_back({w, a, t, t + length, (p->features & AF_VOWEL) != 0, stressed});
+            sounds.push_back({w, a, t, t + length, (p->features & AF_VOWEL) != 0, stressed,
+                              IsVoiced(p->features)});
             t += length;
         }
     }
@@ -79,9 +93,19 @@ double RiseStart(const std::vector<SSound>& sounds, double after, double at) {
     return vowel >= 0 ? vowel : std::max(any, after);
 }
 
+// A statement falls over its last vowel only (else its last sound): a fall
+// from the last stressed vowel reads more of the sentence off its pitch.
+double FallStart(const std::vector<SSound>& sounds, double after, double at) {
+    for (auto it = sounds.rbegin(); it != sounds.rend(); ++it) {
+        if (it->end > at || it->start < after) continue;
+        if (it->vowel) return it->start;
+    }
+    return RiseStart(sounds, after, at);
+}
+
 struct SContourShape {
-    double total;  // length of the sentence's sounds
-    double scale;  // depth / natural depth
+    double total;                                       // length of the sentence's sounds
+    double scale;                                       // depth / natural depth
     std::vector<std::pair<SBoundary, double>> accents;  // boundary and where its movement starts
 };
 
@@ -113,10 +137,15 @@ SSentenceContour SentenceContour(const SSentence& sentence, int depth, const SVo
     SContourShape shape{sounds.back().end, std::clamp(depth, 0, 100) / double(kNaturalDepth), {}};
     double previous = 0.0;
     for (const SBoundary& b : boundaries) {
-        shape.accents.push_back({b, RiseStart(sounds, previous, b.at)});
+        bool fall = b.sentenceEnd && !b.question;
+        shape.accents.push_back(
+            {b, fall ? FallStart(sounds, previous, b.at) : RiseStart(sounds, previous, b.at)});
         previous = b.at;
     }
     for (const SSound& s : sounds) {
+        // Reading a voiceless sound at another step would only move its
+        // noise spectrum; it stays at the settings' own pitch.
+        if (!s.voiced) continue;
         SPitchRamp& ramp = contour[static_cast<size_t>(s.word)][static_cast<size_t>(s.index)];
         ramp.from = SFP::FromReal(Factor(shape, s.start));
         ramp.to = SFP::FromReal(Factor(shape, s.end));

@@ -1,8 +1,9 @@
 // Sentence intonation: a pitch factor for every sounding allophone of a
 // sentence, applied by timing as a change of the step the patterns are read
-// at. Statements decline gently and fall at the end, a question rises from
-// its last stressed vowel, a comma gets a lesser rise before it. The depth
-// setting scales all of it; 0 leaves the sentence flat.
+// at (voiced sounds only). Statements decline gently and fall over their
+// last vowel, a question rises from its last stressed vowel, a comma gets a
+// lesser rise before it. The depth setting scales all of it; 0 leaves the
+// sentence flat.
 #pragma once
 
 #include <vector>

@@ -14,10 +14,10 @@
 #include "join_survey.h"
 #include "level_classes.h"
 #include "model/inventory.h"
-#include "soundfile/voice_loader.h"
-#include "spectral_frames.h"
 #include "model/pattern_store.h"
 #include "model/spline.h"
+#include "soundfile/voice_loader.h"
+#include "spectral_frames.h"
 
 namespace voicebuild {
 namespace {
@@ -36,7 +36,7 @@ void AppendGlide(std::vector<int16_t>& s, double from_hz, double to_hz, size_t n
 struct SteadyCase {
     const char* label;
     std::vector<std::pair<double, double>> parts;  // (from, to) Hz, each 2205 samples (100 ms)
-    size_t steady_part;                             // the part the window must lie in
+    size_t steady_part;                            // the part the window must lie in
 };
 
 TEST(SteadyWindow, LiesInsideTheSteadyStretch) {
@@ -61,6 +61,45 @@ TEST(SteadyWindow, LiesInsideTheSteadyStretch) {
     EXPECT_EQ(FindSteadyWindow(s, 10, 900, 890, kRate).start, 10u);
 }
 
+// Two equally steady tones: the neighbours' edge spectra decide which one
+// the window takes; empty targets change nothing.
+TEST(SteadyWindow, EdgeTargetsPullTheWindowToTheNeighboursLikeness) {
+    const size_t part = 2205, length = 1500;
+    std::vector<int16_t> s;
+    double phase = 0;
+    AppendGlide(s, 700, 700, part, phase);
+    AppendGlide(s, 2400, 2400, part, phase);
+    std::vector<int16_t> low, high;
+    double p1 = 0, p2 = 0;
+    AppendGlide(low, 700, 700, 512, p1);
+    AppendGlide(high, 2400, 2400, 512, p2);
+    SpectralAnalyser analyser(kRate);
+    MelFrame low_frame = analyser.Frame(low, 0), high_frame = analyser.Frame(high, 0);
+    struct Case {
+        const char* label;
+        EdgeTargets targets;
+        bool use_targets;
+        size_t part;  // the tone the window must lie in
+    } cases[] = {
+        {"both like the second tone", {high_frame, high_frame}, true, 1},
+        {"only the one after", {{}, high_frame}, true, 1},
+        {"both like the first tone", {low_frame, low_frame}, true, 0},
+    };
+    for (const Case& c : cases) {
+        SteadyWindow w =
+            FindSteadyWindow(s, 0, s.size(), length, kRate, c.use_targets ? &c.targets : nullptr);
+        EXPECT_GE(w.start + 64, c.part * part) << c.label;
+        EXPECT_LE(w.start + length, (c.part + 1) * part + 64) << c.label;
+        if (c.use_targets && !c.targets.after.empty()) EXPECT_LT(w.edge_db, 6.0) << c.label;
+    }
+    SteadyWindow plain = FindSteadyWindow(s, 0, s.size(), length, kRate);
+    EdgeTargets empty;
+    SteadyWindow with_empty = FindSteadyWindow(s, 0, s.size(), length, kRate, &empty);
+    EXPECT_EQ(with_empty.start, plain.start);
+    EXPECT_EQ(with_empty.edge_db, 0.0);
+    EXPECT_EQ(plain.edge_db, 0.0);
+}
+
 TEST(LevelClasses, EachAllophoneMeetsItsClassMedian) {
     RecordingSet set;
     set.rate = kRate;
@@ -77,7 +116,8 @@ TEST(LevelClasses, EachAllophoneMeetsItsClassMedian) {
     tone("aa", 2.0);  // stressed vowels: a class of one keeps its level
     tone("s", 2.0);
     tone("f", 0.5);
-    set.recordings.back().samples[1000] = 30000;  // a peak that would clip when raised: held below full scale
+    set.recordings.back().samples[1000] =
+        30000;  // a peak that would clip when raised: held below full scale
     double aa_before = ActiveLevelDb(set.recordings[3].samples, kRate);
     MatchClassLevels(set);
     double a = ActiveLevelDb(set.Find("a")->samples, kRate);
@@ -117,8 +157,41 @@ TEST(ShippedVoiceQuality, PlainAndStressedVowelsStaySteadyWhenRepeated) {
         std::vector<MelFrame> frames = analyser.Frames(once, 0, once.size(), hop);
         size_t third = frames.size() / 3;
         ASSERT_GT(third, 2u);
-        double drift = SpectralDistance(MeanFrame(frames, 0, third), MeanFrame(frames, frames.size() - third, frames.size()));
+        double drift = SpectralDistance(MeanFrame(frames, 0, third),
+                                        MeanFrame(frames, frames.size() - third, frames.size()));
         EXPECT_LT(drift, 4.0) << InventoryName(id);
+    }
+}
+
+// The runs the neighbour counts and the join survey are made from: one per
+// phrase (a comma's or a sentence's pause ends it), sounding allophones only.
+TEST(SoundingRuns, OnePerPhraseAndOnlySoundingAllophones) {
+    LoadVoice(NormalVoice(), "pln_22.als", VOKRANT_SOURCE_DATA_DIR);
+    LoadVoice(HalfRateVoice(), "pln_11.als", VOKRANT_SOURCE_DATA_DIR);
+    struct Case {
+        std::vector<std::string> sentences;
+        size_t runs;
+    } cases[] = {
+        {{"Ala ma kota."}, 1},
+        {{"Ala, ma kota."}, 2},
+        {{"Ala ma kota.", "Ola, Ela i Ula."}, 3},
+        {{"Ala ma kota. Ola ma psa."}, 2},
+        {{""}, 0},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::vector<int>> runs = SoundingRuns(c.sentences, NormalVoice());
+        size_t nonEmpty = 0;
+        for (const auto& run : runs) {
+            if (run.empty()) continue;
+            ++nonEmpty;
+            for (int id : run) {
+                const SAlofonPatt* p = NormalVoice().PatternAt(id);
+                ASSERT_NE(p, nullptr) << c.sentences[0];
+                EXPECT_FALSE(p->features & AF_PAUSE) << c.sentences[0] << " " << id;
+                EXPECT_GT(p->end, p->first) << c.sentences[0] << " " << id;
+            }
+        }
+        EXPECT_EQ(nonEmpty, c.runs) << c.sentences[0];
     }
 }
 

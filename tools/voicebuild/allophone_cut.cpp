@@ -56,7 +56,8 @@ size_t NearestZeroCrossing(const std::vector<int16_t>& s, size_t pos, size_t rad
 
 std::string Join(const std::vector<PhonemeEvent>& ph, size_t from, size_t count) {
     std::string out;
-    for (size_t i = from; i < from + count && i < ph.size(); ++i) out += (out.empty() ? "" : " ") + ph[i].mnemonic;
+    for (size_t i = from; i < from + count && i < ph.size(); ++i)
+        out += (out.empty() ? "" : " ") + ph[i].mnemonic;
     return out;
 }
 
@@ -67,9 +68,11 @@ CutResult LocateEvents(const Rendering& carrier, const CarrierCut& plan) {
     size_t first = size_t(plan.first);
     std::string found = Join(ph, first, expected.size());
     bool matches = first + expected.size() <= ph.size();
-    for (size_t i = 0; matches && i < expected.size(); ++i) matches = ph[first + i].mnemonic == expected[i];
+    for (size_t i = 0; matches && i < expected.size(); ++i)
+        matches = ph[first + i].mnemonic == expected[i];
     if (!matches)
-        ThrowExit(kExitProcessing, "\"%s\": carrier \"%s\" gives \"%s\" at phoneme %d, expected \"%s\"", plan.name,
+        ThrowExit(kExitProcessing,
+                  "\"%s\": carrier \"%s\" gives \"%s\" at phoneme %d, expected \"%s\"", plan.name,
                   plan.text, found.c_str(), plan.first, plan.phonemes);
     CutResult cut;
     cut.found = found;
@@ -80,15 +83,30 @@ CutResult LocateEvents(const Rendering& carrier, const CarrierCut& plan) {
 
 }  // namespace
 
-SteadyWindow FindSteadyWindow(const std::vector<int16_t>& samples, size_t from, size_t to, size_t length, int rate) {
-    SteadyWindow best{from, 0.0};
+namespace {
+
+// Mean distance of a window's first and last frames to the targets there are.
+double EdgeDistance(const MelFrame& first, const MelFrame& last, const EdgeTargets& targets) {
+    double sum = 0.0;
+    int count = 0;
+    if (!targets.before.empty()) sum += SpectralDistance(first, targets.before), ++count;
+    if (!targets.after.empty()) sum += SpectralDistance(last, targets.after), ++count;
+    return count ? sum / count : 0.0;
+}
+
+}  // namespace
+
+SteadyWindow FindSteadyWindow(const std::vector<int16_t>& samples, size_t from, size_t to,
+                              size_t length, int rate, const EdgeTargets* targets) {
+    SteadyWindow best{from, 0.0, 0.0};
     to = std::min(to, samples.size());
     if (to <= from || to - from <= length) return best;
     SpectralAnalyser analyser(rate);
     size_t hop = std::max<size_t>(1, analyser.FrameSize() / 4);
     std::vector<MelFrame> frames = analyser.Frames(samples, from, to, hop);
     // Frames wholly inside a window starting at frame w: w .. w + per_window.
-    size_t per_window = length > analyser.FrameSize() ? (length - analyser.FrameSize()) / hop + 1 : 1;
+    size_t per_window =
+        length > analyser.FrameSize() ? (length - analyser.FrameSize()) / hop + 1 : 1;
     double best_cost = -1.0;
     for (size_t w = 0; w + per_window <= frames.size() && from + w * hop + length <= to; ++w) {
         MelFrame mean = MeanFrame(frames, w, w + per_window);
@@ -103,29 +121,34 @@ SteadyWindow FindSteadyWindow(const std::vector<int16_t>& samples, size_t from, 
         size_t third = std::max<size_t>(1, per_window / 3);
         double drift = SpectralDistance(MeanFrame(frames, w, w + third),
                                         MeanFrame(frames, w + per_window - third, w + per_window));
-        double cost = spread + change + 2.0 * drift;
+        double edges =
+            targets ? EdgeDistance(frames[w], frames[w + per_window - 1], *targets) : 0.0;
+        double cost = spread + change + 2.0 * drift + kEdgeWeight * edges;
         if (best_cost < 0 || cost < best_cost) {
             best_cost = cost;
-            best = {from + w * hop, spread};
+            best = {from + w * hop, spread, edges};
         }
     }
     return best;
 }
 
-CutResult CutSteady(const Rendering& slow_carrier, const CarrierCut& plan, size_t length) {
+CutResult CutSteady(const Rendering& slow_carrier, const CarrierCut& plan, size_t length,
+                    const EdgeTargets* targets) {
     CutResult cut = LocateEvents(slow_carrier, plan);
     const auto& s = slow_carrier.samples;
     size_t frame = size_t(slow_carrier.rate / 200);
     size_t begin = cut.event_start, end = std::min(cut.event_end, s.size());
     TrimSilence(s, frame, begin, end);
     if (end <= begin || FrameRms(s, begin, end) < kSilentRms)
-        ThrowExit(kExitProcessing, "\"%s\": nothing but silence in carrier \"%s\"", plan.name, plan.text);
+        ThrowExit(kExitProcessing, "\"%s\": nothing but silence in carrier \"%s\"", plan.name,
+                  plan.text);
     length = std::min(length, end - begin);
-    SteadyWindow window = FindSteadyWindow(s, begin, end, length, slow_carrier.rate);
+    SteadyWindow window = FindSteadyWindow(s, begin, end, length, slow_carrier.rate, targets);
     size_t radius = size_t(slow_carrier.rate * 0.0015);
     cut.start = NearestZeroCrossing(s, window.start, radius);
     cut.end = std::min(NearestZeroCrossing(s, cut.start + length, radius), s.size());
     cut.stability_db = window.stability_db;
+    cut.edge_db = window.edge_db;
     cut.samples.assign(s.begin() + std::ptrdiff_t(cut.start), s.begin() + std::ptrdiff_t(cut.end));
     FadeEdges(cut.samples, size_t(slow_carrier.rate * kFadeMs / 1000));
     return cut;
@@ -138,9 +161,11 @@ CutResult CutAllophone(const Rendering& carrier, const CarrierCut& plan) {
     size_t begin = cut.event_start, end = std::min(cut.event_end, s.size());
     TrimSilence(s, frame, begin, end);
     if (plan.kind == CutKind::kStop)
-        begin = ClosureStart(s, frame, std::min(begin, cut.event_start), size_t(carrier.rate * kMaxClosureMs / 1000));
+        begin = ClosureStart(s, frame, std::min(begin, cut.event_start),
+                             size_t(carrier.rate * kMaxClosureMs / 1000));
     if (end <= begin || FrameRms(s, begin, end) < kSilentRms)
-        ThrowExit(kExitProcessing, "\"%s\": nothing but silence in carrier \"%s\"", plan.name, plan.text);
+        ThrowExit(kExitProcessing, "\"%s\": nothing but silence in carrier \"%s\"", plan.name,
+                  plan.text);
 
     size_t radius = size_t(carrier.rate * 0.0015);
     begin = NearestZeroCrossing(s, begin, radius);

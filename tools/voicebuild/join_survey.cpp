@@ -6,11 +6,11 @@
 
 #include "core/attribute.h"
 #include "model/inventory.h"
+#include "model/pattern_store.h"
+#include "model/sentence.h"
+#include "model/spline.h"
 #include "platform/codepage.h"
 #include "spectral_frames.h"
-#include "model/pattern_store.h"
-#include "model/spline.h"
-#include "model/sentence.h"
 #include "text/text_analyser.h"
 
 namespace voicebuild {
@@ -22,13 +22,6 @@ constexpr int kLastSoundingId = 105;  // 106..111 are pauses and silence, 112 "n
 // join into or out of silence cannot click, and its spectrum means nothing.
 constexpr double kSilentRms = 150.0;
 
-bool Silent(const std::vector<int16_t>& s, size_t from, size_t size) {
-    double sum = 0;
-    size_t end = std::min(s.size(), from + size);
-    for (size_t i = from; i < end; ++i) sum += double(s[i]) * s[i];
-    return end <= from || sum / double(end - from) < kSilentRms * kSilentRms;
-}
-
 // The pattern read at step 1.0, as the engine renders it at the natural rate.
 std::vector<int16_t> Samples(const SAlofonPatt& p) {
     std::vector<int16_t> out(size_t(std::max(0, p.end - p.first)));
@@ -37,8 +30,17 @@ std::vector<int16_t> Samples(const SAlofonPatt& p) {
     return out;
 }
 
-// The sounding allophones of each sentence, split into runs at pauses.
-std::vector<std::vector<int>> SoundingRuns(const std::vector<std::string>& sentences, const SAlfPattArr& voice) {
+}  // namespace
+
+bool SilentEdge(const std::vector<int16_t>& s, size_t from, size_t size) {
+    double sum = 0;
+    size_t end = std::min(s.size(), from + size);
+    for (size_t i = from; i < end; ++i) sum += double(s[i]) * s[i];
+    return end <= from || sum / double(end - from) < kSilentRms * kSilentRms;
+}
+
+std::vector<std::vector<int>> SoundingRuns(const std::vector<std::string>& sentences,
+                                           const SAlfPattArr& voice) {
     std::vector<std::vector<int>> runs(1);
     SAttribute settings;
     STextAnalyser analyser;
@@ -53,9 +55,12 @@ std::vector<std::vector<int>> SoundingRuns(const std::vector<std::string>& sente
                 for (int a = 0; a < word.GetSize(); ++a) {
                     int id = word[a]->id;
                     const SAlofonPatt* p = voice.PatternAt(id);
-                    bool sounding = id <= kLastSoundingId && p && !(p->features & AF_PAUSE) && p->end > p->first;
-                    if (sounding) runs.back().push_back(id);
-                    else if (!runs.back().empty()) runs.emplace_back();
+                    bool sounding = id <= kLastSoundingId && p && !(p->features & AF_PAUSE) &&
+                                    p->end > p->first;
+                    if (sounding)
+                        runs.back().push_back(id);
+                    else if (!runs.back().empty())
+                        runs.emplace_back();
                 }
             }
             if (!runs.back().empty()) runs.emplace_back();
@@ -64,9 +69,8 @@ std::vector<std::vector<int>> SoundingRuns(const std::vector<std::string>& sente
     return runs;
 }
 
-}  // namespace
-
-std::vector<JoinMeasure> SurveyJoins(const std::vector<std::string>& sentences, const SAlfPattArr& voice) {
+std::vector<JoinMeasure> SurveyJoins(const std::vector<std::string>& sentences,
+                                     const SAlfPattArr& voice) {
     std::vector<JoinMeasure> joins;
     std::map<std::pair<int, int>, size_t> seen;
     int rate = int(voice.VoiceFormat().samplesPerSec);
@@ -90,10 +94,14 @@ std::vector<JoinMeasure> SurveyJoins(const std::vector<std::string>& sentences, 
             const auto& b = samples_of(key.second);
             size_t size = analyser.FrameSize();
             size_t tail = a.size() > size ? a.size() - size : 0;
-            JoinMeasure m{std::string(InventoryName(key.first)), std::string(InventoryName(key.second)), 1,
-                          std::abs(int(b.front()) - int(a.back())), 0.0,
-                          Silent(a, tail, size) || Silent(b, 0, size)};
-            if (!m.silent) m.jump_db = SpectralDistance(analyser.Frame(a, tail), analyser.Frame(b, 0));
+            JoinMeasure m{std::string(InventoryName(key.first)),
+                          std::string(InventoryName(key.second)),
+                          1,
+                          std::abs(int(b.front()) - int(a.back())),
+                          0.0,
+                          SilentEdge(a, tail, size) || SilentEdge(b, 0, size)};
+            if (!m.silent)
+                m.jump_db = SpectralDistance(analyser.Frame(a, tail), analyser.Frame(b, 0));
             seen[key] = joins.size();
             joins.push_back(m);
         }
@@ -124,17 +132,21 @@ std::string JoinReport(const std::vector<JoinMeasure>& joins, size_t worst) {
     }
     char line[256];
     std::snprintf(line, sizeof line,
-                  "%d joins (%zu distinct pairs), %d of them into or out of a closure; largest sample step %d; "
+                  "%d joins (%zu distinct pairs), %d of them into or out of a closure; largest "
+                  "sample step %d; "
                   "spectral jump between sounding edges: mean %.1f dB, 95th percentile %.1f dB\n\n",
-                  total + silent, joins.size(), silent, largest_step, total ? sum / total : 0.0, p95);
+                  total + silent, joins.size(), silent, largest_step, total ? sum / total : 0.0,
+                  p95);
     std::string out = line;
     std::vector<JoinMeasure> sorted = joins;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const JoinMeasure& x, const JoinMeasure& y) { return x.jump_db > y.jump_db; });
+    std::stable_sort(sorted.begin(), sorted.end(), [](const JoinMeasure& x, const JoinMeasure& y) {
+        return x.jump_db > y.jump_db;
+    });
     out += "| join | times | sample step | spectral jump dB |\n|---|---:|---:|---:|\n";
     for (size_t i = 0; i < std::min(worst, sorted.size()); ++i) {
         std::snprintf(line, sizeof line, "| `%s`+`%s` | %d | %d | %.1f |\n", sorted[i].left.c_str(),
-                      sorted[i].right.c_str(), sorted[i].count, sorted[i].sample_step, sorted[i].jump_db);
+                      sorted[i].right.c_str(), sorted[i].count, sorted[i].sample_step,
+                      sorted[i].jump_db);
         out += line;
     }
     return out;
