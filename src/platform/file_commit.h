@@ -3,6 +3,7 @@
 // place of the old one in one step.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -13,7 +14,7 @@ bool FlushToDisk(std::FILE* stream);
 // Renames `from` to `to`, replacing `to` when it exists. False (errno set) on failure.
 bool MoveOver(const std::string& from, const std::string& to);
 
-// Creates and opens for writing ("wb") a new, uniquely named file beside
+// Creates and opens for writing and reading back ("w+b") a new, uniquely named file beside
 // `path`, readable like any other file once renamed. Null (errno set) on failure.
 std::FILE* CreateSiblingTempFile(const std::string& path, std::string* tempPath);
 
@@ -23,3 +24,12 @@ bool StreamAppends(std::FILE* stream);
 
 // Bytes written to the stream reach the file unchanged (no newline translation).
 void SetBinaryMode(std::FILE* stream);
+
+// Moves the stream's position to `offset` bytes from its start, also past
+// 2 GB where `long` has 32 bits. False on failure.
+bool SeekTo(std::FILE* stream, std::uint64_t offset);
+
+// Whether `path` names an existing device, pipe or socket (such as
+// /dev/null or a named pipe): something written to in place, never
+// replaced by a file.
+bool IsDeviceOrPipe(const std::string& path);

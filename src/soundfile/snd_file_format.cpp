@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/exceptions.h"
+#include "model/wave.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/sound_messages.h"
-#include "model/wave.h"
 
 namespace {
 
@@ -54,9 +54,13 @@ void SSndFileFormat::WriteSamples(const void* samples, int32_t byteCount) {
     }
 }
 
-int64_t WholeSampleBytes(int64_t bytes) { return bytes - bytes % 2; }
+int64_t WholeSampleBytes(int64_t bytes) {
+    return bytes - bytes % 2;
+}
 
-bool SChunk::Is(const char (&code)[5]) const { return IsFourCC(id, code); }
+bool SChunk::Is(const char (&code)[5]) const {
+    return IsFourCC(id, code);
+}
 
 bool SRiffFileFormat::ReadChunk(SChunk& chunk) {
     chunk = SChunk{};
@@ -65,11 +69,26 @@ bool SRiffFileFormat::ReadChunk(SChunk& chunk) {
     if (file_->Read(header, 8) != 8) return false;
     std::memcpy(chunk.id, header, 4);
     chunk.size = LoadLE32(header + 4);
+    if (chunk.start == 0) {
+        rf64_ = chunk.Is("RF64");
+        rf64DataBytes_ = 0;
+        if (rf64_) std::memcpy(chunk.id, "RIFF", 4);
+    }
     if (chunk.Is("RIFF")) return file_->Read(chunk.formType, 4) == 4;
+    if (!rf64_) return true;
+    unsigned char sizes[16];
+    if (chunk.Is("ds64") && chunk.size >= 16 && file_->Read(sizes, 16) == 16) {
+        rf64DataBytes_ = LoadLE32(sizes + 8) | uint64_t{LoadLE32(sizes + 12)} << 32;
+        Seek(chunk.PayloadStart());
+    }
+    if (chunk.Is("data") && chunk.size == 0xFFFFFFFF)
+        chunk.size = static_cast<uint32_t>(std::min<uint64_t>(rf64DataBytes_, 0xFFFFFFFF));
     return true;
 }
 
-void SRiffFileFormat::SkipChunk(const SChunk& chunk) { Seek(chunk.End()); }
+void SRiffFileFormat::SkipChunk(const SChunk& chunk) {
+    Seek(chunk.End());
+}
 
 bool SRiffFileFormat::IsForm(const char (&type)[5]) {
     Seek(0);

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "soundfile/binary_file.h"
 #include "model/pcm_format.h"
+#include "soundfile/binary_file.h"
 #include "soundfile/sample_convert.h"
 #include "soundfile/ulaw_codec.h"
 
@@ -109,6 +109,8 @@ public:
     using SSndFileFormat::WriteSound;
 
     // Reads a chunk header at the position; false at the end of the file.
+    // An RF64 file reads as "RIFF"; its "data" chunk, whose 32-bit size says
+    // "see ds64", gets the size from the "ds64" chunk (at most 0xFFFFFFFF).
     bool ReadChunk(SChunk& chunk);
     // Moves to the chunk that follows.
     void SkipChunk(const SChunk& chunk);
@@ -144,6 +146,10 @@ protected:
     }
     // Reads a 16-byte record chunk ("fmt ", "VER ") after checking its size.
     void ReadRecordChunk(const SChunk& chunk, void* out, const char* lengthMessage);
+
+private:
+    bool rf64_ = false;           // the file starts with "RF64"
+    uint64_t rf64DataBytes_ = 0;  // the data size its "ds64" chunk states
 };
 
 // Reads sound n of the file into the wave; raises SException with

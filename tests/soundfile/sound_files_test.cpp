@@ -7,19 +7,20 @@
 #include <vector>
 
 #include "core/exceptions.h"
+#include "model/wave.h"
 #include "platform/codepage.h"
 #include "riff_builder.h"
 #include "soundfile/next_file_format.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/ulaw_codec.h"
 #include "soundfile/wav_file_format.h"
-#include "model/wave.h"
 
 namespace {
 
 SWave MakeWave(int count, uint32_t rate = 22050) {
     std::vector<int16_t> samples(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) samples[static_cast<size_t>(i)] = static_cast<int16_t>((i * 7919) % 65536 - 32768);
+    for (int i = 0; i < count; ++i)
+        samples[static_cast<size_t>(i)] = static_cast<int16_t>((i * 7919) % 65536 - 32768);
     SWave wave;
     wave.SetFromSamples(samples.data(), count, SPcmFormat{1, 1, rate, 2 * rate, 2, 16});
     return wave;
@@ -82,8 +83,12 @@ TEST(WaveFormats, SetFormatsPicksCodecAndConverter) {
         const char* raises;
         bool codec, converter;
     } cases[] = {
-        {0, 3, "", false, false},  {4, 0, "", false, true},   {65534, 3, "", false, false},
-        {10, 0, "", true, false},  {12, 1, "", false, true},  {13, 3, "", false, false},
+        {0, 3, "", false, false},
+        {4, 0, "", false, true},
+        {65534, 3, "", false, false},
+        {10, 0, "", true, false},
+        {12, 1, "", false, true},
+        {13, 3, "", false, false},
         {2, 3, " brak implementacji kompresji DviAdpcm", false, false},
         {3, 3, " brak implementacji kompresji MsAdpcm", false, false},
         {11, 3, " brak implementacji kompresji ALaw8", false, false},
@@ -125,9 +130,10 @@ TEST(WaveFiles, WriteAndReadBackEverySampleType) {
         EXPECT_EQ(back.format.samplesPerSec, 16000u);
         for (int i = 0; i < 101; ++i) {
             int16_t s = original.Samples()[i];
-            int16_t expected = c.sampleType == 0   ? static_cast<int16_t>(s & ~0xFF)
-                               : c.sampleType == 3 ? s
-                                                   : back.Samples()[i];  // stored in a foreign sense
+            int16_t expected = c.sampleType == 0 ? static_cast<int16_t>(s & ~0xFF)
+                               : c.sampleType == 3
+                                   ? s
+                                   : back.Samples()[i];  // stored in a foreign sense
             ASSERT_EQ(back.Samples()[i], expected) << i;
         }
     }
@@ -150,7 +156,8 @@ TEST(WaveFiles, MuLawWaveHoldsOneCodeWordPerSample) {
 TEST(WaveFiles, FinishFilePatchesBothSizes) {
     // Written with a header for no samples, then samples appended: the sizes
     // must follow the length, wherever the "data" size sits.
-    const std::pair<SSndFormat, uint32_t> cases[] = {{{1, 1, 3, 22050}, 44}, {{1, 10, 3, 22050}, 46}};
+    const std::pair<SSndFormat, uint32_t> cases[] = {{{1, 1, 3, 22050}, 44},
+                                                     {{1, 10, 3, 22050}, 46}};
     for (const auto& [format, header] : cases) {
         SMemoryFile file;
         SWavFileFormat wav(&file);
@@ -160,7 +167,8 @@ TEST(WaveFiles, FinishFilePatchesBothSizes) {
         wav.FinishFile();
         EXPECT_EQ(ReadLE32At(file.Bytes(), 4), header + 30 - 8);
         EXPECT_EQ(ReadLE32At(file.Bytes(), header - 4), 30u);
-        EXPECT_EQ(std::string(file.Bytes().begin() + header - 8, file.Bytes().begin() + header - 4), "data");
+        EXPECT_EQ(std::string(file.Bytes().begin() + header - 8, file.Bytes().begin() + header - 4),
+                  "data");
     }
 }
 
@@ -172,17 +180,30 @@ TEST(WaveFiles, DamagedFiles) {
         const char* raises;
         int samples;
     } cases[] = {
-        {"no fmt", RiffBuilder().Riff("WAVE").Chunk("data", {1, 2}).Finish(), "brak bloku 'fmt '", 0},
+        {"no fmt", RiffBuilder().Riff("WAVE").Chunk("data", {1, 2}).Finish(), "brak bloku 'fmt '",
+         0},
         {"fmt of 18", RiffBuilder().Riff("WAVE").Chunk("fmt ", std::vector<uint8_t>(18)).Finish(),
          "niewłaściwa długość bloku 'fmt '", 0},
-        {"fmt cut short", RiffBuilder().Riff("WAVE").ChunkHeader("fmt ", 16).U32(0).Finish(), "błąd odczytu", 0},
+        {"fmt cut short", RiffBuilder().Riff("WAVE").ChunkHeader("fmt ", 16).U32(0).Finish(),
+         "błąd odczytu", 0},
         {"24 bits", RiffBuilder().Riff("WAVE").Fmt(22050, 24).Chunk("data", {1, 2, 3}).Finish(),
          " 'wBitsPerSample' różne od 8 i 16.", 0},
-        {"data lies", RiffBuilder().Riff("WAVE").Fmt().ChunkHeader("data", 0xFFFFFFF0).U16(5).U16(6).Finish(), "", 2},
-        {"two data", RiffBuilder().Riff("WAVE").Fmt().Chunk("data", {1, 0}).Chunk("data", {2, 0, 3, 0}).Finish(), "", 1},
+        {"data lies",
+         RiffBuilder().Riff("WAVE").Fmt().ChunkHeader("data", 0xFFFFFFF0).U16(5).U16(6).Finish(),
+         "", 2},
+        {"two data",
+         RiffBuilder()
+             .Riff("WAVE")
+             .Fmt()
+             .Chunk("data", {1, 0})
+             .Chunk("data", {2, 0, 3, 0})
+             .Finish(),
+         "", 1},
         // The odd chunk's pad byte is read as the first byte of the next id,
         // so the "data" chunk is never found.
-        {"pad byte", RiffBuilder().Riff("WAVE").Fmt().Chunk("odd ", {9}).U8(0).Chunk("data", {1, 0}).Finish(), "", 0},
+        {"pad byte",
+         RiffBuilder().Riff("WAVE").Fmt().Chunk("odd ", {9}).U8(0).Chunk("data", {1, 0}).Finish(),
+         "", 0},
         {"no data", RiffBuilder().Riff("WAVE").Fmt().Finish(), "", 0},
     };
     for (const Case& c : cases) {
@@ -192,12 +213,15 @@ TEST(WaveFiles, DamagedFiles) {
         ASSERT_TRUE(wav.Probe());
         SWave wave;
         EXPECT_EQ(RaisedMessage([&] { ReadSoundNumber(wav, wave, 0); }), c.raises);
-        if (!*c.raises) { EXPECT_EQ(wave.SampleCount(), c.samples); }
+        if (!*c.raises) {
+            EXPECT_EQ(wave.SampleCount(), c.samples);
+        }
     }
 }
 
 TEST(WaveFiles, EightBitReadsAsSigned16WithAConsistentRecord) {
-    SMemoryFile file(RiffBuilder().Riff("WAVE").Fmt(11025, 8).Chunk("data", {0, 128, 255}).Finish());
+    SMemoryFile file(
+        RiffBuilder().Riff("WAVE").Fmt(11025, 8).Chunk("data", {0, 128, 255}).Finish());
     SWave wave;
     SWavFileFormat(&file).ReadSound(wave, 12);
     ASSERT_EQ(wave.SampleCount(), 3);
@@ -209,14 +233,66 @@ TEST(WaveFiles, EightBitReadsAsSigned16WithAConsistentRecord) {
     EXPECT_EQ(wave.format.avgBytesPerSec, 22050u);
 }
 
+// RF64 (a wave file past 4 GB) states its sizes in "ds64"; the 32-bit sizes
+// say 0xFFFFFFFF. The reader takes the data size from "ds64", and still
+// never reads past what the file holds; a RIFF file with the streaming size
+// reads to its end.
+TEST(WaveFiles, Rf64TakesTheDataSizeFromDs64) {
+    auto rf64 = [](uint64_t stated, const std::vector<uint8_t>& samples) {
+        RiffBuilder ds64;
+        ds64.U32(0)
+            .U32(0)
+            .U32(static_cast<uint32_t>(stated))
+            .U32(static_cast<uint32_t>(stated >> 32));
+        ds64.U32(static_cast<uint32_t>(stated / 2)).U32(0).U32(0);
+        RiffBuilder b;
+        b.Raw("RF64")
+            .U32(0xFFFFFFFF)
+            .Raw("WAVE")
+            .Chunk("ds64", ds64.Bytes())
+            .Fmt()
+            .ChunkHeader("data", 0xFFFFFFFF);
+        for (uint8_t v : samples) b.U8(v);
+        return b.Finish();
+    };
+    const std::vector<uint8_t> pcm = {1, 0, 2, 0, 3, 0, 4, 0};
+    struct SCase {
+        std::vector<uint8_t> bytes;
+        int samples;
+    } cases[] = {
+        {rf64(8, pcm), 4},
+        {rf64(4, pcm), 2},                  // the sound ends before the file
+        {rf64(uint64_t{5} << 30, pcm), 4},  // a sound of 5 GB, cut short
+        {RiffBuilder()
+             .Riff("WAVE")
+             .Fmt()
+             .ChunkHeader("data", 0xFFFFFFFF)
+             .Raw(std::string(6, '\x07'))
+             .Finish(),
+         3},
+    };
+    for (const SCase& c : cases) {
+        SMemoryFile file(c.bytes);
+        SWavFileFormat format(&file);
+        ASSERT_TRUE(format.Probe()) << c.samples;
+        SWave wave;
+        format.ReadSound(wave, 12);
+        ASSERT_EQ(wave.SampleCount(), c.samples);
+        EXPECT_EQ(wave.format.samplesPerSec, 22050u);
+        if (c.bytes[0] == 'R' && c.bytes[1] == 'F') {
+            for (int i = 0; i < c.samples; ++i) EXPECT_EQ(wave.Samples()[i], i + 1);
+        }
+    }
+}
+
 TEST(SndFiles, HeaderAndMuLawRoundTrip) {
     const SWave original = MakeWave(50, 11025);
     SMemoryFile file;
     SNeXTFileFormat(&file).WriteSound(original);
     const std::vector<uint8_t>& b = file.Bytes();
     ASSERT_EQ(b.size(), 28u + 50u);
-    const uint8_t header[28] = {'.', 's', 'n', 'd', 0, 0, 0, 28, 0, 0, 0, 50, 0, 0, 0, 1,
-                                0,   0,   0x2B, 0x11, 0, 0, 0, 1, 0, 0, 0, 0};
+    const uint8_t header[28] = {'.', 's', 'n', 'd', 0,    0,    0, 28, 0, 0, 0, 50, 0, 0,
+                                0,   1,   0,   0,   0x2B, 0x11, 0, 0,  0, 1, 0, 0,  0, 0};
     EXPECT_TRUE(std::equal(header, header + 28, b.begin()));
 
     SNeXTFileFormat reader(&file);
@@ -224,7 +300,8 @@ TEST(SndFiles, HeaderAndMuLawRoundTrip) {
     SWave back;
     ReadSoundNumber(reader, back, 0);
     ASSERT_EQ(back.SampleCount(), 50);
-    for (int i = 0; i < 50; ++i) EXPECT_EQ(back.Samples()[i], ULawDecode(ULawEncode(original.Samples()[i])));
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(back.Samples()[i], ULawDecode(ULawEncode(original.Samples()[i])));
     EXPECT_EQ(back.format, (SPcmFormat{1, 1, 11025, 22050, 2, 16}));
 }
 
@@ -246,12 +323,15 @@ TEST(SndFiles, OtherEncodingsWriteWhatTheHeaderPromises) {
     }
     SMemoryFile file;
     SSndFormat pcm{5, 1, 3, 22050};
-    EXPECT_EQ(RaisedMessage([&] { SNeXTFileFormat(&file).WriteSound(original, &pcm); }), "nieznany typ kompresji");
-    EXPECT_EQ(RaisedMessage([&] { SNeXTFileFormat(&file).WriteHeader(1, pcm); }), "niewłaściwy format kodowania");
+    EXPECT_EQ(RaisedMessage([&] { SNeXTFileFormat(&file).WriteSound(original, &pcm); }),
+              "nieznany typ kompresji");
+    EXPECT_EQ(RaisedMessage([&] { SNeXTFileFormat(&file).WriteHeader(1, pcm); }),
+              "niewłaściwy format kodowania");
 }
 
 TEST(SndFiles, ProbeAndDamagedFiles) {
-    auto snd = [](uint32_t offset, uint32_t size, uint32_t encoding, uint32_t channels, int payload) {
+    auto snd = [](uint32_t offset, uint32_t size, uint32_t encoding, uint32_t channels,
+                  int payload) {
         RiffBuilder b;
         b.Raw(".snd").BE32(offset).BE32(size).BE32(encoding).BE32(8000).BE32(channels).BE32(0);
         for (int i = 0; i < payload; ++i) b.U8(static_cast<uint8_t>(i));
@@ -282,7 +362,9 @@ TEST(SndFiles, ProbeAndDamagedFiles) {
         EXPECT_EQ(format.Probe(), c.probes);
         SWave wave;
         EXPECT_EQ(RaisedMessage([&] { format.ReadSound(wave, 0); }), c.raises);
-        if (!*c.raises) { EXPECT_EQ(wave.SampleCount(), c.samples); }
+        if (!*c.raises) {
+            EXPECT_EQ(wave.SampleCount(), c.samples);
+        }
     }
 }
 

@@ -230,6 +230,49 @@ TEST(Timing, GlidingPositionsFollowTheExactStepFormula) {
     }
 }
 
+// Ends, lengths and carries at the edges: real pitches, steps of one raw
+// unit, short and long allophones, steep glides over few samples, carries
+// on and just below the limit, and lists long enough to outgrow a first guess.
+TEST(Timing, GlidingPositionsFollowTheExactStepFormulaAtTheEdges) {
+    struct SEdge {
+        int64_t carry, from, to, limit;
+    };
+    const SEdge edges[] = {
+        {0, 32768, 163840, 65536 * 4000},  // slowest to fastest real step
+        {0, 163840, 32768, 65536 * 4000},  // and back
+        {65535, 65536, 65537, 65536 * 3},  // a glide by one raw unit
+        {0, 1, 2, 65536},                  // steps of one and two units
+        {0, 2, 1, 65536},
+        {0, 1, 140000, 65536},                 // a steep rise: few samples
+        {0, 140000, 1, 65536},                 // a steep fall
+        {65535, 100, 90000, 65536},            // carry one unit below the limit
+        {65536, 100, 90000, 65536},            // carry on the limit: nothing
+        {0, 60000, 70000, 1},                  // a limit of one unit
+        {12345, 70000, 60000, INT32_MAX},      // the longest allophone
+        {0, 65536, 65536 * 2, 65536 * 30000},  // a doubling over many samples
+        {0, 3, 300000, 65536 * 7},             // the first guess is far too short
+        {0, 0, 70000, 65536 * 5},              // a zero end takes the bounded step
+        {0, -5000, 70000, 65536 * 5},
+    };
+    for (const SEdge& e : edges) {
+        std::vector<int64_t> expected = GlideByDivision(e.carry, e.from, e.to, e.limit);
+        SFastArray<SFP> positions;
+        SFP rest = FillGlidingPositions(
+            SFP::FromRaw(static_cast<int32_t>(e.carry)), SFP::FromRaw(static_cast<int32_t>(e.from)),
+            SFP::FromRaw(static_cast<int32_t>(e.to)), e.limit, positions);
+        ASSERT_EQ(static_cast<size_t>(positions.GetSize()), expected.size())
+            << e.from << " " << e.to;
+        for (size_t i = 0; i < expected.size(); ++i)
+            ASSERT_EQ(positions[static_cast<int>(i)].Raw(), expected[i])
+                << e.from << " " << e.to << " at " << i;
+        int64_t last = expected.empty() ? e.carry : expected.back();
+        int64_t next = expected.empty()
+                           ? e.carry
+                           : last + std::max<int64_t>(e.from + (e.to - e.from) * last / e.limit, 1);
+        EXPECT_EQ(rest.Raw(), next - e.limit) << e.from << " " << e.to;
+    }
+}
+
 TEST(Timing, GlidingPositionsMoveTheStepFromOneEndToTheOther) {
     SFastArray<SFP> positions;
     SFP carry = FillGlidingPositions(SFP(), SFP::FromReal(0.8), SFP::FromReal(1.2),

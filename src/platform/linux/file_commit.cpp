@@ -1,19 +1,25 @@
 #include "platform/file_commit.h"
 
+#include <cstdint>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool FlushToDisk(std::FILE* stream) { return std::fflush(stream) == 0 && fsync(fileno(stream)) == 0; }
+bool FlushToDisk(std::FILE* stream) {
+    return std::fflush(stream) == 0 && fsync(fileno(stream)) == 0;
+}
 
-bool MoveOver(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+bool MoveOver(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
 
 std::FILE* CreateSiblingTempFile(const std::string& path, std::string* tempPath) {
     std::string pattern = path + ".XXXXXX";
     int fd = mkstemp(pattern.data());
     if (fd < 0) return nullptr;
     fchmod(fd, 0644);
-    std::FILE* file = fdopen(fd, "wb");
+    std::FILE* file = fdopen(fd, "w+b");
     if (file == nullptr) {
         close(fd);
         unlink(pattern.c_str());
@@ -29,3 +35,13 @@ bool StreamAppends(std::FILE* stream) {
 }
 
 void SetBinaryMode(std::FILE*) {}
+
+bool SeekTo(std::FILE* stream, std::uint64_t offset) {
+    return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
+           fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
+bool IsDeviceOrPipe(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+}

@@ -7,11 +7,14 @@
 #include <cerrno>
 #include <string>
 
-bool FlushToDisk(std::FILE* stream) { return std::fflush(stream) == 0 && _commit(_fileno(stream)) == 0; }
+bool FlushToDisk(std::FILE* stream) {
+    return std::fflush(stream) == 0 && _commit(_fileno(stream)) == 0;
+}
 
 // rename() refuses an existing target on Windows; MoveFileEx replaces it.
 bool MoveOver(const std::string& from, const std::string& to) {
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
     errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
     return false;
 }
@@ -21,7 +24,7 @@ std::FILE* CreateSiblingTempFile(const std::string& path, std::string* tempPath)
         std::string candidate = path + "." + std::to_string(GetCurrentProcessId()) + "-" +
                                 std::to_string(GetTickCount() + attempt);
         // "x": fails when the name is taken, so no other file is overwritten.
-        if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
+        if (std::FILE* file = std::fopen(candidate.c_str(), "w+bx")) {
             *tempPath = candidate;
             return file;
         }
@@ -36,4 +39,23 @@ bool StreamAppends(std::FILE* stream) {
     return _lseeki64(_fileno(stream), 0, SEEK_CUR) < 0;
 }
 
-void SetBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
+void SetBinaryMode(std::FILE* stream) {
+    _setmode(_fileno(stream), _O_BINARY);
+}
+
+bool SeekTo(std::FILE* stream, std::uint64_t offset) {
+    return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
+           _fseeki64(stream, static_cast<__int64>(offset), SEEK_SET) == 0;
+}
+
+bool IsDeviceOrPipe(const std::string& path) {
+    // Opening a named pipe would connect to its server: its name says enough.
+    if (path.rfind("\\\\.\\pipe\\", 0) == 0) return true;
+    // NUL, CON, COM1 ...: asking for no access opens a device without touching it.
+    HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    DWORD type = GetFileType(handle);
+    CloseHandle(handle);
+    return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
+}

@@ -7,29 +7,6 @@
 #include "platform/codepage.h"
 #include "platform/file_commit.h"
 
-namespace {
-
-constexpr std::uint32_t kHeaderBytes = 44;
-constexpr std::uint32_t kUnknownLength = 0xFFFFFFFF;
-
-void PutLe16(std::uint8_t* p, std::uint16_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void PutLe32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
-}  // namespace
-
-std::optional<SWaveHeaderSizes> WaveHeaderSizes(QWORD dataBytes, bool unknownLength) {
-    if (unknownLength) return SWaveHeaderSizes{kUnknownLength, kUnknownLength};
-    if (dataBytes > kMaxWaveDataBytes) return std::nullopt;
-    auto data = static_cast<std::uint32_t>(dataBytes);
-    return SWaveHeaderSizes{data + (kHeaderBytes - 8), data};
-}
-
 CWaveFileAudioDest* CWaveFileAudioDest::Create(const std::string& path, DWORD bufferSize) {
     auto* dest = new (std::nothrow) CWaveFileAudioDest(path, bufferSize);
     if (dest != nullptr) dest->AddRef();
@@ -53,22 +30,9 @@ HRESULT CWaveFileAudioDest::Fail(const std::string& reason) {
     return E_FAIL;
 }
 
-bool CWaveFileAudioDest::WriteHeader(SWaveHeaderSizes sizes) {
-    const WAVEFORMATEX& f = Format();
-    std::uint8_t h[kHeaderBytes];
-    std::memcpy(h, "RIFF", 4);
-    PutLe32(h + 4, sizes.riff);
-    std::memcpy(h + 8, "WAVEfmt ", 8);
-    PutLe32(h + 16, 16);
-    PutLe16(h + 20, f.wFormatTag);
-    PutLe16(h + 22, f.nChannels);
-    PutLe32(h + 24, f.nSamplesPerSec);
-    PutLe32(h + 28, f.nAvgBytesPerSec);
-    PutLe16(h + 32, f.nBlockAlign);
-    PutLe16(h + 34, f.wBitsPerSample);
-    std::memcpy(h + 36, "data", 4);
-    PutLe32(h + 40, sizes.data);
-    return std::fwrite(h, 1, sizeof h, file_) == sizeof h;
+bool CWaveFileAudioDest::WriteStreamingHeader() {
+    std::vector<std::uint8_t> header = WaveHeaderBytes(Format(), 0, true);
+    return std::fwrite(header.data(), 1, header.size(), file_) == header.size();
 }
 
 HRESULT CWaveFileAudioDest::OpenOutput() {
@@ -82,21 +46,30 @@ HRESULT CWaveFileAudioDest::OpenOutput() {
         long at = std::ftell(file_);
         headerOffset_ = at >= 0 && !StreamAppends(file_) ? at : -1;
         // Streaming: the sizes cannot be known yet.
-        return WriteHeader(*WaveHeaderSizes(0, true)) ? S_OK : Fail("cannot write to standard output");
+        return WriteStreamingHeader() ? S_OK : Fail("cannot write to standard output");
+    }
+    toDevice_ = IsDeviceOrPipe(path_);
+    if (toDevice_) {
+        // Renaming a file over /dev/null or a FIFO would replace it: stream into it.
+        file_ = std::fopen(path_.c_str(), "wb");
+        if (file_ == nullptr) return Fail("cannot open " + path_ + ": " + std::strerror(errno));
+        return WriteStreamingHeader() ? S_OK
+                                      : Fail("cannot write " + path_ + ": " + std::strerror(errno));
     }
     file_ = CreateSiblingTempFile(path_, &tempPath_);
     if (file_ == nullptr) return Fail("cannot create " + path_ + ": " + std::strerror(errno));
-    return WriteHeader(*WaveHeaderSizes(0, false)) ? S_OK : Fail("cannot write " + path_ + ": " + std::strerror(errno));
+    // Room for the plain header; its sizes are written when the file is complete.
+    std::vector<std::uint8_t> header = WaveHeaderBytes(Format(), 0, false);
+    bool ok = std::fwrite(header.data(), 1, header.size(), file_) == header.size();
+    return ok ? S_OK : Fail("cannot write " + path_ + ": " + std::strerror(errno));
 }
 
-HRESULT CWaveFileAudioDest::OpenDevice() { return OpenOutput(); }
+HRESULT CWaveFileAudioDest::OpenDevice() {
+    return OpenOutput();
+}
 
 HRESULT CWaveFileAudioDest::WriteDevice(const void* data, DWORD bytes) {
     if (file_ == nullptr || full_) return E_FAIL;
-    if (KnowsLength() && !WaveHeaderSizes(dataBytes_ + bytes, false)) {
-        full_ = true;  // reported to the engine as end of file
-        return Fail("the wave file reached its 4 GB limit");
-    }
     if (!WriteOut(data, bytes)) {
         full_ = true;
         return Fail("cannot write " + path_ + ": " + std::strerror(errno));
@@ -108,14 +81,16 @@ HRESULT CWaveFileAudioDest::WriteDevice(const void* data, DWORD bytes) {
 bool CWaveFileAudioDest::WriteOut(const void* data, std::size_t bytes) {
     if (pending_.capacity() < kBlockBytes) pending_.reserve(kBlockBytes);
     if (pending_.size() + bytes > kBlockBytes && !FlushPending()) return false;
-    if (bytes >= kBlockBytes) return std::fwrite(data, 1, bytes, file_) == bytes;  // large enough as it is
+    if (bytes >= kBlockBytes)
+        return std::fwrite(data, 1, bytes, file_) == bytes;  // large enough as it is
     const char* from = static_cast<const char*>(data);
     pending_.insert(pending_.end(), from, from + bytes);
     return true;
 }
 
 bool CWaveFileAudioDest::FlushPending() {
-    bool ok = pending_.empty() || std::fwrite(pending_.data(), 1, pending_.size(), file_) == pending_.size();
+    bool ok = pending_.empty() ||
+              std::fwrite(pending_.data(), 1, pending_.size(), file_) == pending_.size();
     pending_.clear();
     return ok;
 }
@@ -130,19 +105,28 @@ HRESULT CWaveFileAudioDest::Finish() {
         Abandon();
         return Fail("cannot write " + path_ + ": " + std::strerror(errno));
     }
+    if (toDevice_) {
+        bool ok = std::fclose(file_) == 0;
+        file_ = nullptr;
+        return ok ? S_OK : Fail("cannot write " + path_ + ": " + std::strerror(errno));
+    }
     if (toStdout_) {
         bool ok = std::fflush(file_) == 0;
-        // Past 4 GB the header keeps stating an unknown length.
-        std::optional<SWaveHeaderSizes> sizes = WaveHeaderSizes(dataBytes_, false);
-        if (ok && sizes && headerOffset_ >= 0 && std::fseek(file_, headerOffset_, SEEK_SET) == 0) {
-            ok = WriteHeader(*sizes) && std::fseek(file_, 0, SEEK_END) == 0 && std::fflush(file_) == 0;
+        // Past 4 GB the header keeps stating an unknown length: a file that
+        // is not ours is not rewritten to make room for RF64.
+        if (ok && WaveHeaderSizes(dataBytes_, false) && headerOffset_ >= 0 &&
+            std::fseek(file_, headerOffset_, SEEK_SET) == 0) {
+            std::vector<std::uint8_t> header = WaveHeaderBytes(Format(), dataBytes_, false);
+            ok = std::fwrite(header.data(), 1, header.size(), file_) == header.size() &&
+                 std::fseek(file_, 0, SEEK_END) == 0 && std::fflush(file_) == 0;
         }
         file_ = nullptr;
         return ok ? S_OK : Fail("cannot write to standard output");
     }
-    bool ok = error_.empty() && std::fseek(file_, 0, SEEK_SET) == 0 &&
-              WriteHeader(*WaveHeaderSizes(dataBytes_, false)) && FlushToDisk(file_);
-    std::string reason = ok ? std::string() : (error_.empty() ? std::string(std::strerror(errno)) : error_);
+    bool ok =
+        error_.empty() && CompleteWaveHeader(file_, Format(), dataBytes_) && FlushToDisk(file_);
+    std::string reason =
+        ok ? std::string() : (error_.empty() ? std::string(std::strerror(errno)) : error_);
     ok = std::fclose(file_) == 0 && ok;
     file_ = nullptr;
     if (ok && !MoveOver(tempPath_, path_)) {
@@ -158,9 +142,12 @@ HRESULT CWaveFileAudioDest::Finish() {
 
 void CWaveFileAudioDest::Abandon() {
     if (file_ == nullptr) return;
-    if (toStdout_) {
+    if (toStdout_ || toDevice_) {
         FlushPending();  // what a pipe has taken cannot be taken back; send it whole
-        std::fflush(file_);
+        if (toDevice_)
+            std::fclose(file_);
+        else
+            std::fflush(file_);
     } else {
         std::fclose(file_);
         std::remove(tempPath_.c_str());
@@ -173,8 +160,12 @@ void CWaveFileAudioDest::Abandon() {
 HRESULT CWaveFileAudioDest::FileFace::QueryInterface(REFIID riid, void** ppv) {
     return owner_->QueryInterface(riid, ppv);
 }
-ULONG CWaveFileAudioDest::FileFace::AddRef() { return owner_->AddRef(); }
-ULONG CWaveFileAudioDest::FileFace::Release() { return owner_->Release(); }
+ULONG CWaveFileAudioDest::FileFace::AddRef() {
+    return owner_->AddRef();
+}
+ULONG CWaveFileAudioDest::FileFace::Release() {
+    return owner_->Release();
+}
 
 HRESULT CWaveFileAudioDest::FileFace::Register(IAudioFileNotifySink* pNotifySink) {
     if (pNotifySink != nullptr) pNotifySink->AddRef();
@@ -188,13 +179,18 @@ HRESULT CWaveFileAudioDest::FileFace::Set(const WCHAR* pszFile, DWORD) {
     if (owner_->file_ != nullptr || owner_->finished_) return AUDERR_ALREADYSTARTED;
     owner_->path_ = Utf16ToUtf8(AsUtf16(pszFile));
     owner_->toStdout_ = owner_->path_ == "-";
+    owner_->toDevice_ = false;
     return S_OK;
 }
 
 // A destination writes one file; appending source files is for audio sources.
-HRESULT CWaveFileAudioDest::FileFace::Add(const WCHAR*, DWORD) { return E_NOTIMPL; }
+HRESULT CWaveFileAudioDest::FileFace::Add(const WCHAR*, DWORD) {
+    return E_NOTIMPL;
+}
 
-HRESULT CWaveFileAudioDest::FileFace::Flush() { return owner_->Finish(); }
+HRESULT CWaveFileAudioDest::FileFace::Flush() {
+    return owner_->Finish();
+}
 
 HRESULT CWaveFileAudioDest::FileFace::RealTimeSet(WORD wTime) {
     owner_->realTime_ = wTime;

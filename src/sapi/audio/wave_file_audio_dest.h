@@ -1,11 +1,13 @@
 // A destination that writes a RIFF wave file. The sound streams into a
 // temporary file beside the target, which Finish() completes (header sizes,
 // flush, sync) and renames over the target in one step, so a reader never
-// sees a half-written file and a failed run leaves the old file alone. The
-// path "-" streams to standard output instead (sizes in the header are then
-// 0xFFFFFFFF, "unknown length", and the stream has no length limit; when
-// standard output is a file that can seek, the real sizes are patched in at
-// the end if they fit a wave header).
+// sees a half-written file and a failed run leaves the old file alone. A
+// file past 4 GB is completed as RF64. The path "-" streams to standard
+// output instead (sizes in the header are then 0xFFFFFFFF, "unknown length",
+// and the stream has no length limit; when standard output is a file that
+// can seek, the real sizes are patched in at the end if they fit a wave
+// header). A device or named pipe (/dev/null, a FIFO) is written in place
+// the same way, never replaced by a file.
 //
 // A file plays instantly: every Pump() counts all bytes written as played.
 // The buffer size only paces the engine between pumps. The object offers
@@ -18,21 +20,7 @@
 #include <vector>
 
 #include "sapi/audio/audio_dest_base.h"
-
-// The two sizes a 44-byte wave header states.
-struct SWaveHeaderSizes {
-    std::uint32_t riff;  // everything after the first 8 bytes
-    std::uint32_t data;  // the data chunk
-    bool operator==(const SWaveHeaderSizes&) const = default;
-};
-
-// The most data bytes a wave file can state.
-constexpr QWORD kMaxWaveDataBytes = 0xFFFFFFFFull - 36;
-
-// The sizes for `dataBytes` of sound; a stream whose length is unknown (a
-// pipe) states 0xFFFFFFFF for both, which players read as "until the end".
-// A known length past kMaxWaveDataBytes has no sizes: nullopt.
-std::optional<SWaveHeaderSizes> WaveHeaderSizes(QWORD dataBytes, bool unknownLength);
+#include "sapi/audio/wave_header.h"
 
 class CWaveFileAudioDest final : public CAudioDestBase {
 public:
@@ -82,10 +70,7 @@ private:
     void BeforePump() override { played_ = Total(); }
 
     HRESULT OpenOutput();
-    bool WriteHeader(SWaveHeaderSizes sizes);
-    // Whether the header must state the real length (a file of our own);
-    // standard output streams without a length limit.
-    bool KnowsLength() const { return !toStdout_; }
+    bool WriteStreamingHeader();
     bool WriteOut(const void* data, std::size_t bytes);
     bool FlushPending();
     void Abandon();
@@ -95,6 +80,7 @@ private:
     std::string tempPath_;
     std::FILE* file_ = nullptr;
     bool toStdout_ = false;
+    bool toDevice_ = false;   // the path names a device or pipe, written in place
     long headerOffset_ = -1;  // where the header of standard output went, when it can seek
     bool finished_ = false;
     bool full_ = false;
