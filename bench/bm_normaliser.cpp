@@ -59,8 +59,12 @@ void Analyse(benchmark::State& state, bool conversions) {
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(text.size()));
 }
 
-void BM_NormaliseRichText(benchmark::State& state) { Analyse(state, true); }
-void BM_RichTextWithoutConversions(benchmark::State& state) { Analyse(state, false); }
+void BM_NormaliseRichText(benchmark::State& state) {
+    Analyse(state, true);
+}
+void BM_RichTextWithoutConversions(benchmark::State& state) {
+    Analyse(state, false);
+}
 
 BENCHMARK(BM_NormaliseRichText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RichTextWithoutConversions)->Unit(benchmark::kMillisecond);

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "model/spline.h"
+#include "model/spline_fit.h"
 #include "model/spline_read.h"
 #include "model/spline_table.h"
-#include "model/spline_fit.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ std::vector<SFP> Positions(double step) {
     std::vector<SFP> positions;
     SFP stepFp = SFP::FromReal(step);
     const int64_t end = int64_t(kPatternSamples) << 16;
-    for (int64_t raw = 0; raw < end; raw += stepFp.Raw()) positions.push_back(SFP::FromRaw(int32_t(raw)));
+    for (int64_t raw = 0; raw < end; raw += stepFp.Raw())
+        positions.push_back(SFP::FromRaw(int32_t(raw)));
     return positions;
 }
 
@@ -73,15 +74,18 @@ void BM_SplinePath(benchmark::State& state) {
     std::vector<SFP> positions = Positions(step);
     std::vector<int16_t> out(positions.size());
     for (auto _ : state) {
-        ReadSpline(path, segments, &table, positions.data(), static_cast<int>(positions.size()), out.data());
+        ReadSpline(path, segments, &table, positions.data(), static_cast<int>(positions.size()),
+                   out.data());
         benchmark::DoNotOptimize(out.data());
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(positions.size()));
     state.SetLabel(std::string(SplinePathName(path)) + " step " + std::to_string(step));
 }
-BENCHMARK(BM_SplinePath)->ArgsProduct({{static_cast<int>(SSplinePath::kScalar), static_cast<int>(SSplinePath::kPortable),
-                                        static_cast<int>(SSplinePath::kSse2), static_cast<int>(SSplinePath::kAvx2)},
-                                       {1000, 1125, 937}});
+BENCHMARK(BM_SplinePath)
+    ->ArgsProduct({{static_cast<int>(SSplinePath::kScalar),
+                    static_cast<int>(SSplinePath::kPortable), static_cast<int>(SSplinePath::kSse2),
+                    static_cast<int>(SSplinePath::kAvx2)},
+                   {1000, 1125, 937}});
 
 }  // namespace

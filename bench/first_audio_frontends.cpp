@@ -26,13 +26,15 @@ const char* const kSentence =
     "Wczoraj wieczorem moja sąsiadka przyniosła świeży chleb z piekarni na rogu ulicy, "
     "a potem wszyscy piliśmy herbatę z cytryną w ogrodzie pod starym dębem.";
 
-double Milliseconds(SClock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Milliseconds(SClock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 void Report(const char* what, std::vector<double> times) {
     if (times.empty()) return void(std::printf("%-34s no measurement\n", what));
     std::sort(times.begin(), times.end());
-    std::printf("%-34s median %.3f ms  min %.3f ms  90%% %.3f ms  (%zu rounds)\n", what, times[times.size() / 2],
-                times.front(), times[times.size() * 9 / 10], times.size());
+    std::printf("%-34s median %.3f ms  min %.3f ms  90%% %.3f ms  (%zu rounds)\n", what,
+                times[times.size() / 2], times.front(), times[times.size() * 9 / 10], times.size());
 }
 
 // CPU time of this thread: on a busy machine the wall clock also counts
@@ -60,16 +62,17 @@ std::vector<double> ThroughCInterface(int rounds, std::vector<double>& cpuTimes)
         SFirst first;
         first.start = SClock::now();
         first.cpuStart = ThreadCpuMilliseconds();
-        vokrant_speak(voice, kSentence, static_cast<size_t>(-1), 0,
-                      [](const vokrant_event* event, void* user) {
-                          auto& f = *static_cast<SFirst*>(user);
-                          if (event->type != VOKRANT_EVENT_AUDIO) return 0;
-                          f.first = SClock::now();
-                          f.cpuFirst = ThreadCpuMilliseconds();
-                          f.got = true;
-                          return 1;  // the first sound is all we time
-                      },
-                      &first);
+        vokrant_speak(
+            voice, kSentence, static_cast<size_t>(-1), 0,
+            [](const vokrant_event* event, void* user) {
+                auto& f = *static_cast<SFirst*>(user);
+                if (event->type != VOKRANT_EVENT_AUDIO) return 0;
+                f.first = SClock::now();
+                f.cpuFirst = ThreadCpuMilliseconds();
+                f.got = true;
+                return 1;  // the first sound is all we time
+            },
+            &first);
         if (first.got && i > 0) {  // round 0 warms up
             times.push_back(Milliseconds(first.first - first.start));
             cpuTimes.push_back(first.cpuFirst - first.cpuStart);

@@ -3,11 +3,18 @@
 #include <stdio.h>
 #include <vokrant/vokrant.h>
 
-static void put32(FILE* f, unsigned v) { unsigned char b[4] = {v, v >> 8, v >> 16, v >> 24}; fwrite(b, 1, 4, f); }
-static void put16(FILE* f, unsigned v) { unsigned char b[2] = {v, v >> 8}; fwrite(b, 1, 2, f); }
+static void put32(FILE* f, unsigned v) {
+    unsigned char b[4] = {v, v >> 8, v >> 16, v >> 24};
+    fwrite(b, 1, 4, f);
+}
+static void put16(FILE* f, unsigned v) {
+    unsigned char b[2] = {v, v >> 8};
+    fwrite(b, 1, 2, f);
+}
 
 static int write_samples(const vokrant_event* event, void* user) {
-    if (event->type == VOKRANT_EVENT_AUDIO) fwrite(event->samples, 2, event->sample_count, (FILE*)user);
+    if (event->type == VOKRANT_EVENT_AUDIO)
+        fwrite(event->samples, 2, event->sample_count, (FILE*)user);
     return 0;
 }
 
@@ -23,9 +30,18 @@ int main(int argc, char** argv) {
     if (status < 0) fprintf(stderr, "%s\n", vokrant_last_error(voice));
     unsigned bytes = (unsigned)ftell(out) - 44, rate = (unsigned)vokrant_sample_rate(voice);
     rewind(out);
-    fwrite("RIFF", 1, 4, out); put32(out, 36 + bytes); fwrite("WAVEfmt ", 1, 8, out);
-    put32(out, 16); put16(out, 1); put16(out, 1); put32(out, rate); put32(out, rate * 2);
-    put16(out, 2); put16(out, 16); fwrite("data", 1, 4, out); put32(out, bytes);
+    fwrite("RIFF", 1, 4, out);
+    put32(out, 36 + bytes);
+    fwrite("WAVEfmt ", 1, 8, out);
+    put32(out, 16);
+    put16(out, 1);
+    put16(out, 1);
+    put32(out, rate);
+    put32(out, rate * 2);
+    put16(out, 2);
+    put16(out, 16);
+    fwrite("data", 1, 4, out);
+    put32(out, bytes);
     vokrant_free(voice);
     return fclose(out) == 0 && status >= 0 ? 0 : 1;
 }

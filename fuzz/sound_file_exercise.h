@@ -9,12 +9,12 @@
 #include <cstdint>
 
 #include "core/exceptions.h"
+#include "model/pattern_store.h"
+#include "model/wave.h"
 #include "soundfile/binary_file.h"
 #include "soundfile/format_detector.h"
 #include "soundfile/steps_file_format.h"
 #include "soundfile/swav_file_format.h"
-#include "model/pattern_store.h"
-#include "model/wave.h"
 #include "soundfile/voice_records.h"
 
 inline void ExerciseSoundFile(const uint8_t* data, size_t size) {

@@ -53,17 +53,27 @@ private:
     uint64_t received_ = 0;
 };
 
-inline bool Bit(uint8_t byte, int bit) { return (byte >> bit) & 1; }
+inline bool Bit(uint8_t byte, int bit) {
+    return (byte >> bit) & 1;
+}
 
 // Number of leading bytes that choose the settings.
 constexpr size_t kSettingsBytes = 4;
 
 inline void ApplySettings(SAttribute& s, const uint8_t* b) {
     switch (b[0] & 3) {
-        case 0: s.SetSpeed(SAttribute::kMinSpeed); break;
-        case 1: s.SetSpeed(SAttribute::kMaxSpeed); break;
-        case 2: s.SetPitch(SAttribute::kMinPitch); break;
-        case 3: s.SetPitch(SAttribute::kMaxPitch); break;
+        case 0:
+            s.SetSpeed(SAttribute::kMinSpeed);
+            break;
+        case 1:
+            s.SetSpeed(SAttribute::kMaxSpeed);
+            break;
+        case 2:
+            s.SetPitch(SAttribute::kMinPitch);
+            break;
+        case 3:
+            s.SetPitch(SAttribute::kMaxPitch);
+            break;
     }
     if (Bit(b[0], 2)) s.speed = 80, s.pitch = 160;
     s.taggedText = Bit(b[0], 3);
@@ -102,9 +112,13 @@ inline void ApplySettings(SAttribute& s, const uint8_t* b) {
 }
 
 // True when the text part is to be read as UTF-16LE rather than Windows-1250.
-inline bool TextIsUtf16(const uint8_t* b) { return Bit(b[3], 6); }
+inline bool TextIsUtf16(const uint8_t* b) {
+    return Bit(b[3], 6);
+}
 // True when the text is first counted (countOnly) before it is spoken.
-inline bool CountFirst(const uint8_t* b) { return Bit(b[3], 7); }
+inline bool CountFirst(const uint8_t* b) {
+    return Bit(b[3], 7);
+}
 
 // Speaks to the end. Returns the sound bytes produced.
 inline uint64_t SpeakToEnd(STtsEngine& engine, SVaryingDest& dest, size_t textBytes) {
@@ -114,7 +128,10 @@ inline uint64_t SpeakToEnd(STtsEngine& engine, SVaryingDest& dest, size_t textBy
     uint64_t generousSteps = 0;
     for (uint64_t step = 0;; ++step) {
         // Every other step has room for a whole chunk, the others vary.
-        if (step % 2) dest.GenerousRoom(); else dest.NextRoom();
+        if (step % 2)
+            dest.GenerousRoom();
+        else
+            dest.NextRoom();
         if (dest.Room() >= (1u << 20) && ++generousSteps > maxGenerousSteps) {
             std::fprintf(stderr, "SpeakStep does not finish: %llu steps for %zu bytes\n",
                          static_cast<unsigned long long>(step), textBytes);
@@ -172,7 +189,8 @@ inline void ExerciseText(const uint8_t* data, size_t size, const std::string& vo
     STtsEngine engine(nullptr, &settings);
     if (engine.Load(0) != 0) std::abort();
     const size_t textBytes = size - kSettingsBytes;
-    engine.StartRequest(std::string_view(reinterpret_cast<const char*>(data + kSettingsBytes), textBytes));
+    engine.StartRequest(
+        std::string_view(reinterpret_cast<const char*>(data + kSettingsBytes), textBytes));
     // Every sentence consumes at least one character of the text.
     const uint64_t maxSentences = 16 + static_cast<uint64_t>(textBytes);
     uint64_t sentences = 0;

@@ -28,9 +28,17 @@ public:
         std::string protocol = "module-native-protocol-unix socket=" + socket + " auth-anonymous=1";
         setenv("PULSE_RUNTIME_PATH", dir_.c_str(), 1);
         setenv("PULSE_STATE_PATH", dir_.c_str(), 1);
-        std::vector<std::string> args = {"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                                         "--disable-shm=yes", "--use-pid-file=no", "--log-level=error",
-                                         "-L", "module-null-sink", "-L", protocol};
+        std::vector<std::string> args = {"pulseaudio",
+                                         "-n",
+                                         "--daemonize=no",
+                                         "--exit-idle-time=-1",
+                                         "--disable-shm=yes",
+                                         "--use-pid-file=no",
+                                         "--log-level=error",
+                                         "-L",
+                                         "module-null-sink",
+                                         "-L",
+                                         protocol};
         for (const std::string& module : modules) args.insert(args.end(), {"-L", module});
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());

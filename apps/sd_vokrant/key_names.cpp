@@ -7,23 +7,40 @@
 namespace {
 
 const std::pair<std::string_view, std::string_view> kKeyNames[] = {
-    {"space", "spacja"},           {"enter", "enter"},
-    {"return", "enter"},           {"tab", "tabulator"},
-    {"backspace", "backspace"},    {"escape", "escape"},
-    {"delete", "delete"},          {"insert", "insert"},
-    {"home", "home"},              {"end", "end"},
-    {"up", "strzałka w górę"},     {"down", "strzałka w dół"},
-    {"left", "strzałka w lewo"},   {"right", "strzałka w prawo"},
-    {"page-up", "strona w górę"},  {"page-down", "strona w dół"},
-    {"shift", "shift"},            {"control", "control"},
-    {"alt", "alt"},                {"alt-gr", "alt prawy"},
-    {"super", "klawisz Windows"},  {"window", "klawisz Windows"},
-    {"hyper", "hyper"},            {"meta", "meta"},
-    {"menu", "menu kontekstowe"},  {"caps-lock", "caps lock"},
-    {"num-lock", "num lock"},      {"scroll-lock", "scroll lock"},
-    {"print", "print screen"},     {"pause", "pauza"},
-    {"break", "break"},            {"double-quote", "cudzysłów"},
-    {"underscore", "podkreślnik"}, {"kp-enter", "enter numeryczny"},
+    {"space", "spacja"},
+    {"enter", "enter"},
+    {"return", "enter"},
+    {"tab", "tabulator"},
+    {"backspace", "backspace"},
+    {"escape", "escape"},
+    {"delete", "delete"},
+    {"insert", "insert"},
+    {"home", "home"},
+    {"end", "end"},
+    {"up", "strzałka w górę"},
+    {"down", "strzałka w dół"},
+    {"left", "strzałka w lewo"},
+    {"right", "strzałka w prawo"},
+    {"page-up", "strona w górę"},
+    {"page-down", "strona w dół"},
+    {"shift", "shift"},
+    {"control", "control"},
+    {"alt", "alt"},
+    {"alt-gr", "alt prawy"},
+    {"super", "klawisz Windows"},
+    {"window", "klawisz Windows"},
+    {"hyper", "hyper"},
+    {"meta", "meta"},
+    {"menu", "menu kontekstowe"},
+    {"caps-lock", "caps lock"},
+    {"num-lock", "num lock"},
+    {"scroll-lock", "scroll lock"},
+    {"print", "print screen"},
+    {"pause", "pauza"},
+    {"break", "break"},
+    {"double-quote", "cudzysłów"},
+    {"underscore", "podkreślnik"},
+    {"kp-enter", "enter numeryczny"},
 };
 
 bool IsSingleCharacter(std::string_view text) {
@@ -34,7 +51,9 @@ bool IsSingleCharacter(std::string_view text) {
 }
 
 // Spell mode reads the character by its name; it is switched off again at once.
-std::string Spelled(std::string_view character) { return "\\RmS=1\\" + EscapeTags(character) + " \\RmS=0\\"; }
+std::string Spelled(std::string_view character) {
+    return "\\RmS=1\\" + EscapeTags(character) + " \\RmS=0\\";
+}
 
 // One key of a combination.
 std::string KeyPart(std::string_view part) {

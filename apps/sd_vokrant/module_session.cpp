@@ -14,7 +14,8 @@ constexpr size_t kMaxMessageBytes = 16u << 20;
 constexpr const char* kSpdMarkPrefix = "__spd_";
 
 std::string Unquoted(std::string value) {
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
     return value;
 }
 
@@ -29,13 +30,17 @@ SModuleConfig ReadModuleConfig(const std::string& path) {
         if (!(words >> name) || name[0] == '#') continue;
         std::getline(words >> std::ws, value);
         while (!value.empty() && (value.back() == ' ' || value.back() == '\r')) value.pop_back();
-        if (name == "VokrantVoiceDir") config.voiceDir = Unquoted(value);
-        else if (name == "VokrantSettingsDir") config.settingsDir = Unquoted(value);
+        if (name == "VokrantVoiceDir")
+            config.voiceDir = Unquoted(value);
+        else if (name == "VokrantSettingsDir")
+            config.settingsDir = Unquoted(value);
     }
     return config;
 }
 
-SModuleSession::~SModuleSession() { vokrant_free(voice_); }
+SModuleSession::~SModuleSession() {
+    vokrant_free(voice_);
+}
 
 void SModuleSession::Reply(const std::string& text) {
     if (!serverGone_ && !SendToServer(text)) serverGone_ = true;
@@ -54,13 +59,14 @@ int SModuleSession::Run() {
 
 bool SModuleSession::Init() {
     int status = 0;
-    voice_ = vokrant_new(config_.voiceDir.empty() ? nullptr : config_.voiceDir.c_str(), config_.settingsDir.c_str(),
-                         &status);
+    voice_ = vokrant_new(config_.voiceDir.empty() ? nullptr : config_.voiceDir.c_str(),
+                         config_.settingsDir.c_str(), &status);
     if (voice_ == nullptr) {
         Reply("399-" + std::string(vokrant_last_error(nullptr)) + "\n399 ERR CANT INIT MODULE\n");
         return false;
     }
-    Reply("299-Vokrant " + std::string(vokrant_version()) + " initialized\n299 OK LOADED SUCCESSFULLY\n");
+    Reply("299-Vokrant " + std::string(vokrant_version()) +
+          " initialized\n299 OK LOADED SUCCESSFULLY\n");
     return true;
 }
 
@@ -73,7 +79,8 @@ void SModuleSession::Command(const std::string& line) {
     if (line == "PAUSE") return void(pauseRequested_ = speaking_);
     if (line == "SET") return Set();
     if (line == "AUDIO") return Audio();
-    if (line == "LOGLEVEL") return Params("207 OK RECEIVING LOGLEVEL SETTINGS\n", "203 OK LOGLEVEL SET\n");
+    if (line == "LOGLEVEL")
+        return Params("207 OK RECEIVING LOGLEVEL SETTINGS\n", "203 OK LOGLEVEL SET\n");
     if (line.rfind("LIST VOICES", 0) == 0) return ListVoices(line);
     if (line.rfind("DEBUG", 0) == 0) return Reply("200 OK DEBUGGING OFF\n");
     if (line == "QUIT") {
@@ -114,9 +121,12 @@ void SModuleSession::ReadMessage(SMessage type) {
             STaggedText tagged = SsmlToTaggedText(text, start);
             return Speak(tagged.text, std::move(tagged.markNames));
         }
-        case SMessage::Character: return Speak(CharacterText(text, settings_.sayCapitals), {});
-        case SMessage::Key: return Speak(KeyText(text), {});
-        case SMessage::SoundIcon: return Reply("200 OK SPEAKING\n701 BEGIN\n702 END\n");  // no sound icons to play
+        case SMessage::Character:
+            return Speak(CharacterText(text, settings_.sayCapitals), {});
+        case SMessage::Key:
+            return Speak(KeyText(text), {});
+        case SMessage::SoundIcon:
+            return Reply("200 OK SPEAKING\n701 BEGIN\n702 END\n");  // no sound icons to play
     }
 }
 
@@ -166,7 +176,8 @@ void SModuleSession::ListVoices(const std::string& line) {
     std::istringstream words(line);
     std::string list, voices, language;
     words >> list >> voices >> language;
-    if (!language.empty() && language != "pl" && language.rfind("pl-", 0) != 0 && language != "pl_PL")
+    if (!language.empty() && language != "pl" && language.rfind("pl-", 0) != 0 &&
+        language != "pl_PL")
         return Reply("304 CANT LIST VOICES\n");
     Reply("200-vokrant\tpl\tnone\n200 OK VOICE LIST SENT\n");
 }
@@ -177,7 +188,8 @@ void SModuleSession::Speak(const std::string& tagged, std::vector<std::string> m
     stopRequested_ = pauseRequested_ = paused_ = false;
     speaking_ = true;
     Reply("200 OK SPEAKING\n701 BEGIN\n");
-    const int status = vokrant_speak(voice_, tagged.data(), tagged.size(), VOKRANT_TEXT_TAGGED, EventThunk, this);
+    const int status =
+        vokrant_speak(voice_, tagged.data(), tagged.size(), VOKRANT_TEXT_TAGGED, EventThunk, this);
     speaking_ = false;
     if (status < 0) std::fprintf(stderr, "sd_vokrant: %s\n", vokrant_last_error(voice_));
     // Tags in the text may have moved the rate and volume; the next text starts from the settings.

@@ -13,8 +13,8 @@
 #include "vokrant/vokrant.h"
 
 struct SModuleConfig {
-    std::string voiceDir;      // "" for the installed voice
-    std::string settingsDir;   // "" for the user's settings folder
+    std::string voiceDir;     // "" for the installed voice
+    std::string settingsDir;  // "" for the user's settings folder
 };
 
 // Reads "VokrantVoiceDir" and "VokrantSettingsDir" from a module
@@ -23,7 +23,8 @@ SModuleConfig ReadModuleConfig(const std::string& path);
 
 class SModuleSession {
 public:
-    SModuleSession(SLineReader& input, SModuleConfig config) : input_(input), config_(std::move(config)) {}
+    SModuleSession(SLineReader& input, SModuleConfig config)
+        : input_(input), config_(std::move(config)) {}
     ~SModuleSession();
     SModuleSession(const SModuleSession&) = delete;
     SModuleSession& operator=(const SModuleSession&) = delete;

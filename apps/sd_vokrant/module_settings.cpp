@@ -31,7 +31,8 @@ unsigned VolumeFromLevel(int level) {
     return static_cast<unsigned>((level + 100) * kFullVolume / 200);
 }
 
-bool ApplyModuleSetting(SModuleSettings& settings, const std::string& name, const std::string& value) {
+bool ApplyModuleSetting(SModuleSettings& settings, const std::string& name,
+                        const std::string& value) {
     int level = 0;
     if (name == "rate") {
         if (!ParseLevel(value, level)) return false;

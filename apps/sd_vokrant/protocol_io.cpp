@@ -83,9 +83,10 @@ std::string EscapeAudio(const void* data, size_t bytes) {
 }
 
 std::string AudioBlock(const int16_t* samples, size_t count, int sampleRate) {
-    std::string block = "705-bits=16\n705-num_channels=1\n705-sample_rate=" + std::to_string(sampleRate) +
-                        "\n705-num_samples=" + std::to_string(count) + "\n705-big_endian=" +
-                        (__BYTE_ORDER__ == __ORDER_BIG_ENDIAN__ ? "1" : "0") + "\n705-AUDIO";
+    std::string block =
+        "705-bits=16\n705-num_channels=1\n705-sample_rate=" + std::to_string(sampleRate) +
+        "\n705-num_samples=" + std::to_string(count) +
+        "\n705-big_endian=" + (__BYTE_ORDER__ == __ORDER_BIG_ENDIAN__ ? "1" : "0") + "\n705-AUDIO";
     block += '\0';
     block += EscapeAudio(samples, count * sizeof(int16_t));
     block += "\n705 AUDIO\n";

@@ -5,8 +5,8 @@
 // byte with bit 5 inverted.
 #pragma once
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 

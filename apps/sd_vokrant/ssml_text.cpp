@@ -36,7 +36,8 @@ size_t DecodeEntity(std::string_view text, size_t at, std::string& out) {
     if (digits.empty() || digits.size() > 7) return 0;
     char* stop = nullptr;
     const unsigned long code = std::strtoul(digits.c_str(), &stop, hex ? 16 : 10);
-    if (*stop != '\0' || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    if (*stop != '\0' || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
     AppendUtf8(out, static_cast<char32_t>(code));
     return end - at + 1;
 }
@@ -57,7 +58,8 @@ std::string DecodeText(std::string_view text) {
 }
 
 bool IsNameChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == ':' || c == '.';
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == ':' ||
+           c == '.';
 }
 
 // Parses the element between '<' and '>' (exclusive); nullopt when it is not one.
@@ -67,7 +69,8 @@ std::optional<SElement> ParseElement(std::string_view inside) {
     if (i < inside.size() && inside[i] == '/') element.closing = true, ++i;
     if (!inside.empty() && inside.back() == '/') element.empty = true, inside.remove_suffix(1);
     const size_t nameStart = i;
-    if (i >= inside.size() || !(std::isalpha(static_cast<unsigned char>(inside[i])) || inside[i] == '_'))
+    if (i >= inside.size() ||
+        !(std::isalpha(static_cast<unsigned char>(inside[i])) || inside[i] == '_'))
         return std::nullopt;
     while (i < inside.size() && IsNameChar(inside[i])) ++i;
     element.name = std::string(inside.substr(nameStart, i - nameStart));
@@ -106,17 +109,21 @@ std::optional<int> Milliseconds(const std::string& time) {
     if (end == time.c_str() || !(value >= 0) || !std::isfinite(value)) return std::nullopt;
     const std::string unit(end);
     double ms = 0;
-    if (unit == "ms") ms = value;
-    else if (unit == "s" || unit.empty()) ms = value * 1000;
-    else return std::nullopt;
+    if (unit == "ms")
+        ms = value;
+    else if (unit == "s" || unit.empty())
+        ms = value * 1000;
+    else
+        return std::nullopt;
     return static_cast<int>(std::min<double>(ms, kMaxPauseMs));
 }
 
 int BreakMilliseconds(const SElement& element) {
     if (auto time = element.attributes.find("time"); time != element.attributes.end())
         if (auto ms = Milliseconds(time->second)) return *ms;
-    static const std::pair<const char*, int> kStrengths[] = {{"none", 0},   {"x-weak", 100}, {"weak", 200},
-                                                             {"medium", 400}, {"strong", 700}, {"x-strong", 1000}};
+    static const std::pair<const char*, int> kStrengths[] = {{"none", 0},     {"x-weak", 100},
+                                                             {"weak", 200},   {"medium", 400},
+                                                             {"strong", 700}, {"x-strong", 1000}};
     if (auto strength = element.attributes.find("strength"); strength != element.attributes.end())
         for (const auto& [name, ms] : kStrengths)
             if (strength->second == name) return ms;
@@ -124,13 +131,15 @@ int BreakMilliseconds(const SElement& element) {
 }
 
 // A prosody value relative to `current`: keyword, "150%", "+20%", or a factor.
-double ProsodyFactor(const std::string& value, const std::pair<const char*, double>* keywords, size_t count) {
+double ProsodyFactor(const std::string& value, const std::pair<const char*, double>* keywords,
+                     size_t count) {
     for (size_t i = 0; i < count; ++i)
         if (value == keywords[i].first) return keywords[i].second;
     char* end = nullptr;
     const double number = std::strtod(value.c_str(), &end);
     if (end == value.c_str() || !std::isfinite(number)) return 1.0;
-    if (std::string(end) == "%") return value[0] == '+' || value[0] == '-' ? 1.0 + number / 100 : number / 100;
+    if (std::string(end) == "%")
+        return value[0] == '+' || value[0] == '-' ? 1.0 + number / 100 : number / 100;
     return std::string(end).empty() ? number : 1.0;
 }
 
@@ -141,13 +150,15 @@ struct SProsody {
 
 class SConverter {
 public:
-    explicit SConverter(const SSsmlState& start) : speed_(start.speed), volume_(start.volume), spell_(start.spellMode) {}
+    explicit SConverter(const SSsmlState& start)
+        : speed_(start.speed), volume_(start.volume), spell_(start.spellMode) {}
 
     STaggedText Convert(std::string_view ssml) {
         size_t i = 0;
         while (i < ssml.size()) {
             const size_t open = ssml.find('<', i);
-            AppendText(ssml.substr(i, open == std::string_view::npos ? std::string_view::npos : open - i));
+            AppendText(
+                ssml.substr(i, open == std::string_view::npos ? std::string_view::npos : open - i));
             if (open == std::string_view::npos) break;
             i = Markup(ssml, open);
         }
@@ -169,7 +180,8 @@ private:
             if (std::string_view(begin) == "<!" && ssml.substr(open, 9) == "<![CDATA[") {
                 const size_t close = ssml.find("]]>", open + 9);
                 if (close == std::string_view::npos) break;
-                if (skipDepth_ == 0) result_.text += EscapeTags(ssml.substr(open + 9, close - open - 9));
+                if (skipDepth_ == 0)
+                    result_.text += EscapeTags(ssml.substr(open + 9, close - open - 9));
                 return close + 3;
             }
             const size_t close = ssml.find(end, open);
@@ -178,7 +190,8 @@ private:
         }
         const size_t close = ssml.find('>', open);
         std::optional<SElement> element;
-        if (close != std::string_view::npos) element = ParseElement(ssml.substr(open + 1, close - open - 1));
+        if (close != std::string_view::npos)
+            element = ParseElement(ssml.substr(open + 1, close - open - 1));
         if (!element) {
             AppendText("<");  // not markup: a '<' of the text
             return open + 1;
@@ -199,8 +212,10 @@ private:
         if (skipDepth_ > 0) return;
         if (name == "mark" && !element.closing) return Mark(element);
         if (name == "break" && !element.closing) return Pause(BreakMilliseconds(element));
-        if (name == "prosody") return element.closing ? CloseProsody() : element.empty ? void() : OpenProsody(element);
-        if (name == "say-as") return element.closing ? CloseSpell() : element.empty ? void() : OpenSayAs(element);
+        if (name == "prosody")
+            return element.closing ? CloseProsody() : element.empty ? void() : OpenProsody(element);
+        if (name == "say-as")
+            return element.closing ? CloseSpell() : element.empty ? void() : OpenSayAs(element);
         if (name == "p" || name == "s" || name == "speak") result_.text += ' ';
     }
 
@@ -219,16 +234,18 @@ private:
         prosody_.push_back({speed_, volume_});
         if (auto rate = element.attributes.find("rate"); rate != element.attributes.end()) {
             static const std::pair<const char*, double> kRates[] = {
-                {"x-slow", 0.5}, {"slow", 0.75}, {"medium", 1.0}, {"default", 1.0}, {"fast", 1.5}, {"x-fast", 2.0}};
+                {"x-slow", 0.5},  {"slow", 0.75}, {"medium", 1.0},
+                {"default", 1.0}, {"fast", 1.5},  {"x-fast", 2.0}};
             const double factor = ProsodyFactor(rate->second, kRates, std::size(kRates));
             SetSpeed(static_cast<int>(std::lround(std::clamp(speed_ * factor, 1.0, 1000.0))));
         }
         if (auto volume = element.attributes.find("volume"); volume != element.attributes.end()) {
-            static const std::pair<const char*, double> kVolumes[] = {{"silent", 0.0}, {"x-soft", 0.25}, {"soft", 0.5},
-                                                                      {"medium", 0.75}, {"default", 1.0}, {"loud", 1.0},
-                                                                      {"x-loud", 1.0}};
+            static const std::pair<const char*, double> kVolumes[] = {
+                {"silent", 0.0},  {"x-soft", 0.25}, {"soft", 0.5},  {"medium", 0.75},
+                {"default", 1.0}, {"loud", 1.0},    {"x-loud", 1.0}};
             const double factor = ProsodyFactor(volume->second, kVolumes, std::size(kVolumes));
-            SetVolume(static_cast<unsigned>(std::lround(std::clamp(volume_ * factor, 0.0, double(kMaxVolume)))));
+            SetVolume(static_cast<unsigned>(
+                std::lround(std::clamp(volume_ * factor, 0.0, double(kMaxVolume)))));
         }
     }
 
@@ -256,7 +273,8 @@ private:
     void OpenSayAs(const SElement& element) {
         auto kind = element.attributes.find("interpret-as");
         const bool spell = kind != element.attributes.end() &&
-                           (kind->second == "characters" || kind->second == "spell-out" || kind->second == "letters");
+                           (kind->second == "characters" || kind->second == "spell-out" ||
+                            kind->second == "letters");
         spellStack_.push_back(spell);
         if (spell && spellDepth_++ == 0 && !spell_) result_.text += " \\RmS=1\\";
     }

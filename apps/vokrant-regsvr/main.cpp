@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     HRESULT hr = fn();
     dlclose(handle);
     if (FAILED(hr)) {
-        std::fprintf(stderr, "vokrant-regsvr: %s failed with 0x%08X\n", entry, static_cast<unsigned>(hr));
+        std::fprintf(stderr, "vokrant-regsvr: %s failed with 0x%08X\n", entry,
+                     static_cast<unsigned>(hr));
         return 1;
     }
     std::printf("%s: %s succeeded\n", module, entry);

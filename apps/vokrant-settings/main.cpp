@@ -6,15 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "core/attribute.h"
 #include "desktop_speaker.h"
 #include "dialogs/param_sheet.h"
-#include "core/attribute.h"
 #include "engine/tts_engine.h"
 #include "screenshots.h"
 #include "settings_options.h"
 
 int main(int argc, char** argv) {
-    const SSettingsOptions options = ParseSettingsOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const SSettingsOptions options =
+        ParseSettingsOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {
         std::fprintf(stderr, "vokrant-settings: %s\n%s", options.error.c_str(), kSettingsUsage);
         return 2;
@@ -35,7 +36,9 @@ int main(int argc, char** argv) {
     SParamSheet sheet(settings, &engine, &speaker);
     sheet.SetActivePage(options.startPage);
     if (!options.screenshotDir.empty())
-        return WritePageScreenshots(sheet, QString::fromLocal8Bit(options.screenshotDir.c_str())) ? 0 : 1;
+        return WritePageScreenshots(sheet, QString::fromLocal8Bit(options.screenshotDir.c_str()))
+                   ? 0
+                   : 1;
     sheet.exec();
     return 0;
 }

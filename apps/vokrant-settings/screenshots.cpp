@@ -22,8 +22,8 @@ bool WritePageScreenshots(SParamSheet& sheet, const QString& directory) {
     for (int page = 0; page < sheet.PageCount() && page < 4; ++page) {
         sheet.SetActivePage(page);
         QApplication::processEvents();
-        const QString file =
-            QDir(directory).filePath(QStringLiteral("settings-%1-%2.png").arg(page).arg(kPageFileNames[page]));
+        const QString file = QDir(directory).filePath(
+            QStringLiteral("settings-%1-%2.png").arg(page).arg(kPageFileNames[page]));
         if (!sheet.grab().save(file, "PNG")) {
             std::fprintf(stderr, "vokrant-settings: cannot write %s\n", qPrintable(file));
             return false;

@@ -5,7 +5,9 @@
 const char* const kSettingsUsage =
     "U\xC5\xBCycie: vokrant-settings [OPCJE]\n"
     "  -p, --page STRONA       strona startowa: general, dictionary, conversions, info (lub 0..3)\n"
-    "  --screenshot KATALOG    zapisz obraz ka\xC5\xBC" "dej strony (PNG) w katalogu i zako\xC5\x84" "cz\n"
+    "  --screenshot KATALOG    zapisz obraz ka\xC5\xBC"
+    "dej strony (PNG) w katalogu i zako\xC5\x84"
+    "cz\n"
     "  --help, --version\n";
 
 namespace {

@@ -9,7 +9,7 @@ struct SSettingsOptions {
     std::string screenshotDir;  // non-empty: write one PNG per page and exit
     bool help = false;
     bool version = false;
-    std::string error;          // non-empty: a usage error
+    std::string error;  // non-empty: a usage error
 };
 
 // Parses the arguments after the program name.

@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "core/exceptions.h"
+#include "model/pattern_store.h"
 #include "platform/codepage.h"
 #include "soundfile/sound_file_io.h"
 #include "soundfile/voice_loader.h"
 #include "soundfile/voice_records.h"
-#include "model/pattern_store.h"
 #include "voice_info.h"
 
 namespace {
@@ -53,7 +53,8 @@ int Check(const std::string& path) {
     LoadAsEngine(store, path);
     int count = 0;
     for (int id = 0; id < store.GetSize(); ++id) count += store.PatternAt(id) != nullptr;
-    std::printf("%s: ok, %d patterns, %u Hz\n", path.c_str(), count, store.VoiceFormat().samplesPerSec);
+    std::printf("%s: ok, %d patterns, %u Hz\n", path.c_str(), count,
+                store.VoiceFormat().samplesPerSec);
     return kExitOk;
 }
 
@@ -62,7 +63,8 @@ const SAlofonPatt& FindPattern(const SAlfPattArr& store, const std::string& key)
     char* end = nullptr;
     long id = std::strtol(key.c_str(), &end, 10);
     if (key.empty() || *end != '\0') id = store.FindByName(Utf8ToCp1250(key));
-    const SAlofonPatt* pattern = id >= 0 && id < store.GetSize() ? store.PatternAt(static_cast<int>(id)) : nullptr;
+    const SAlofonPatt* pattern =
+        id >= 0 && id < store.GetSize() ? store.PatternAt(static_cast<int>(id)) : nullptr;
     if (!pattern) throw std::runtime_error("no pattern '" + key + "' in the voice");
     return *pattern;
 }
@@ -73,33 +75,43 @@ int Export(const std::string& path, const std::string& key, const std::string& o
     const SAlofonPatt& pattern = FindPattern(store, key);
     std::vector<int16_t> samples = RenderPattern(pattern);
     // Pauses carry a length but no curve: they export as that much silence.
-    if (samples.empty() && pattern.pauseLength > 0) samples.assign(static_cast<size_t>(pattern.pauseLength), 0);
-    uint32_t rate = pattern.format.samplesPerSec ? pattern.format.samplesPerSec : store.VoiceFormat().samplesPerSec;
+    if (samples.empty() && pattern.pauseLength > 0)
+        samples.assign(static_cast<size_t>(pattern.pauseLength), 0);
+    uint32_t rate = pattern.format.samplesPerSec ? pattern.format.samplesPerSec
+                                                 : store.VoiceFormat().samplesPerSec;
     SWave wave;
-    wave.SetFromSamples(samples.data(), static_cast<int>(samples.size()), SPcmFormat{1, 1, rate, 2 * rate, 2, 16});
-    WriteSoundFile(output, wave, SSndFormat{kFormatWav, kCompressionPcm, kSampleS16, static_cast<int32_t>(rate)});
+    wave.SetFromSamples(samples.data(), static_cast<int>(samples.size()),
+                        SPcmFormat{1, 1, rate, 2 * rate, 2, 16});
+    WriteSoundFile(output, wave,
+                   SSndFormat{kFormatWav, kCompressionPcm, kSampleS16, static_cast<int32_t>(rate)});
     std::printf("%s: %zu samples at %u Hz\n", output.c_str(), samples.size(), rate);
     return kExitOk;
 }
 
 int Convert(const std::string& input, const std::string& output, const std::string& layout) {
     SVoiceLayout chosen;
-    if (layout == "sals") chosen = SVoiceLayout::kSals;
-    else if (layout == "salu") chosen = SVoiceLayout::kSalu;
-    else if (layout == "alof") chosen = SVoiceLayout::kAlof;
-    else throw SUsageError{"unknown layout '" + layout + "' (sals, salu or alof)"};
+    if (layout == "sals")
+        chosen = SVoiceLayout::kSals;
+    else if (layout == "salu")
+        chosen = SVoiceLayout::kSalu;
+    else if (layout == "alof")
+        chosen = SVoiceLayout::kAlof;
+    else
+        throw SUsageError{"unknown layout '" + layout + "' (sals, salu or alof)"};
     SAlfPattArr store;
     LoadAsEngine(store, input);
     // The voice's sample rate is that of its pattern 1: without it the copy
     // would claim 0 Hz and every pause would come out empty.
     if (store.PatternAt(1) == nullptr)
-        throw std::runtime_error(input + " has no pattern at id 1, so its sample rate is unknown; nothing written");
+        throw std::runtime_error(
+            input + " has no pattern at id 1, so its sample rate is unknown; nothing written");
     WriteVoiceFile(output, store, chosen);
     return kExitOk;
 }
 
 // The value after `option`, removed from args with it; "" when absent.
-std::string TakeOption(std::vector<std::string>& args, const std::string& shortName, const std::string& longName) {
+std::string TakeOption(std::vector<std::string>& args, const std::string& shortName,
+                       const std::string& longName) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] != shortName && args[i] != longName) continue;
         if (i + 1 >= args.size()) throw SUsageError{args[i] + " needs a value"};
@@ -124,8 +136,10 @@ int Run(std::vector<std::string> args) {
         return kExitOk;
     }
     if (command == "check" && args.size() == 1) return Check(args[0]);
-    if (command == "export" && args.size() == 2 && !output.empty()) return Export(args[0], args[1], output);
-    if (command == "convert" && args.size() == 2 && !layout.empty()) return Convert(args[0], args[1], layout);
+    if (command == "export" && args.size() == 2 && !output.empty())
+        return Export(args[0], args[1], output);
+    if (command == "convert" && args.size() == 2 && !layout.empty())
+        return Convert(args[0], args[1], layout);
     throw SUsageError{"bad arguments for '" + command + "'\n" + kUsage};
 }
 

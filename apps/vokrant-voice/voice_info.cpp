@@ -3,28 +3,35 @@
 #include <memory>
 
 #include "core/exceptions.h"
-#include "soundfile/format_detector.h"
-#include "soundfile/sound_messages.h"
 #include "model/pattern_store.h"
 #include "model/wave.h"
+#include "soundfile/format_detector.h"
+#include "soundfile/sound_messages.h"
 
 namespace {
 
 const char* LayoutName(int32_t formatId) {
     switch (formatId) {
-        case kFormatWav: return "WAVE (wave file)";
-        case kFormatAlof: return "ALOF (voice database, 16-bit samples)";
-        case kFormatSplWav: return "SWAV (one spline pattern)";
-        case kFormatSplAls: return "SALS (voice database, spline segments)";
-        case kFormatNeXT: return ".snd (mu-law sound)";
-        case kFormatAlu: return "SALU (voice database, mu-law and steps)";
-        default: return "unknown";
+        case kFormatWav:
+            return "WAVE (wave file)";
+        case kFormatAlof:
+            return "ALOF (voice database, 16-bit samples)";
+        case kFormatSplWav:
+            return "SWAV (one spline pattern)";
+        case kFormatSplAls:
+            return "SALS (voice database, spline segments)";
+        case kFormatNeXT:
+            return ".snd (mu-law sound)";
+        case kFormatAlu:
+            return "SALU (voice database, mu-law and steps)";
+        default:
+            return "unknown";
     }
 }
 
 void PrintFormat(const SPcmFormat& f, std::FILE* out) {
-    std::fprintf(out, "format:  tag %u, %u channel(s), %u bits, block %u, %u bytes/s\n", f.formatTag,
-                 f.channels, f.bitsPerSample, f.blockAlign, f.avgBytesPerSec);
+    std::fprintf(out, "format:  tag %u, %u channel(s), %u bits, block %u, %u bytes/s\n",
+                 f.formatTag, f.channels, f.bitsPerSample, f.blockAlign, f.avgBytesPerSec);
     std::fprintf(out, "rate:    %u Hz\n", f.samplesPerSec);
 }
 
@@ -63,7 +70,8 @@ void PrintFileInfo(const std::string& path, std::FILE* out) {
     if (!file) ThrowExit(kExitFileOpen, kMsgCannotOpen, path.c_str());
     std::unique_ptr<SSndFileFormat> format = DetectFormat(file.get());
     if (!format) ThrowExit(kExitProcessing, kMsgUnknownFormat, path.c_str());
-    std::fprintf(out, "file:    %s (%lld bytes)\n", path.c_str(), static_cast<long long>(file->GetLength()));
+    std::fprintf(out, "file:    %s (%lld bytes)\n", path.c_str(),
+                 static_cast<long long>(file->GetLength()));
     std::fprintf(out, "layout:  %s\n", LayoutName(format->FormatId()));
 
     auto* riff = dynamic_cast<SRiffFileFormat*>(format.get());

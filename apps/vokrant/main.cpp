@@ -11,12 +11,12 @@
 
 #include "core/attribute.h"
 #include "core/exceptions.h"
-#include "model/allophone_ids.h"
-#include "platform/log.h"
 #include "engine/tts_engine.h"
 #include "input_text.h"
+#include "model/allophone_ids.h"
 #include "options.h"
 #include "platform/codepage.h"
+#include "platform/log.h"
 #include "program_setup.h"
 #include "run_settings.h"
 #include "settings_sheet.h"
@@ -45,7 +45,8 @@ int ReportWords(const std::string& cp1250Text, const SCommandLine& command) {
     SetLogWriter(previous);
     if (loaded != 0)
         return Fail(kExitFailure, "cannot load the voice from " + settings.workDir + " (" +
-                                      Cp1250ToUtf8(log.substr(0, log.find('\n'))) + "); use --voice-dir DIR");
+                                      Cp1250ToUtf8(log.substr(0, log.find('\n'))) +
+                                      "); use --voice-dir DIR");
     WriteWordReport(engine, cp1250Text, stdout);
     return std::fflush(stdout) == 0 ? kExitOk : Fail(kExitFailure, "cannot write the word report");
 }
@@ -64,7 +65,8 @@ int Run(int argc, char** argv) {
     SSpeechHost host;
     std::string error;
     if (command.listVoices) {
-        if (!host.Load(&error) || !host.ListVoices(stdout, &error)) return Fail(kExitFailure, error);
+        if (!host.Load(&error) || !host.ListVoices(stdout, &error))
+            return Fail(kExitFailure, error);
         return kExitOk;
     }
 

@@ -19,10 +19,14 @@ int64_t SMarkReport::AttributeValue(DWORD attribute) const {
     WORD pitch = 0;
     DWORD value = 0;
     switch (attribute) {
-        case TTSNSAC_PITCH: return SUCCEEDED(attributes_->PitchGet(&pitch)) ? pitch : 0;
-        case TTSNSAC_SPEED: return SUCCEEDED(attributes_->SpeedGet(&value)) ? value : 0;
-        case TTSNSAC_VOLUME: return SUCCEEDED(attributes_->VolumeGet(&value)) ? value & 0xFFFF : 0;
-        default: return 0;
+        case TTSNSAC_PITCH:
+            return SUCCEEDED(attributes_->PitchGet(&pitch)) ? pitch : 0;
+        case TTSNSAC_SPEED:
+            return SUCCEEDED(attributes_->SpeedGet(&value)) ? value : 0;
+        case TTSNSAC_VOLUME:
+            return SUCCEEDED(attributes_->VolumeGet(&value)) ? value & 0xFFFF : 0;
+        default:
+            return 0;
     }
 }
 
@@ -31,11 +35,15 @@ void SMarkReport::Report(const SSpeechEvent& event, uint64_t position) {
     switch (event.kind) {
         // The Unicode face counts word offsets in bytes of UTF-16; the report
         // counts characters, as the text was given.
-        case Kind::Word: Write(event.timeStamp, "word", event.value / 2); break;
-        case Kind::Bookmark: Write(event.timeStamp, "bookmark", event.value); break;
+        case Kind::Word:
+            Write(event.timeStamp, "word", event.value / 2);
+            break;
+        case Kind::Bookmark:
+            Write(event.timeStamp, "bookmark", event.value);
+            break;
         case Kind::Attribute: {
-            const char* type = event.value == TTSNSAC_SPEED   ? "speed"
-                               : event.value == TTSNSAC_PITCH ? "pitch"
+            const char* type = event.value == TTSNSAC_SPEED    ? "speed"
+                               : event.value == TTSNSAC_PITCH  ? "pitch"
                                : event.value == TTSNSAC_VOLUME ? "volume"
                                                                : nullptr;
             if (type != nullptr) Write(position, type, AttributeValue(event.value));
@@ -45,7 +53,10 @@ void SMarkReport::Report(const SSpeechEvent& event, uint64_t position) {
         case Kind::Visual:
             if (event.value != 0) Write(event.timeStamp, "allophone", event.value);
             break;
-        case Kind::Done: Write(event.timeStamp, "end", event.value); break;
-        default: break;
+        case Kind::Done:
+            Write(event.timeStamp, "end", event.value);
+            break;
+        default:
+            break;
     }
 }

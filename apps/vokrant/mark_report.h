@@ -12,7 +12,9 @@ public:
     // `bytesPerSecond` of the output stream; `attributes` answers the value
     // of a changed speed, pitch or volume (may be null).
     SMarkReport(std::FILE* out, uint32_t bytesPerSecond, ITTSAttributesW* attributes)
-        : out_(out), bytesPerSecond_(bytesPerSecond ? bytesPerSecond : 44100), attributes_(attributes) {}
+        : out_(out),
+          bytesPerSecond_(bytesPerSecond ? bytesPerSecond : 44100),
+          attributes_(attributes) {}
 
     // Writes the line of one event; `position` is the stream position the
     // host's destination reports for events that carry none.

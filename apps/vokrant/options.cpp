@@ -10,17 +10,20 @@ struct SValueOption {
     const char* longName;
 };
 constexpr SValueOption kValueOptions[] = {
-    {"-f", "--file"}, {"-o", "--output"}, {nullptr, "--encoding"}, {nullptr, "--set"}, {nullptr, "--voice-dir"},
+    {"-f", "--file"},   {"-o", "--output"},       {nullptr, "--encoding"},
+    {nullptr, "--set"}, {nullptr, "--voice-dir"},
 };
 
 const SValueOption* FindValueOption(const std::string& name) {
     for (const SValueOption& option : kValueOptions)
-        if ((option.shortName && name == option.shortName) || name == option.longName) return &option;
+        if ((option.shortName && name == option.shortName) || name == option.longName)
+            return &option;
     return nullptr;
 }
 
 // Stores one option's value; returns an error line or "".
-std::string ApplyValue(SCommandLine& command, const SValueOption& option, const std::string& value) {
+std::string ApplyValue(SCommandLine& command, const SValueOption& option,
+                       const std::string& value) {
     std::string name = option.longName;
     if (name == "--file") {
         if (value.empty()) return "--file needs a path";
@@ -37,7 +40,8 @@ std::string ApplyValue(SCommandLine& command, const SValueOption& option, const 
             return "unknown encoding '" + value + "' (use utf-8 or cp1250)";
     } else if (name == "--set") {
         size_t equals = value.find('=');
-        if (equals == std::string::npos || equals == 0) return "--set needs NAME=VALUE, got '" + value + "'";
+        if (equals == std::string::npos || equals == 0)
+            return "--set needs NAME=VALUE, got '" + value + "'";
         command.settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
     } else if (name == "--voice-dir") {
         if (value.empty()) return "--voice-dir needs a directory";
@@ -48,22 +52,32 @@ std::string ApplyValue(SCommandLine& command, const SValueOption& option, const 
 
 // Flags without a value; returns false when the name is not one.
 bool ApplyFlag(SCommandLine& command, const std::string& name) {
-    if (name == "--tagged") command.tagged = true;
-    else if (name == "--words") command.words = true;
-    else if (name == "--marks") command.marks = true;
-    else if (name == "--list-voices") command.listVoices = true;
-    else if (name == "--settings") command.settingsSheet = true;
-    else if (name == "--help" || name == "-h") command.help = true;
-    else if (name == "--version" || name == "-V") command.version = true;
-    else return false;
+    if (name == "--tagged")
+        command.tagged = true;
+    else if (name == "--words")
+        command.words = true;
+    else if (name == "--marks")
+        command.marks = true;
+    else if (name == "--list-voices")
+        command.listVoices = true;
+    else if (name == "--settings")
+        command.settingsSheet = true;
+    else if (name == "--help" || name == "-h")
+        command.help = true;
+    else if (name == "--version" || name == "-V")
+        command.version = true;
+    else
+        return false;
     return true;
 }
 
 std::string CheckCombination(const SCommandLine& command) {
     if (!command.inputFile.empty() && !command.textWords.empty())
         return "give the text either as arguments or with --file, not both";
-    if (command.words && !command.outputPath.empty()) return "--words analyses only; it cannot be combined with --output";
-    if (command.words && command.marks) return "--words analyses only; it cannot be combined with --marks";
+    if (command.words && !command.outputPath.empty())
+        return "--words analyses only; it cannot be combined with --output";
+    if (command.words && command.marks)
+        return "--words analyses only; it cannot be combined with --marks";
     return "";
 }
 
@@ -121,7 +135,8 @@ SParseResult ParseCommandLine(int argc, const char* const* argv) {
 
 const char* UsageText() {
     return "Usage: vokrant [OPTIONS] [TEXT...]\n"
-           "Speaks Polish text. TEXT words are joined by blanks; no TEXT or \"-\" reads standard input.\n"
+           "Speaks Polish text. TEXT words are joined by blanks; no TEXT or \"-\" reads standard "
+           "input.\n"
            "\n"
            "  -f, --file PATH          read the text from a file (\"-\": standard input)\n"
            "  --encoding utf-8|cp1250  encoding of the input text (default utf-8)\n"

@@ -13,7 +13,7 @@ struct SCommandLine {
     std::vector<std::string> textWords;  // joined by blanks; empty or "-" = standard input
     std::string inputFile;               // -f PATH
     SInputEncoding encoding = SInputEncoding::Utf8;
-    std::string outputPath;              // -o PATH; "-" = standard output; empty = sound device
+    std::string outputPath;  // -o PATH; "-" = standard output; empty = sound device
     bool tagged = false;
     std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE, in order
     std::string voiceDir;

@@ -3,12 +3,13 @@
 #include <unistd.h>
 
 #include "core/attribute.h"
+#include "core/setting_names.h"
 #include "platform/paths.h"
 #include "platform/reg_key.h"
-#include "core/setting_names.h"
 
 bool HoldsVoice(const std::string& dir) {
-    return access((dir + "pln_22.als").c_str(), R_OK) == 0 && access((dir + "pln_11.als").c_str(), R_OK) == 0;
+    return access((dir + "pln_22.als").c_str(), R_OK) == 0 &&
+           access((dir + "pln_11.als").c_str(), R_OK) == 0;
 }
 
 std::string SRunSettings::Prepare(const SCommandLine& command, bool* usageError) {
@@ -34,7 +35,8 @@ std::string SRunSettings::Prepare(const SCommandLine& command, bool* usageError)
     if (!HoldsVoice(settings.workDir)) {
         if (!command.voiceDir.empty() || !HoldsVoice(DataDir()))
             return "cannot load the voice from " + settings.workDir + "; use --voice-dir DIR";
-        if (settings.extDict == settings.workDir + "client.exp") settings.extDict = DataDir() + "client.exp";
+        if (settings.extDict == settings.workDir + "client.exp")
+            settings.extDict = DataDir() + "client.exp";
         settings.workDir = DataDir();
         changed = true;
     }
@@ -43,7 +45,8 @@ std::string SRunSettings::Prepare(const SCommandLine& command, bool* usageError)
 
     std::string error = MoveToScratchHive(ConfigDir());
     if (!error.empty()) return error;
-    SRegKey(SRegKey(SRegRoot::CurrentUser, kSettingsKeyPath), "Global").SetString("WorkDir", settings.workDir);
+    SRegKey(SRegKey(SRegRoot::CurrentUser, kSettingsKeyPath), "Global")
+        .SetString("WorkDir", settings.workDir);
     if (!settings.Save()) return "cannot write the settings of this run into " + scratchDir_;
     return "";
 }

@@ -21,22 +21,27 @@ using SComPtr = std::unique_ptr<T, SReleaser>;
 
 std::string ModeLine(const TTSMODEINFOW& mode) {
     auto text = [](const WCHAR* s) { return Utf16ToUtf8(AsUtf16(s)); };
-    const char* gender = mode.wGender == GENDER_FEMALE ? "female" : mode.wGender == GENDER_MALE ? "male" : "neutral";
+    const char* gender = mode.wGender == GENDER_FEMALE ? "female"
+                         : mode.wGender == GENDER_MALE ? "male"
+                                                       : "neutral";
     return text(mode.szModeName) + "\t" + text(mode.szProductName) + "\tlanguage " +
-           std::to_string(mode.language.LanguageID) + "\t" +
-           text(mode.szSpeaker) + ", " + text(mode.szStyle) + ", " + gender + "\n";
+           std::to_string(mode.language.LanguageID) + "\t" + text(mode.szSpeaker) + ", " +
+           text(mode.szStyle) + ", " + gender + "\n";
 }
 
 }  // namespace
 
-bool SSpeechHost::Load(std::string* error) { return module_.Load(ModuleBesideProgram(), error); }
+bool SSpeechHost::Load(std::string* error) {
+    return module_.Load(ModuleBesideProgram(), error);
+}
 
 bool SSpeechHost::ListVoices(std::FILE* out, std::string* error) {
     SComPtr<ITTSEnumW> voices(module_.CreateEnumerator(error));
     if (!voices) return false;
     TTSMODEINFOW mode;
     ULONG fetched = 0;
-    while (voices->Next(1, &mode, &fetched) == S_OK && fetched == 1) std::fputs(ModeLine(mode).c_str(), out);
+    while (voices->Next(1, &mode, &fetched) == S_OK && fetched == 1)
+        std::fputs(ModeLine(mode).c_str(), out);
     return true;
 }
 
@@ -54,8 +59,8 @@ ITTSCentralW* SSpeechHost::SelectVoice(IUnknown* audio, std::string* error) {
     if (FAILED(voices->Select(mode.gModeID, &central, audio)) || central == nullptr) {
         std::string reason = Cp1250ToUtf8(log.Take());
         reason = reason.substr(0, reason.find('\n'));
-        *error = "the speech component cannot select its voice" + (reason.empty() ? "" : " (" + reason + ")") +
-                 "; use --voice-dir DIR";
+        *error = "the speech component cannot select its voice" +
+                 (reason.empty() ? "" : " (" + reason + ")") + "; use --voice-dir DIR";
         return nullptr;
     }
     return central;

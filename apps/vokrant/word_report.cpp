@@ -9,8 +9,8 @@
 #include "model/inventory.h"
 #include "model/pattern_store.h"
 #include "model/sentence.h"
-#include "text/text_analyser.h"
 #include "model/word.h"
+#include "text/text_analyser.h"
 
 std::string AllophoneName(int id) {
     if (const SAlofonPatt* pattern = NormalVoice().PatternAt(id)) {

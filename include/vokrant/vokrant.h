@@ -25,55 +25,70 @@ typedef struct vokrant vokrant;
 /* Status of a call: 0 or positive for success, negative for an error. */
 typedef enum {
     VOKRANT_OK = 0,
-    VOKRANT_STOPPED = 1,           /* speaking ended early by vokrant_stop or the callback */
-    VOKRANT_ERROR_ARGUMENT = -1,   /* a null pointer, an unknown flag or a value out of range */
-    VOKRANT_ERROR_TEXT = -2,       /* the text is not valid in its encoding */
-    VOKRANT_ERROR_VOICE = -3,      /* the voice files cannot be found or read */
-    VOKRANT_ERROR_SETTING = -4,    /* unknown setting name or a value it cannot take */
-    VOKRANT_ERROR_BUSY = -5,       /* the handle is already speaking (a call from the callback) */
-    VOKRANT_ERROR_SPEAK = -6,      /* synthesis failed (e.g. a sound file a tag names is unreadable) */
-    VOKRANT_ERROR_MEMORY = -7      /* out of memory */
+    VOKRANT_STOPPED = 1,         /* speaking ended early by vokrant_stop or the callback */
+    VOKRANT_ERROR_ARGUMENT = -1, /* a null pointer, an unknown flag or a value out of range */
+    VOKRANT_ERROR_TEXT = -2,     /* the text is not valid in its encoding */
+    VOKRANT_ERROR_VOICE = -3,    /* the voice files cannot be found or read */
+    VOKRANT_ERROR_SETTING = -4,  /* unknown setting name or a value it cannot take */
+    VOKRANT_ERROR_BUSY = -5,     /* the handle is already speaking (a call from the callback) */
+    VOKRANT_ERROR_SPEAK = -6, /* synthesis failed (e.g. a sound file a tag names is unreadable) */
+    VOKRANT_ERROR_MEMORY = -7 /* out of memory */
 } vokrant_status;
 
 /* Flags of vokrant_speak. */
-#define VOKRANT_TEXT_UTF8 0u       /* the text is UTF-8 (the default) */
-#define VOKRANT_TEXT_CP1250 1u     /* the text is Windows-1250 */
-#define VOKRANT_TEXT_TAGGED 2u     /* backslash control tags are read (always, while ForceTagSensitivity is on) */
+#define VOKRANT_TEXT_UTF8 0u   /* the text is UTF-8 (the default) */
+#define VOKRANT_TEXT_CP1250 1u /* the text is Windows-1250 */
+#define VOKRANT_TEXT_TAGGED \
+    2u /* backslash control tags are read (always, while ForceTagSensitivity is on) */
 
 typedef enum {
-    VOKRANT_EVENT_AUDIO = 0,       /* samples/sample_count hold the next piece of sound */
-    VOKRANT_EVENT_WORD = 1,        /* a word starts; text_offset is its byte offset in the caller's text */
-    VOKRANT_EVENT_BOOKMARK = 2,    /* a \Mrk=n\ tag was reached; bookmark is n */
-    VOKRANT_EVENT_END = 3          /* the whole text has been delivered */
+    VOKRANT_EVENT_AUDIO = 0, /* samples/sample_count hold the next piece of sound */
+    VOKRANT_EVENT_WORD = 1, /* a word starts; text_offset is its byte offset in the caller's text */
+    VOKRANT_EVENT_BOOKMARK = 2, /* a \Mrk=n\ tag was reached; bookmark is n */
+    VOKRANT_EVENT_END = 3       /* the whole text has been delivered */
 } vokrant_event_type;
 
 typedef struct {
     vokrant_event_type type;
-    const int16_t* samples;        /* AUDIO: the samples, valid only during the callback; else NULL */
-    size_t sample_count;           /* AUDIO: how many samples; else 0 */
-    uint64_t sample_position;      /* samples delivered before this event since vokrant_speak began */
-    size_t text_offset;            /* WORD: byte offset of the word in the text given to vokrant_speak */
-    uint32_t bookmark;             /* BOOKMARK: the bookmark number */
+    const int16_t* samples;   /* AUDIO: the samples, valid only during the callback; else NULL */
+    size_t sample_count;      /* AUDIO: how many samples; else 0 */
+    uint64_t sample_position; /* samples delivered before this event since vokrant_speak began */
+    size_t text_offset;       /* WORD: byte offset of the word in the text given to vokrant_speak */
+    uint32_t bookmark;        /* BOOKMARK: the bookmark number */
 } vokrant_event;
 
-/* Receives every event in playing order; returning non-zero stops speaking (vokrant_speak then returns VOKRANT_STOPPED). */
+/* Receives every event in playing order; returning non-zero stops speaking (vokrant_speak then
+ * returns VOKRANT_STOPPED). */
 typedef int (*vokrant_callback)(const vokrant_event* event, void* user_data);
 
 /* Typed names of the pauses (milliseconds, 0..10000). */
 typedef enum {
-    VOKRANT_PAUSE_SENTENCE = 0,    /* PauseInterSentence */
-    VOKRANT_PAUSE_PUNCTUATION = 1, /* PausePunctation */
-    VOKRANT_PAUSE_WORD = 2,        /* PauseInterWord */
+    VOKRANT_PAUSE_SENTENCE = 0,     /* PauseInterSentence */
+    VOKRANT_PAUSE_PUNCTUATION = 1,  /* PausePunctation */
+    VOKRANT_PAUSE_WORD = 2,         /* PauseInterWord */
     VOKRANT_PAUSE_DOUBLE_LETTER = 3 /* PauseDoubleLetter */
 } vokrant_pause;
 
 /* Typed names of the reading switches. */
 typedef enum {
-    VOKRANT_SWITCH_NUMBERS = 0, VOKRANT_SWITCH_SEQUENCES, VOKRANT_SWITCH_DATES, VOKRANT_SWITCH_DATE_BY_SYSTEM_FORMAT,
-    VOKRANT_SWITCH_TIMES, VOKRANT_SWITCH_COLLOQUIAL_TIME, VOKRANT_SWITCH_24_HOURS, VOKRANT_SWITCH_ABBREVIATIONS,
-    VOKRANT_SWITCH_READ_PUNCTUATION, VOKRANT_SWITCH_READ_SEPARATORS, VOKRANT_SWITCH_URLS, VOKRANT_SWITCH_SYMBOLS,
-    VOKRANT_SWITCH_FLUENT_SPEECH, VOKRANT_SWITCH_COLLOQUIAL_SPEECH, VOKRANT_SWITCH_FORCE_TAGS,
-    VOKRANT_SWITCH_USER_DICTIONARY, VOKRANT_SWITCH_SPELL_MODE, VOKRANT_SWITCH_INTONATION
+    VOKRANT_SWITCH_NUMBERS = 0,
+    VOKRANT_SWITCH_SEQUENCES,
+    VOKRANT_SWITCH_DATES,
+    VOKRANT_SWITCH_DATE_BY_SYSTEM_FORMAT,
+    VOKRANT_SWITCH_TIMES,
+    VOKRANT_SWITCH_COLLOQUIAL_TIME,
+    VOKRANT_SWITCH_24_HOURS,
+    VOKRANT_SWITCH_ABBREVIATIONS,
+    VOKRANT_SWITCH_READ_PUNCTUATION,
+    VOKRANT_SWITCH_READ_SEPARATORS,
+    VOKRANT_SWITCH_URLS,
+    VOKRANT_SWITCH_SYMBOLS,
+    VOKRANT_SWITCH_FLUENT_SPEECH,
+    VOKRANT_SWITCH_COLLOQUIAL_SPEECH,
+    VOKRANT_SWITCH_FORCE_TAGS,
+    VOKRANT_SWITCH_USER_DICTIONARY,
+    VOKRANT_SWITCH_SPELL_MODE,
+    VOKRANT_SWITCH_INTONATION
 } vokrant_switch;
 
 /* Lowest and highest rate in the speed scale (the pitch scale is twice it). */
@@ -86,13 +101,17 @@ typedef enum {
 /* Returns the library's version as "major.minor.patch"; never NULL. */
 const char* vokrant_version(void);
 
-/* Creates a handle speaking with the voice in voice_dir (NULL: the installed voice) and the settings saved in settings_dir (NULL: built-in defaults, nothing read or written; "": the user's settings folder), or returns NULL with *status (when not NULL) and vokrant_last_error(NULL) saying why. */
+/* Creates a handle speaking with the voice in voice_dir (NULL: the installed voice) and the
+ * settings saved in settings_dir (NULL: built-in defaults, nothing read or written; "": the user's
+ * settings folder), or returns NULL with *status (when not NULL) and vokrant_last_error(NULL)
+ * saying why. */
 vokrant* vokrant_new(const char* voice_dir, const char* settings_dir, int* status);
 
 /* Frees the handle and everything it holds; NULL is ignored; must not be called while it speaks. */
 void vokrant_free(vokrant* handle);
 
-/* Returns the message of the last failed call on the handle (NULL handle: the last failed vokrant_new of this thread), "" when none; valid until the next call on it. */
+/* Returns the message of the last failed call on the handle (NULL handle: the last failed
+ * vokrant_new of this thread), "" when none; valid until the next call on it. */
 const char* vokrant_last_error(const vokrant* handle);
 
 /* Returns a fixed English description of a status code; never NULL. */
@@ -101,13 +120,17 @@ const char* vokrant_status_text(int status);
 /* Returns the sample rate of the PCM the handle delivers, or 0 for a NULL handle. */
 int vokrant_sample_rate(const vokrant* handle);
 
-/* Sets one setting by its registry value name (Speed, Pitch, Volume, PauseInterWord, ConvertDate, ...; names without regard to case, yes/no as Yes/No/true/false/1/0; Speed and Pitch clamped to their range as the settings program does). */
+/* Sets one setting by its registry value name (Speed, Pitch, Volume, PauseInterWord, ConvertDate,
+ * ...; names without regard to case, yes/no as Yes/No/true/false/1/0; Speed and Pitch clamped to
+ * their range as the settings program does). */
 int vokrant_set(vokrant* handle, const char* name, const char* value);
 
-/* Sets the reading rate in the speed scale, 40..200 (80 is normal); the pitch scale follows as twice it. */
+/* Sets the reading rate in the speed scale, 40..200 (80 is normal); the pitch scale follows as
+ * twice it. */
 int vokrant_set_speed(vokrant* handle, int speed);
 
-/* Sets the reading rate in the pitch scale, 80..400 (160 is normal); the speed scale follows as half of it. */
+/* Sets the reading rate in the pitch scale, 80..400 (160 is normal); the speed scale follows as
+ * half of it. */
 int vokrant_set_pitch(vokrant* handle, int pitch);
 
 /* Sets the output volume, 0..65535 (65535 is full). */
@@ -119,11 +142,14 @@ int vokrant_set_pause(vokrant* handle, int pause, int milliseconds);
 /* Turns one reading switch (a vokrant_switch) on (non-zero) or off (0). */
 int vokrant_set_switch(vokrant* handle, int which, int on);
 
-/* Speaks length bytes of text (length (size_t)-1: up to its first NUL) in the encoding the flags name, calling back with every sample and mark before it returns VOKRANT_OK, VOKRANT_STOPPED or an error. */
-int vokrant_speak(vokrant* handle, const char* text, size_t length, unsigned flags, vokrant_callback callback,
-                  void* user_data);
+/* Speaks length bytes of text (length (size_t)-1: up to its first NUL) in the encoding the flags
+ * name, calling back with every sample and mark before it returns VOKRANT_OK, VOKRANT_STOPPED or an
+ * error. */
+int vokrant_speak(vokrant* handle, const char* text, size_t length, unsigned flags,
+                  vokrant_callback callback, void* user_data);
 
-/* Asks a vokrant_speak in progress on any thread to stop; no further sound is delivered after the chunk being handed over; harmless when nothing is spoken. */
+/* Asks a vokrant_speak in progress on any thread to stop; no further sound is delivered after the
+ * chunk being handed over; harmless when nothing is spoken. */
 void vokrant_stop(vokrant* handle);
 
 #ifdef __cplusplus

@@ -9,7 +9,9 @@ namespace {
 constexpr uint32_t kRoom = 1u << 20;
 }  // namespace
 
-uint32_t SCallbackAudioDest::FreeSpace() { return Stopped() ? 0 : kRoom; }
+uint32_t SCallbackAudioDest::FreeSpace() {
+    return Stopped() ? 0 : kRoom;
+}
 
 bool SCallbackAudioDest::Deliver(vokrant_event& event) {
     if (Stopped()) return false;

@@ -31,7 +31,9 @@ int DecodeOne(std::string_view text, size_t at, char32_t& out) {
     return length;
 }
 
-char EngineChar(char c) { return c == '\0' ? ' ' : c; }
+char EngineChar(char c) {
+    return c == '\0' ? ' ' : c;
+}
 
 }  // namespace
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 struct SEngineText {
-    std::string cp1250;                 // what the engine reads
+    std::string cp1250;                  // what the engine reads
     std::vector<uint32_t> sourceOffset;  // per engine character, plus one entry for the end
-    std::string error;                  // non-empty: why the text was refused
+    std::string error;                   // non-empty: why the text was refused
 };
 
 // Strict UTF-8: overlong forms, surrogates, code points above U+10FFFF and

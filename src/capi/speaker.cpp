@@ -9,9 +9,9 @@
 #include "capi/callback_audio_dest.h"
 #include "capi/engine_text.h"
 #include "core/exceptions.h"
-#include "platform/log.h"
 #include "core/setting_names.h"
 #include "platform/codepage.h"
+#include "platform/log.h"
 #include "platform/paths.h"
 
 namespace {
@@ -72,15 +72,16 @@ std::string LoadEngine(STtsEngine& engine, const std::string& workDir) {
     std::lock_guard<std::mutex> lock(VoiceMutex());
     const std::string wanted = Canonical(workDir);
     if (!LoadedVoiceDir().empty() && LoadedVoiceDir() != wanted)
-        return "the voice from " + LoadedVoiceDir() + " is already in use in this process; " + workDir +
-               " cannot be loaded beside it";
+        return "the voice from " + LoadedVoiceDir() + " is already in use in this process; " +
+               workDir + " cannot be loaded beside it";
     if (!HoldsVoiceFiles(workDir)) return "no voice (pln_22.als, pln_11.als) in " + workDir;
     std::string log;
     SLogWriter previous = SetLogWriter([&](const std::string& line) { log += line; });
     const int loaded = engine.Load(0);
     SetLogWriter(previous);
     if (loaded != 0)
-        return "cannot load the voice from " + workDir + ": " + Cp1250ToUtf8(log.substr(0, log.find('\n')));
+        return "cannot load the voice from " + workDir + ": " +
+               Cp1250ToUtf8(log.substr(0, log.find('\n')));
     LoadedVoiceDir() = wanted;
     return "";
 }
@@ -119,7 +120,8 @@ private:
     vokrant& handle_;
 };
 
-int RunEngine(vokrant& handle, const SEngineText& text, unsigned flags, vokrant_callback callback, void* userData) {
+int RunEngine(vokrant& handle, const SEngineText& text, unsigned flags, vokrant_callback callback,
+              void* userData) {
     std::lock_guard<std::mutex> lock(VoiceMutex());
     SAttribute& settings = *handle.settings;
     settings.taggedText = (flags & VOKRANT_TEXT_TAGGED) != 0 || settings.forceTagSensitivity;
@@ -132,7 +134,8 @@ int RunEngine(vokrant& handle, const SEngineText& text, unsigned flags, vokrant_
         while (handle.engine->SpeakStep() == STtsEngine::kDestinationFull && !dest.Stopped()) {
         }
     } catch (const SException& e) {
-        return Fail(handle, VOKRANT_ERROR_SPEAK, "cannot speak the text: " + Cp1250ToUtf8(e.GetMessage()));
+        return Fail(handle, VOKRANT_ERROR_SPEAK,
+                    "cannot speak the text: " + Cp1250ToUtf8(e.GetMessage()));
     }
     if (dest.Stopped()) return VOKRANT_STOPPED;
     dest.Finish();
@@ -141,7 +144,8 @@ int RunEngine(vokrant& handle, const SEngineText& text, unsigned flags, vokrant_
 
 }  // namespace
 
-vokrant* CreateSpeaker(const char* voiceDir, const char* settingsDir, int& status, std::string& error) {
+vokrant* CreateSpeaker(const char* voiceDir, const char* settingsDir, int& status,
+                       std::string& error) {
     auto handle = std::make_unique<vokrant>();
     handle->settings = LoadSettings(settingsDir);
     ChooseVoiceDir(*handle->settings, voiceDir);
@@ -155,51 +159,72 @@ vokrant* CreateSpeaker(const char* voiceDir, const char* settingsDir, int& statu
     return handle.release();
 }
 
-int SpeakText(vokrant& handle, std::string_view text, unsigned flags, vokrant_callback callback, void* userData) {
-    if (callback == nullptr) return Fail(handle, VOKRANT_ERROR_ARGUMENT, "vokrant_speak: no callback");
+int SpeakText(vokrant& handle, std::string_view text, unsigned flags, vokrant_callback callback,
+              void* userData) {
+    if (callback == nullptr)
+        return Fail(handle, VOKRANT_ERROR_ARGUMENT, "vokrant_speak: no callback");
     if ((flags & ~(VOKRANT_TEXT_CP1250 | VOKRANT_TEXT_TAGGED)) != 0)
-        return Fail(handle, VOKRANT_ERROR_ARGUMENT, "vokrant_speak: unknown flags " + std::to_string(flags));
-    if (handle.speaking) return Fail(handle, VOKRANT_ERROR_BUSY, "vokrant_speak: the handle is already speaking");
-    if (text.size() > kMaxSpeakBytes)
         return Fail(handle, VOKRANT_ERROR_ARGUMENT,
-                    "vokrant_speak: the text is longer than " + std::to_string(kMaxSpeakBytes) + " bytes");
+                    "vokrant_speak: unknown flags " + std::to_string(flags));
+    if (handle.speaking)
+        return Fail(handle, VOKRANT_ERROR_BUSY, "vokrant_speak: the handle is already speaking");
+    if (text.size() > kMaxSpeakBytes)
+        return Fail(
+            handle, VOKRANT_ERROR_ARGUMENT,
+            "vokrant_speak: the text is longer than " + std::to_string(kMaxSpeakBytes) + " bytes");
     handle.stopRequested.store(false);
     const SEngineText engineText =
         (flags & VOKRANT_TEXT_CP1250) != 0 ? EngineTextFromCp1250(text) : EngineTextFromUtf8(text);
-    if (!engineText.error.empty()) return Fail(handle, VOKRANT_ERROR_TEXT, "vokrant_speak: " + engineText.error);
+    if (!engineText.error.empty())
+        return Fail(handle, VOKRANT_ERROR_TEXT, "vokrant_speak: " + engineText.error);
     return RunEngine(handle, engineText, flags, callback, userData);
 }
 
 int SetByName(vokrant& handle, const char* name, const char* value) {
-    if (name == nullptr || value == nullptr) return Fail(handle, VOKRANT_ERROR_ARGUMENT, "vokrant_set: null name or value");
+    if (name == nullptr || value == nullptr)
+        return Fail(handle, VOKRANT_ERROR_ARGUMENT, "vokrant_set: null name or value");
     std::string error = ApplySettingOverride(*handle.settings, name, value);
     if (!error.empty()) return Fail(handle, VOKRANT_ERROR_SETTING, "vokrant_set: " + error);
     return VOKRANT_OK;
 }
 
 int SetSwitch(vokrant& handle, int which, bool on) {
-    static constexpr bool SAttribute::* kSwitches[] = {
-        &SAttribute::convertNumber,     &SAttribute::convertSequence,    &SAttribute::convertDate,
-        &SAttribute::dateBySysFormat,   &SAttribute::convertTime,        &SAttribute::colloquialTime,
-        &SAttribute::hours24,           &SAttribute::convertAbbrev,      &SAttribute::readInterpunction,
-        &SAttribute::readSeparators,    &SAttribute::convertURL,         &SAttribute::convertSymbol,
-        &SAttribute::fluentSpeech,      &SAttribute::colloquialSpeech,   &SAttribute::forceTagSensitivity,
-        &SAttribute::useExtDict,        &SAttribute::spellMode,          &SAttribute::intonation,
+    static constexpr bool SAttribute::*kSwitches[] = {
+        &SAttribute::convertNumber,
+        &SAttribute::convertSequence,
+        &SAttribute::convertDate,
+        &SAttribute::dateBySysFormat,
+        &SAttribute::convertTime,
+        &SAttribute::colloquialTime,
+        &SAttribute::hours24,
+        &SAttribute::convertAbbrev,
+        &SAttribute::readInterpunction,
+        &SAttribute::readSeparators,
+        &SAttribute::convertURL,
+        &SAttribute::convertSymbol,
+        &SAttribute::fluentSpeech,
+        &SAttribute::colloquialSpeech,
+        &SAttribute::forceTagSensitivity,
+        &SAttribute::useExtDict,
+        &SAttribute::spellMode,
+        &SAttribute::intonation,
     };
     const auto index = static_cast<size_t>(which);
     if (which < 0 || index >= std::size(kSwitches))
-        return Fail(handle, VOKRANT_ERROR_ARGUMENT, "vokrant_set_switch: unknown switch " + std::to_string(which));
+        return Fail(handle, VOKRANT_ERROR_ARGUMENT,
+                    "vokrant_set_switch: unknown switch " + std::to_string(which));
     handle.settings.get()->*kSwitches[index] = on;
     return VOKRANT_OK;
 }
 
 int SetPause(vokrant& handle, int pause, int milliseconds) {
-    static constexpr int32_t SAttribute::* kPauses[] = {
+    static constexpr int32_t SAttribute::*kPauses[] = {
         &SAttribute::pauseInterSentence, &SAttribute::pausePunctuation, &SAttribute::pauseInterWord,
         &SAttribute::pauseDoubleLetter};
     const auto index = static_cast<size_t>(pause);
     if (pause < 0 || index >= std::size(kPauses))
-        return Fail(handle, VOKRANT_ERROR_ARGUMENT, "vokrant_set_pause: unknown pause " + std::to_string(pause));
+        return Fail(handle, VOKRANT_ERROR_ARGUMENT,
+                    "vokrant_set_pause: unknown pause " + std::to_string(pause));
     if (milliseconds < 0 || milliseconds > kMaxPauseMs)
         return Fail(handle, VOKRANT_ERROR_ARGUMENT,
                     "vokrant_set_pause: " + std::to_string(milliseconds) + " ms is outside 0.." +

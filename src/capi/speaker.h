@@ -24,10 +24,12 @@ struct vokrant {
 constexpr size_t kMaxSpeakBytes = 256u << 20;
 
 // Builds a handle; on failure returns null with the status and message set.
-vokrant* CreateSpeaker(const char* voiceDir, const char* settingsDir, int& status, std::string& error);
+vokrant* CreateSpeaker(const char* voiceDir, const char* settingsDir, int& status,
+                       std::string& error);
 
 // Runs one text through the engine to the callback.
-int SpeakText(vokrant& handle, std::string_view text, unsigned flags, vokrant_callback callback, void* userData);
+int SpeakText(vokrant& handle, std::string_view text, unsigned flags, vokrant_callback callback,
+              void* userData);
 
 // Setters by registry name and by type; they only change the record.
 int SetByName(vokrant& handle, const char* name, const char* value);

@@ -33,8 +33,8 @@ int Guarded(vokrant* handle, const char* function, Body&& body) {
 }
 
 int OutOfRange(vokrant& handle, const char* function, int value, int low, int high) {
-    handle.lastError = std::string(function) + ": " + std::to_string(value) + " is outside " + std::to_string(low) +
-                       ".." + std::to_string(high);
+    handle.lastError = std::string(function) + ": " + std::to_string(value) + " is outside " +
+                       std::to_string(low) + ".." + std::to_string(high);
     return VOKRANT_ERROR_ARGUMENT;
 }
 
@@ -42,7 +42,9 @@ int OutOfRange(vokrant& handle, const char* function, int value, int low, int hi
 
 extern "C" {
 
-const char* vokrant_version(void) { return VOKRANT_VERSION; }
+const char* vokrant_version(void) {
+    return VOKRANT_VERSION;
+}
 
 vokrant* vokrant_new(const char* voice_dir, const char* settings_dir, int* status) {
     int result = VOKRANT_ERROR_VOICE;
@@ -75,20 +77,32 @@ const char* vokrant_last_error(const vokrant* handle) {
 
 const char* vokrant_status_text(int status) {
     switch (status) {
-        case VOKRANT_OK: return "success";
-        case VOKRANT_STOPPED: return "stopped before the end of the text";
-        case VOKRANT_ERROR_ARGUMENT: return "invalid argument";
-        case VOKRANT_ERROR_TEXT: return "the text is not valid in its encoding";
-        case VOKRANT_ERROR_VOICE: return "the voice cannot be loaded";
-        case VOKRANT_ERROR_SETTING: return "unknown setting or invalid value";
-        case VOKRANT_ERROR_BUSY: return "the handle is already speaking";
-        case VOKRANT_ERROR_SPEAK: return "synthesis failed";
-        case VOKRANT_ERROR_MEMORY: return "out of memory";
-        default: return "unknown status";
+        case VOKRANT_OK:
+            return "success";
+        case VOKRANT_STOPPED:
+            return "stopped before the end of the text";
+        case VOKRANT_ERROR_ARGUMENT:
+            return "invalid argument";
+        case VOKRANT_ERROR_TEXT:
+            return "the text is not valid in its encoding";
+        case VOKRANT_ERROR_VOICE:
+            return "the voice cannot be loaded";
+        case VOKRANT_ERROR_SETTING:
+            return "unknown setting or invalid value";
+        case VOKRANT_ERROR_BUSY:
+            return "the handle is already speaking";
+        case VOKRANT_ERROR_SPEAK:
+            return "synthesis failed";
+        case VOKRANT_ERROR_MEMORY:
+            return "out of memory";
+        default:
+            return "unknown status";
     }
 }
 
-int vokrant_sample_rate(const vokrant* handle) { return handle != nullptr ? 22050 : 0; }
+int vokrant_sample_rate(const vokrant* handle) {
+    return handle != nullptr ? 22050 : 0;
+}
 
 int vokrant_set(vokrant* handle, const char* name, const char* value) {
     return Guarded(handle, "vokrant_set", [&](vokrant& h) { return SetByName(h, name, value); });
@@ -122,15 +136,17 @@ int vokrant_set_volume(vokrant* handle, int volume) {
 }
 
 int vokrant_set_pause(vokrant* handle, int pause, int milliseconds) {
-    return Guarded(handle, "vokrant_set_pause", [&](vokrant& h) { return SetPause(h, pause, milliseconds); });
+    return Guarded(handle, "vokrant_set_pause",
+                   [&](vokrant& h) { return SetPause(h, pause, milliseconds); });
 }
 
 int vokrant_set_switch(vokrant* handle, int which, int on) {
-    return Guarded(handle, "vokrant_set_switch", [&](vokrant& h) { return SetSwitch(h, which, on != 0); });
+    return Guarded(handle, "vokrant_set_switch",
+                   [&](vokrant& h) { return SetSwitch(h, which, on != 0); });
 }
 
-int vokrant_speak(vokrant* handle, const char* text, size_t length, unsigned flags, vokrant_callback callback,
-                  void* user_data) {
+int vokrant_speak(vokrant* handle, const char* text, size_t length, unsigned flags,
+                  vokrant_callback callback, void* user_data) {
     return Guarded(handle, "vokrant_speak", [&](vokrant& h) {
         if (text == nullptr) {
             h.lastError = "vokrant_speak: no text";

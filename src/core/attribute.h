@@ -53,17 +53,17 @@ public:
     bool colloquialSpeech = true;
     bool spellMode = false;
     bool forceTagSensitivity = true;
-    void* owner = nullptr;          // creator of the record; not owned
+    void* owner = nullptr;  // creator of the record; not owned
     char decimalSeparator = '.';
     char thousandsSeparator = ',';
-    char dateSeparator = '/';       // for the date reader
-    std::string shortDatePattern;   // system short-date pattern, at most 15 characters
+    char dateSeparator = '/';      // for the date reader
+    std::string shortDatePattern;  // system short-date pattern, at most 15 characters
     // Whether the system stores these two; where it does not, the extended
     // reading uses the Polish conventions instead of the fixed defaults.
     bool dateSeparatorStored = false;
     bool shortDatePatternStored = false;
     int32_t runMode = 0;
-    std::string workDir = ".";      // ends with '/' after loading
+    std::string workDir = ".";  // ends with '/' after loading
     bool taggedText = true;
     bool useExtDict = true;
     std::string extDict = "client.exp";
@@ -83,7 +83,7 @@ public:
     bool readSeconds = true;
     bool bareFullHour = false;
     bool convertAbbrev = true;
-    int32_t abbrevLimit = 5;           // 0..10
+    int32_t abbrevLimit = 5;  // 0..10
     bool readInterpunction = false;
     bool readSeparators = false;
     bool convertURL = true;
@@ -91,7 +91,7 @@ public:
     // Readings beyond the written rules: number-noun agreement, ordinals in
     // dates, Roman numerals, ranges, acronyms, Polish regional defaults.
     bool extendedReading = true;
-    std::string reservedString;        // travels with copies; nothing reads it
+    std::string reservedString;  // travels with copies; nothing reads it
 };
 
 // The record persisted under HKEY_CURRENT_USER\Software\Dravenlab\Vokrant 1.6 SAPI

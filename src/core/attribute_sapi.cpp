@@ -24,7 +24,9 @@ struct SAttributeDefaults {
 };
 constexpr SAttributeDefaults kDefaults;
 
-const char* YesNo(bool value) { return value ? "Yes" : "No"; }
+const char* YesNo(bool value) {
+    return value ? "Yes" : "No";
+}
 
 // True when the first character, lower-cased, is '1'..'9', 't' or 'y'.
 bool ParseYesNo(const std::string& text) {
@@ -92,8 +94,8 @@ bool SAttributeSAPI::Load() {
     readInterpunction = GetYesNo(conversions, "ReadInterpunction", false);
     readSeparators = GetYesNo(conversions, "ReadSeparators", false);
     convertAbbrev = GetYesNo(conversions, "ConvertAbbrev", true);
-    abbrevLimit = std::clamp(GetInt(conversions, "AbbrevLimit", kDefaults.abbrevLimit), 0,
-                             kMaxAbbrevLimit);
+    abbrevLimit =
+        std::clamp(GetInt(conversions, "AbbrevLimit", kDefaults.abbrevLimit), 0, kMaxAbbrevLimit);
     convertURL = GetYesNo(conversions, "ConvertURL", true);
     convertSymbol = GetYesNo(conversions, "ConverteSymbol", true);
     fluentSpeech = GetYesNo(conversions, "FluentSpeech", true);
@@ -130,11 +132,11 @@ bool SAttributeSAPI::Save() {
         const char* name;
         bool value;
     } switches[] = {
-        {"ConvertNumber", convertNumber},     {"ConvertSequence", convertSequence},
-        {"ConvertDate", convertDate},         {"DateBySysFormat", dateBySysFormat},
-        {"ConvertTime", convertTime},         {"24Hours", hours24},
-        {"ColloquialTime", colloquialTime},   {"ReadInterpunction", readInterpunction},
-        {"ReadSeparators", readSeparators},   {"ConvertAbbrev", convertAbbrev},
+        {"ConvertNumber", convertNumber},   {"ConvertSequence", convertSequence},
+        {"ConvertDate", convertDate},       {"DateBySysFormat", dateBySysFormat},
+        {"ConvertTime", convertTime},       {"24Hours", hours24},
+        {"ColloquialTime", colloquialTime}, {"ReadInterpunction", readInterpunction},
+        {"ReadSeparators", readSeparators}, {"ConvertAbbrev", convertAbbrev},
     };
     for (const auto& entry : switches) conversions.SetString(entry.name, YesNo(entry.value));
     conversions.SetDword("AbbrevLimit", static_cast<uint32_t>(abbrevLimit));

@@ -30,8 +30,8 @@ uint32_t BuildMark(uint32_t category, uint32_t value) {
 SBookmark MakeBookmark(uint32_t category, uint32_t value, uint32_t position) {
     SBookmark mark;
     mark.id = BuildMark(category, value);
-    mark.category = (category == kMarkBookmark && value > kMaxSmallBookmark) ? kMarkLargeBookmark
-                                                                           : category;
+    mark.category =
+        (category == kMarkBookmark && value > kMaxSmallBookmark) ? kMarkLargeBookmark : category;
     mark.value = value;
     mark.position = position;
     return mark;
@@ -41,8 +41,8 @@ SDecodedMark DecodeMark(uint32_t mark) {
     if (mark <= 0xFFFF) return {SMarkKind::UserBookmark, kMarkBookmark, mark};
     if (mark < kMarkWord) {
         uint32_t category = mark & 0xFFFF0000u;
-        static constexpr SMarkKind kinds[] = {SMarkKind::Volume, SMarkKind::Speed,
-                                              SMarkKind::Pitch, SMarkKind::Allophone};
+        static constexpr SMarkKind kinds[] = {SMarkKind::Volume, SMarkKind::Speed, SMarkKind::Pitch,
+                                              SMarkKind::Allophone};
         return {kinds[(category >> 16) - 1], category, mark - category};
     }
     if (mark == kEndOfTextMark) return {SMarkKind::EndOfText, kMarkWord, 0xFFFF};

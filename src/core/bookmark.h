@@ -16,18 +16,18 @@
 #include "core/containers.h"
 
 enum SMarkCategory : uint32_t {
-    kMarkBookmark = 0,               // user bookmark 0..0x7FFF
-    kMarkVolume = 0x10000,           // volume changed by a tag
-    kMarkSpeed = 0x20000,            // speed changed by a tag
-    kMarkPitch = 0x30000,            // pitch changed by a tag
-    kMarkAllophone = 0x40000,        // an allophone starts (mouth shapes)
-    kMarkWord = 0x50000,             // a word starts; value = character offset
-    kMarkLargeBookmark = 0x100000,   // user bookmark number >= 0x8000
+    kMarkBookmark = 0,              // user bookmark 0..0x7FFF
+    kMarkVolume = 0x10000,          // volume changed by a tag
+    kMarkSpeed = 0x20000,           // speed changed by a tag
+    kMarkPitch = 0x30000,           // pitch changed by a tag
+    kMarkAllophone = 0x40000,       // an allophone starts (mouth shapes)
+    kMarkWord = 0x50000,            // a word starts; value = character offset
+    kMarkLargeBookmark = 0x100000,  // user bookmark number >= 0x8000
 };
 
-constexpr uint32_t kEndOfTextMark = 0x5FFFF;          // category 0x50000, value 0xFFFF
+constexpr uint32_t kEndOfTextMark = 0x5FFFF;  // category 0x50000, value 0xFFFF
 constexpr uint32_t kMaxSmallBookmark = 0x7FFF;
-constexpr uint32_t kMaxWordOffset = 0xAFFFE;          // largest offset a word mark carries
+constexpr uint32_t kMaxWordOffset = 0xAFFFE;  // largest offset a word mark carries
 constexpr uint32_t kMaxLargeBookmark = 0xFFFFFFFFu - kMarkLargeBookmark;
 
 // One mark travelling with the audio of the chunk held in the output wave.

@@ -56,7 +56,8 @@ public:
             return;
         }
         if (newSize > capacity_) Reserve(GrownCapacity(newSize));
-        if (newSize > size_) std::memset(static_cast<void*>(data_ + size_), 0, sizeof(T) * (newSize - size_));
+        if (newSize > size_)
+            std::memset(static_cast<void*>(data_ + size_), 0, sizeof(T) * (newSize - size_));
         size_ = newSize;
     }
 
@@ -83,13 +84,15 @@ public:
         }
         int old = size_;
         SetSize(size_ + count);
-        std::memmove(static_cast<void*>(data_ + index + count), data_ + index, sizeof(T) * (old - index));
+        std::memmove(static_cast<void*>(data_ + index + count), data_ + index,
+                     sizeof(T) * (old - index));
         for (int i = index; i < index + count; ++i) data_[i] = copy;
     }
     void RemoveAt(int index, int count = 1) {
         if (index < 0 || count <= 0 || index >= size_) return;
         count = std::min(count, size_ - index);
-        std::memmove(static_cast<void*>(data_ + index), data_ + index + count, sizeof(T) * (size_ - index - count));
+        std::memmove(static_cast<void*>(data_ + index), data_ + index + count,
+                     sizeof(T) * (size_ - index - count));
         size_ -= count;
     }
     void RemoveAll() { SetSize(0); }
@@ -107,7 +110,8 @@ private:
         return grown < requested ? requested : grown;
     }
     void Reserve(int capacity) {
-        void* p = std::realloc(static_cast<void*>(data_), sizeof(T) * static_cast<size_t>(capacity));
+        void* p =
+            std::realloc(static_cast<void*>(data_), sizeof(T) * static_cast<size_t>(capacity));
         if (!p) throw std::bad_alloc();
         data_ = static_cast<T*>(p);
         capacity_ = capacity;

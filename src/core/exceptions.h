@@ -40,7 +40,8 @@ enum SExitCode : int {
 };
 
 // Formats the message (truncated to fit) and throws SExitException by value.
-[[noreturn]] void ThrowExit(int code, const char* format, ...) __attribute__((format(printf, 2, 3)));
+[[noreturn]] void ThrowExit(int code, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
 
 // Writes the log line of an exception caught where it must not escape:
 // "wyjątek: <message>", after "<where>: " when `where` is given. Never throws.

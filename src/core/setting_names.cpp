@@ -1,9 +1,9 @@
 #include "core/setting_names.h"
 
+#include <strings.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <strings.h>
 
 #include "core/attribute.h"
 
@@ -14,9 +14,9 @@ enum class SKind { Number, YesNo, Text };
 struct SSettingName {
     const char* name;
     SKind kind;
-    int32_t SAttribute::* number;
-    bool SAttribute::* flag;
-    std::string SAttribute::* text;
+    int32_t SAttribute::*number;
+    bool SAttribute::*flag;
+    std::string SAttribute::*text;
 };
 
 // Every persisted value except Volume, Pitch (a different field width) and
@@ -97,10 +97,11 @@ std::string SettingNames() {
     return names;
 }
 
-std::string ApplySettingOverride(SAttribute& settings, const std::string& name, const std::string& value) {
+std::string ApplySettingOverride(SAttribute& settings, const std::string& name,
+                                 const std::string& value) {
     int64_t number = 0;
-    bool isRate = strcasecmp(name.c_str(), "Speed") == 0 || strcasecmp(name.c_str(), "Pitch") == 0 ||
-                  strcasecmp(name.c_str(), "Volume") == 0;
+    bool isRate = strcasecmp(name.c_str(), "Speed") == 0 ||
+                  strcasecmp(name.c_str(), "Pitch") == 0 || strcasecmp(name.c_str(), "Volume") == 0;
     if (isRate) {
         if (!ParseNumber(value, number)) return BadValue(name, value, "a number");
         ApplyRate(settings, name, number);
@@ -110,8 +111,10 @@ std::string ApplySettingOverride(SAttribute& settings, const std::string& name, 
         if (strcasecmp(name.c_str(), setting.name) != 0) continue;
         switch (setting.kind) {
             case SKind::Number:
-                if (!ParseNumber(value, number) || number > INT32_MAX) return BadValue(name, value, "a number");
-                if (setting.number == &SAttribute::abbrevLimit) number = std::clamp<int64_t>(number, 0, 10);
+                if (!ParseNumber(value, number) || number > INT32_MAX)
+                    return BadValue(name, value, "a number");
+                if (setting.number == &SAttribute::abbrevLimit)
+                    number = std::clamp<int64_t>(number, 0, 10);
                 settings.*setting.number = static_cast<int32_t>(number);
                 return "";
             case SKind::YesNo: {

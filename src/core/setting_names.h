@@ -9,7 +9,8 @@ class SAttribute;
 // Applies one setting. Returns "" on success, else a one-line error naming it.
 // Speed and Pitch go through the coupled, clamping setters; AbbrevLimit is
 // clamped to 0..10; yes/no values accept yes/no, true/false, on/off, 1/0.
-std::string ApplySettingOverride(SAttribute& settings, const std::string& name, const std::string& value);
+std::string ApplySettingOverride(SAttribute& settings, const std::string& name,
+                                 const std::string& value);
 
 // The registry names accepted, comma separated (for messages).
 std::string SettingNames();

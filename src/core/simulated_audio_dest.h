@@ -20,7 +20,8 @@ public:
     };
 
     // `capacity` is the buffer size; SetFreeSpace overrides what is free.
-    explicit SSimulatedAudioDest(uint32_t capacity = 0x10000) : capacity_(capacity), free_(capacity) {}
+    explicit SSimulatedAudioDest(uint32_t capacity = 0x10000)
+        : capacity_(capacity), free_(capacity) {}
 
     uint32_t FreeSpace() override { return free_; }
     bool DataSet(const void* data, uint32_t bytes) override;

@@ -12,7 +12,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -27,7 +29,8 @@ bool Exists(const std::string& path) {
 
 // Reads the whole file; false on any error (a directory, a file too large).
 bool ReadWhole(const std::string& path, std::string& text) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
     if (!file) return false;
     char buffer[4096];
     size_t got = 0;
@@ -68,7 +71,8 @@ void SDictionaryEntries::ParseLine(std::string_view line) {
     if (line.empty() || IsBlank(line.front())) return;
     const size_t keyEnd = line.find_first_of(" \t\r");
     const std::string_view key = line.substr(0, keyEnd);
-    const std::string_view rest = keyEnd == std::string_view::npos ? std::string_view() : line.substr(keyEnd);
+    const std::string_view rest =
+        keyEnd == std::string_view::npos ? std::string_view() : line.substr(keyEnd);
     entries_[std::string(key)] = std::string(TrimBlanks(rest));
 }
 
@@ -113,7 +117,9 @@ bool SDictionaryEntries::Set(const std::string& key, const std::string& replacem
     return true;
 }
 
-bool SDictionaryEntries::Remove(const std::string& key) { return entries_.erase(key) != 0; }
+bool SDictionaryEntries::Remove(const std::string& key) {
+    return entries_.erase(key) != 0;
+}
 
 std::string SDictionaryEntries::Replacement(const std::string& key) const {
     auto it = entries_.find(key);

@@ -3,15 +3,16 @@
 #include "core/attribute.h"
 #include "core/audio_dest.h"
 #include "core/exceptions.h"
-#include "platform/log.h"
 #include "engine/tts_engine.h"
+#include "platform/log.h"
 
 namespace {
 
 // Puts the engine's destination back however speaking ends.
 class SDestSwap {
 public:
-    SDestSwap(STtsEngine& engine, SAudioDest* dest) : engine_(engine), previous_(engine.GetAudioDest()) {
+    SDestSwap(STtsEngine& engine, SAudioDest* dest)
+        : engine_(engine), previous_(engine.GetAudioDest()) {
         engine_.SetAudioDest(dest);
     }
     ~SDestSwap() { engine_.SetAudioDest(previous_); }
@@ -27,7 +28,9 @@ private:
 
 bool SEngineTestSpeaker::Speak(const std::string& text) {
     if (!engine_.IsLoaded()) {
-        LogMessage("syntezator nie jest za\xB3" "adowany\n");
+        LogMessage(
+            "syntezator nie jest za\xB3"
+            "adowany\n");
         return false;
     }
     SDestSwap swap(engine_, &dest_);
@@ -39,7 +42,9 @@ bool SEngineTestSpeaker::Speak(const std::string& text) {
             // Nothing plays while we render, so a full destination stays full.
             if (dest_.FreeSpace() < kMinFreeSpace) break;
         }
-        LogException("urz\xB9" "dzenie d\x9Fwi\xEAkowe nie przyjmuje danych");
+        LogException(
+            "urz\xB9"
+            "dzenie d\x9Fwi\xEAkowe nie przyjmuje danych");
         return false;
     } catch (const SException& e) {
         LogException(e.GetMessage());

@@ -116,7 +116,8 @@ void StoreForTest(const SGeneralValues& values, SAttribute& settings) {
     settings.pauseDoubleLetter = values[V::PauseDoubleLetter];
 }
 
-std::vector<int> StoreForOk(const SGeneralValues& values, SAttribute& settings, SGeneralValues& builtWith) {
+std::vector<int> StoreForOk(const SGeneralValues& values, SAttribute& settings,
+                            SGeneralValues& builtWith) {
     settings.SetSpeed(values[V::Speed]);
     settings.SetPitch(values[V::Pitch]);
     settings.SetIntonationDepth(values[V::Intonation]);
@@ -126,7 +127,8 @@ std::vector<int> StoreForOk(const SGeneralValues& values, SAttribute& settings, 
     std::vector<int> toRebuild;
     for (const SPauseBinding& pause : kPauseBindings) {
         const int value = values[pause.value];
-        if (value != settings.*pause.field || value != builtWith[pause.value]) toRebuild.push_back(pause.patternId);
+        if (value != settings.*pause.field || value != builtWith[pause.value])
+            toRebuild.push_back(pause.patternId);
         settings.*pause.field = value;
         builtWith[pause.value] = value;
     }
@@ -134,9 +136,15 @@ std::vector<int> StoreForOk(const SGeneralValues& values, SAttribute& settings, 
 }
 
 SGeneralSnapshot SGeneralSnapshot::Capture(const SAttribute& s) {
-    return {s.pitch,          s.speed,           s.volume,
-            s.realTime,       s.intonationDepth, s.pauseInterSentence,
-            s.pausePunctuation, s.pauseInterWord, s.pauseDoubleLetter};
+    return {s.pitch,
+            s.speed,
+            s.volume,
+            s.realTime,
+            s.intonationDepth,
+            s.pauseInterSentence,
+            s.pausePunctuation,
+            s.pauseInterWord,
+            s.pauseDoubleLetter};
 }
 
 void SGeneralSnapshot::RestoreTo(SAttribute& s) const {

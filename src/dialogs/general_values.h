@@ -84,7 +84,8 @@ void StoreForTest(const SGeneralValues& values, SAttribute& settings);
 // whose duration differs from the record's before this step or from
 // `builtWith`, the durations the patterns were last built with (a trial run
 // stores pauses without rebuilding). `builtWith` is updated.
-std::vector<int> StoreForOk(const SGeneralValues& values, SAttribute& settings, SGeneralValues& builtWith);
+std::vector<int> StoreForOk(const SGeneralValues& values, SAttribute& settings,
+                            SGeneralValues& builtWith);
 
 // The settings the General page changes, exactly as the record holds them,
 // so that a cancelled trial can be undone.

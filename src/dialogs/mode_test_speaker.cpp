@@ -18,7 +18,8 @@ ULONG CTTSBufNotify::Release() {
     return left;
 }
 
-SModeTestSpeaker::SModeTestSpeaker(ITTSCentralA* central) : central_(central), sink_(CTTSBufNotify::Create()) {
+SModeTestSpeaker::SModeTestSpeaker(ITTSCentralA* central)
+    : central_(central), sink_(CTTSBufNotify::Create()) {
     if (central_) central_->AddRef();
 }
 
@@ -31,7 +32,8 @@ bool SModeTestSpeaker::Speak(const std::string& text) {
     if (!central_) return false;
     std::string data = text;  // the mode reads the terminating zero too
     SDATA block{data.data(), static_cast<DWORD>(data.size() + 1)};
-    const HRESULT result = central_->TextData(CHARSET_TEXT, TTSDATAFLAG_TAGGED, block, sink_, IID_ITTSBufNotifySink);
+    const HRESULT result =
+        central_->TextData(CHARSET_TEXT, TTSDATAFLAG_TAGGED, block, sink_, IID_ITTSBufNotifySink);
     if (result != S_OK) LogMessage("TextData: 0x%08X\n", static_cast<unsigned>(result));
     return result == S_OK;
 }

@@ -10,7 +10,8 @@
 #include "dialogs/dialog_strings.h"
 
 SParamDlgConv::SParamDlgConv(SAttribute& settings, QWidget* parent)
-    : SPropertyPage(kDialogId, QString::fromUtf8(dialog_strings::kConversionsTitle), parent), settings_(settings) {}
+    : SPropertyPage(kDialogId, QString::fromUtf8(dialog_strings::kConversionsTitle), parent),
+      settings_(settings) {}
 
 void SParamDlgConv::OnInitDialog() {
     auto* dateGroup = new QGroupBox(QStringLiteral("Data i czas"), this);
@@ -30,7 +31,8 @@ void SParamDlgConv::OnInitDialog() {
             others->addWidget(check);
     }
     auto* defaults =
-        Register(kDefaultsButtonId, new QPushButton(QString::fromUtf8(dialog_strings::kDefaultsButton), this));
+        Register(kDefaultsButtonId,
+                 new QPushButton(QString::fromUtf8(dialog_strings::kDefaultsButton), this));
     connect(defaults, &QPushButton::clicked, this, [this] { OnDefaults(); });
 
     auto* buttonRow = new QHBoxLayout;

@@ -40,7 +40,8 @@ QPixmap InfoPicture(const QSize& size) {
     for (int x = 0; x <= size.width(); ++x) {
         const double t = x / 18.0;
         const double envelope = 0.5 + 0.5 * std::sin(x * 3.14159 / size.width());
-        const double y = mid - envelope * size.height() * 0.14 * (std::sin(t) + 0.45 * std::sin(2.7 * t + 0.6));
+        const double y =
+            mid - envelope * size.height() * 0.14 * (std::sin(t) + 0.45 * std::sin(2.7 * t + 0.6));
         if (x == 0)
             wave.moveTo(x, y);
         else
@@ -54,6 +55,7 @@ QPixmap InfoPicture(const QSize& size) {
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 8, size.width(), size.height() / 2), Qt::AlignCenter, QStringLiteral("Vokrant"));
+    painter.drawText(QRect(0, 8, size.width(), size.height() / 2), Qt::AlignCenter,
+                     QStringLiteral("Vokrant"));
     return pixmap;
 }

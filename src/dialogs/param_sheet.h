@@ -21,12 +21,18 @@ class SParamSheet : public SPropertySheet {
 
 public:
     static constexpr int kSaveCommandId = 40400;
-    enum PageIndex : int { kGeneralPage = 0, kDictionaryPage = 1, kConversionsPage = 2, kInfoPage = 3 };
+    enum PageIndex : int {
+        kGeneralPage = 0,
+        kDictionaryPage = 1,
+        kConversionsPage = 2,
+        kInfoPage = 3
+    };
 
     // The pages edit `settings`. With an engine, OK rebuilds its changed
     // pause patterns and reloads its dictionary; `speaker` (may be null)
     // speaks the test texts. None is owned.
-    SParamSheet(SAttribute& settings, STtsEngine* engine, STestSpeaker* speaker, QWidget* owner = nullptr);
+    SParamSheet(SAttribute& settings, STtsEngine* engine, STestSpeaker* speaker,
+                QWidget* owner = nullptr);
 
     // The Yes/No question before saving; true means Yes.
     using SSaveQuestion = std::function<bool(QWidget* parent, const QString& question)>;

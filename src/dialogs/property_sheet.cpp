@@ -10,7 +10,8 @@
 SPropertySheet::SPropertySheet(const QString& caption, QWidget* owner)
     : QDialog(owner),
       tabs_(new QTabWidget(this)),
-      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this)) {
+      buttons_(new QDialogButtonBox(
+          QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this)) {
     setWindowTitle(caption);
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -20,7 +21,8 @@ SPropertySheet::SPropertySheet(const QString& caption, QWidget* owner)
     buttons_->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
     connect(buttons_, &QDialogButtonBox::accepted, this, &SPropertySheet::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &SPropertySheet::reject);
-    connect(buttons_->button(QDialogButtonBox::Apply), &QAbstractButton::clicked, this, [this] { OnApply(); });
+    connect(buttons_->button(QDialogButtonBox::Apply), &QAbstractButton::clicked, this,
+            [this] { OnApply(); });
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { ActivateCurrentTab(); });
 }
 
@@ -40,11 +42,19 @@ void SPropertySheet::SetActivePage(int index) {
     ActivateCurrentTab();
 }
 
-int SPropertySheet::ActivePageIndex() const { return tabs_->currentIndex(); }
+int SPropertySheet::ActivePageIndex() const {
+    return tabs_->currentIndex();
+}
 
-QAbstractButton* SPropertySheet::OkButton() const { return buttons_->button(QDialogButtonBox::Ok); }
-QAbstractButton* SPropertySheet::CancelButton() const { return buttons_->button(QDialogButtonBox::Cancel); }
-QAbstractButton* SPropertySheet::ApplyButton() const { return buttons_->button(QDialogButtonBox::Apply); }
+QAbstractButton* SPropertySheet::OkButton() const {
+    return buttons_->button(QDialogButtonBox::Ok);
+}
+QAbstractButton* SPropertySheet::CancelButton() const {
+    return buttons_->button(QDialogButtonBox::Cancel);
+}
+QAbstractButton* SPropertySheet::ApplyButton() const {
+    return buttons_->button(QDialogButtonBox::Apply);
+}
 
 void SPropertySheet::accept() {
     RunPagesOK();

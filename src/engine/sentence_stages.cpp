@@ -7,7 +7,9 @@
 
 namespace {
 
-void TimeSentence(SSentence& sentence) { ComputeTiming(sentence); }
+void TimeSentence(SSentence& sentence) {
+    ComputeTiming(sentence);
+}
 
 }  // namespace
 

@@ -6,16 +6,16 @@
 #include "core/attribute.h"
 #include "core/audio_dest.h"
 #include "core/exceptions.h"
-#include "platform/log.h"
-#include "platform/beep.h"
-#include "platform/codepage.h"
-#include "soundfile/voice_loader.h"
 #include "engine/sentence_stages.h"
 #include "model/allophone_ids.h"
+#include "model/pattern_store.h"
 #include "model/sentence.h"
+#include "platform/beep.h"
+#include "platform/codepage.h"
+#include "platform/log.h"
+#include "soundfile/voice_loader.h"
 #include "synthesis/apply_tag.h"
 #include "synthesis/chunk_generator.h"
-#include "model/pattern_store.h"
 #include "synthesis/voices.h"
 #include "text/dictionary.h"
 #include "text/spell.h"
@@ -34,7 +34,8 @@ void LoadVoiceOnce(SAlfPattArr& store, const char* fileName, const std::string& 
 // the settings.
 class SEngineTagActions : public STagActions {
 public:
-    SEngineTagActions(STtsEngine& engine, SSentence& sentence) : engine_(engine), sentence_(sentence) {}
+    SEngineTagActions(STtsEngine& engine, SSentence& sentence)
+        : engine_(engine), sentence_(sentence) {}
 
     void SendSentenceWave() override {
         SAudioDest* dest = engine_.GetAudioDest();
@@ -71,7 +72,10 @@ void STtsEngine::LoadStages(int modeIndex) {
         dictionary_->Load(extDict, settings_->workDir);
     }
     if (modeIndex != 0)
-        ThrowExit(kExitLoadArgument, "b\xB3\xEA" "dny argument \xB3" "adowania alofon\xF3w");
+        ThrowExit(kExitLoadArgument,
+                  "b\xB3\xEA"
+                  "dny argument \xB3"
+                  "adowania alofon\xF3w");
     const std::string workDir = settings_ ? settings_->workDir : std::string();
     LoadVoiceOnce(NormalVoice(), "pln_22.als", workDir);
     LoadVoiceOnce(HalfRateVoice(), "pln_11.als", workDir);
@@ -91,7 +95,10 @@ int STtsEngine::Load(int modeIndex) {
     } catch (const std::ios_base::failure&) {
         LogMessage("wyj\xB9tek operacji na plikach.\n");
     } catch (...) {
-        LogMessage("Wyst\xB9pi\xB3 nieznany b\xB3\xB9" "d \xB3" "adowania zasob\xF3w.\n");
+        LogMessage(
+            "Wyst\xB9pi\xB3 nieznany b\xB3\xB9"
+            "d \xB3"
+            "adowania zasob\xF3w.\n");
     }
     return -1;
 }
@@ -103,13 +110,21 @@ void STtsEngine::StartRequest(std::string_view text) {
     bookmarks_.SetSize(0);
 }
 
-void STtsEngine::StartRequest(std::u16string_view text) { StartRequest(Utf16ToCp1250(text)); }
+void STtsEngine::StartRequest(std::u16string_view text) {
+    StartRequest(Utf16ToCp1250(text));
+}
 
-void STtsEngine::BeginText() { analyser_->BeginText(text_.c_str()); }
+void STtsEngine::BeginText() {
+    analyser_->BeginText(text_.c_str());
+}
 
-SSentence* STtsEngine::CurrentSentence() { return analyser_->CurrentSentence(); }
+SSentence* STtsEngine::CurrentSentence() {
+    return analyser_->CurrentSentence();
+}
 
-SSentence* STtsEngine::NextSentence() { return NextReadySentence(*analyser_); }
+SSentence* STtsEngine::NextSentence() {
+    return NextReadySentence(*analyser_);
+}
 
 int STtsEngine::NextChunk(SSentence& sentence, bool countOnly) {
     SEngineTagActions actions(*this, sentence);
@@ -136,7 +151,8 @@ int STtsEngine::SpeakStep(bool sendMarks, bool countOnly) {
         if (chunk > 0) continue;
         // Tag marks after the sentence's last sound come without bytes; they
         // all go out at once, whatever room the destination has.
-        if (!countOnly && sendMarks && dest_ && bookmarks_.GetSize() > 0) wave_.Send(*dest_, &bookmarks_, reserved_);
+        if (!countOnly && sendMarks && dest_ && bookmarks_.GetSize() > 0)
+            wave_.Send(*dest_, &bookmarks_, reserved_);
         sentence = NextSentence();
         if (!sentence) return total != 0 ? total : kExhaustedSilent;
     }
@@ -166,7 +182,9 @@ SVokrant::SSettingsSheetRunner g_sheetRunner = nullptr;
 constexpr int kConversionsPage = 2;
 }  // namespace
 
-void SVokrant::SetSettingsSheetRunner(SSettingsSheetRunner runner) { g_sheetRunner = runner; }
+void SVokrant::SetSettingsSheetRunner(SSettingsSheetRunner runner) {
+    g_sheetRunner = runner;
+}
 
 void SVokrant::ShowSettings() {
     if (!g_sheetRunner) {

@@ -28,9 +28,9 @@ class STextAnalyser;
 class STtsEngine {
 public:
     // Results of SpeakStep.
-    static constexpr int kDestinationFull = -2;   // call again when there is room
-    static constexpr int kExhaustedSilent = -1;   // text ended in this call, no sound made
-    static constexpr int kNoSentence = 0;         // nothing left (or the text was empty)
+    static constexpr int kDestinationFull = -2;  // call again when there is room
+    static constexpr int kExhaustedSilent = -1;  // text ended in this call, no sound made
+    static constexpr int kNoSentence = 0;        // nothing left (or the text was empty)
 
     // Neither the destination nor the settings are owned; settings must outlive
     // the engine. The destination may be null until SetAudioDest.

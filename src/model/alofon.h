@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "core/containers.h"
-#include "model/inventory.h"
 #include "model/fixed_point.h"
+#include "model/inventory.h"
 
 template <typename T>
 using SXBff = SFastArray<T>;

@@ -8,7 +8,7 @@
 // Marker bytes: a word whose text starts with one of these is not read as
 // letters. Transcription turns them into control words or pauses.
 enum STextMarker : unsigned char {
-    kMarkerTag = 3,          // control word: 3, tag code, argument
+    kMarkerTag = 3,  // control word: 3, tag code, argument
     kMarkerSentencePause = 4,
     kMarkerPunctuationPause = 5,  // also brackets every spelled run
     kMarkerShortPause = 6,        // after every number, date or time
@@ -18,8 +18,15 @@ enum STextMarker : unsigned char {
 
 inline bool IsLowerLetter(unsigned char c) {
     switch (c) {
-        case 0xB9: case 0xE6: case 0xEA: case 0xB3: case 0xF1:
-        case 0xF3: case 0x9C: case 0x9F: case 0xBF:
+        case 0xB9:
+        case 0xE6:
+        case 0xEA:
+        case 0xB3:
+        case 0xF1:
+        case 0xF3:
+        case 0x9C:
+        case 0x9F:
+        case 0xBF:
             return true;
         default:
             return c >= 'a' && c <= 'z';
@@ -28,18 +35,33 @@ inline bool IsLowerLetter(unsigned char c) {
 
 inline bool IsUpperLetter(unsigned char c) {
     switch (c) {
-        case 0xA5: case 0xC6: case 0xCA: case 0xA3: case 0xD1:
-        case 0xD3: case 0x8C: case 0x8F: case 0xAF:
+        case 0xA5:
+        case 0xC6:
+        case 0xCA:
+        case 0xA3:
+        case 0xD1:
+        case 0xD3:
+        case 0x8C:
+        case 0x8F:
+        case 0xAF:
             return true;
         default:
             return c >= 'A' && c <= 'Z';
     }
 }
 
-inline bool IsLetter(unsigned char c) { return IsLowerLetter(c) || IsUpperLetter(c); }
-inline bool IsDigitChar(unsigned char c) { return c >= '0' && c <= '9'; }
-inline bool IsWordChar(unsigned char c) { return IsLetter(c) || IsDigitChar(c) || c == '_'; }
-inline bool IsControlChar(unsigned char c) { return c >= 1 && c <= 31; }
+inline bool IsLetter(unsigned char c) {
+    return IsLowerLetter(c) || IsUpperLetter(c);
+}
+inline bool IsDigitChar(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
+inline bool IsWordChar(unsigned char c) {
+    return IsLetter(c) || IsDigitChar(c) || c == '_';
+}
+inline bool IsControlChar(unsigned char c) {
+    return c >= 1 && c <= 31;
+}
 
 // TAB, LF, CR, blank and the no-break space.
 inline bool IsSpaceChar(unsigned char c) {

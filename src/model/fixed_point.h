@@ -39,12 +39,12 @@ public:
     constexpr double ToReal() const { return raw_ / 65536.0; }
 
     friend constexpr SFP operator+(SFP a, SFP b) {
-        return FromRaw(static_cast<int32_t>(static_cast<uint32_t>(a.raw_) +
-                                            static_cast<uint32_t>(b.raw_)));
+        return FromRaw(
+            static_cast<int32_t>(static_cast<uint32_t>(a.raw_) + static_cast<uint32_t>(b.raw_)));
     }
     friend constexpr SFP operator-(SFP a, SFP b) {
-        return FromRaw(static_cast<int32_t>(static_cast<uint32_t>(a.raw_) -
-                                            static_cast<uint32_t>(b.raw_)));
+        return FromRaw(
+            static_cast<int32_t>(static_cast<uint32_t>(a.raw_) - static_cast<uint32_t>(b.raw_)));
     }
     friend constexpr SFP operator*(SFP a, SFP b) {
         return FromRaw(static_cast<int32_t>((static_cast<int64_t>(a.raw_) * b.raw_) >> 16));

@@ -44,8 +44,8 @@ constexpr int kInventorySize = kAlfErr + 1;  // entries 0..111
 
 // The entry of an id; ids outside 0..111 get the all-zero entry 0.
 const SAlofonHeader& InventoryEntry(int id);
-std::string_view InventoryName(int id);      // "" for unnamed ids and ids outside 0..111
-uint16_t InventoryFeatures(int id);          // 0 for ids outside 0..111
+std::string_view InventoryName(int id);  // "" for unnamed ids and ids outside 0..111
+uint16_t InventoryFeatures(int id);      // 0 for ids outside 0..111
 // The lowest id whose inventory name equals `name` exactly; -1 if none
 // (also for the empty name).
 int InventoryFindByName(std::string_view name);

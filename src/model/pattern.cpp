@@ -80,4 +80,6 @@ void SAlofonPatt::SetName(std::string_view newName) {
     std::memcpy(name, newName.data(), std::min<size_t>(newName.size(), 8));
 }
 
-std::string_view SAlofonPatt::Name() const { return std::string_view(name, strnlen(name, sizeof name)); }
+std::string_view SAlofonPatt::Name() const {
+    return std::string_view(name, strnlen(name, sizeof name));
+}

@@ -23,10 +23,10 @@ public:
     // Samples from first to end.
     int32_t SampleLength() const { return end - first; }
 
-    SPcmFormat format{};   // sample format of the recording
-    int32_t first = 0;     // first sample position
-    int32_t end = 0;       // one past the last sample position
-    bool closed = true;    // the uniform fit joins the last sample back to the first
+    SPcmFormat format{};  // sample format of the recording
+    int32_t first = 0;    // first sample position
+    int32_t end = 0;      // one past the last sample position
+    bool closed = true;   // the uniform fit joins the last sample back to the first
 };
 
 class SAlofonPatt : public SAlfSpline {
@@ -60,11 +60,11 @@ public:
 
     bool Has(uint16_t featureBits) const { return (features & featureBits) != 0; }
 
-    uint32_t maxe = 0;         // largest fitting error, carried by the voice files unchanged
-    uint16_t features = 0;     // feature bits
-    int32_t id = kAlfNull;     // allophone id
+    uint32_t maxe = 0;      // largest fitting error, carried by the voice files unchanged
+    uint16_t features = 0;  // feature bits
+    int32_t id = kAlfNull;  // allophone id
     char name[kNameSize] = {};
-    int32_t pauseLength = 0;   // pause patterns: length in samples
+    int32_t pauseLength = 0;  // pause patterns: length in samples
 
     // The curve laid out for the fast readers; empty until PrepareReading,
     // and ignored once the segments change after it.

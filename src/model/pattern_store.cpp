@@ -13,9 +13,8 @@ struct SPauseSpec {
     const char* name;
 };
 constexpr SPauseSpec kPauses[] = {
-    {kAlfPauseDoubleLetter, "p003"}, {kAlfPauseInterWord, "p010"},
-    {kAlfPausePunctuation, "p050"},  {kAlfPauseInterSentence, "p100"},
-    {kAlfPauseTag, "PauTag"},
+    {kAlfPauseDoubleLetter, "p003"},  {kAlfPauseInterWord, "p010"}, {kAlfPausePunctuation, "p050"},
+    {kAlfPauseInterSentence, "p100"}, {kAlfPauseTag, "PauTag"},
 };
 
 constexpr int kPauseTagMs = 1000;
@@ -26,11 +25,20 @@ constexpr int kMaxPauseMs = 10000;
 int PauseMs(int id, const SPauseLengths& pauses) {
     int ms = 0;
     switch (id) {
-        case kAlfPauseDoubleLetter: ms = pauses.doubleLetter; break;
-        case kAlfPauseInterWord: ms = pauses.interWord; break;
-        case kAlfPausePunctuation: ms = pauses.punctuation; break;
-        case kAlfPauseInterSentence: ms = pauses.interSentence; break;
-        default: return kPauseTagMs;
+        case kAlfPauseDoubleLetter:
+            ms = pauses.doubleLetter;
+            break;
+        case kAlfPauseInterWord:
+            ms = pauses.interWord;
+            break;
+        case kAlfPausePunctuation:
+            ms = pauses.punctuation;
+            break;
+        case kAlfPauseInterSentence:
+            ms = pauses.interSentence;
+            break;
+        default:
+            return kPauseTagMs;
     }
     return std::clamp(ms, 1, kMaxPauseMs);
 }
@@ -90,7 +98,7 @@ int PauseSamples(int rate, int ms) {
 
 void SAlfPattArr::MakePause(SAlofonPatt& pattern, const SPauseLengths& pauses) const {
     const SPauseSpec* pause = std::find_if(std::begin(kPauses), std::end(kPauses),
-                                          [&](const SPauseSpec& p) { return p.id == pattern.id; });
+                                           [&](const SPauseSpec& p) { return p.id == pattern.id; });
     if (pause == std::end(kPauses)) return;
     pattern.RemoveAll();
     pattern.pauseLength = PauseLength(pause->id, pauses);
@@ -135,7 +143,9 @@ void SAlfPattArr::FinishLoad(const SPauseLengths& pauses) {
         if (SAlofonPatt* pattern = PatternAt(id)) pattern->PrepareReading();
 }
 
-void SAlfPattArr::FinishLoad() { FinishLoad(DefaultAttribute()); }
+void SAlfPattArr::FinishLoad() {
+    FinishLoad(DefaultAttribute());
+}
 
 SPauseLengths SPauseLengths::From(const SAttribute& settings) {
     SPauseLengths pauses;

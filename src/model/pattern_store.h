@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "core/containers.h"
-#include "model/pcm_format.h"
 #include "model/pattern.h"
+#include "model/pcm_format.h"
 
 class SAttribute;
 

@@ -9,11 +9,11 @@
 
 // The standard PCM format record: 16 bytes, field for field as on disk.
 struct SPcmFormat {
-    uint16_t formatTag = 0;       // 1 = PCM, 7 = mu-law
+    uint16_t formatTag = 0;  // 1 = PCM, 7 = mu-law
     uint16_t channels = 0;
-    uint32_t samplesPerSec = 0;   // Hz
+    uint32_t samplesPerSec = 0;  // Hz
     uint32_t avgBytesPerSec = 0;
-    uint16_t blockAlign = 0;      // bytes per sample frame
+    uint16_t blockAlign = 0;  // bytes per sample frame
     uint16_t bitsPerSample = 0;
 
     bool operator==(const SPcmFormat&) const = default;

@@ -3,7 +3,9 @@
 #include "core/attribute.h"
 #include "model/chars.h"
 
-SAttribute* SSentence::GetSettings() const { return settings_ ? settings_ : &DefaultAttribute(); }
+SAttribute* SSentence::GetSettings() const {
+    return settings_ ? settings_ : &DefaultAttribute();
+}
 
 SWord* SSentence::WordAt(int index) const {
     if (index < 0 || index >= words.GetSize()) return nullptr;

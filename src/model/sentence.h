@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "model/wave.h"
 #include "model/phrase.h"
+#include "model/wave.h"
 #include "model/word.h"
 
 class SAttribute;
@@ -53,14 +53,14 @@ public:
     SAttribute* GetSettings() const;
 
     SWordsArr words;
-    int32_t wordGrowStep = 0;  // 0 = default growth
+    int32_t wordGrowStep = 0;   // 0 = default growth
     int32_t chunkCounter = -1;  // chunks generated so far, -1 before the first
     int32_t nextWord = 0;       // index of the next word to synthesise
-    int32_t start = 0;   // request-text index of the first real word
-    int32_t length = 0;  // request-text characters the sentence consumed
+    int32_t start = 0;          // request-text index of the first real word
+    int32_t length = 0;         // request-text characters the sentence consumed
     SPhraseArr phrases;
     int32_t phraseGrowStep = 0;
-    SWave wave;                 // synthesised samples of the sentence
+    SWave wave;                  // synthesised samples of the sentence
     uint8_t allophoneMarks = 1;  // word renderer emits allophone marks
 
 private:

@@ -82,7 +82,8 @@ public:
         if (count_ == 0) return;
         int64_t raw = x.Raw();
         int next = current_ + 1 < count_ ? current_ + 1 : current_;
-        if (raw < (static_cast<int64_t>(segments_[current_].start) << 16) || raw >= EndRaw(segments_[next]))
+        if (raw < (static_cast<int64_t>(segments_[current_].start) << 16) ||
+            raw >= EndRaw(segments_[next]))
             current_ = FindSegment(segments_, count_, x);
     }
 

@@ -48,14 +48,14 @@ bool SSplinc::Fit(const int16_t* y, int n, bool closed, SSplineSegments& segment
     segments.SetSize(n);
     for (int i = 0; i + 1 < n; ++i) {
         double slope = double(y[i + 1]) - y[i];
-        segments[i] = MakeSegment(i, 1, y[i], slope - (2 * M[i] + M[i + 1]), 3 * M[i],
-                                  M[i + 1] - M[i]);
+        segments[i] =
+            MakeSegment(i, 1, y[i], slope - (2 * M[i] + M[i + 1]), 3 * M[i], M[i + 1] - M[i]);
     }
     int last = n - 1;
     if (closed) {
         double slope = double(y[0]) - y[last];
-        segments[last] = MakeSegment(last, 1, y[last], slope - (2 * M[last] + M[n]),
-                                     3 * M[last], M[n] - M[last]);
+        segments[last] = MakeSegment(last, 1, y[last], slope - (2 * M[last] + M[n]), 3 * M[last],
+                                     M[n] - M[last]);
     } else {
         segments[last] = MakeSegment(last, 1, y[last], 0, 0, 0);
     }
@@ -90,9 +90,11 @@ void SSplinx::Fit(const int16_t* w, int n, SSplineSegments& segments) {
         else
             y[i] = w[std::clamp(start, 0, n - 1)];
     }
-    bool solvable = count >= 2 && std::none_of(segments.begin(), segments.end(),
-                                               [](const SSplineSegment& s) { return s.length == 0; });
-    std::vector<double> M = solvable ? SolveCurvatures(y, segments) : std::vector<double>(count, 0.0);
+    bool solvable =
+        count >= 2 && std::none_of(segments.begin(), segments.end(),
+                                   [](const SSplineSegment& s) { return s.length == 0; });
+    std::vector<double> M =
+        solvable ? SolveCurvatures(y, segments) : std::vector<double>(count, 0.0);
 
     for (int i = 0; i < count; ++i) {
         SSplineSegment& s = segments[i];

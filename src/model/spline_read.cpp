@@ -7,7 +7,9 @@ namespace {
 constexpr int32_t kFractionMask = SFP::kOne - 1;
 
 // Whether x is a whole position inside the table.
-bool Whole(int32_t x, int samples) { return (x & kFractionMask) == 0 && x >= 0 && (x >> 16) < samples; }
+bool Whole(int32_t x, int samples) {
+    return (x & kFractionMask) == 0 && x >= 0 && (x >> 16) < samples;
+}
 
 // Positions from positions[i] on that step by exactly one whole sample
 // inside the table: their samples are the decoded ones, copied in one go.
@@ -21,7 +23,8 @@ int WholeStepRun(const SFP* positions, int i, int count, int samples) {
     return run;
 }
 
-void ReadPortable(const SSplineTable& table, SSplineReader& scalar, const SFP* positions, int count, int16_t* out) {
+void ReadPortable(const SSplineTable& table, SSplineReader& scalar, const SFP* positions, int count,
+                  int16_t* out) {
     // Shorter whole-step runs (a whole position now and then at other
     // rates) are not worth leaving the scalar loop for.
     constexpr int kWorthCopying = 16;
@@ -34,7 +37,8 @@ void ReadPortable(const SSplineTable& table, SSplineReader& scalar, const SFP* p
     };
     // Timing steps evenly through a pattern: positions that do not start
     // with a whole step will hardly hold a long run of them.
-    const bool wholeSteps = count < 2 || int64_t{positions[1].Raw()} - positions[0].Raw() == SFP::kOne;
+    const bool wholeSteps =
+        count < 2 || int64_t{positions[1].Raw()} - positions[0].Raw() == SFP::kOne;
     int i = wholeSteps ? 0 : count;
     while (i < count) {
         if (!Whole(positions[i].Raw(), samples)) {
@@ -44,7 +48,8 @@ void ReadPortable(const SSplineTable& table, SSplineReader& scalar, const SFP* p
         int run = WholeStepRun(positions, i, count, samples);
         if (run >= kWorthCopying || run == count) {
             readScalar(i);
-            std::memcpy(out + i, table.Decoded() + (positions[i].Raw() >> 16), sizeof(int16_t) * run);
+            std::memcpy(out + i, table.Decoded() + (positions[i].Raw() >> 16),
+                        sizeof(int16_t) * run);
             scalarFrom = i + run;
         }
         i += run;
@@ -64,10 +69,14 @@ bool ProcessorHasAvx2() {
 
 std::string_view SplinePathName(SSplinePath path) {
     switch (path) {
-        case SSplinePath::kScalar: return "scalar";
-        case SSplinePath::kPortable: return "portable";
-        case SSplinePath::kSse2: return "sse2";
-        case SSplinePath::kAvx2: return "avx2";
+        case SSplinePath::kScalar:
+            return "scalar";
+        case SSplinePath::kPortable:
+            return "portable";
+        case SSplinePath::kSse2:
+            return "sse2";
+        case SSplinePath::kAvx2:
+            return "avx2";
     }
     return "unknown";
 }
@@ -75,13 +84,16 @@ std::string_view SplinePathName(SSplinePath path) {
 bool SplinePathAvailable(SSplinePath path) {
     switch (path) {
         case SSplinePath::kScalar:
-        case SSplinePath::kPortable: return true;
-        // SSE2 is part of every x86-64 processor; 32-bit x86 builds make no
-        // assumption about it.
+        case SSplinePath::kPortable:
+            return true;
+            // SSE2 is part of every x86-64 processor; 32-bit x86 builds make no
+            // assumption about it.
 #if defined(__x86_64__) || defined(_M_X64)
-        case SSplinePath::kSse2: return true;
+        case SSplinePath::kSse2:
+            return true;
 #else
-        case SSplinePath::kSse2: return false;
+        case SSplinePath::kSse2:
+            return false;
 #endif
         case SSplinePath::kAvx2: {
             static const bool has = ProcessorHasAvx2();
@@ -92,9 +104,10 @@ bool SplinePathAvailable(SSplinePath path) {
 }
 
 SSplinePath FastestSplinePath() {
-    static const SSplinePath fastest = SplinePathAvailable(SSplinePath::kAvx2)   ? SSplinePath::kAvx2
-                                       : SplinePathAvailable(SSplinePath::kSse2) ? SSplinePath::kSse2
-                                                                                 : SSplinePath::kPortable;
+    static const SSplinePath fastest = SplinePathAvailable(SSplinePath::kAvx2) ? SSplinePath::kAvx2
+                                       : SplinePathAvailable(SSplinePath::kSse2)
+                                           ? SSplinePath::kSse2
+                                           : SSplinePath::kPortable;
     return fastest;
 }
 

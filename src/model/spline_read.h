@@ -36,7 +36,7 @@ void ReadSpline(SSplinePath path, const SSplineSegments& segments, const SSpline
 // The vector readers: read as ReadSpline does, with a table that describes
 // the segments. Each returns how many leading positions it read; the caller
 // reads the rest.
-int ReadSplineSse2(const SSplineTable& table, SSplineReader& scalar, const SFP* positions, int count,
-                   int16_t* out);
-int ReadSplineAvx2(const SSplineTable& table, SSplineReader& scalar, const SFP* positions, int count,
-                   int16_t* out);
+int ReadSplineSse2(const SSplineTable& table, SSplineReader& scalar, const SFP* positions,
+                   int count, int16_t* out);
+int ReadSplineAvx2(const SSplineTable& table, SSplineReader& scalar, const SFP* positions,
+                   int count, int16_t* out);

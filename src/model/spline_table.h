@@ -36,7 +36,8 @@ public:
     // Whether the table was built from exactly these segments (their storage
     // and count); a pattern changed since gets read by the scalar code.
     bool Describes(const SSplineSegments& segments) const {
-        return !entries_.empty() && source_ == segments.GetData() && sourceCount_ == segments.GetSize();
+        return !entries_.empty() && source_ == segments.GetData() &&
+               sourceCount_ == segments.GetSize();
     }
 
     // Whole sample positions covered: 0 .. Samples() - 1.

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "model/allophone_ids.h"
-#include "phonetics/transcribe.h"
 #include "model/word.h"
+#include "phonetics/transcribe.h"
 
 using namespace allophone;
 
@@ -19,14 +19,22 @@ constexpr unsigned char kOgonekA = 0xB9, kAcuteC = 0xE6, kOgonekE = 0xEA, kStrok
 // is not one of them. "y" is handled by the callers.
 int PrefixedVowel(unsigned char c) {
     switch (c) {
-        case 'a': return kIa;
-        case 'e': return kIe;
-        case 'i': return kI;
-        case 'o': return kIo;
-        case 'u': return kIu;
-        case kOgonekA: return kIan;
-        case kOgonekE: return kIen;
-        default: return kAlfNone;
+        case 'a':
+            return kIa;
+        case 'e':
+            return kIe;
+        case 'i':
+            return kI;
+        case 'o':
+            return kIo;
+        case 'u':
+            return kIu;
+        case kOgonekA:
+            return kIan;
+        case kOgonekE:
+            return kIen;
+        default:
+            return kAlfNone;
     }
 }
 
@@ -78,20 +86,39 @@ void SLetterReader::ReadLetter(unsigned char c) {
 
 bool SLetterReader::ReadVowel(unsigned char c) {
     switch (c) {
-        case 'a': main_ = kA; break;
-        case 'e': main_ = kE; break;
-        case 'o': main_ = kO; break;
+        case 'a':
+            main_ = kA;
+            break;
+        case 'e':
+            main_ = kE;
+            break;
+        case 'o':
+            main_ = kO;
+            break;
         case 'u':
             main_ = kU;
             glide_ = Next() == 'i';
             return true;
-        case kAcuteO: main_ = kU; return true;
-        case 'y': main_ = kY; return true;
-        case kOgonekA: main_ = kAn; return true;
-        case kOgonekE: main_ = kEn; return true;
-        case 'i': ReadI(); return true;
-        case 'j': ReadJ(); return true;
-        default: return false;
+        case kAcuteO:
+            main_ = kU;
+            return true;
+        case 'y':
+            main_ = kY;
+            return true;
+        case kOgonekA:
+            main_ = kAn;
+            return true;
+        case kOgonekE:
+            main_ = kEn;
+            return true;
+        case 'i':
+            ReadI();
+            return true;
+        case 'j':
+            ReadJ();
+            return true;
+        default:
+            return false;
     }
     // a, e, o: a following "i" or "u" glides without being consumed.
     glide_ = Next() == 'i';
@@ -154,22 +181,57 @@ bool SLetterReader::SoftI(bool glideAllowed) {
 bool SLetterReader::ReadConsonant(unsigned char c) {
     int glided = kAlfNone;  // consonant followed by SoftI with glide
     switch (c) {
-        case 'b': glided = kB; break;
-        case 'f': glided = kF; break;
-        case 'g': glided = kG; break;
-        case 'h': glided = kH; break;
-        case 'k': glided = kK; break;
-        case 'l': glided = kL; break;
-        case 'm': glided = kM; break;
-        case 'p': glided = kP; break;
-        case 't': glided = kT; break;
-        case 'v': case 'w': glided = kW; break;
-        case 'c': ReadC(); return true;
-        case 'd': ReadD(); return true;
-        case 'n': ReadN(); return true;
-        case kStrokeL: main_ = Next() == 'u' ? kLl : kLll; return true;
-        case 'q': main_ = kK; vowel_ = kU; return true;
-        case 'x': main_ = kK; vowel_ = kS; return true;
+        case 'b':
+            glided = kB;
+            break;
+        case 'f':
+            glided = kF;
+            break;
+        case 'g':
+            glided = kG;
+            break;
+        case 'h':
+            glided = kH;
+            break;
+        case 'k':
+            glided = kK;
+            break;
+        case 'l':
+            glided = kL;
+            break;
+        case 'm':
+            glided = kM;
+            break;
+        case 'p':
+            glided = kP;
+            break;
+        case 't':
+            glided = kT;
+            break;
+        case 'v':
+        case 'w':
+            glided = kW;
+            break;
+        case 'c':
+            ReadC();
+            return true;
+        case 'd':
+            ReadD();
+            return true;
+        case 'n':
+            ReadN();
+            return true;
+        case kStrokeL:
+            main_ = Next() == 'u' ? kLl : kLll;
+            return true;
+        case 'q':
+            main_ = kK;
+            vowel_ = kU;
+            return true;
+        case 'x':
+            main_ = kK;
+            vowel_ = kS;
+            return true;
         case 'r':
             main_ = kR;
             if (!SoftI(true) && Next() == 'z') {
@@ -184,13 +246,27 @@ bool SLetterReader::ReadConsonant(unsigned char c) {
                 main_ = kSz;
             }
             return true;
-        case 'z': main_ = kZ; SoftI(false); return true;
-        case kAcuteC: main_ = kCi; return true;
-        case kAcuteN: main_ = kNi; return true;
-        case kAcuteS: main_ = kSi; return true;
-        case kAcuteZ: main_ = kZi; return true;
-        case kDotZ: main_ = kRz; return true;
-        default: return false;
+        case 'z':
+            main_ = kZ;
+            SoftI(false);
+            return true;
+        case kAcuteC:
+            main_ = kCi;
+            return true;
+        case kAcuteN:
+            main_ = kNi;
+            return true;
+        case kAcuteS:
+            main_ = kSi;
+            return true;
+        case kAcuteZ:
+            main_ = kZi;
+            return true;
+        case kDotZ:
+            main_ = kRz;
+            return true;
+        default:
+            return false;
     }
     main_ = glided;
     SoftI(true);
@@ -214,14 +290,21 @@ void SLetterReader::ReadD() {
     main_ = kD;
     if (SoftI(true)) return;
     switch (Next()) {
-        case kAcuteZ: Consume(); main_ = kDzi; break;
-        case kDotZ: Consume(); main_ = kDrz; break;
+        case kAcuteZ:
+            Consume();
+            main_ = kDzi;
+            break;
+        case kDotZ:
+            Consume();
+            main_ = kDrz;
+            break;
         case 'z':
             Consume();
             main_ = kDz;
             SoftI(false);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -235,15 +318,38 @@ void SLetterReader::ReadN() {
 
 bool SLetterReader::ReadPunctuation(unsigned char c) {
     switch (c) {
-        case 4: case '!': case '.': case '?':
-            main_ = kAlfPauseInterSentence; return true;
-        case 5: case '\t': case '\n': case '\r': case ',': case ':': case ';':
-            main_ = kAlfPausePunctuation; return true;
-        case 6: case '(': case ')': case '<': case '>': case '{': case '}':
-            main_ = kAlfPauseInterWord; return true;
-        case 7: main_ = kAlfPauseDoubleLetter; return true;
-        case 8: main_ = kAlfPauseTag; return true;
-        default: return false;  // digits, blanks, symbols: nothing
+        case 4:
+        case '!':
+        case '.':
+        case '?':
+            main_ = kAlfPauseInterSentence;
+            return true;
+        case 5:
+        case '\t':
+        case '\n':
+        case '\r':
+        case ',':
+        case ':':
+        case ';':
+            main_ = kAlfPausePunctuation;
+            return true;
+        case 6:
+        case '(':
+        case ')':
+        case '<':
+        case '>':
+        case '{':
+        case '}':
+            main_ = kAlfPauseInterWord;
+            return true;
+        case 7:
+            main_ = kAlfPauseDoubleLetter;
+            return true;
+        case 8:
+            main_ = kAlfPauseTag;
+            return true;
+        default:
+            return false;  // digits, blanks, symbols: nothing
     }
 }
 

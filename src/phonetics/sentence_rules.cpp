@@ -2,14 +2,16 @@
 
 #include "core/attribute.h"
 #include "model/allophone_ids.h"
-#include "phonetics/vowel_forms.h"
 #include "model/sentence.h"
+#include "phonetics/vowel_forms.h"
 
 using namespace allophone;
 
 namespace {
 
-int LastIndex(const SWord& word) { return word.GetSize() - 1; }
+int LastIndex(const SWord& word) {
+    return word.GetSize() - 1;
+}
 
 // The accent word of a group whose last vowel word has one vowel is the
 // word before it, when that word has vowels too.

@@ -4,9 +4,9 @@
 #include <climits>
 
 #include "model/allophone_ids.h"
-#include "phonetics/letter_reader.h"
 #include "model/chars.h"
 #include "model/word.h"
+#include "phonetics/letter_reader.h"
 
 void LowerCaseSkippingTags(std::string& text) {
     size_t i = 0;

@@ -6,7 +6,9 @@ using namespace allophone;
 
 namespace {
 
-bool InRange(int id, int first, int last) { return id >= first && id <= last; }
+bool InRange(int id, int first, int last) {
+    return id >= first && id <= last;
+}
 
 // The plain vowels a, e, i, o, u, y and their stressed forms.
 constexpr int kLastSimpleVowel = kY;
@@ -18,9 +20,13 @@ constexpr int kLastPlainVowel = 16;
 
 }  // namespace
 
-int RuleFeatures(int id) { return id < 0 || id > kAlfErr ? 0 : InventoryFeatures(id); }
+int RuleFeatures(int id) {
+    return id < 0 || id > kAlfErr ? 0 : InventoryFeatures(id);
+}
 
-int RuleFeaturesAt(const SAlofonBff& word, int index) { return RuleFeatures(word.IdAt(index)); }
+int RuleFeaturesAt(const SAlofonBff& word, int index) {
+    return RuleFeatures(word.IdAt(index));
+}
 
 bool IsVowelAt(const SAlofonBff& word, int index) {
     return (RuleFeaturesAt(word, index) & AF_VOWEL) != 0;
@@ -55,7 +61,8 @@ int StressForm(SAlofonBff& word, int index, bool lengthen) {
     SAlofon* record = word.RecordAt(index);
     if (!record || record->locked) return index;
     int id = record->id;
-    bool simple = InRange(id, kA, kLastSimpleVowel) || InRange(id, kFirstStressed, kLastSimpleStressed);
+    bool simple =
+        InRange(id, kA, kLastSimpleVowel) || InRange(id, kFirstStressed, kLastSimpleStressed);
     if (lengthen && simple) {
         int plain = id > kLastSimpleVowel ? id - kAlfStressedOffset : id;
         record->SetId(plain);
@@ -77,10 +84,18 @@ void FinalConsonant(SAlofonBff& word, int index) {
     SAlofon* record = word.RecordAt(index);
     if (!record) return;
     switch (record->id) {
-        case kM: record->SetId(kMFinal); break;
-        case kN: record->SetId(kNFinal); break;
-        case kLl: case kLll: record->SetId(kLlFinal); break;
-        default: break;
+        case kM:
+            record->SetId(kMFinal);
+            break;
+        case kN:
+            record->SetId(kNFinal);
+            break;
+        case kLl:
+        case kLll:
+            record->SetId(kLlFinal);
+            break;
+        default:
+            break;
     }
 }
 

@@ -1,9 +1,9 @@
 // Assimilation inside one word: voicing, vowel hiatus, doubled m/ł and, in
 // colloquial reading, nasal vowels before consonants.
 #include "model/allophone_ids.h"
+#include "model/word.h"
 #include "phonetics/sentence_rules.h"
 #include "phonetics/vowel_forms.h"
-#include "model/word.h"
 
 using namespace allophone;
 
@@ -16,7 +16,9 @@ bool IsLocked(const SAlofonBff& word, int index) {
 
 // "w", "wi" and "rz" after a voiceless consonant lose their voice instead of
 // voicing it (kwiat, trzy).
-bool TakesVoicelessness(int id) { return id == kW || id == kWi || id == kRz; }
+bool TakesVoicelessness(int id) {
+    return id == kW || id == kWi || id == kRz;
+}
 
 void AssimilateVoicing(SAlofonBff& word, int i, int featuresP, int featuresN) {
     if ((featuresP & AF_VOICED) && (featuresN & AF_VOICELESS)) {
@@ -31,9 +33,16 @@ void AssimilateVoicing(SAlofonBff& word, int i, int featuresP, int featuresN) {
 
 void Denasalise(SAlofon& record) {
     switch (record.id) {
-        case kEn: case kIen: record.SetId(record.id - 6); break;
-        case kAn: case kIan: record.SetId(record.id - 3); break;
-        default: break;
+        case kEn:
+        case kIen:
+            record.SetId(record.id - 6);
+            break;
+        case kAn:
+        case kIan:
+            record.SetId(record.id - 3);
+            break;
+        default:
+            break;
     }
 }
 
@@ -64,10 +73,14 @@ void DenasaliseFinalE(SAlofonBff& word) {
     SAlofon* last = word.RecordAt(word.GetSize() - 1);
     if (!last || !IsVowelAt(word, word.GetSize() - 1)) return;
     switch (last->id) {
-        case kEn: case kIen: case kEn + kAlfFinalOffset: case kIen + kAlfFinalOffset:
+        case kEn:
+        case kIen:
+        case kEn + kAlfFinalOffset:
+        case kIen + kAlfFinalOffset:
             last->SetId(last->id - 6);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -6,10 +6,15 @@ namespace {
 thread_local const std::string* t_configDirOverride = nullptr;
 }  // namespace
 
-const std::string* ConfigDirOverride() { return t_configDirOverride; }
+const std::string* ConfigDirOverride() {
+    return t_configDirOverride;
+}
 
-SConfigDirScope::SConfigDirScope(std::string dir) : dir_(std::move(dir)), previous_(t_configDirOverride) {
+SConfigDirScope::SConfigDirScope(std::string dir)
+    : dir_(std::move(dir)), previous_(t_configDirOverride) {
     t_configDirOverride = &dir_;
 }
 
-SConfigDirScope::~SConfigDirScope() { t_configDirOverride = previous_; }
+SConfigDirScope::~SConfigDirScope() {
+    t_configDirOverride = previous_;
+}

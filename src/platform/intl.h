@@ -9,7 +9,7 @@ struct SIntlSettings {
     char decimalSeparator = ',';
     char thousandsSeparator = '.';
     char dateSeparator = '/';
-    std::string shortDatePattern;  // at most 15 characters
+    std::string shortDatePattern;         // at most 15 characters
     bool dateSeparatorStored = false;     // sDate was found, not defaulted
     bool shortDatePatternStored = false;  // sShortDate was found, not defaulted
 };

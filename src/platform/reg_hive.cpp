@@ -6,7 +6,9 @@
 
 namespace {
 
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string Fold(std::string_view text) {
     std::string folded(text);
@@ -173,8 +175,10 @@ bool ReadData(std::string_view text, SRegValue* value) {
 bool IsHexValueLine(std::string_view line) {
     Cursor in{line};
     std::string name;
-    if (line.starts_with('@')) in.pos = 1;
-    else if (!ReadQuoted(in, &name)) return false;
+    if (line.starts_with('@'))
+        in.pos = 1;
+    else if (!ReadQuoted(in, &name))
+        return false;
     return line.substr(in.pos).starts_with("=hex");
 }
 
@@ -255,8 +259,7 @@ std::vector<std::string> SRegHive::SubkeyNames(std::string_view rawPath) const {
     for (auto it = keys_.lower_bound(prefix); it != keys_.end() && it->first.starts_with(prefix);
          ++it) {
         std::string_view rest = std::string_view(it->second.path).substr(prefix.size());
-        if (!rest.empty() && rest.find('\\') == std::string_view::npos)
-            names.emplace_back(rest);
+        if (!rest.empty() && rest.find('\\') == std::string_view::npos) names.emplace_back(rest);
     }
     return names;
 }

@@ -37,7 +37,8 @@ bool SRegKey::ReadDword(const std::string& name, uint32_t* out) const {
     if (value.type == kRegSz) return ParseNumber(value.data, out);
     if (value.data.empty() || value.data.size() > 4) return false;
     uint32_t n = 0;
-    for (size_t i = value.data.size(); i-- > 0;) n = (n << 8) | static_cast<unsigned char>(value.data[i]);
+    for (size_t i = value.data.size(); i-- > 0;)
+        n = (n << 8) | static_cast<unsigned char>(value.data[i]);
     *out = n;
     return true;
 }

@@ -7,15 +7,15 @@
 namespace {
 
 constexpr SUrlScheme kSchemes[] = {
-    {1, "http://", "hatete pe ", true},     {2, "https://", "hatete pees ", true},
-    {3, "ftp://", "efte pe ", true},        {4, "file://", "fajl ", true},
-    {5, "gopher://", "gofer ", true},       {6, "mailto:", "mejl tu ", false},
-    {7, "news:", "nius ", false},           {8, "nntp://", "en ente pe ", true},
-    {9, "prospero://", "prospero ", true},  {10, "telnet://", "telnet ", true},
+    {1, "http://", "hatete pe ", true},    {2, "https://", "hatete pees ", true},
+    {3, "ftp://", "efte pe ", true},       {4, "file://", "fajl ", true},
+    {5, "gopher://", "gofer ", true},      {6, "mailto:", "mejl tu ", false},
+    {7, "news:", "nius ", false},          {8, "nntp://", "en ente pe ", true},
+    {9, "prospero://", "prospero ", true}, {10, "telnet://", "telnet ", true},
     {11, "wais://", "wajs ", true},
 };
 
-constexpr const char* kGenericDomains[] = {".arpa", ".com", ".edu", ".gov", ".int",
+constexpr const char* kGenericDomains[] = {".arpa", ".com",  ".edu", ".gov", ".int",
                                            ".mil",  ".nato", ".net", ".org"};
 
 constexpr const char* kCountryCodes[] = {
@@ -46,9 +46,15 @@ constexpr SHostLabel kHostLabels[] = {{"www", "wuwu wu"}, {"com", "kom"}, {"pl",
 
 }  // namespace
 
-std::span<const SUrlScheme> UrlSchemeTable() { return kSchemes; }
-std::span<const char* const> GenericDomainTable() { return kGenericDomains; }
-std::span<const char* const> CountryCodeTable() { return kCountryCodes; }
+std::span<const SUrlScheme> UrlSchemeTable() {
+    return kSchemes;
+}
+std::span<const char* const> GenericDomainTable() {
+    return kGenericDomains;
+}
+std::span<const char* const> CountryCodeTable() {
+    return kCountryCodes;
+}
 
 const char* HostLabelWord(const std::string& label) {
     for (const SHostLabel& entry : kHostLabels)

@@ -9,17 +9,26 @@
 namespace {
 
 constexpr SResourceEntry kNumberWords[] = {
-    {4230, "zero"}, {4231, "jeden"}, {4232, "dwa"}, {4233, "trzy"}, {4234, "cztery"},
-    {4235, "pięć"}, {4236, "sześć"}, {4237, "siedem"}, {4238, "osiem"}, {4239, "dziewięć"},
-    {4240, "dziesięć"}, {4241, "jedenaście"}, {4242, "dwanaście"}, {4243, "trzynaście"},
-    {4244, "czternaście"}, {4245, "pietnaście"}, {4246, "szesnaście"}, {4247, "siedemnaście"},
-    {4248, "osiemnaście"}, {4249, "dziewietnaście"},
-    {4251, "dwadzieścia"}, {4252, "trzydzieści"}, {4253, "czterdzieści"}, {4254, "pieńdziesiąt"},
-    {4255, "sześdziesiąt"}, {4256, "siedemdziesiąt"}, {4257, "osiemdziesiąt"},
-    {4258, "dziewieńdziesiąt"},
-    {4260, "sto"}, {4261, "dwieście"}, {4262, "trzysta"}, {4263, "czterysta"}, {4264, "pieńcet"},
-    {4265, "sześset"}, {4266, "siedemset"}, {4267, "osiemset"}, {4268, "dziewieńcet"},
-    {4540, "i"}, {4542, "oraz"},
+    {4230, "zero"},          {4231, "jeden"},
+    {4232, "dwa"},           {4233, "trzy"},
+    {4234, "cztery"},        {4235, "pięć"},
+    {4236, "sześć"},         {4237, "siedem"},
+    {4238, "osiem"},         {4239, "dziewięć"},
+    {4240, "dziesięć"},      {4241, "jedenaście"},
+    {4242, "dwanaście"},     {4243, "trzynaście"},
+    {4244, "czternaście"},   {4245, "pietnaście"},
+    {4246, "szesnaście"},    {4247, "siedemnaście"},
+    {4248, "osiemnaście"},   {4249, "dziewietnaście"},
+    {4251, "dwadzieścia"},   {4252, "trzydzieści"},
+    {4253, "czterdzieści"},  {4254, "pieńdziesiąt"},
+    {4255, "sześdziesiąt"},  {4256, "siedemdziesiąt"},
+    {4257, "osiemdziesiąt"}, {4258, "dziewieńdziesiąt"},
+    {4260, "sto"},           {4261, "dwieście"},
+    {4262, "trzysta"},       {4263, "czterysta"},
+    {4264, "pieńcet"},       {4265, "sześset"},
+    {4266, "siedemset"},     {4267, "osiemset"},
+    {4268, "dziewieńcet"},   {4540, "i"},
+    {4542, "oraz"},
 };
 
 // Rows: one, few, many. Columns: tenths .. millionths, thousand, million.
@@ -53,7 +62,9 @@ const std::string& Form(SCountForm form, int column) {
 
 }  // namespace
 
-std::span<const SResourceEntry> NumberWordResources() { return kNumberWords; }
+std::span<const SResourceEntry> NumberWordResources() {
+    return kNumberWords;
+}
 
 SCountForm CountFormOf(long long count) {
     if (count == 1) return SCountForm::kOne;
@@ -69,8 +80,12 @@ const std::string& FractionFormWord(int digits, SCountForm form) {
     return Form(form, digits - 1);
 }
 
-const std::string& ThousandFormWord(SCountForm form) { return Form(form, kThousandColumn); }
-const std::string& MillionFormWord(SCountForm form) { return Form(form, kMillionColumn); }
+const std::string& ThousandFormWord(SCountForm form) {
+    return Form(form, kThousandColumn);
+}
+const std::string& MillionFormWord(SCountForm form) {
+    return Form(form, kMillionColumn);
+}
 
 const std::string& FeminineOneWord() {
     static const std::string word = "jedna";

@@ -11,7 +11,7 @@ constexpr int kTensFirst = 4251;      // "dwadzieścia" .. "dziewieńdziesiąt" 
 constexpr int kHundredsFirst = 4260;  // "sto" .. "dziewieńcet"
 constexpr int kMinus = 4513;
 constexpr int kPeriod = 4514;
-constexpr int kFractionAnd = 4540;    // "i"
+constexpr int kFractionAnd = 4540;       // "i"
 constexpr int kDigitFractionAnd = 4542;  // "oraz"
 }  // namespace number_ids
 

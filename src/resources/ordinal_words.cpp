@@ -19,10 +19,10 @@ std::vector<std::string> ToCp1250(std::initializer_list<const char*> words) {
 }
 
 const std::vector<std::string>& UnitStems() {
-    static const std::vector<std::string> stems = ToCp1250(
-        {"pierwsz", "drug", "trzeci", "czwart", "piąt", "szóst", "siódm", "ósm", "dziewiąt",
-         "dziesiąt", "jedenast", "dwunast", "trzynast", "czternast", "piętnast", "szesnast",
-         "siedemnast", "osiemnast", "dziewiętnast"});
+    static const std::vector<std::string> stems =
+        ToCp1250({"pierwsz", "drug", "trzeci", "czwart", "piąt", "szóst", "siódm", "ósm",
+                  "dziewiąt", "dziesiąt", "jedenast", "dwunast", "trzynast", "czternast",
+                  "piętnast", "szesnast", "siedemnast", "osiemnast", "dziewiętnast"});
     return stems;
 }
 
@@ -77,9 +77,15 @@ std::vector<SNumberedNoun> Nouns(std::initializer_list<SNounRow> rows) {
 
 }  // namespace
 
-const std::string& OrdinalUnitStem(int n) { return UnitStems().at(n - 1); }
-const std::string& OrdinalTensStem(int tens) { return TensStems().at(tens - 2); }
-const std::string& OrdinalHundredsStem(int h) { return HundredsStems().at(h - 1); }
+const std::string& OrdinalUnitStem(int n) {
+    return UnitStems().at(n - 1);
+}
+const std::string& OrdinalTensStem(int tens) {
+    return TensStems().at(tens - 2);
+}
+const std::string& OrdinalHundredsStem(int h) {
+    return HundredsStems().at(h - 1);
+}
 
 std::string OrdinalEnding(const std::string& stem, SGender gender, SCase grammaticalCase) {
     const char last = stem.empty() ? '\0' : stem.back();
@@ -117,20 +123,34 @@ const std::vector<SNumberedNoun>& NumberedNounsBefore() {
 
 const std::vector<SNumberedNoun>& NumberedNounsAfter() {
     static const std::vector<SNumberedNoun> nouns = Nouns({
-        {"wiek", G::Masculine, C::Nominative},     {"wieku", G::Masculine, C::Genitive},
-        {"wieki", G::Masculine, C::Nominative},    {"w", G::Masculine, C::Genitive},
-        {"wojna", G::Feminine, C::Nominative},     {"wojny", G::Feminine, C::Genitive},
-        {"wojnie", G::Feminine, C::Locative},      {"rzeczpospolita", G::Feminine, C::Nominative},
-        {"rzeczpospolitej", G::Feminine, C::Genitive}, {"liga", G::Feminine, C::Nominative},
-        {"ligi", G::Feminine, C::Genitive},        {"lidze", G::Feminine, C::Locative},
-        {"piętro", G::Neuter, C::Nominative},      {"piętra", G::Neuter, C::Genitive},
-        {"piętrze", G::Neuter, C::Locative},       {"kadencja", G::Feminine, C::Nominative},
-        {"kadencji", G::Feminine, C::Genitive},    {"zjazd", G::Masculine, C::Nominative},
-        {"zjazdu", G::Masculine, C::Genitive},     {"zjeździe", G::Masculine, C::Locative},
-        {"edycja", G::Feminine, C::Nominative},    {"edycji", G::Feminine, C::Genitive},
-        {"klasa", G::Feminine, C::Nominative},     {"klasy", G::Feminine, C::Genitive},
-        {"klasie", G::Feminine, C::Locative},      {"kongres", G::Masculine, C::Nominative},
-        {"kongresu", G::Masculine, C::Genitive},   {"sobór", G::Masculine, C::Nominative},
+        {"wiek", G::Masculine, C::Nominative},
+        {"wieku", G::Masculine, C::Genitive},
+        {"wieki", G::Masculine, C::Nominative},
+        {"w", G::Masculine, C::Genitive},
+        {"wojna", G::Feminine, C::Nominative},
+        {"wojny", G::Feminine, C::Genitive},
+        {"wojnie", G::Feminine, C::Locative},
+        {"rzeczpospolita", G::Feminine, C::Nominative},
+        {"rzeczpospolitej", G::Feminine, C::Genitive},
+        {"liga", G::Feminine, C::Nominative},
+        {"ligi", G::Feminine, C::Genitive},
+        {"lidze", G::Feminine, C::Locative},
+        {"piętro", G::Neuter, C::Nominative},
+        {"piętra", G::Neuter, C::Genitive},
+        {"piętrze", G::Neuter, C::Locative},
+        {"kadencja", G::Feminine, C::Nominative},
+        {"kadencji", G::Feminine, C::Genitive},
+        {"zjazd", G::Masculine, C::Nominative},
+        {"zjazdu", G::Masculine, C::Genitive},
+        {"zjeździe", G::Masculine, C::Locative},
+        {"edycja", G::Feminine, C::Nominative},
+        {"edycji", G::Feminine, C::Genitive},
+        {"klasa", G::Feminine, C::Nominative},
+        {"klasy", G::Feminine, C::Genitive},
+        {"klasie", G::Feminine, C::Locative},
+        {"kongres", G::Masculine, C::Nominative},
+        {"kongresu", G::Masculine, C::Genitive},
+        {"sobór", G::Masculine, C::Nominative},
         {"soboru", G::Masculine, C::Genitive},
     });
     return nouns;
@@ -138,16 +158,17 @@ const std::vector<SNumberedNoun>& NumberedNounsAfter() {
 
 const std::vector<std::string>& RulerNames(SGender gender) {
     static const std::vector<std::string> men = ToCp1250(
-        {"jan", "paweł", "benedykt", "pius", "leon", "grzegorz", "innocenty", "klemens",
-         "bonifacy", "urban", "sykstus", "aleksander", "jerzy", "henryk", "ludwik", "karol",
-         "kazimierz", "bolesław", "władysław", "zygmunt", "mieszko", "stanisław", "august",
-         "wacław", "przemysł", "leszek", "konrad", "fryderyk", "wilhelm", "ryszard", "edward",
-         "filip", "franciszek", "józef", "piotr", "mikołaj", "iwan", "napoleon", "otto",
-         "albrecht", "gustaw", "karol", "juliusz", "wiktor", "emanuel", "jakub", "maksymilian",
-         "rudolf", "ferdynand", "leopold", "fryderyk", "krystian", "olaf", "haakon", "harald",
-         "eryk", "magnus", "sobiesław", "bogusław", "barnim", "warcisław", "świętopełk"});
-    static const std::vector<std::string> women = ToCp1250(
-        {"elżbieta", "katarzyna", "maria", "anna", "krystyna", "wiktoria", "izabela",
-         "małgorzata", "joanna", "beatrycze", "jadwiga", "bona", "małgorzata"});
+        {"jan",       "paweł",     "benedykt",  "pius",     "leon",        "grzegorz",  "innocenty",
+         "klemens",   "bonifacy",  "urban",     "sykstus",  "aleksander",  "jerzy",     "henryk",
+         "ludwik",    "karol",     "kazimierz", "bolesław", "władysław",   "zygmunt",   "mieszko",
+         "stanisław", "august",    "wacław",    "przemysł", "leszek",      "konrad",    "fryderyk",
+         "wilhelm",   "ryszard",   "edward",    "filip",    "franciszek",  "józef",     "piotr",
+         "mikołaj",   "iwan",      "napoleon",  "otto",     "albrecht",    "gustaw",    "karol",
+         "juliusz",   "wiktor",    "emanuel",   "jakub",    "maksymilian", "rudolf",    "ferdynand",
+         "leopold",   "fryderyk",  "krystian",  "olaf",     "haakon",      "harald",    "eryk",
+         "magnus",    "sobiesław", "bogusław",  "barnim",   "warcisław",   "świętopełk"});
+    static const std::vector<std::string> women =
+        ToCp1250({"elżbieta", "katarzyna", "maria", "anna", "krystyna", "wiktoria", "izabela",
+                  "małgorzata", "joanna", "beatrycze", "jadwiga", "bona", "małgorzata"});
     return gender == SGender::Feminine ? women : men;
 }

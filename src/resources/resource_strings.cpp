@@ -33,4 +33,6 @@ const std::string& ResourceString(int id) {
     return found == index.end() ? empty : found->second;
 }
 
-bool HasResourceString(int id) { return Index().count(id) != 0; }
+bool HasResourceString(int id) {
+    return Index().count(id) != 0;
+}

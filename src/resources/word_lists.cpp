@@ -17,18 +17,18 @@ std::vector<std::string> ToCp1250(std::initializer_list<const char*> words) {
 
 const std::vector<std::string>& ShortWordList() {
     static const std::vector<std::string> words =
-        ToCp1250({"a", "bez", "bo", "by", "co", "czy", "dla", "do", "i", "jest", "na",
-                  "nie", "o", "od", "po", "przy", "to", "u", "we", "za", "ze", "że"});
+        ToCp1250({"a",   "bez", "bo", "by", "co",   "czy", "dla", "do", "i",  "jest", "na",
+                  "nie", "o",   "od", "po", "przy", "to",  "u",   "we", "za", "ze",   "że"});
     return words;
 }
 
 const std::vector<std::string>& NoSpellWordList() {
-    static const std::vector<std::string> words = ToCp1250(
-        {"A",   "ALE", "BEZ",  "BO",   "BY",    "BYĆ",  "CO",   "CZY", "DLA", "DO",  "E",
-         "GDY", "I",   "ICH",  "JA",   "JAK",   "JEST", "KIM",  "KTO", "LECZ", "LUB", "MA",
-         "MI",  "MNIE", "MÓJ", "NA",   "NAD",   "NAM",  "NAS",  "NASZ", "NIE", "NIM", "NO",
-         "O",   "OD",  "PO",   "POD",  "PRZED", "PRZY", "SIĘ",  "TAK", "TAM", "TĄ",  "TO",
-         "TU",  "TYM", "U",    "WE",   "ZA",    "ZE",   "ŹLE",  "ŻE"});
+    static const std::vector<std::string> words =
+        ToCp1250({"A",   "ALE",  "BEZ", "BO",  "BY",    "BYĆ",  "CO",  "CZY",  "DLA",  "DO",  "E",
+                  "GDY", "I",    "ICH", "JA",  "JAK",   "JEST", "KIM", "KTO",  "LECZ", "LUB", "MA",
+                  "MI",  "MNIE", "MÓJ", "NA",  "NAD",   "NAM",  "NAS", "NASZ", "NIE",  "NIM", "NO",
+                  "O",   "OD",   "PO",  "POD", "PRZED", "PRZY", "SIĘ", "TAK",  "TAM",  "TĄ",  "TO",
+                  "TU",  "TYM",  "U",   "WE",  "ZA",    "ZE",   "ŹLE", "ŻE"});
     return words;
 }
 
@@ -36,10 +36,10 @@ const std::vector<std::string>& NoSpellWordList() {
 // as words, collected from everyday Polish usage (offices, institutions,
 // organisations, shops).
 const std::vector<std::string>& ReadAsWordAcronymList() {
-    static const std::vector<std::string> words = ToCp1250(
-        {"ZUS",  "KRUS",  "NATO", "PESEL", "REGON", "NASA",  "GUS",   "PIT",  "NIK",  "NIP",
-         "LOT",  "PAP",   "MON",  "MEN",   "SOR",   "OFE",   "ZOZ",   "GOPR", "TOPR", "WOŚP",
-         "UEFA", "FIFA",  "OPEC", "UNESCO", "UNICEF", "LIDL", "ALDI",  "PIN",  "RAM",  "ROM",
-         "CIT", "VAT", "PEKAO"});
+    static const std::vector<std::string> words =
+        ToCp1250({"ZUS",  "KRUS", "NATO", "PESEL", "REGON", "NASA",   "GUS",    "PIT",  "NIK",
+                  "NIP",  "LOT",  "PAP",  "MON",   "MEN",   "SOR",    "OFE",    "ZOZ",  "GOPR",
+                  "TOPR", "WOŚP", "UEFA", "FIFA",  "OPEC",  "UNESCO", "UNICEF", "LIDL", "ALDI",
+                  "PIN",  "RAM",  "ROM",  "CIT",   "VAT",   "PEKAO"});
     return words;
 }

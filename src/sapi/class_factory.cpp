@@ -16,7 +16,9 @@ HRESULT CEngineClassFactory::QueryInterface(REFIID riid, void** ppv) {
     return S_OK;
 }
 
-ULONG CEngineClassFactory::AddRef() { return ++refCount_; }
+ULONG CEngineClassFactory::AddRef() {
+    return ++refCount_;
+}
 
 ULONG CEngineClassFactory::Release() {
     if (refCount_ == 0) return 0;

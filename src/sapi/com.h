@@ -20,5 +20,9 @@ using DllUnregisterServerFn = HRESULT(VOKRANT_EXPORT_CALL*)();
 
 // Speech API text is UTF-16 in WCHAR, which is wchar_t on Windows and
 // char16_t on Linux; the engine's conversions take char16_t.
-inline const char16_t* AsUtf16(const WCHAR* text) { return reinterpret_cast<const char16_t*>(text); }
-inline const WCHAR* AsWide(const char16_t* text) { return reinterpret_cast<const WCHAR*>(text); }
+inline const char16_t* AsUtf16(const WCHAR* text) {
+    return reinterpret_cast<const char16_t*>(text);
+}
+inline const WCHAR* AsWide(const char16_t* text) {
+    return reinterpret_cast<const WCHAR*>(text);
+}

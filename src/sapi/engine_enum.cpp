@@ -6,8 +6,8 @@
 #include "sapi/com_boundary.h"
 #include "sapi/engine_ids.h"
 #include "sapi/mode_factory.h"
-#include "sapi/voice_mode_description.h"
 #include "sapi/module_state.h"
+#include "sapi/voice_mode_description.h"
 
 // Only one mode exists, so position 1 is the end of the list.
 static constexpr ULONG kModeCount = 1;
@@ -30,7 +30,9 @@ HRESULT CEngineEnum::QueryInterface(REFIID riid, void** ppv) {
     return S_OK;
 }
 
-ULONG CEngineEnum::AddRef() { return ++refCount_; }
+ULONG CEngineEnum::AddRef() {
+    return ++refCount_;
+}
 
 ULONG CEngineEnum::Release() {
     if (refCount_ == 0) return 0;  // an unbalanced Release must not delete twice
@@ -44,9 +46,15 @@ ULONG CEngineEnum::Release() {
 
 // ---- Unicode face -----------------------------------------------------------
 
-HRESULT CEngITTSEnumW::QueryInterface(REFIID riid, void** ppv) { return owner_->Outer()->QueryInterface(riid, ppv); }
-ULONG CEngITTSEnumW::AddRef() { return owner_->Outer()->AddRef(); }
-ULONG CEngITTSEnumW::Release() { return owner_->Outer()->Release(); }
+HRESULT CEngITTSEnumW::QueryInterface(REFIID riid, void** ppv) {
+    return owner_->Outer()->QueryInterface(riid, ppv);
+}
+ULONG CEngITTSEnumW::AddRef() {
+    return owner_->Outer()->AddRef();
+}
+ULONG CEngITTSEnumW::Release() {
+    return owner_->Outer()->Release();
+}
 
 HRESULT CEngITTSEnumW::Next(ULONG celt, TTSMODEINFOW* rgelt, ULONG* pceltFetched) {
     return GuardCall("ITTSEnum::Next", [&]() -> HRESULT {
@@ -85,7 +93,8 @@ HRESULT CEngITTSEnumW::Clone(ITTSEnumW** ppenum) {
         if (ppenum == nullptr) return E_INVALIDARG;
         *ppenum = nullptr;
         // The clone controls itself unless this enumerator is aggregated.
-        IUnknown* outer = owner_->Outer() == static_cast<IUnknown*>(owner_) ? nullptr : owner_->Outer();
+        IUnknown* outer =
+            owner_->Outer() == static_cast<IUnknown*>(owner_) ? nullptr : owner_->Outer();
         auto* copy = new (std::nothrow) CEngineEnum(outer, owner_->OnFinalRelease());
         if (copy == nullptr) return E_OUTOFMEMORY;
         ModuleObjectCreated();
@@ -97,11 +106,13 @@ HRESULT CEngITTSEnumW::Clone(ITTSEnumW** ppenum) {
     });
 }
 
-HRESULT CEngITTSEnumW::Select(GUID gModeID, ITTSCentralW** ppiTTSCentral, IUnknown* pIUnknownForAudio) {
+HRESULT CEngITTSEnumW::Select(GUID gModeID, ITTSCentralW** ppiTTSCentral,
+                              IUnknown* pIUnknownForAudio) {
     return GuardCall("ITTSEnum::Select", [&]() -> HRESULT {
         if (ppiTTSCentral == nullptr || pIUnknownForAudio == nullptr) return E_INVALIDARG;
         *ppiTTSCentral = nullptr;
-        if (gModeID != MODEID_VokrantNeutral && gModeID != MODEID_VokrantAlternate) return TTSERR_INVALIDMODE;
+        if (gModeID != MODEID_VokrantNeutral && gModeID != MODEID_VokrantAlternate)
+            return TTSERR_INVALIDMODE;
         TTSMODEINFOW info;
         FillModeDescription(0, &info);
         return CreateModeObject(owner_->OnFinalRelease(), pIUnknownForAudio, info, ppiTTSCentral);
@@ -110,9 +121,15 @@ HRESULT CEngITTSEnumW::Select(GUID gModeID, ITTSCentralW** ppiTTSCentral, IUnkno
 
 // ---- ANSI face --------------------------------------------------------------
 
-HRESULT CEngITTSEnumA::QueryInterface(REFIID riid, void** ppv) { return owner_->Outer()->QueryInterface(riid, ppv); }
-ULONG CEngITTSEnumA::AddRef() { return owner_->Outer()->AddRef(); }
-ULONG CEngITTSEnumA::Release() { return owner_->Outer()->Release(); }
+HRESULT CEngITTSEnumA::QueryInterface(REFIID riid, void** ppv) {
+    return owner_->Outer()->QueryInterface(riid, ppv);
+}
+ULONG CEngITTSEnumA::AddRef() {
+    return owner_->Outer()->AddRef();
+}
+ULONG CEngITTSEnumA::Release() {
+    return owner_->Outer()->Release();
+}
 
 HRESULT CEngITTSEnumA::Next(ULONG celt, TTSMODEINFOA* rgelt, ULONG* pceltFetched) {
     return GuardCall("ITTSEnumA::Next", [&]() -> HRESULT {
@@ -132,9 +149,13 @@ HRESULT CEngITTSEnumA::Next(ULONG celt, TTSMODEINFOA* rgelt, ULONG* pceltFetched
     });
 }
 
-HRESULT CEngITTSEnumA::Skip(ULONG celt) { return owner_->UnicodeFace()->Skip(celt); }
+HRESULT CEngITTSEnumA::Skip(ULONG celt) {
+    return owner_->UnicodeFace()->Skip(celt);
+}
 
-HRESULT CEngITTSEnumA::Reset() { return owner_->UnicodeFace()->Reset(); }
+HRESULT CEngITTSEnumA::Reset() {
+    return owner_->UnicodeFace()->Reset();
+}
 
 HRESULT CEngITTSEnumA::Clone(ITTSEnumA** ppenum) {
     return GuardCall("ITTSEnumA::Clone", [&]() -> HRESULT {
@@ -149,7 +170,8 @@ HRESULT CEngITTSEnumA::Clone(ITTSEnumA** ppenum) {
     });
 }
 
-HRESULT CEngITTSEnumA::Select(GUID gModeID, ITTSCentralA** ppiTTSCentral, IUnknown* pIUnknownForAudio) {
+HRESULT CEngITTSEnumA::Select(GUID gModeID, ITTSCentralA** ppiTTSCentral,
+                              IUnknown* pIUnknownForAudio) {
     return GuardCall("ITTSEnumA::Select", [&]() -> HRESULT {
         if (ppiTTSCentral == nullptr) return E_INVALIDARG;
         *ppiTTSCentral = nullptr;

@@ -22,7 +22,8 @@ public:
     HRESULT STDMETHODCALLTYPE Skip(ULONG celt) override;
     HRESULT STDMETHODCALLTYPE Reset() override;
     HRESULT STDMETHODCALLTYPE Clone(ITTSEnumW** ppenum) override;
-    HRESULT STDMETHODCALLTYPE Select(GUID gModeID, ITTSCentralW** ppiTTSCentral, IUnknown* pIUnknownForAudio) override;
+    HRESULT STDMETHODCALLTYPE Select(GUID gModeID, ITTSCentralW** ppiTTSCentral,
+                                     IUnknown* pIUnknownForAudio) override;
 
 private:
     CEngineEnum* owner_;
@@ -40,7 +41,8 @@ public:
     HRESULT STDMETHODCALLTYPE Skip(ULONG celt) override;
     HRESULT STDMETHODCALLTYPE Reset() override;
     HRESULT STDMETHODCALLTYPE Clone(ITTSEnumA** ppenum) override;
-    HRESULT STDMETHODCALLTYPE Select(GUID gModeID, ITTSCentralA** ppiTTSCentral, IUnknown* pIUnknownForAudio) override;
+    HRESULT STDMETHODCALLTYPE Select(GUID gModeID, ITTSCentralA** ppiTTSCentral,
+                                     IUnknown* pIUnknownForAudio) override;
 
 private:
     CEngineEnum* owner_;

@@ -7,7 +7,8 @@
 #include "sapi/module_state.h"
 #include "sapi/registration.h"
 
-VOKRANT_EXPORT HRESULT VOKRANT_EXPORT_CALL DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) {
+VOKRANT_EXPORT HRESULT VOKRANT_EXPORT_CALL DllGetClassObject(REFCLSID rclsid, REFIID riid,
+                                                             void** ppv) {
     return GuardCall("DllGetClassObject", [&]() -> HRESULT {
         if (ppv == nullptr) return E_INVALIDARG;
         *ppv = nullptr;
@@ -21,14 +22,22 @@ VOKRANT_EXPORT HRESULT VOKRANT_EXPORT_CALL DllGetClassObject(REFCLSID rclsid, RE
     });
 }
 
-VOKRANT_EXPORT HRESULT VOKRANT_EXPORT_CALL DllCanUnloadNow() { return ModuleCanUnload() ? S_OK : S_FALSE; }
+VOKRANT_EXPORT HRESULT VOKRANT_EXPORT_CALL DllCanUnloadNow() {
+    return ModuleCanUnload() ? S_OK : S_FALSE;
+}
 
 VOKRANT_EXPORT HRESULT VOKRANT_EXPORT_CALL DllRegisterServer() {
-    GuardCall("DllRegisterServer", [] { RegisterEngine(ModulePath()); return S_OK; });
+    GuardCall("DllRegisterServer", [] {
+        RegisterEngine(ModulePath());
+        return S_OK;
+    });
     return S_OK;
 }
 
 VOKRANT_EXPORT HRESULT VOKRANT_EXPORT_CALL DllUnregisterServer() {
-    GuardCall("DllUnregisterServer", [] { UnregisterEngine(); return S_OK; });
+    GuardCall("DllUnregisterServer", [] {
+        UnregisterEngine();
+        return S_OK;
+    });
     return S_OK;
 }

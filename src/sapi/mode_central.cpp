@@ -33,7 +33,8 @@ HRESULT CMode::ToFileTime(QWORD* position, FILETIME* fileTime) {
     return audio->ToFileTime(position, fileTime);
 }
 
-HRESULT CMode::TextData(VOICECHARSET charset, DWORD flags, SDATA text, void* sink, const IID& sinkIid, bool ansi) {
+HRESULT CMode::TextData(VOICECHARSET charset, DWORD flags, SDATA text, void* sink,
+                        const IID& sinkIid, bool ansi) {
     ansiPositions = ansi;
     if (charset != CHARSET_TEXT) return TTSERR_INVALIDCHAR;
     if (sink != nullptr && sinkIid != IID_ITTSBufNotifySink) return E_NOINTERFACE;
@@ -163,10 +164,11 @@ HRESULT CModeITTSCentralW::PosnGet(QWORD* p) {
     return GuardCall("ITTSCentral::PosnGet", [&] { return mode_->PosnGet(p); });
 }
 
-HRESULT CModeITTSCentralW::TextData(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, void* pNotifyInterface,
-                                    IID IIDNotifyInterface) {
+HRESULT CModeITTSCentralW::TextData(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText,
+                                    void* pNotifyInterface, IID IIDNotifyInterface) {
     return GuardCall("ITTSCentral::TextData", [&] {
-        return mode_->TextData(eCharacterSet, dwFlags, dText, pNotifyInterface, IIDNotifyInterface, false);
+        return mode_->TextData(eCharacterSet, dwFlags, dText, pNotifyInterface, IIDNotifyInterface,
+                               false);
     });
 }
 
@@ -215,8 +217,8 @@ HRESULT CModeITTSCentralA::ModeGet(TTSMODEINFOA* pttsInfo) {
     });
 }
 
-HRESULT CModeITTSCentralA::TextData(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, void* pNotifyInterface,
-                                    IID IIDNotifyInterface) {
+HRESULT CModeITTSCentralA::TextData(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText,
+                                    void* pNotifyInterface, IID IIDNotifyInterface) {
     return GuardCall("ITTSCentralA::TextData", [&]() -> HRESULT {
         if (dText.pData == nullptr) return E_INVALIDARG;
         // ANSI text is bounded by its byte count and ends at its first null.
@@ -226,6 +228,7 @@ HRESULT CModeITTSCentralA::TextData(VOICECHARSET eCharacterSet, DWORD dwFlags, S
         std::u16string wide = Cp1250ToUtf16(std::string_view(bytes, length));
         if (wide.empty() && length > 0) return E_FAIL;
         SDATA converted{wide.data(), static_cast<DWORD>((wide.size() + 1) * sizeof(char16_t))};
-        return mode_->TextData(eCharacterSet, dwFlags, converted, pNotifyInterface, IIDNotifyInterface, true);
+        return mode_->TextData(eCharacterSet, dwFlags, converted, pNotifyInterface,
+                               IIDNotifyInterface, true);
     });
 }

@@ -10,5 +10,5 @@ using ModeFinalRelease = void (*)();
 // description, holding a reference to the audio object, and returns its
 // ITTSCentralW. Counts it as a live object. E_OUTOFMEMORY when
 // initialisation fails; on any failure nothing remains.
-HRESULT CreateModeObject(ModeFinalRelease onFinalRelease, IUnknown* audioObject, const TTSMODEINFOW& info,
-                         ITTSCentralW** central);
+HRESULT CreateModeObject(ModeFinalRelease onFinalRelease, IUnknown* audioObject,
+                         const TTSMODEINFOW& info, ITTSCentralW** central);

@@ -16,7 +16,8 @@ bool NameIs(const std::string& tag, const char* name) {
     std::size_t n = std::strlen(name);
     if (tag.size() < n) return false;
     for (std::size_t i = 0; i < n; ++i)
-        if (std::tolower(static_cast<unsigned char>(tag[i])) != std::tolower(static_cast<unsigned char>(name[i])))
+        if (std::tolower(static_cast<unsigned char>(tag[i])) !=
+            std::tolower(static_cast<unsigned char>(name[i])))
             return false;
     return true;
 }

@@ -9,12 +9,16 @@
 class CMode;
 
 // IUnknown delegation shared by every interface object.
-#define VOKRANT_DELEGATE_IUNKNOWN                                                                      \
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {                      \
-        return outer_->QueryInterface(riid, ppv);                                                     \
-    }                                                                                                 \
-    ULONG STDMETHODCALLTYPE AddRef() override { return outer_->AddRef(); }                            \
-    ULONG STDMETHODCALLTYPE Release() override { return outer_->Release(); }
+#define VOKRANT_DELEGATE_IUNKNOWN                                                \
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override { \
+        return outer_->QueryInterface(riid, ppv);                                \
+    }                                                                            \
+    ULONG STDMETHODCALLTYPE AddRef() override {                                  \
+        return outer_->AddRef();                                                 \
+    }                                                                            \
+    ULONG STDMETHODCALLTYPE Release() override {                                 \
+        return outer_->Release();                                                \
+    }
 
 class CModeITTSCentralW final : public ITTSCentralW {
 public:
@@ -22,15 +26,18 @@ public:
     VOKRANT_DELEGATE_IUNKNOWN
     HRESULT STDMETHODCALLTYPE Inject(const WCHAR* pszTag) override;
     HRESULT STDMETHODCALLTYPE ModeGet(TTSMODEINFOW* pttsInfo) override;
-    HRESULT STDMETHODCALLTYPE Phoneme(VOICECHARSET, DWORD, SDATA, SDATA*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Phoneme(VOICECHARSET, DWORD, SDATA, SDATA*) override {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE PosnGet(QWORD* pqwTimeStamp) override;
-    HRESULT STDMETHODCALLTYPE TextData(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, void* pNotifyInterface,
-                                       IID IIDNotifyInterface) override;
+    HRESULT STDMETHODCALLTYPE TextData(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText,
+                                       void* pNotifyInterface, IID IIDNotifyInterface) override;
     HRESULT STDMETHODCALLTYPE ToFileTime(QWORD* pqTimeStamp, FILETIME* pFT) override;
     HRESULT STDMETHODCALLTYPE AudioPause() override;
     HRESULT STDMETHODCALLTYPE AudioResume() override;
     HRESULT STDMETHODCALLTYPE AudioReset() override;
-    HRESULT STDMETHODCALLTYPE Register(void* pNotifyInterface, IID IIDNotifyInterface, DWORD* pdwKey) override;
+    HRESULT STDMETHODCALLTYPE Register(void* pNotifyInterface, IID IIDNotifyInterface,
+                                       DWORD* pdwKey) override;
     HRESULT STDMETHODCALLTYPE UnRegister(DWORD dwKey) override;
 
 private:
@@ -45,11 +52,15 @@ public:
     VOKRANT_DELEGATE_IUNKNOWN
     HRESULT STDMETHODCALLTYPE Inject(const CHAR* pszTag) override;
     HRESULT STDMETHODCALLTYPE ModeGet(TTSMODEINFOA* pttsInfo) override;
-    HRESULT STDMETHODCALLTYPE Phoneme(VOICECHARSET, DWORD, SDATA, SDATA*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Phoneme(VOICECHARSET, DWORD, SDATA, SDATA*) override {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE PosnGet(QWORD* p) override { return unicode_->PosnGet(p); }
-    HRESULT STDMETHODCALLTYPE TextData(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, void* pNotifyInterface,
-                                       IID IIDNotifyInterface) override;
-    HRESULT STDMETHODCALLTYPE ToFileTime(QWORD* p, FILETIME* ft) override { return unicode_->ToFileTime(p, ft); }
+    HRESULT STDMETHODCALLTYPE TextData(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText,
+                                       void* pNotifyInterface, IID IIDNotifyInterface) override;
+    HRESULT STDMETHODCALLTYPE ToFileTime(QWORD* p, FILETIME* ft) override {
+        return unicode_->ToFileTime(p, ft);
+    }
     HRESULT STDMETHODCALLTYPE AudioPause() override { return unicode_->AudioPause(); }
     HRESULT STDMETHODCALLTYPE AudioResume() override { return unicode_->AudioResume(); }
     HRESULT STDMETHODCALLTYPE AudioReset() override { return unicode_->AudioReset(); }
@@ -85,7 +96,8 @@ private:
 // No strings are involved: every call goes to the Unicode partner.
 class CModeITTSAttributesA final : public ITTSAttributesA {
 public:
-    CModeITTSAttributesA(IUnknown* outer, CModeITTSAttributesW* unicode) : outer_(outer), unicode_(unicode) {}
+    CModeITTSAttributesA(IUnknown* outer, CModeITTSAttributesW* unicode)
+        : outer_(outer), unicode_(unicode) {}
     VOKRANT_DELEGATE_IUNKNOWN
     HRESULT STDMETHODCALLTYPE PitchGet(WORD* p) override { return unicode_->PitchGet(p); }
     HRESULT STDMETHODCALLTYPE PitchSet(WORD p) override { return unicode_->PitchSet(p); }
@@ -108,7 +120,9 @@ public:
     HRESULT STDMETHODCALLTYPE AboutDlg(HWND w, const WCHAR* t) override { return Show(w, t, 3); }
     HRESULT STDMETHODCALLTYPE LexiconDlg(HWND w, const WCHAR* t) override { return Show(w, t, 1); }
     HRESULT STDMETHODCALLTYPE GeneralDlg(HWND w, const WCHAR* t) override { return Show(w, t, 0); }
-    HRESULT STDMETHODCALLTYPE TranslateDlg(HWND w, const WCHAR* t) override { return Show(w, t, 2); }
+    HRESULT STDMETHODCALLTYPE TranslateDlg(HWND w, const WCHAR* t) override {
+        return Show(w, t, 2);
+    }
 
 private:
     HRESULT Show(HWND parent, const WCHAR* title, int startPage);
@@ -118,7 +132,8 @@ private:
 
 class CModeITTSDialogsA final : public ITTSDialogsA {
 public:
-    CModeITTSDialogsA(IUnknown* outer, CModeITTSDialogsW* unicode) : outer_(outer), unicode_(unicode) {}
+    CModeITTSDialogsA(IUnknown* outer, CModeITTSDialogsW* unicode)
+        : outer_(outer), unicode_(unicode) {}
     VOKRANT_DELEGATE_IUNKNOWN
     HRESULT STDMETHODCALLTYPE AboutDlg(HWND w, const CHAR* t) override;
     HRESULT STDMETHODCALLTYPE LexiconDlg(HWND w, const CHAR* t) override;
@@ -137,25 +152,28 @@ class CModeILexPronounce2T : public ILexPronounce2T<Ch> {
 public:
     explicit CModeILexPronounce2T(IUnknown* outer) : outer_(outer) {}
     VOKRANT_DELEGATE_IUNKNOWN
-    HRESULT STDMETHODCALLTYPE Add(VOICECHARSET, const Ch*, const Ch*, VOICEPARTOFSPEECH, void*, DWORD) override {
+    HRESULT STDMETHODCALLTYPE Add(VOICECHARSET, const Ch*, const Ch*, VOICEPARTOFSPEECH, void*,
+                                  DWORD) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Get(VOICECHARSET, const Ch*, WORD, Ch*, DWORD, DWORD*, VOICEPARTOFSPEECH*, void*, DWORD,
-                                  DWORD*) override {
+    HRESULT STDMETHODCALLTYPE Get(VOICECHARSET, const Ch*, WORD, Ch*, DWORD, DWORD*,
+                                  VOICEPARTOFSPEECH*, void*, DWORD, DWORD*) override {
         return E_NOTIMPL;
     }
     HRESULT STDMETHODCALLTYPE Remove(const Ch*, WORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE AddTo(DWORD, VOICECHARSET, const Ch*, const Ch*, VOICEPARTOFSPEECH, void*,
-                                    DWORD) override {
+    HRESULT STDMETHODCALLTYPE AddTo(DWORD, VOICECHARSET, const Ch*, const Ch*, VOICEPARTOFSPEECH,
+                                    void*, DWORD) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE GetFrom(DWORD, VOICECHARSET, const Ch*, WORD, Ch*, DWORD, DWORD*, VOICEPARTOFSPEECH*,
-                                      void*, DWORD, DWORD*) override {
+    HRESULT STDMETHODCALLTYPE GetFrom(DWORD, VOICECHARSET, const Ch*, WORD, Ch*, DWORD, DWORD*,
+                                      VOICEPARTOFSPEECH*, void*, DWORD, DWORD*) override {
         return E_NOTIMPL;
     }
     HRESULT STDMETHODCALLTYPE RemoveFrom(DWORD, const Ch*, WORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE QueryLexicons(BOOL, DWORD*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE ChangeSpelling(DWORD, const Ch*, const Ch*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE ChangeSpelling(DWORD, const Ch*, const Ch*) override {
+        return E_NOTIMPL;
+    }
 
 private:
     IUnknown* outer_;

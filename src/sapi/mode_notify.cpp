@@ -10,19 +10,31 @@ HRESULT CModeNotify::QueryInterface(REFIID riid, void** ppv) {
 }
 
 HRESULT CModeNotify::AudioStop(WORD) {
-    return GuardCall("AudioStop", [&] { mode_->OnAudioStop(); return S_OK; });
+    return GuardCall("AudioStop", [&] {
+        mode_->OnAudioStop();
+        return S_OK;
+    });
 }
 
 HRESULT CModeNotify::AudioStart() {
-    return GuardCall("AudioStart", [&] { mode_->OnAudioStart(); return S_OK; });
+    return GuardCall("AudioStart", [&] {
+        mode_->OnAudioStart();
+        return S_OK;
+    });
 }
 
 HRESULT CModeNotify::FreeSpace(DWORD, BOOL) {
-    return GuardCall("FreeSpace", [&] { mode_->OnFreeSpace(); return S_OK; });
+    return GuardCall("FreeSpace", [&] {
+        mode_->OnFreeSpace();
+        return S_OK;
+    });
 }
 
 HRESULT CModeNotify::BookMark(DWORD dwMarkID, BOOL fFlush) {
-    return GuardCall("BookMark", [&] { mode_->OnBookMark(dwMarkID, fFlush != FALSE); return S_OK; });
+    return GuardCall("BookMark", [&] {
+        mode_->OnBookMark(dwMarkID, fFlush != FALSE);
+        return S_OK;
+    });
 }
 
 HRESULT CModeFileNotify::QueryInterface(REFIID riid, void** ppv) {

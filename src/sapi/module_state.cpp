@@ -9,13 +9,21 @@ std::atomic<long> g_locks{0};
 
 }  // namespace
 
-void ModuleObjectCreated() { ++g_liveObjects; }
+void ModuleObjectCreated() {
+    ++g_liveObjects;
+}
 
-void ModuleObjectDeleted() { --g_liveObjects; }
+void ModuleObjectDeleted() {
+    --g_liveObjects;
+}
 
-long ModuleLiveObjects() { return g_liveObjects.load(); }
+long ModuleLiveObjects() {
+    return g_liveObjects.load();
+}
 
-void ModuleLock() { ++g_locks; }
+void ModuleLock() {
+    ++g_locks;
+}
 
 bool ModuleUnlock() {
     long current = g_locks.load();
@@ -25,6 +33,10 @@ bool ModuleUnlock() {
     return false;
 }
 
-long ModuleLocks() { return g_locks.load(); }
+long ModuleLocks() {
+    return g_locks.load();
+}
 
-bool ModuleCanUnload() { return g_liveObjects.load() == 0 && g_locks.load() == 0; }
+bool ModuleCanUnload() {
+    return g_liveObjects.load() == 0 && g_locks.load() == 0;
+}

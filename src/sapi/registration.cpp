@@ -9,7 +9,9 @@ namespace {
 
 constexpr const char* kEngineListPath = "Software\\Voice\\TextToSpeech\\Engine";
 
-std::string ClassKeyPath() { return "CLSID\\" + GuidToString(CLSID_VokrantEngine); }
+std::string ClassKeyPath() {
+    return "CLSID\\" + GuidToString(CLSID_VokrantEngine);
+}
 
 void SetDefault(SRegRoot root, const std::string& path, const std::string& value) {
     SRegKey(root, path).SetString("", value);

@@ -16,15 +16,18 @@ class ITTSCentralW : public IUnknown {
 public:
     VOKRANT_SAPI_METHOD(Inject)(const WCHAR* pszTag) = 0;
     VOKRANT_SAPI_METHOD(ModeGet)(TTSMODEINFOW* pttsInfo) = 0;
-    VOKRANT_SAPI_METHOD(Phoneme)(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, SDATA* pdPhoneme) = 0;
+    VOKRANT_SAPI_METHOD(Phoneme)
+    (VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, SDATA* pdPhoneme) = 0;
     VOKRANT_SAPI_METHOD(PosnGet)(QWORD* pqwTimeStamp) = 0;
-    VOKRANT_SAPI_METHOD(TextData)(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, void* pNotifyInterface,
-                                  IID IIDNotifyInterface) = 0;
+    VOKRANT_SAPI_METHOD(TextData)
+    (VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, void* pNotifyInterface,
+     IID IIDNotifyInterface) = 0;
     VOKRANT_SAPI_METHOD(ToFileTime)(QWORD* pqTimeStamp, FILETIME* pFT) = 0;
     VOKRANT_SAPI_METHOD(AudioPause)() = 0;
     VOKRANT_SAPI_METHOD(AudioResume)() = 0;
     VOKRANT_SAPI_METHOD(AudioReset)() = 0;
-    VOKRANT_SAPI_METHOD(Register)(void* pNotifyInterface, IID IIDNotifyInterface, DWORD* pdwKey) = 0;
+    VOKRANT_SAPI_METHOD(Register)
+    (void* pNotifyInterface, IID IIDNotifyInterface, DWORD* pdwKey) = 0;
     VOKRANT_SAPI_METHOD(UnRegister)(DWORD dwKey) = 0;
 };
 
@@ -32,15 +35,18 @@ class ITTSCentralA : public IUnknown {
 public:
     VOKRANT_SAPI_METHOD(Inject)(const CHAR* pszTag) = 0;
     VOKRANT_SAPI_METHOD(ModeGet)(TTSMODEINFOA* pttsInfo) = 0;
-    VOKRANT_SAPI_METHOD(Phoneme)(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, SDATA* pdPhoneme) = 0;
+    VOKRANT_SAPI_METHOD(Phoneme)
+    (VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, SDATA* pdPhoneme) = 0;
     VOKRANT_SAPI_METHOD(PosnGet)(QWORD* pqwTimeStamp) = 0;
-    VOKRANT_SAPI_METHOD(TextData)(VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, void* pNotifyInterface,
-                                  IID IIDNotifyInterface) = 0;
+    VOKRANT_SAPI_METHOD(TextData)
+    (VOICECHARSET eCharacterSet, DWORD dwFlags, SDATA dText, void* pNotifyInterface,
+     IID IIDNotifyInterface) = 0;
     VOKRANT_SAPI_METHOD(ToFileTime)(QWORD* pqTimeStamp, FILETIME* pFT) = 0;
     VOKRANT_SAPI_METHOD(AudioPause)() = 0;
     VOKRANT_SAPI_METHOD(AudioResume)() = 0;
     VOKRANT_SAPI_METHOD(AudioReset)() = 0;
-    VOKRANT_SAPI_METHOD(Register)(void* pNotifyInterface, IID IIDNotifyInterface, DWORD* pdwKey) = 0;
+    VOKRANT_SAPI_METHOD(Register)
+    (void* pNotifyInterface, IID IIDNotifyInterface, DWORD* pdwKey) = 0;
     VOKRANT_SAPI_METHOD(UnRegister)(DWORD dwKey) = 0;
 };
 
@@ -78,23 +84,26 @@ public:
 template <typename Ch>
 class ILexPronounceT : public IUnknown {
 public:
-    VOKRANT_SAPI_METHOD(Add)(VOICECHARSET charset, const Ch* text, const Ch* pronunciation,
-                             VOICEPARTOFSPEECH partOfSpeech, void* engineInfo, DWORD engineInfoSize) = 0;
-    VOKRANT_SAPI_METHOD(Get)(VOICECHARSET charset, const Ch* text, WORD sense, Ch* pronunciation,
-                             DWORD pronunciationSize, DWORD* pronunciationNeeded, VOICEPARTOFSPEECH* partOfSpeech,
-                             void* engineInfo, DWORD engineInfoSize, DWORD* engineInfoNeeded) = 0;
+    VOKRANT_SAPI_METHOD(Add)
+    (VOICECHARSET charset, const Ch* text, const Ch* pronunciation, VOICEPARTOFSPEECH partOfSpeech,
+     void* engineInfo, DWORD engineInfoSize) = 0;
+    VOKRANT_SAPI_METHOD(Get)
+    (VOICECHARSET charset, const Ch* text, WORD sense, Ch* pronunciation, DWORD pronunciationSize,
+     DWORD* pronunciationNeeded, VOICEPARTOFSPEECH* partOfSpeech, void* engineInfo,
+     DWORD engineInfoSize, DWORD* engineInfoNeeded) = 0;
     VOKRANT_SAPI_METHOD(Remove)(const Ch* text, WORD sense) = 0;
 };
 
 template <typename Ch>
 class ILexPronounce2T : public ILexPronounceT<Ch> {
 public:
-    VOKRANT_SAPI_METHOD(AddTo)(DWORD lexicon, VOICECHARSET charset, const Ch* text, const Ch* pronunciation,
-                               VOICEPARTOFSPEECH partOfSpeech, void* engineInfo, DWORD engineInfoSize) = 0;
-    VOKRANT_SAPI_METHOD(GetFrom)(DWORD lexicon, VOICECHARSET charset, const Ch* text, WORD sense,
-                                 Ch* pronunciation, DWORD pronunciationSize, DWORD* pronunciationNeeded,
-                                 VOICEPARTOFSPEECH* partOfSpeech, void* engineInfo, DWORD engineInfoSize,
-                                 DWORD* engineInfoNeeded) = 0;
+    VOKRANT_SAPI_METHOD(AddTo)
+    (DWORD lexicon, VOICECHARSET charset, const Ch* text, const Ch* pronunciation,
+     VOICEPARTOFSPEECH partOfSpeech, void* engineInfo, DWORD engineInfoSize) = 0;
+    VOKRANT_SAPI_METHOD(GetFrom)
+    (DWORD lexicon, VOICECHARSET charset, const Ch* text, WORD sense, Ch* pronunciation,
+     DWORD pronunciationSize, DWORD* pronunciationNeeded, VOICEPARTOFSPEECH* partOfSpeech,
+     void* engineInfo, DWORD engineInfoSize, DWORD* engineInfoNeeded) = 0;
     VOKRANT_SAPI_METHOD(RemoveFrom)(DWORD lexicon, const Ch* text, WORD sense) = 0;
     VOKRANT_SAPI_METHOD(QueryLexicons)(BOOL fAvailable, DWORD* pdwLexicons) = 0;
     VOKRANT_SAPI_METHOD(ChangeSpelling)(DWORD lexicon, const Ch* from, const Ch* to) = 0;
@@ -127,7 +136,8 @@ public:
     VOKRANT_SAPI_METHOD(Skip)(ULONG celt) = 0;
     VOKRANT_SAPI_METHOD(Reset)() = 0;
     VOKRANT_SAPI_METHOD(Clone)(ITTSEnumW** ppenum) = 0;
-    VOKRANT_SAPI_METHOD(Select)(GUID gModeID, ITTSCentralW** ppiTTSCentral, IUnknown* pIUnknownForAudio) = 0;
+    VOKRANT_SAPI_METHOD(Select)
+    (GUID gModeID, ITTSCentralW** ppiTTSCentral, IUnknown* pIUnknownForAudio) = 0;
 };
 
 class ITTSEnumA : public IUnknown {
@@ -136,7 +146,8 @@ public:
     VOKRANT_SAPI_METHOD(Skip)(ULONG celt) = 0;
     VOKRANT_SAPI_METHOD(Reset)() = 0;
     VOKRANT_SAPI_METHOD(Clone)(ITTSEnumA** ppenum) = 0;
-    VOKRANT_SAPI_METHOD(Select)(GUID gModeID, ITTSCentralA** ppiTTSCentral, IUnknown* pIUnknownForAudio) = 0;
+    VOKRANT_SAPI_METHOD(Select)
+    (GUID gModeID, ITTSCentralA** ppiTTSCentral, IUnknown* pIUnknownForAudio) = 0;
 };
 
 // ---- Sinks the application implements --------------------------------------
@@ -148,8 +159,8 @@ public:
     VOKRANT_SAPI_METHOD(AttribChanged)(DWORD dwAttribute) = 0;
     VOKRANT_SAPI_METHOD(AudioStart)(QWORD qTimeStamp) = 0;
     VOKRANT_SAPI_METHOD(AudioStop)(QWORD qTimeStamp) = 0;
-    VOKRANT_SAPI_METHOD(Visual)(QWORD qTimeStamp, Ch cIPAPhoneme, Ch cEnginePhoneme, DWORD dwHints,
-                                TTSMOUTH* pTTSMouth) = 0;
+    VOKRANT_SAPI_METHOD(Visual)
+    (QWORD qTimeStamp, Ch cIPAPhoneme, Ch cEnginePhoneme, DWORD dwHints, TTSMOUTH* pTTSMouth) = 0;
 };
 
 using ITTSNotifySinkW = ITTSNotifySinkT<WCHAR>;

@@ -9,11 +9,12 @@
 
 namespace {
 
-constexpr DWORD kVoiceFeatures = TTSFEATURE_ANYWORD | TTSFEATURE_VOLUME | TTSFEATURE_SPEED | TTSFEATURE_PITCH |
-                                 TTSFEATURE_TAGGED | TTSFEATURE_VISUAL | TTSFEATURE_WORDPOSITION |
-                                 TTSFEATURE_PCOPTIMIZED | TTSFEATURE_PREFERRED;
-constexpr DWORD kVoiceInterfaces = TTSI_ILEXPRONOUNCE | TTSI_ITTSATTRIBUTES | TTSI_ITTSCENTRAL | TTSI_ITTSDIALOGS |
-                                   TTSI_IATTRIBUTES | TTSI_ILEXPRONOUNCE2;
+constexpr DWORD kVoiceFeatures = TTSFEATURE_ANYWORD | TTSFEATURE_VOLUME | TTSFEATURE_SPEED |
+                                 TTSFEATURE_PITCH | TTSFEATURE_TAGGED | TTSFEATURE_VISUAL |
+                                 TTSFEATURE_WORDPOSITION | TTSFEATURE_PCOPTIMIZED |
+                                 TTSFEATURE_PREFERRED;
+constexpr DWORD kVoiceInterfaces = TTSI_ILEXPRONOUNCE | TTSI_ITTSATTRIBUTES | TTSI_ITTSCENTRAL |
+                                   TTSI_ITTSDIALOGS | TTSI_IATTRIBUTES | TTSI_ILEXPRONOUNCE2;
 static_assert(kVoiceFeatures == 0x41DF && kVoiceInterfaces == 0x3F);
 
 template <int N>

@@ -3,15 +3,17 @@
 #include <vector>
 
 #include "core/exceptions.h"
+#include "model/pattern_store.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/voice_records.h"
-#include "model/pattern_store.h"
 
 int64_t SAlofFileFormat::SoundOffset(int n) {
     return NthDataChunk(n);
 }
 
-void SAlofFileFormat::ReadFmt(SPcmFormat& out, int64_t /*offset*/) { SRiffFileFormat::ReadFmt(out, 0); }
+void SAlofFileFormat::ReadFmt(SPcmFormat& out, int64_t /*offset*/) {
+    SRiffFileFormat::ReadFmt(out, 0);
+}
 
 void SAlofFileFormat::LoadPatterns(SAlfPattArr& store) {
     SPcmFormat format;
@@ -28,7 +30,8 @@ void SAlofFileFormat::LoadPatterns(SAlfPattArr& store) {
             if (chunk.size != 12) ThrowExit(kExitProcessing, kMsgInfoLength);
             SAlofonHeader header;
             ReadExact(&header, 12);
-            store.Store(header.id, new SAlofonPatt(header, samples.data(), static_cast<int>(samples.size()), format));
+            store.Store(header.id, new SAlofonPatt(header, samples.data(),
+                                                   static_cast<int>(samples.size()), format));
         }
         return true;
     });
@@ -40,7 +43,8 @@ void SAlofFileFormat::BeginDatabase(const SPcmFormat& format) {
     writer_->Chunk("fmt ", &format, 16);
 }
 
-void SAlofFileFormat::WriteRecording(const SAlofonHeader& header, const int16_t* samples, int count) {
+void SAlofFileFormat::WriteRecording(const SAlofonHeader& header, const int16_t* samples,
+                                     int count) {
     writer_->Chunk("data", samples, 2 * static_cast<uint32_t>(std::max(count, 0)));
     writer_->Chunk("info", &header, 12);
 }

@@ -14,7 +14,9 @@
 
 namespace {
 
-int64_t ClampPosition(int64_t position) { return position < 0 ? 0 : position; }
+int64_t ClampPosition(int64_t position) {
+    return position < 0 ? 0 : position;
+}
 
 }  // namespace
 
@@ -55,8 +57,7 @@ int64_t SDiskFile::GetLength() {
 }
 
 void SDiskFile::Flush() {
-    if (!FlushToDisk(stream_))
-        ThrowExit(kExitProcessing, kMsgWriteError, std::strerror(errno));
+    if (!FlushToDisk(stream_)) ThrowExit(kExitProcessing, kMsgWriteError, std::strerror(errno));
 }
 
 void SDiskFile::Close() {

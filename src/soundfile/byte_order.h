@@ -12,7 +12,9 @@ static_assert(std::endian::native == std::endian::little,
 inline uint32_t LoadLE32(const unsigned char* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
-inline uint16_t LoadLE16(const unsigned char* p) { return uint16_t(p[0] | p[1] << 8); }
+inline uint16_t LoadLE16(const unsigned char* p) {
+    return uint16_t(p[0] | p[1] << 8);
+}
 inline uint32_t LoadBE32(const unsigned char* p) {
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
 }
@@ -35,4 +37,6 @@ inline void StoreBE32(unsigned char* p, uint32_t v) {
 }
 
 // True when the four bytes at p spell the four-character code.
-inline bool IsFourCC(const char* p, const char (&code)[5]) { return std::memcmp(p, code, 4) == 0; }
+inline bool IsFourCC(const char* p, const char (&code)[5]) {
+    return std::memcmp(p, code, 4) == 0;
+}

@@ -3,8 +3,8 @@
 #include "core/exceptions.h"
 #include "soundfile/alof_file_format.h"
 #include "soundfile/next_file_format.h"
-#include "soundfile/salu_file_format.h"
 #include "soundfile/sals_file_format.h"
+#include "soundfile/salu_file_format.h"
 #include "soundfile/swav_file_format.h"
 #include "soundfile/wav_file_format.h"
 

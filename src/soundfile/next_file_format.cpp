@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "core/exceptions.h"
+#include "model/wave.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/sound_messages.h"
-#include "model/wave.h"
 
 namespace {
 
@@ -79,10 +79,18 @@ int32_t SNeXTFileFormat::WriteHeader(int32_t sampleCount, const SSndFormat& form
     uint32_t encoding;
     auto dataSize = static_cast<uint32_t>(sampleCount);
     switch (format.compression) {
-        case kCompressionULaw8: encoding = kEncodingULaw8; break;
-        case kCompressionLinear8: encoding = kEncodingLinear8; break;
-        case kCompressionLinear16: encoding = kEncodingLinear16; dataSize *= 2; break;
-        default: ThrowExit(kExitProcessing, kMsgBadEncoding);
+        case kCompressionULaw8:
+            encoding = kEncodingULaw8;
+            break;
+        case kCompressionLinear8:
+            encoding = kEncodingLinear8;
+            break;
+        case kCompressionLinear16:
+            encoding = kEncodingLinear16;
+            dataSize *= 2;
+            break;
+        default:
+            ThrowExit(kExitProcessing, kMsgBadEncoding);
     }
     unsigned char bytes[kHeaderSize];
     std::memcpy(bytes, ".snd", 4);
@@ -114,7 +122,8 @@ void SNeXTFileFormat::WriteSound(const SWave& wave, const SSndFormat* format) {
         // The header promises n bytes: write them (signed 8-bit linear) rather
         // than leave a file that lies about its size.
         out.resize(static_cast<size_t>(n));
-        for (int32_t i = 0; i < n; ++i) out[static_cast<size_t>(i)] = static_cast<uint8_t>(samples[i] >> 8);
+        for (int32_t i = 0; i < n; ++i)
+            out[static_cast<size_t>(i)] = static_cast<uint8_t>(samples[i] >> 8);
     } else {
         WriteBytes(wave.GetData(), 2 * static_cast<int64_t>(n));
     }
@@ -128,7 +137,8 @@ void SNeXTFileFormat::SetFormats(const SSndFormat& source, const SSndFormat& fil
     converter_.reset();
     if (fileFormat_.sampleType != kSampleS16)
         converter_ = std::make_unique<SSndConvert>(kSampleS16, fileFormat_.sampleType);
-    if (fileFormat_.compression == kCompressionNone || fileFormat_.compression == kCompressionExtensible)
+    if (fileFormat_.compression == kCompressionNone ||
+        fileFormat_.compression == kCompressionExtensible)
         fileFormat_.compression = kCompressionPcm;
     else if (fileFormat_.compression == kCompressionULaw8)
         codec_ = std::make_unique<SCodecULaw8>(sourceFormat_, fileFormat_);

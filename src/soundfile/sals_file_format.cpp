@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "core/exceptions.h"
+#include "model/pattern_store.h"
 #include "platform/log.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/riff_writer.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/voice_records.h"
-#include "model/pattern_store.h"
 
 namespace {
 

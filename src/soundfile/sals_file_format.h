@@ -24,4 +24,3 @@ public:
     // id with a pattern and an inventory name), the format of id 1 first.
     void WriteDatabase(const SAlfPattArr& store);
 };
-

@@ -1,13 +1,13 @@
 #include "soundfile/salu_file_format.h"
 
 #include "core/exceptions.h"
+#include "model/pattern_store.h"
+#include "model/wave.h"
 #include "soundfile/next_file_format.h"
 #include "soundfile/riff_writer.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/steps_file_format.h"
 #include "soundfile/voice_records.h"
-#include "model/pattern_store.h"
-#include "model/wave.h"
 
 void SAluFileFormat::LoadPatterns(SAlfPattArr& store) {
     SPcmFormat format;

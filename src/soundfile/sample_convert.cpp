@@ -24,8 +24,12 @@ SScaledSample FromUnsigned8(uint8_t u) {
 
 void StoreSample(const SScaledSample& v, int32_t type, bool fromUnsigned8, uint8_t* out) {
     switch (type) {
-        case kSampleU8: out[0] = static_cast<uint8_t>(v.unsigned8); return;
-        case kSampleS8: out[0] = static_cast<uint8_t>(v.signed8); return;
+        case kSampleU8:
+            out[0] = static_cast<uint8_t>(v.unsigned8);
+            return;
+        case kSampleS8:
+            out[0] = static_cast<uint8_t>(v.signed8);
+            return;
         case kSampleU16:
         case kSampleS16: {
             auto x = static_cast<uint16_t>(type == kSampleU16 ? v.unsigned16 : v.signed16);
@@ -45,12 +49,13 @@ void StoreSample(const SScaledSample& v, int32_t type, bool fromUnsigned8, uint8
             // From 8-bit the unsigned float keeps u * 256; from 16-bit it is
             // scaled once more, as the 32-bit float range allows.
             float f = type == kSampleFloatSigned ? static_cast<float>(v.signed16)
-                      : fromUnsigned8           ? static_cast<float>(v.unsigned16)
-                                                : static_cast<float>(v.unsigned16) * 256.0f;
+                      : fromUnsigned8            ? static_cast<float>(v.unsigned16)
+                                                 : static_cast<float>(v.unsigned16) * 256.0f;
             std::memcpy(out, &f, 4);
             return;
         }
-        default: return;
+        default:
+            return;
     }
 }
 

@@ -4,8 +4,8 @@
 #include "soundfile/alof_file_format.h"
 #include "soundfile/format_detector.h"
 #include "soundfile/next_file_format.h"
-#include "soundfile/salu_file_format.h"
 #include "soundfile/sals_file_format.h"
+#include "soundfile/salu_file_format.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/wav_file_format.h"
 
@@ -30,9 +30,15 @@ void WriteSoundFile(const std::string& path, const SWave& wave, const SSndFormat
 void WriteVoiceFile(const std::string& path, const SAlfPattArr& store, SVoiceLayout layout) {
     SAtomicFile target(path);
     switch (layout) {
-        case SVoiceLayout::kAlof: SAlofFileFormat(&target.File()).WriteDatabase(store); break;
-        case SVoiceLayout::kSals: SSplAlsFileFormat(&target.File()).WriteDatabase(store); break;
-        case SVoiceLayout::kSalu: SAluFileFormat(&target.File()).WriteDatabase(store); break;
+        case SVoiceLayout::kAlof:
+            SAlofFileFormat(&target.File()).WriteDatabase(store);
+            break;
+        case SVoiceLayout::kSals:
+            SSplAlsFileFormat(&target.File()).WriteDatabase(store);
+            break;
+        case SVoiceLayout::kSalu:
+            SAluFileFormat(&target.File()).WriteDatabase(store);
+            break;
     }
     target.Commit();
 }

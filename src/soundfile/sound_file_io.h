@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "model/pcm_format.h"
 #include "model/pattern_store.h"
+#include "model/pcm_format.h"
 #include "model/wave.h"
 
 // Reads sound 0 of a wave or ".snd" file (any detected format) into the wave

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "core/exceptions.h"
+#include "model/pattern.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/voice_records.h"
-#include "model/pattern.h"
 
 namespace {
 
@@ -55,7 +55,8 @@ void SStepsFileFormat::ReadPattern(SAlofonPatt& pattern, int64_t offset) {
             b = bytes.Next();
             length += b;
         } while (b == 255);
-        segment = SSplineSegment{static_cast<int32_t>(start), static_cast<uint16_t>(length), 0, {}, {}, {}};
+        segment = SSplineSegment{
+            static_cast<int32_t>(start), static_cast<uint16_t>(length), 0, {}, {}, {}};
         start += static_cast<uint16_t>(length);
         CheckPatternLength(start);
     }
@@ -70,7 +71,8 @@ void SStepsFileFormat::WritePattern(const SAlofonPatt* pattern) {
         int length = segment.length;
         if (length > kWrittenStep) {
             int full = (length - 1) / kWrittenStep;
-            steps.insert(steps.end(), static_cast<size_t>(full), static_cast<uint8_t>(kWrittenStep));
+            steps.insert(steps.end(), static_cast<size_t>(full),
+                         static_cast<uint8_t>(kWrittenStep));
             length -= kWrittenStep * full;
         }
         steps.push_back(static_cast<uint8_t>(length));

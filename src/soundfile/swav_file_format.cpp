@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "core/exceptions.h"
+#include "model/pattern.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/riff_writer.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/voice_records.h"
-#include "model/pattern.h"
 
 void SSplWavFileFormat::ReadPattern(SAlofonPatt& pattern, int64_t offset) {
     WalkChunks(offset, [&](const SChunk& chunk) {

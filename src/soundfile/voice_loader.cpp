@@ -20,10 +20,14 @@ bool IsRegularFile(const std::string& path) {
 // format that is no voice database.
 const SVersion* ExpectedVersion(int32_t formatId) {
     switch (formatId) {
-        case kFormatAlof: return &kAlofVersion;
-        case kFormatSplAls: return &kSplAlsVersion;
-        case kFormatAlu: return &kAluVersion;
-        default: return nullptr;
+        case kFormatAlof:
+            return &kAlofVersion;
+        case kFormatSplAls:
+            return &kSplAlsVersion;
+        case kFormatAlu:
+            return &kAluVersion;
+        default:
+            return nullptr;
     }
 }
 

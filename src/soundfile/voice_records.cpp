@@ -28,7 +28,8 @@ std::vector<int16_t> RenderPattern(const SAlofonPatt& pattern) {
     }
     samples.reserve(static_cast<size_t>(pattern.end - pattern.first));
     SSplineReader reader(pattern);
-    for (int32_t i = pattern.first; i < pattern.end; ++i) samples.push_back(reader.At(SFP::FromInt(i)));
+    for (int32_t i = pattern.first; i < pattern.end; ++i)
+        samples.push_back(reader.At(SFP::FromInt(i)));
     return samples;
 }
 

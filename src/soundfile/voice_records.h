@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "soundfile/binary_file.h"
-#include "model/pcm_format.h"
 #include "model/pattern_store.h"
+#include "model/pcm_format.h"
+#include "soundfile/binary_file.h"
 
 inline const SVersion kAlofVersion(1, 1, 2, 3, "22/09/95");
 inline const SVersion kSplAlsVersion(1, 6, 2, 2, "Feb 2001");  // also "SWAV"

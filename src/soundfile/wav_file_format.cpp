@@ -1,9 +1,9 @@
 #include "soundfile/wav_file_format.h"
 
 #include "core/exceptions.h"
+#include "model/wave.h"
 #include "soundfile/byte_order.h"
 #include "soundfile/sound_messages.h"
-#include "model/wave.h"
 
 namespace {
 
@@ -69,7 +69,8 @@ void SWavFileFormat::FinishFile() {
 
 void SWavFileFormat::WriteSound(const SWave& wave, const SSndFormat* format) {
     auto rate = static_cast<int32_t>(wave.format.samplesPerSec);
-    SSndFormat chosen = format ? *format : SSndFormat{kFormatWav, kCompressionPcm, kSampleS16, rate};
+    SSndFormat chosen =
+        format ? *format : SSndFormat{kFormatWav, kCompressionPcm, kSampleS16, rate};
     // The encoder must match the header whatever was set up before.
     SetFormats(SSndFormat{kFormatWav, kCompressionPcm, kSampleS16, rate}, chosen);
     WriteHeader(wave.SampleCount(), fileFormat_);
@@ -86,14 +87,20 @@ void SWavFileFormat::SetFormats(const SSndFormat& source, const SSndFormat& file
     switch (fileFormat_.compression) {
         case kCompressionNone:
         case kCompressionPcmAlias:
-        case kCompressionExtensible: fileFormat_.compression = kCompressionPcm; break;
-        case kCompressionDviAdpcm: ThrowExit(kExitProcessing, kMsgNoDviAdpcm);
-        case kCompressionMsAdpcm: ThrowExit(kExitProcessing, kMsgNoMsAdpcm);
+        case kCompressionExtensible:
+            fileFormat_.compression = kCompressionPcm;
+            break;
+        case kCompressionDviAdpcm:
+            ThrowExit(kExitProcessing, kMsgNoDviAdpcm);
+        case kCompressionMsAdpcm:
+            ThrowExit(kExitProcessing, kMsgNoMsAdpcm);
         case kCompressionULaw8:
             codec_ = std::make_unique<SCodecULaw8>(sourceFormat_, fileFormat_);
             break;
-        case kCompressionALaw8: ThrowExit(kExitProcessing, kMsgNoALaw8);
-        default: break;
+        case kCompressionALaw8:
+            ThrowExit(kExitProcessing, kMsgNoALaw8);
+        default:
+            break;
     }
     int32_t c = fileFormat_.compression;
     bool linear = c == kCompressionPcm || c == kCompressionLinear8 || c == kCompressionLinear16;

@@ -15,7 +15,8 @@ int64_t TagArgument(const std::string& controlText) {
     size_t i = 2;
     while (i < controlText.size() && std::isspace(static_cast<unsigned char>(controlText[i]))) ++i;
     bool negative = false;
-    if (i < controlText.size() && (controlText[i] == '+' || controlText[i] == '-')) negative = controlText[i++] == '-';
+    if (i < controlText.size() && (controlText[i] == '+' || controlText[i] == '-'))
+        negative = controlText[i++] == '-';
     int64_t value = 0;
     for (; i < controlText.size() && std::isdigit(static_cast<unsigned char>(controlText[i])); ++i)
         value = std::min<int64_t>(value * 10 + (controlText[i] - '0'), INT32_MAX + int64_t{1});
@@ -29,13 +30,15 @@ void ApplyTag(const SWord& word, SAttribute& settings, STagActions* actions) {
     int64_t arg = TagArgument(word.text);
     switch (id) {
         case kCarrierPitch:
-            settings.SetPitch(static_cast<int>(std::clamp<int64_t>(arg, SAttribute::kMinPitch, SAttribute::kMaxPitch)));
+            settings.SetPitch(static_cast<int>(
+                std::clamp<int64_t>(arg, SAttribute::kMinPitch, SAttribute::kMaxPitch)));
             break;
         case kCarrierReset:
             settings.Reset(1);
             break;
         case kCarrierSpeed:
-            settings.SetSpeed(static_cast<int>(std::clamp<int64_t>(arg, SAttribute::kMinSpeed, SAttribute::kMaxSpeed)));
+            settings.SetSpeed(static_cast<int>(
+                std::clamp<int64_t>(arg, SAttribute::kMinSpeed, SAttribute::kMaxSpeed)));
             break;
         case kCarrierVolume:
             settings.volume = static_cast<uint32_t>(arg);

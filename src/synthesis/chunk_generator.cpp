@@ -6,12 +6,12 @@
 #include "core/attribute.h"
 #include "model/alofon.h"
 #include "model/inventory.h"
-#include "synthesis/apply_tag.h"
 #include "model/pattern_store.h"
-#include "synthesis/render.h"
-#include "model/wave.h"
 #include "model/sentence.h"
+#include "model/wave.h"
 #include "model/word.h"
+#include "synthesis/apply_tag.h"
+#include "synthesis/render.h"
 
 namespace {
 
@@ -77,13 +77,21 @@ uint32_t MarkValue(int64_t value) {
 bool TagMark(const SWord& word, uint32_t position, SBookmark& mark) {
     int64_t arg = TagArgument(word.text);
     switch (TagCarrierOf(word)) {
-        case kCarrierPitch: mark = MakeBookmark(kMarkPitch, MarkValue(arg), position); return true;
-        case kCarrierSpeed: mark = MakeBookmark(kMarkSpeed, MarkValue(arg), position); return true;
-        case kCarrierVolume: mark = MakeBookmark(kMarkVolume, MarkValue(arg), position); return true;
-        case kCarrierBookmark:
-            mark = MakeBookmark(kMarkBookmark, static_cast<uint32_t>(std::max<int64_t>(arg, 0)), position);
+        case kCarrierPitch:
+            mark = MakeBookmark(kMarkPitch, MarkValue(arg), position);
             return true;
-        default: return false;
+        case kCarrierSpeed:
+            mark = MakeBookmark(kMarkSpeed, MarkValue(arg), position);
+            return true;
+        case kCarrierVolume:
+            mark = MakeBookmark(kMarkVolume, MarkValue(arg), position);
+            return true;
+        case kCarrierBookmark:
+            mark = MakeBookmark(kMarkBookmark, static_cast<uint32_t>(std::max<int64_t>(arg, 0)),
+                                position);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -92,14 +100,17 @@ void AddAllophoneMarks(SWord& word, uint32_t start, SBookmarkBff& marks) {
     uint32_t position = start;
     for (int r = 0; r < word.GetSize(); ++r) {
         const SAlofon& alofon = *word[r];
-        word.bookmarks.Add(MakeBookmark(kMarkAllophone, static_cast<uint32_t>(alofon.id) & 0xFFFF, position));
-        if (alofon.id <= kAlfLastSounding) position += 2u * static_cast<uint32_t>(std::max(alofon.SampleCount(), 0));
+        word.bookmarks.Add(
+            MakeBookmark(kMarkAllophone, static_cast<uint32_t>(alofon.id) & 0xFFFF, position));
+        if (alofon.id <= kAlfLastSounding)
+            position += 2u * static_cast<uint32_t>(std::max(alofon.SampleCount(), 0));
     }
     marks.Append(word.bookmarks.GetData(), word.bookmarks.GetSize());
 }
 
 // Renders words first..last into the wave with their marks.
-void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& marks, const SChunkContext& context) {
+void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& marks,
+               const SChunkContext& context) {
     uint32_t volume = context.settings ? context.settings->volume : 0xFFFF;
     int64_t offset = 0;
     for (int k = run.first; k <= run.last; ++k) {
@@ -112,7 +123,8 @@ void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& 
         }
         // Hidden words (a blank between words) are not spoken: no word mark.
         if (!word.continuation && !word.hidden)
-            marks.Add(MakeBookmark(kMarkWord, static_cast<uint32_t>(std::max(word.sourcePosition, 0)), start));
+            marks.Add(MakeBookmark(kMarkWord,
+                                   static_cast<uint32_t>(std::max(word.sourcePosition, 0)), start));
         char* at = wave.GetData() + offset;
         int bytes = RenderWord(word, at, context.voices);
         ApplyVolume(reinterpret_cast<int16_t*>(at), bytes, volume);
@@ -140,8 +152,10 @@ int64_t WordByteCount(const SWord& word) {
     return 2 * samples;
 }
 
-int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly, const SChunkContext& context) {
-    if (!countOnly && wave.GetSize() > 0 && wave.sent < wave.GetSize()) return wave.GetSize() - wave.sent;
+int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly,
+              const SChunkContext& context) {
+    if (!countOnly && wave.GetSize() > 0 && wave.sent < wave.GetSize())
+        return wave.GetSize() - wave.sent;
     ++sentence.chunkCounter;
     if (!countOnly) {
         wave.Clear();

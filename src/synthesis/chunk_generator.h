@@ -35,7 +35,8 @@ struct SChunkContext {
 // of a last run without sound are then in `marks`, at byte 0. With
 // countOnly it only measures and skips the next run, touching neither the
 // wave nor the marks.
-int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly, const SChunkContext& context);
+int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countOnly,
+              const SChunkContext& context);
 
 // The bytes RenderWord writes for a word.
 int64_t WordByteCount(const SWord& word);

@@ -39,7 +39,8 @@ void BuildInventoryVoice(SAlfPattArr& store, const SPcmFormat& format, int sampl
         const SAlofonHeader& entry = InventoryEntry(id);
         if (entry.Name().empty()) continue;
         std::vector<unsigned char> bytes = ToneBytes(id, samplesPerPattern, format.samplesPerSec);
-        auto* pattern = new SAlofonPatt(entry, bytes.data(), static_cast<int>(bytes.size()), format);
+        auto* pattern =
+            new SAlofonPatt(entry, bytes.data(), static_cast<int>(bytes.size()), format);
         // Short patterns get no curve from the fit; keep the format so the
         // voice's rate is still known.
         pattern->format = format;

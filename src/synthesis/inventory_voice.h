@@ -2,8 +2,8 @@
 // that need the rules' features and pattern names without voice files.
 #pragma once
 
-#include "model/pcm_format.h"
 #include "model/pattern_store.h"
+#include "model/pcm_format.h"
 
 // Empties `store`, then gives every named inventory id (1..111) a pattern
 // with the inventory's name and features holding `samplesPerPattern`

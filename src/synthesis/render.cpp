@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "model/alofon.h"
-#include "model/inventory.h"
 #include "model/fixed_point.h"
+#include "model/inventory.h"
 #include "model/pattern_store.h"
 #include "model/spline_read.h"
 #include "model/word.h"
@@ -31,13 +31,15 @@ void RenderInto(const SAlofon& alofon, int16_t* out, const SVoicePair& voices) {
     }
     // An explicit length beyond the prepared positions is padded with silence.
     int spoken = n < positions ? n : positions;
-    ReadSpline(FastestSplinePath(), *pattern, &pattern->readTable, alofon.positions.GetData(), spoken, out);
+    ReadSpline(FastestSplinePath(), *pattern, &pattern->readTable, alofon.positions.GetData(),
+               spoken, out);
     if (spoken < n) std::memset(out + spoken, 0, sizeof(int16_t) * (n - spoken));
 }
 
 }  // namespace
 
-void RenderAllophone(const SAlofon& alofon, SFastArray<int16_t>& samples, const SVoicePair& voices) {
+void RenderAllophone(const SAlofon& alofon, SFastArray<int16_t>& samples,
+                     const SVoicePair& voices) {
     int n = alofon.SampleCount();
     samples.SetSize(n > 0 ? n : 0);
     if (n > 0) RenderInto(alofon, samples.GetData(), voices);

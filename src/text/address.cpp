@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "model/chars.h"
 #include "resources/address_words.h"
 #include "text/address_parser.h"
-#include "model/chars.h"
 #include "text/spell.h"
 #include "text/word_sink.h"
 
@@ -13,7 +13,9 @@ namespace {
 constexpr int kMaxConsonantRun = 3;
 constexpr unsigned char kPunctuationPause = 5;
 
-bool IsPlainVowel(unsigned char c) { return c != 0 && std::strchr("aeiouAEIOU", c) != nullptr; }
+bool IsPlainVowel(unsigned char c) {
+    return c != 0 && std::strchr("aeiouAEIOU", c) != nullptr;
+}
 
 class SAddressSpeaker {
 public:

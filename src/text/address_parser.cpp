@@ -7,11 +7,21 @@
 
 namespace {
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsAlnum(char c) { return IsAsciiLetter(c) || IsAsciiDigit(c); }
-bool IsHex(char c) { return c != '\0' && std::strchr("0123456789ABCDEFabcdef", c) != nullptr; }
-bool OneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsAlnum(char c) {
+    return IsAsciiLetter(c) || IsAsciiDigit(c);
+}
+bool IsHex(char c) {
+    return c != '\0' && std::strchr("0123456789ABCDEFabcdef", c) != nullptr;
+}
+bool OneOf(char c, const char* set) {
+    return c != '\0' && std::strchr(set, c) != nullptr;
+}
 
 // Reads the token through positions; past its end every character is NUL.
 class SScanner {
@@ -110,8 +120,7 @@ size_t ParseUserAndHost(const SScanner& s, const std::string& token, size_t star
 }
 
 // Path runs separated by slashes, then an optional "?query".
-size_t ParsePathAndQuery(const SScanner& s, const std::string& token, size_t i,
-                         SUrlParts& parts) {
+size_t ParsePathAndQuery(const SScanner& s, const std::string& token, size_t i, SUrlParts& parts) {
     if (s.At(i) == '/') {
         size_t begin = i;
         while (s.At(i) == '/' || s.IsPathChar(i)) ++i;

@@ -7,15 +7,15 @@
 #include <string>
 
 struct SUrlParts {
-    std::string token;        // the whole token
-    int schemeId = 0;         // row of the scheme table; 0 none; kUnknownSchemeId
+    std::string token;  // the whole token
+    int schemeId = 0;   // row of the scheme table; 0 none; kUnknownSchemeId
     std::string schemeText;
     std::string user;
     std::string password;
     std::string host;
     std::string path;
     std::string query;
-    int32_t port = -1;        // -1 when absent
+    int32_t port = -1;                    // -1 when absent
     const char* genericDomain = nullptr;  // the matched ".com"-style entry
     bool hasCountryCode = false;          // the host ends in a known country code
     bool isIpAddress = false;

@@ -15,7 +15,9 @@ namespace {
 constexpr size_t kMinDateLength = 6;
 constexpr size_t kMaxWordsLength = 254;  // a date's words never get this long
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Polish conventions for regional values the system does not store.
 constexpr char kPolishDateSeparator = '.';
@@ -27,10 +29,13 @@ char DateSeparatorOf(const SAttribute& switches) {
 }
 
 std::string ShortDatePatternOf(const SAttribute& switches) {
-    if (switches.extendedReading && !switches.shortDatePatternStored) return kPolishShortDatePattern;
+    if (switches.extendedReading && !switches.shortDatePatternStored)
+        return kPolishShortDatePattern;
     return switches.shortDatePattern;
 }
-bool IsScanSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsScanSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Reads up to maxDigits digits; returns their count.
 int ReadField(const char* text, uint32_t& position, int maxDigits, int& value) {
@@ -105,7 +110,8 @@ std::optional<std::pair<SDate, uint32_t>> ScanEnglishMonth(const char* text, uin
 // With sentenceEndAfterYear, a separator after the third field that no
 // digit follows ends the date instead of spoiling it ("12.05.2002.").
 std::optional<std::pair<SDate, uint32_t>> ScanNumeric(const char* text, uint32_t start,
-                                                      char dateSeparator, bool sentenceEndAfterYear) {
+                                                      char dateSeparator,
+                                                      bool sentenceEndAfterYear) {
     std::vector<std::string> fields(1);
     char separator = '\0';
     uint32_t position = start;
@@ -152,7 +158,9 @@ std::optional<std::pair<SDate, uint32_t>> ScanNumeric(const char* text, uint32_t
     return std::make_pair(SDate::Make(day, month, year), position - start);
 }
 
-const std::string& R(int id) { return ResourceString(id); }
+const std::string& R(int id) {
+    return ResourceString(id);
+}
 
 // Ordinal of 1..39 from a units table (1..19) and a tens table (20, 30, ...).
 std::string OrdinalWords(int n, int unitsFirstId, int tensFirstId) {
@@ -190,7 +198,6 @@ int MonthOfGenitiveName(const std::string& word) {
     return 0;
 }
 
-
 SDate SDate::Make(int day, int month, int year) {
     if (year >= 50 && year <= 99) year += 1900;
     if (year >= 0 && year <= 49) year += 2000;
@@ -222,7 +229,8 @@ std::optional<std::pair<SDate, uint32_t>> ScanDate(const char* text, uint32_t po
     } else {
         found = ScanEnglishMonth(text, position);
         if (!found)
-            found = ScanNumeric(text, position, DateSeparatorOf(switches), switches.extendedReading);
+            found =
+                ScanNumeric(text, position, DateSeparatorOf(switches), switches.extendedReading);
     }
     if (!found || !found->first.IsValid()) return std::nullopt;
     return found;

@@ -5,13 +5,15 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/log.h"
 #include "model/chars.h"
+#include "platform/log.h"
 #include "platform/paths.h"
 
 namespace {
 
-bool IsLineSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsLineSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsLineSpace(text.front())) text.remove_prefix(1);

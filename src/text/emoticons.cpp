@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
+#include "model/chars.h"
 #include "resources/emoticon_names.h"
 #include "resources/resource_strings.h"
-#include "model/chars.h"
 #include "text/word_sink.h"
 
 bool ReadEmoticon(const char* text, uint32_t& position, SWordSink& sink) {

@@ -41,8 +41,12 @@ struct SNumberText {
     uint32_t end = 0;
 };
 
-unsigned char U(char c) { return static_cast<unsigned char>(c); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+unsigned char U(char c) {
+    return static_cast<unsigned char>(c);
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int32_t ValueOf(const std::string& digits) {
     int32_t value = 0;
@@ -99,8 +103,8 @@ std::optional<uint32_t> YearWordEnd(const char* text, uint32_t position, bool& a
 }
 
 bool IsHourWord(const std::string& word) {
-    static const std::vector<std::string> words = {"godz.", "godz", "godzina", "godzinie",
-                                                   "godziny", Utf8ToCp1250("godzinę")};
+    static const std::vector<std::string> words = {"godz.",    "godz",    "godzina",
+                                                   "godzinie", "godziny", Utf8ToCp1250("godzinę")};
     for (const std::string& hourWord : words)
         if (word == hourWord) return true;
     return false;
@@ -125,7 +129,8 @@ std::optional<SReading> TimeAfterHourWord(const char* text, uint32_t position,
 
 // A numeric date, its day in the genitive; a " r." or " roku" after it is
 // already said.
-std::optional<SReading> NumericDate(const char* text, uint32_t position, const SAttribute& switches) {
+std::optional<SReading> NumericDate(const char* text, uint32_t position,
+                                    const SAttribute& switches) {
     if (!switches.convertDate) return std::nullopt;
     auto found = ScanDate(text, position, switches);
     if (!found) return std::nullopt;
@@ -139,7 +144,8 @@ std::optional<SNumberText> ScanPlainNumber(const char* text, uint32_t position,
                                            const SAttribute& switches) {
     SNumberText number;
     uint32_t p = position;
-    number.integer = ReadDigitGroups(text, p, switches.thousandsSeparator, true, kMaxIntegerDigits + 1);
+    number.integer =
+        ReadDigitGroups(text, p, switches.thousandsSeparator, true, kMaxIntegerDigits + 1);
     if (number.integer.empty() || number.integer.size() > kMaxIntegerDigits) return std::nullopt;
     if (text[p] == switches.decimalSeparator && IsDigit(text[p + 1])) {
         ++p;
@@ -162,7 +168,8 @@ std::string NumberWords(const SNumberText& number, SGender gender) {
     std::string words = GenderedIntegerWords(number.value, gender);
     if (number.fractionValue == 0) return words;
     const std::string full =
-        SNumber(number.value, number.fractionValue, static_cast<int>(number.fraction.size())).ToWords();
+        SNumber(number.value, number.fractionValue, static_cast<int>(number.fraction.size()))
+            .ToWords();
     const std::string plain = SNumber::IntegerWords(number.value);
     if (full.compare(0, plain.size(), plain) == 0) words += full.substr(plain.size());
     return words;
@@ -180,7 +187,8 @@ std::optional<SReading> DayBeforeMonth(const char* text, const SNumberText& numb
 
 // "1791 r.", "1989 roku": a genitive ordinal year.
 std::optional<SReading> YearBeforeYearWord(const char* text, const SNumberText& number) {
-    if (!number.fraction.empty() || number.value < 1 || number.value > kMaxYear) return std::nullopt;
+    if (!number.fraction.empty() || number.value < 1 || number.value > kMaxYear)
+        return std::nullopt;
     bool abbreviated = false;
     auto end = YearWordEnd(text, number.end, abbreviated);
     if (!end) return std::nullopt;
@@ -230,7 +238,8 @@ std::optional<SReading> NumberWithUnit(const char* text, const SNumberText& numb
     return SReading{words, end};
 }
 
-std::optional<SReading> ReadFromDigit(const char* text, uint32_t position, const SAttribute& switches) {
+std::optional<SReading> ReadFromDigit(const char* text, uint32_t position,
+                                      const SAttribute& switches) {
     if (auto time = TimeAfterHourWord(text, position, switches)) return time;
     if (auto date = NumericDate(text, position, switches)) return date;
     if (!switches.convertNumber) return std::nullopt;

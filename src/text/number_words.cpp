@@ -7,9 +7,15 @@
 
 namespace {
 
-const std::string& Unit(int n) { return ResourceString(number_ids::kUnitsFirst + n); }
-const std::string& Teen(int n) { return ResourceString(number_ids::kTeensFirst + n - 10); }
-const std::string& Tens(int n) { return ResourceString(number_ids::kTensFirst + n / 10 - 2); }
+const std::string& Unit(int n) {
+    return ResourceString(number_ids::kUnitsFirst + n);
+}
+const std::string& Teen(int n) {
+    return ResourceString(number_ids::kTeensFirst + n - 10);
+}
+const std::string& Tens(int n) {
+    return ResourceString(number_ids::kTensFirst + n / 10 - 2);
+}
 const std::string& Hundreds(int n) {
     return ResourceString(number_ids::kHundredsFirst + n / 100 - 1);
 }

@@ -21,7 +21,9 @@ constexpr int kMaxFractionForSNumber = 8;   // more fraction digits do not fit i
 constexpr size_t kMaxNumberDigits = 64;
 constexpr unsigned char kShortestPause = 7;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The source token of dates, times and long numbers: up to the next blank
 // when dates are read, else the run of digits (after a leading '-').
@@ -114,8 +116,7 @@ std::string ReadDigitGroups(const char* text, uint32_t& position, char thousands
     return result + group;
 }
 
-bool ReadNumber(const char* text, uint32_t& position, const SAttribute& switches,
-                SWordSink& sink) {
+bool ReadNumber(const char* text, uint32_t& position, const SAttribute& switches, SWordSink& sink) {
     if (switches.extendedReading && ReadExtendedNumber(text, position, switches, sink)) return true;
     const std::string token = SourceToken(text, position, switches.convertDate);
     if (IsDigit(text[position]) && ReadDateOrTime(text, position, token, switches, sink))
@@ -142,8 +143,8 @@ bool ReadNumber(const char* text, uint32_t& position, const SAttribute& switches
         ++cursor;
         source += s;
         if (switches.decimalSeparator == '.' || s != '.') {
-            fraction = ReadDigitGroups(text, cursor, switches.thousandsSeparator, false,
-                                       kMaxNumberDigits);
+            fraction =
+                ReadDigitGroups(text, cursor, switches.thousandsSeparator, false, kMaxNumberDigits);
             source += fraction;
         } else {
             sayPeriod = true;

@@ -26,8 +26,7 @@ std::string ReadDigitGroups(const char* text, uint32_t& position, char thousands
 // the position is then after the last character consumed. Returns false with
 // the position unchanged when nothing was read (a '-' without a digit after
 // it). The caller appends the short pause that follows a number.
-bool ReadNumber(const char* text, uint32_t& position, const SAttribute& switches,
-                SWordSink& sink);
+bool ReadNumber(const char* text, uint32_t& position, const SAttribute& switches, SWordSink& sink);
 
 // Splits blank-separated words and appends each with AppendWord.
 void AppendWordsOf(const std::string& words, const std::string& sourceText, int closes,

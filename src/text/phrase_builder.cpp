@@ -1,7 +1,7 @@
 // Stress groups: a run of clitics plus the next full word. With FluentSpeech
 // off every word closes its own group (AppendWord forces closes).
-#include "phonetics/vowel_forms.h"
 #include "model/sentence.h"
+#include "phonetics/vowel_forms.h"
 #include "text/short_words.h"
 
 bool SSentence::IsClitic(const SWord& word) const {

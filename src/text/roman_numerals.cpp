@@ -29,14 +29,22 @@ std::string ToRoman(int value) {
 
 int LetterValue(char c) {
     switch (c) {
-        case 'I': return 1;
-        case 'V': return 5;
-        case 'X': return 10;
-        case 'L': return 50;
-        case 'C': return 100;
-        case 'D': return 500;
-        case 'M': return 1000;
-        default: return 0;
+        case 'I':
+            return 1;
+        case 'V':
+            return 5;
+        case 'X':
+            return 10;
+        case 'L':
+            return 50;
+        case 'C':
+            return 100;
+        case 'D':
+            return 500;
+        case 'M':
+            return 1000;
+        default:
+            return 0;
     }
 }
 
@@ -50,7 +58,9 @@ const SNumberedNoun* FindNoun(const std::string& word, const std::vector<SNumber
     return nullptr;
 }
 
-bool IsCenturyNoun(const std::string& word) { return word == "wieku" || word == "w"; }
+bool IsCenturyNoun(const std::string& word) {
+    return word == "wieku" || word == "w";
+}
 
 // The noun after the numeral; "w" counts only as the abbreviation "w.".
 const SNumberedNoun* NounAfter(const SRomanContext& context) {

@@ -5,8 +5,29 @@
 namespace {
 
 const char* const kShortWords[] = {
-    "a",  "bez", "bo", "by", "co", "czy", "dla", "do", "i",  "jest", "na",
-    "nie", "o",  "od", "po", "przy", "to", "u",  "we", "za", "ze",   "\xBF" "e",  // że
+    "a",
+    "bez",
+    "bo",
+    "by",
+    "co",
+    "czy",
+    "dla",
+    "do",
+    "i",
+    "jest",
+    "na",
+    "nie",
+    "o",
+    "od",
+    "po",
+    "przy",
+    "to",
+    "u",
+    "we",
+    "za",
+    "ze",
+    "\xBF"
+    "e",  // że
 };
 
 class SShortWords {

@@ -1,9 +1,9 @@
 #include "text/spell.h"
 
+#include "model/chars.h"
 #include "resources/character_names.h"
 #include "resources/resource_strings.h"
 #include "resources/word_lists.h"
-#include "model/chars.h"
 
 void SSpell::Load() {
     for (const SCharacterName& entry : CharacterNameTable()) {

@@ -17,7 +17,14 @@ constexpr unsigned char kPunctuationPause = 5;
 
 bool IsVowel(unsigned char c) {
     // A Ą E Ę I O Ó U Y and their lower-case forms, Windows-1250.
-    static const char kVowels[] = "A\xA5" "E\xCA" "IO\xD3" "UYa\xB9" "e\xEA" "io\xF3" "uy";
+    static const char kVowels[] =
+        "A\xA5"
+        "E\xCA"
+        "IO\xD3"
+        "UYa\xB9"
+        "e\xEA"
+        "io\xF3"
+        "uy";
     return c != 0 && std::strchr(kVowels, c) != nullptr;
 }
 
@@ -132,7 +139,6 @@ bool SpellWord(const std::string& word, const std::string& sourceText, const SSp
 }
 
 bool SpellIfAbbreviation(const std::string& word, const SSpellingContext& context,
-                         const SAttribute& switches, const SSpell& spell,
-                         SWordSink& sink) {
+                         const SAttribute& switches, const SSpell& spell, SWordSink& sink) {
     return ShouldSpell(word, context, switches) && SpellWord(word, context.sourceText, spell, sink);
 }

@@ -38,5 +38,4 @@ bool SpellWord(const std::string& word, const std::string& sourceText, const SSp
 
 // The decision and the spelling together: true when the names were appended.
 bool SpellIfAbbreviation(const std::string& word, const SSpellingContext& context,
-                         const SAttribute& switches, const SSpell& spell,
-                         SWordSink& sink);
+                         const SAttribute& switches, const SSpell& spell, SWordSink& sink);

@@ -8,11 +8,11 @@
 
 #include "core/attribute.h"
 #include "core/exceptions.h"
+#include "model/chars.h"
 #include "model/inventory.h"
+#include "model/wave.h"
 #include "soundfile/binary_file.h"
 #include "soundfile/format_detector.h"
-#include "model/wave.h"
-#include "model/chars.h"
 
 namespace {
 
@@ -31,8 +31,23 @@ const char* FindWithinTag(const char* from, std::string_view pattern) {
 }
 
 enum class STagName {
-    kAlf, kDlg, kDrv, kPnm, kWav, kCom, kCtx, kMrk, kPau, kPit, kPro, kRmS, kRmW, kRst, kSpd,
-    kVol, kIgnored,
+    kAlf,
+    kDlg,
+    kDrv,
+    kPnm,
+    kWav,
+    kCom,
+    kCtx,
+    kMrk,
+    kPau,
+    kPit,
+    kPro,
+    kRmS,
+    kRmW,
+    kRst,
+    kSpd,
+    kVol,
+    kIgnored,
 };
 
 struct STagEntry {
@@ -42,15 +57,15 @@ struct STagEntry {
 
 // Matched in this order, without regard to case, over the name's length.
 constexpr STagEntry kTags[] = {
-    {"Alf=", STagName::kAlf}, {"Dlg", STagName::kDlg},   {"Drv=", STagName::kDrv},
-    {"Pnm=", STagName::kPnm}, {"Wav=", STagName::kWav},  {"Com=", STagName::kCom},
-    {"Ctx=", STagName::kCtx}, {"Mrk=", STagName::kMrk},  {"Pau=", STagName::kPau},
-    {"Pit=", STagName::kPit}, {"Pro=", STagName::kPro},  {"RmS=", STagName::kRmS},
-    {"RmW=", STagName::kRmW}, {"Rst", STagName::kRst},   {"Spd=", STagName::kSpd},
-    {"Vol=", STagName::kVol}, {"Chr=", STagName::kIgnored}, {"Eng=", STagName::kIgnored},
-    {"Pra=", STagName::kIgnored}, {"Prn=", STagName::kIgnored}, {"Prt=", STagName::kIgnored},
-    {"RPit=", STagName::kIgnored}, {"RPrn=", STagName::kIgnored},
-    {"RSpd=", STagName::kIgnored}, {"Vce=", STagName::kIgnored},
+    {"Alf=", STagName::kAlf},      {"Dlg", STagName::kDlg},       {"Drv=", STagName::kDrv},
+    {"Pnm=", STagName::kPnm},      {"Wav=", STagName::kWav},      {"Com=", STagName::kCom},
+    {"Ctx=", STagName::kCtx},      {"Mrk=", STagName::kMrk},      {"Pau=", STagName::kPau},
+    {"Pit=", STagName::kPit},      {"Pro=", STagName::kPro},      {"RmS=", STagName::kRmS},
+    {"RmW=", STagName::kRmW},      {"Rst", STagName::kRst},       {"Spd=", STagName::kSpd},
+    {"Vol=", STagName::kVol},      {"Chr=", STagName::kIgnored},  {"Eng=", STagName::kIgnored},
+    {"Pra=", STagName::kIgnored},  {"Prn=", STagName::kIgnored},  {"Prt=", STagName::kIgnored},
+    {"RPit=", STagName::kIgnored}, {"RPrn=", STagName::kIgnored}, {"RSpd=", STagName::kIgnored},
+    {"Vce=", STagName::kIgnored},
 };
 
 bool StartsWithNoCase(const char* text, const char* name) {
@@ -187,13 +202,16 @@ int STagReader::Apply(STagName tag, const std::string& argument) {
             return length >= 1 && length <= 5 ? Produce(kTagPause, argument) : kTagNone;
         case STagName::kPit:
             return length >= 1 && length <= 3 && DecimalValue(argument) != 0
-                       ? Produce(kTagPitch, argument) : kTagNone;
+                       ? Produce(kTagPitch, argument)
+                       : kTagNone;
         case STagName::kSpd:
             return length >= 1 && length <= 3 && DecimalValue(argument) != 0
-                       ? Produce(kTagSpeed, argument) : kTagNone;
+                       ? Produce(kTagSpeed, argument)
+                       : kTagNone;
         case STagName::kVol:
             return length >= 1 && length <= 5 && DecimalValue(argument) != 0
-                       ? Produce(kTagVolume, argument) : kTagNone;
+                       ? Produce(kTagVolume, argument)
+                       : kTagNone;
         case STagName::kPro:
             if (length > 1) return kTagNone;
             settings_.intonation = settings_.colloquialSpeech = argument != "0";
@@ -232,7 +250,8 @@ bool LoadTagSound(const std::string& name, SWave& wave) {
     if (name.empty() || name.find('\0') != std::string::npos) return false;
     std::string path = name.find('.') == std::string::npos ? name + ".wav" : name;
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxTagSoundBytes)
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size > kMaxTagSoundBytes)
         return false;
     std::unique_ptr<SDiskFile> file = SDiskFile::Open(path, SDiskFile::kRead);
     if (!file) return false;

@@ -13,8 +13,8 @@ class SWave;
 
 // Tag codes carried in control words.
 enum STagCode : int {
-    kTagNone = 0,       // not a tag
-    kTagConsumed = 1,   // a tag that appends nothing
+    kTagNone = 0,      // not a tag
+    kTagConsumed = 1,  // a tag that appends nothing
     kTagPitch = 4,
     kTagReset = 9,
     kTagSpeed = 10,

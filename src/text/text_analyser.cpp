@@ -84,7 +84,8 @@ void STextAnalyser::ResetWordBuffer(std::string& buffer) {
         atSentenceStart_ = false;
         if (IsWordChar(static_cast<unsigned char>(buffer[0]))) {
             bool allUpper = true;
-            for (char c : buffer) allUpper = allUpper && IsUpperLetter(static_cast<unsigned char>(c));
+            for (char c : buffer)
+                allUpper = allUpper && IsUpperLetter(static_cast<unsigned char>(c));
             allCapsStart_ = allUpper ? 1 : 0;
         }
     }
@@ -92,8 +93,7 @@ void STextAnalyser::ResetWordBuffer(std::string& buffer) {
     upperCount_ = lowerCount_ = 0;
 }
 
-bool STextAnalyser::FlushWord(std::string& buffer, int closes, bool takeSource,
-                              int continuation) {
+bool STextAnalyser::FlushWord(std::string& buffer, int closes, bool takeSource, int continuation) {
     if (atSentenceStart_) currentSentence_->start = wordStart_;
     if (buffer.empty()) return false;
     const bool fromMain = !readingInsertion_;
@@ -159,8 +159,7 @@ void STextAnalyser::StepCharacter(std::string& buffer, STextCursor*& previous) {
     }
 }
 
-void STextAnalyser::HandleSentenceEnd(std::string& buffer, STextCursor& cursor,
-                                      unsigned char c) {
+void STextAnalyser::HandleSentenceEnd(std::string& buffer, STextCursor& cursor, unsigned char c) {
     const bool onMain = &cursor == &mainCursor_;
     if (!buffer.empty()) {
         if (c == '.' && OfferToDictionary(buffer + ".")) {
@@ -222,8 +221,7 @@ void STextAnalyser::HandleBackslash(std::string& buffer, STextCursor& cursor) {
     }
 }
 
-void STextAnalyser::HandleDigitOrMinus(std::string& buffer, STextCursor& cursor,
-                                       unsigned char c) {
+void STextAnalyser::HandleDigitOrMinus(std::string& buffer, STextCursor& cursor, unsigned char c) {
     if (!buffer.empty()) {
         atSentenceStart_ = false;
         FlushWord(buffer, 1, true, 0);
@@ -303,6 +301,7 @@ void STextAnalyser::SpellCharacter(STextCursor& cursor, unsigned char c) {
     };
     const bool upper = IsUpperLetter(c);
     if (upper) sentence.AppendWord(speedWord(speed + 10), std::string(), 1, 0);
-    if (const std::string* name = CharacterName(ToLowerChar(c))) sentence.AppendText(*name, std::string());
+    if (const std::string* name = CharacterName(ToLowerChar(c)))
+        sentence.AppendText(*name, std::string());
     if (upper) sentence.AppendWord(speedWord(speed), std::string(), 1, 0);
 }

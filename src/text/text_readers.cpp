@@ -32,7 +32,9 @@ const SSpell& SpellOrEmpty(const SSpell* spell) {
 // that no text, however dense, makes a sentence without bound.
 constexpr int kFullSentenceWords = 2048;
 
-bool IsFull(const SSentence& sentence) { return sentence.WordCount() >= kFullSentenceWords; }
+bool IsFull(const SSentence& sentence) {
+    return sentence.WordCount() >= kFullSentenceWords;
+}
 
 std::string Lowered(const std::string& word) {
     std::string lowered;
@@ -44,7 +46,8 @@ std::string Lowered(const std::string& word) {
 std::string LastWordOf(const SSentence& sentence) {
     for (int i = sentence.WordCount() - 1; i >= 0; --i) {
         const std::string& text = sentence.WordAt(i)->text;
-        if (text.empty() || static_cast<unsigned char>(text[0]) < 32 || IsSpaceChar(static_cast<unsigned char>(text[0])))
+        if (text.empty() || static_cast<unsigned char>(text[0]) < 32 ||
+            IsSpaceChar(static_cast<unsigned char>(text[0])))
             continue;
         return Lowered(text);
     }
@@ -95,8 +98,7 @@ bool STextAnalyser::OfferToSpelling(const std::string& word) {
     context.mainTextRest = mainCursor_.GetRest();
     context.sourceText = sourceText_;
     SSentenceSink sink(*currentSentence_);
-    return SpellIfAbbreviation(word, context, *GetSettings(), SpellOrEmpty(spell_),
-                               sink);
+    return SpellIfAbbreviation(word, context, *GetSettings(), SpellOrEmpty(spell_), sink);
 }
 
 // The cursor stands just after the run's first character.
@@ -140,8 +142,8 @@ bool STextAnalyser::ReadEmoticon(STextCursor& cursor) {
 
 int STextAnalyser::ReadTag(STextCursor& cursor, std::string& buffer) {
     uint32_t position = cursor.GetPosition();
-    int code = ::ReadTag(cursor.GetText(), position, *GetSettings(), buffer,
-                         &currentSentence_->wave);
+    int code =
+        ::ReadTag(cursor.GetText(), position, *GetSettings(), buffer, &currentSentence_->wave);
     cursor.SetPosition(position);
     return code;
 }

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "core/attribute.h"
+#include "model/chars.h"
 #include "resources/date_words.h"
 #include "resources/resource_strings.h"
-#include "model/chars.h"
 #include "text/numbers.h"
 #include "text/word_sink.h"
 
@@ -17,9 +17,13 @@ constexpr int kMaxFields = 3;
 enum class SUnit { kNone, kMinutes, kSeconds };
 enum class SCase { kNominative, kGenitive, kAccusative };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-const std::string& R(int id) { return ResourceString(id); }
+const std::string& R(int id) {
+    return ResourceString(id);
+}
 
 std::string Append(std::string out, const std::string& word) {
     out += word;
@@ -74,8 +78,10 @@ std::string AmountWords(int a, SUnit unit, SCase grammaticalCase, bool withAnd) 
     if (unit == SUnit::kSeconds && a > 0 && withAnd) out = Append(out, w.andWord);
     bool accusative = grammaticalCase == SCase::kAccusative;
     if (a == 1) {
-        if (unit == SUnit::kSeconds) out = Append(out, accusative ? w.oneAccusative : w.oneNominative);
-        if (unit == SUnit::kMinutes) return Append(out, accusative ? w.minuteAccusative : w.minuteNominative);
+        if (unit == SUnit::kSeconds)
+            out = Append(out, accusative ? w.oneAccusative : w.oneNominative);
+        if (unit == SUnit::kMinutes)
+            return Append(out, accusative ? w.minuteAccusative : w.minuteNominative);
         return Append(out, accusative ? w.secondAccusative : w.secondNominative);
     }
     out += CountWords(a);
@@ -116,7 +122,8 @@ std::string STime::ToWords(const SAttribute& switches) const {
     }
     std::string out = w.to;
     int minutesLeft = saySeconds ? 59 - minutes : 60 - minutes;
-    if (minutesLeft > 0) out += AmountWords(minutesLeft, SUnit::kMinutes, SCase::kAccusative, false);
+    if (minutesLeft > 0)
+        out += AmountWords(minutesLeft, SUnit::kMinutes, SCase::kAccusative, false);
     if (saySeconds)
         out += AmountWords(60 - seconds, SUnit::kSeconds, SCase::kAccusative, minutesLeft > 0);
     return out + HourWords(nextHour, SCase::kNominative, h24);

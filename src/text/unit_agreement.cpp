@@ -25,9 +25,12 @@ bool WritingAt(const char* text, uint32_t position, const std::string& writing) 
 const std::string& UnitForm(const SUnitWord& unit, int64_t integer, bool hasFraction) {
     if (hasFraction) return unit.forms.fraction;
     switch (CountFormOf(integer)) {
-        case SCountForm::kOne: return unit.forms.one;
-        case SCountForm::kFew: return unit.forms.few;
-        case SCountForm::kMany: break;
+        case SCountForm::kOne:
+            return unit.forms.one;
+        case SCountForm::kFew:
+            return unit.forms.few;
+        case SCountForm::kMany:
+            break;
     }
     return unit.forms.many;
 }

@@ -9,8 +9,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <regex>
@@ -47,11 +47,13 @@ int Collect(const vokrant_event* event, void* user) {
     switch (event->type) {
         case VOKRANT_EVENT_AUDIO:
             EXPECT_EQ(event->sample_position, spoken.pcm.size());
-            spoken.pcm.insert(spoken.pcm.end(), event->samples, event->samples + event->sample_count);
+            spoken.pcm.insert(spoken.pcm.end(), event->samples,
+                              event->samples + event->sample_count);
             spoken.largestChunk = std::max(spoken.largestChunk, event->sample_count);
             break;
         case VOKRANT_EVENT_WORD:
-            spoken.marks.push_back({event->sample_position, "word", static_cast<int64_t>(event->text_offset)});
+            spoken.marks.push_back(
+                {event->sample_position, "word", static_cast<int64_t>(event->text_offset)});
             break;
         case VOKRANT_EVENT_BOOKMARK:
             spoken.marks.push_back({event->sample_position, "bookmark", event->bookmark});
@@ -101,8 +103,9 @@ SCommandResult RunCommand(const std::string& text) {
     fs::path dir = ScratchDir();
     std::ofstream(dir / "in.txt", std::ios::binary) << text;
     std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" + kBinaryDir +
-                          "apps/vokrant/vokrant' --voice-dir '" + kVoiceDir + "' --marks -o '" + (dir / "out.wav").string() +
-                          "' < '" + (dir / "in.txt").string() + "' > '" + (dir / "marks.txt").string() + "'";
+                          "apps/vokrant/vokrant' --voice-dir '" + kVoiceDir + "' --marks -o '" +
+                          (dir / "out.wav").string() + "' < '" + (dir / "in.txt").string() +
+                          "' > '" + (dir / "marks.txt").string() + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     SCommandResult result;
     std::string wav = ReadFile(dir / "out.wav");
@@ -125,12 +128,15 @@ SCommandResult RunCommand(const std::string& text) {
 std::vector<int64_t> CharacterOffsets(const std::string& text) {
     std::vector<int64_t> offsets;
     for (size_t i = 0; i < text.size(); ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) offsets.push_back(static_cast<int64_t>(i));
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            offsets.push_back(static_cast<int64_t>(i));
     offsets.push_back(static_cast<int64_t>(text.size()));
     return offsets;
 }
 
-bool VoicePresent() { return fs::exists(kVoiceDir + "pln_22.als") && fs::exists(kVoiceDir + "pln_11.als"); }
+bool VoicePresent() {
+    return fs::exists(kVoiceDir + "pln_22.als") && fs::exists(kVoiceDir + "pln_11.als");
+}
 
 class CApiTest : public ::testing::Test {
 protected:
@@ -174,7 +180,8 @@ TEST_F(CApiTest, BookmarksAfterTheLastWordAreDelivered) {
         ASSERT_EQ(spoken.status, VOKRANT_OK);
         ASSERT_FALSE(spoken.marks.empty());
         EXPECT_EQ(spoken.marks.back(), (SMark{spoken.pcm.size(), "bookmark", 9}));
-        // The component ends a text without sound before its marks play; with sound it delivers them too.
+        // The component ends a text without sound before its marks play; with sound it delivers
+        // them too.
         if (!spoken.pcm.empty()) {
             EXPECT_EQ(spoken.marks, RunCommand(text).marks);
         }
@@ -190,8 +197,10 @@ TEST_F(CApiTest, WordOffsetsPointAtWordsInTheCallersBytes) {
     const SCase cases[] = {
         {"Żółw i jeż.", 0, {0, 8, 10}},
         {"\xAF\xF3\xB3w i je\xBF.", VOKRANT_TEXT_CP1250, {0, 5, 7}},  // the same in Windows-1250
-        {"Mam 21 lat.", 0, {0, 4, 4, 7}},                             // "dwadzieścia jeden": two words, one place
-        {"\xE2\x82\xAC\xE2\x82\xAC ćma", 0, {7}},  // "??" is silent, yet the euro signs count their bytes
+        {"Mam 21 lat.", 0, {0, 4, 4, 7}},  // "dwadzieścia jeden": two words, one place
+        {"\xE2\x82\xAC\xE2\x82\xAC ćma",
+         0,
+         {7}},  // "??" is silent, yet the euro signs count their bytes
     };
     SHandle speaker;
     for (const SCase& c : cases) {
@@ -207,7 +216,8 @@ TEST_F(CApiTest, WordOffsetsPointAtWordsInTheCallersBytes) {
 
 TEST_F(CApiTest, StopFromAnotherThreadEndsWithinOneChunk) {
     std::string text;
-    for (int i = 0; i < 40; ++i) text += "To jest bardzo długi tekst, który czyta się kilka minut. ";
+    for (int i = 0; i < 40; ++i)
+        text += "To jest bardzo długi tekst, który czyta się kilka minut. ";
     SHandle speaker;
     struct SState {
         std::atomic<uint64_t> samples{0};
@@ -218,12 +228,15 @@ TEST_F(CApiTest, StopFromAnotherThreadEndsWithinOneChunk) {
         if (event->type == VOKRANT_EVENT_AUDIO) {
             s.samples += event->sample_count;
             s.started = true;
-            std::this_thread::sleep_for(std::chrono::microseconds(200));  // play a little slower than synthesis
+            std::this_thread::sleep_for(
+                std::chrono::microseconds(200));  // play a little slower than synthesis
         }
         return 0;
     };
     int status = -100;
-    std::thread speaking([&] { status = vokrant_speak(speaker.handle, text.c_str(), (size_t)-1, 0, count, &state); });
+    std::thread speaking([&] {
+        status = vokrant_speak(speaker.handle, text.c_str(), (size_t)-1, 0, count, &state);
+    });
     while (!state.started) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     vokrant_stop(speaker.handle);
@@ -248,10 +261,13 @@ TEST_F(CApiTest, CallbackAnswerStopsAndSpeakingFromItIsRefused) {
         auto& s = *static_cast<SState*>(user);
         ++s.calls;
         if (event->type != VOKRANT_EVENT_AUDIO) return 0;
-        s.inner = vokrant_speak(s.handle, "x", 1, 0, [](const vokrant_event*, void*) { return 0; }, nullptr);
+        s.inner = vokrant_speak(
+            s.handle, "x", 1, 0, [](const vokrant_event*, void*) { return 0; }, nullptr);
         return 1;
     };
-    EXPECT_EQ(vokrant_speak(speaker.handle, "Dzień dobry, świecie.", (size_t)-1, 0, stopAtOnce, &state), VOKRANT_STOPPED);
+    EXPECT_EQ(
+        vokrant_speak(speaker.handle, "Dzień dobry, świecie.", (size_t)-1, 0, stopAtOnce, &state),
+        VOKRANT_STOPPED);
     EXPECT_EQ(state.inner, VOKRANT_ERROR_BUSY);
     EXPECT_LE(state.calls, 3);
 }
@@ -268,32 +284,54 @@ TEST_F(CApiTest, BadArgumentsAndBadTextGetClearErrors) {
         const char* message;  // part of vokrant_last_error after the call ("" for a null handle)
     };
     const SCase cases[] = {
-        {"null handle", [] { return vokrant_speak(nullptr, "a", 1, 0, none, nullptr); }, VOKRANT_ERROR_ARGUMENT, ""},
-        {"null text", [h] { return vokrant_speak(h, nullptr, 1, 0, none, nullptr); }, VOKRANT_ERROR_ARGUMENT, "no text"},
-        {"null callback", [h] { return vokrant_speak(h, "a", 1, 0, nullptr, nullptr); }, VOKRANT_ERROR_ARGUMENT, "no callback"},
-        {"unknown flag", [h] { return vokrant_speak(h, "a", 1, 8, none, nullptr); }, VOKRANT_ERROR_ARGUMENT, "unknown flags"},
-        {"overlong", [h] { return vokrant_speak(h, "ab\xC0\xAF", 4, 0, none, nullptr); }, VOKRANT_ERROR_TEXT, "UTF-8 (at byte 2)"},
-        {"surrogate", [h] { return vokrant_speak(h, "\xED\xA0\x80", 3, 0, none, nullptr); }, VOKRANT_ERROR_TEXT, "at byte 0"},
-        {"cut sequence", [h] { return vokrant_speak(h, "abc\xE2\x82", 5, 0, none, nullptr); }, VOKRANT_ERROR_TEXT, "at byte 3"},
-        {"beyond U+10FFFF", [h] { return vokrant_speak(h, "\xF4\x90\x80\x80", 4, 0, none, nullptr); }, VOKRANT_ERROR_TEXT, "at byte 0"},
-        {"lone continuation", [h] { return vokrant_speak(h, "a\x80", 2, 0, none, nullptr); }, VOKRANT_ERROR_TEXT, "at byte 1"},
-        {"unknown setting", [h] { return vokrant_set(h, "NoSuchThing", "1"); }, VOKRANT_ERROR_SETTING, "NoSuchThing"},
-        {"bad yes/no", [h] { return vokrant_set(h, "ConvertDate", "maybe"); }, VOKRANT_ERROR_SETTING, "Yes or No"},
-        {"bad number", [h] { return vokrant_set(h, "PauseInterWord", "12x"); }, VOKRANT_ERROR_SETTING, "a number"},
-        {"null setting", [h] { return vokrant_set(h, nullptr, "1"); }, VOKRANT_ERROR_ARGUMENT, "null"},
-        {"speed too low", [h] { return vokrant_set_speed(h, 39); }, VOKRANT_ERROR_ARGUMENT, "40..200"},
-        {"pitch too high", [h] { return vokrant_set_pitch(h, 401); }, VOKRANT_ERROR_ARGUMENT, "80..400"},
-        {"negative volume", [h] { return vokrant_set_volume(h, -1); }, VOKRANT_ERROR_ARGUMENT, "0..65535"},
-        {"long pause", [h] { return vokrant_set_pause(h, VOKRANT_PAUSE_WORD, 10001); }, VOKRANT_ERROR_ARGUMENT, "0..10000"},
-        {"unknown pause", [h] { return vokrant_set_pause(h, 9, 1); }, VOKRANT_ERROR_ARGUMENT, "unknown pause"},
-        {"unknown switch", [h] { return vokrant_set_switch(h, -1, 1); }, VOKRANT_ERROR_ARGUMENT, "unknown switch"},
-        {"null handle setter", [] { return vokrant_set_speed(nullptr, 80); }, VOKRANT_ERROR_ARGUMENT, ""},
+        {"null handle", [] { return vokrant_speak(nullptr, "a", 1, 0, none, nullptr); },
+         VOKRANT_ERROR_ARGUMENT, ""},
+        {"null text", [h] { return vokrant_speak(h, nullptr, 1, 0, none, nullptr); },
+         VOKRANT_ERROR_ARGUMENT, "no text"},
+        {"null callback", [h] { return vokrant_speak(h, "a", 1, 0, nullptr, nullptr); },
+         VOKRANT_ERROR_ARGUMENT, "no callback"},
+        {"unknown flag", [h] { return vokrant_speak(h, "a", 1, 8, none, nullptr); },
+         VOKRANT_ERROR_ARGUMENT, "unknown flags"},
+        {"overlong", [h] { return vokrant_speak(h, "ab\xC0\xAF", 4, 0, none, nullptr); },
+         VOKRANT_ERROR_TEXT, "UTF-8 (at byte 2)"},
+        {"surrogate", [h] { return vokrant_speak(h, "\xED\xA0\x80", 3, 0, none, nullptr); },
+         VOKRANT_ERROR_TEXT, "at byte 0"},
+        {"cut sequence", [h] { return vokrant_speak(h, "abc\xE2\x82", 5, 0, none, nullptr); },
+         VOKRANT_ERROR_TEXT, "at byte 3"},
+        {"beyond U+10FFFF",
+         [h] { return vokrant_speak(h, "\xF4\x90\x80\x80", 4, 0, none, nullptr); },
+         VOKRANT_ERROR_TEXT, "at byte 0"},
+        {"lone continuation", [h] { return vokrant_speak(h, "a\x80", 2, 0, none, nullptr); },
+         VOKRANT_ERROR_TEXT, "at byte 1"},
+        {"unknown setting", [h] { return vokrant_set(h, "NoSuchThing", "1"); },
+         VOKRANT_ERROR_SETTING, "NoSuchThing"},
+        {"bad yes/no", [h] { return vokrant_set(h, "ConvertDate", "maybe"); },
+         VOKRANT_ERROR_SETTING, "Yes or No"},
+        {"bad number", [h] { return vokrant_set(h, "PauseInterWord", "12x"); },
+         VOKRANT_ERROR_SETTING, "a number"},
+        {"null setting", [h] { return vokrant_set(h, nullptr, "1"); }, VOKRANT_ERROR_ARGUMENT,
+         "null"},
+        {"speed too low", [h] { return vokrant_set_speed(h, 39); }, VOKRANT_ERROR_ARGUMENT,
+         "40..200"},
+        {"pitch too high", [h] { return vokrant_set_pitch(h, 401); }, VOKRANT_ERROR_ARGUMENT,
+         "80..400"},
+        {"negative volume", [h] { return vokrant_set_volume(h, -1); }, VOKRANT_ERROR_ARGUMENT,
+         "0..65535"},
+        {"long pause", [h] { return vokrant_set_pause(h, VOKRANT_PAUSE_WORD, 10001); },
+         VOKRANT_ERROR_ARGUMENT, "0..10000"},
+        {"unknown pause", [h] { return vokrant_set_pause(h, 9, 1); }, VOKRANT_ERROR_ARGUMENT,
+         "unknown pause"},
+        {"unknown switch", [h] { return vokrant_set_switch(h, -1, 1); }, VOKRANT_ERROR_ARGUMENT,
+         "unknown switch"},
+        {"null handle setter", [] { return vokrant_set_speed(nullptr, 80); },
+         VOKRANT_ERROR_ARGUMENT, ""},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(c.call(), c.expected);
         EXPECT_NE(std::string(vokrant_status_text(c.expected)), "unknown status");
-        EXPECT_NE(std::string(vokrant_last_error(h)).find(c.message), std::string::npos) << vokrant_last_error(h);
+        EXPECT_NE(std::string(vokrant_last_error(h)).find(c.message), std::string::npos)
+            << vokrant_last_error(h);
     }
     // Windows-1250 takes every byte; the handle still speaks after the failures.
     EXPECT_EQ(speaker.Speak("\xC0\xAF\x80", VOKRANT_TEXT_CP1250).status, VOKRANT_OK);
@@ -305,8 +343,10 @@ TEST_F(CApiTest, MissingVoiceIsReportedAndNothingIsReturned) {
     vokrant* handle = vokrant_new("/nonexistent/voice", nullptr, &status);
     EXPECT_EQ(handle, nullptr);
     EXPECT_EQ(status, VOKRANT_ERROR_VOICE);
-    EXPECT_NE(std::string(vokrant_last_error(nullptr)).find("/nonexistent/voice"), std::string::npos);
-    EXPECT_EQ(vokrant_new("/nonexistent/voice", nullptr, nullptr), nullptr);  // a null status is allowed
+    EXPECT_NE(std::string(vokrant_last_error(nullptr)).find("/nonexistent/voice"),
+              std::string::npos);
+    EXPECT_EQ(vokrant_new("/nonexistent/voice", nullptr, nullptr),
+              nullptr);  // a null status is allowed
     vokrant_free(nullptr);
 }
 
@@ -321,21 +361,28 @@ TEST_F(CApiTest, SettersChangeWhatIsSpoken) {
         bool longer;
     };
     const SCase cases[] = {
-        {"slower", [](vokrant* h) { return vokrant_set_speed(h, 40); }, [](vokrant* h) { return vokrant_set_speed(h, 80); }, true},
-        {"faster by pitch", [](vokrant* h) { return vokrant_set_pitch(h, 240); }, [](vokrant* h) { return vokrant_set_pitch(h, 160); }, false},
-        {"long sentence pause", [](vokrant* h) { return vokrant_set_pause(h, VOKRANT_PAUSE_SENTENCE, 3000); },
+        {"slower", [](vokrant* h) { return vokrant_set_speed(h, 40); },
+         [](vokrant* h) { return vokrant_set_speed(h, 80); }, true},
+        {"faster by pitch", [](vokrant* h) { return vokrant_set_pitch(h, 240); },
+         [](vokrant* h) { return vokrant_set_pitch(h, 160); }, false},
+        {"long sentence pause",
+         [](vokrant* h) { return vokrant_set_pause(h, VOKRANT_PAUSE_SENTENCE, 3000); },
          [](vokrant* h) { return vokrant_set_pause(h, VOKRANT_PAUSE_SENTENCE, 500); }, true},
-        {"times as numbers", [](vokrant* h) { return vokrant_set_switch(h, VOKRANT_SWITCH_TIMES, 0); },
+        {"times as numbers",
+         [](vokrant* h) { return vokrant_set_switch(h, VOKRANT_SWITCH_TIMES, 0); },
          [](vokrant* h) { return vokrant_set_switch(h, VOKRANT_SWITCH_TIMES, 1); }, false},
-        {"speed by name", [](vokrant* h) { return vokrant_set(h, "speed", "160"); }, [](vokrant* h) { return vokrant_set(h, "Speed", "80"); }, false},
+        {"speed by name", [](vokrant* h) { return vokrant_set(h, "speed", "160"); },
+         [](vokrant* h) { return vokrant_set(h, "Speed", "80"); }, false},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_EQ(c.change(speaker.handle), VOKRANT_OK);
         const size_t changed = speaker.Speak(text).pcm.size();
         ASSERT_EQ(c.undo(speaker.handle), VOKRANT_OK);
-        if (c.longer) EXPECT_GT(changed, normal);
-        else EXPECT_NE(changed, normal);
+        if (c.longer)
+            EXPECT_GT(changed, normal);
+        else
+            EXPECT_NE(changed, normal);
         EXPECT_EQ(speaker.Speak(text).pcm.size(), normal) << "undone";
     }
 }
@@ -351,8 +398,10 @@ TEST_F(CApiTest, SettingsFolderIsReadAndAnotherVoiceDirectoryIsRefused) {
     // The voice is shared by the process: a second directory cannot replace it.
     fs::path copy = ScratchDir() / "voice-copy";
     fs::create_directories(copy);
-    fs::copy_file(kVoiceDir + "pln_22.als", copy / "pln_22.als", fs::copy_options::overwrite_existing);
-    fs::copy_file(kVoiceDir + "pln_11.als", copy / "pln_11.als", fs::copy_options::overwrite_existing);
+    fs::copy_file(kVoiceDir + "pln_22.als", copy / "pln_22.als",
+                  fs::copy_options::overwrite_existing);
+    fs::copy_file(kVoiceDir + "pln_11.als", copy / "pln_11.als",
+                  fs::copy_options::overwrite_existing);
     EXPECT_EQ(vokrant_new(copy.c_str(), nullptr, &status), nullptr);
     EXPECT_EQ(status, VOKRANT_ERROR_VOICE);
     EXPECT_NE(std::string(vokrant_last_error(nullptr)).find("already in use"), std::string::npos);
@@ -361,7 +410,8 @@ TEST_F(CApiTest, SettingsFolderIsReadAndAnotherVoiceDirectoryIsRefused) {
 TEST_F(CApiTest, ExampleProgramWritesTheSameSoundAsTheCommand) {
     fs::path out = ScratchDir() / "example.wav";
     const std::string text = "Przykład w języku C.";
-    std::string command = "'" + kBinaryDir + "examples/speak_to_wav' '" + kVoiceDir + "' '" + out.string() + "' '" + text + "'";
+    std::string command = "'" + kBinaryDir + "examples/speak_to_wav' '" + kVoiceDir + "' '" +
+                          out.string() + "' '" + text + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     std::string wav = ReadFile(out);
     ASSERT_GT(wav.size(), 44u);

@@ -1,8 +1,8 @@
 // The settings record and its persistence in the user's hive.
 #include <gtest/gtest.h>
 
-#include "platform/config_dir.h"
 #include "core/attribute.h"
+#include "platform/config_dir.h"
 #include "platform/reg_key.h"
 
 namespace {
@@ -22,13 +22,14 @@ TEST_F(AttributeTest, FirstLoadWritesTheWholeTree) {
     const std::pair<const char*, std::vector<std::string>> expected[] = {
         {"Global", {"WorkDir"}},
         {"Dictionary", {"ExtDict", "UseExtDict"}},
-        {"Sound", {"Volume", "Speed", "Pitch", "RealTime", "Intonation", "IntonationDepth",
-                   "PauseInterSentence", "PausePunctation", "PauseInterWord", "PauseDoubleLetter"}},
-        {"Conversions", {"ConvertNumber", "ConvertSequence", "ConvertDate", "DateBySysFormat",
-                         "ConvertTime", "ColloquialTime", "24Hours", "ReadInterpunction",
-                         "ReadSeparators", "ConvertAbbrev", "AbbrevLimit", "ConvertURL",
-                         "ConverteSymbol", "FluentSpeech", "ColloquialSpeech",
-                         "ForceTagSensitivity"}},
+        {"Sound",
+         {"Volume", "Speed", "Pitch", "RealTime", "Intonation", "IntonationDepth",
+          "PauseInterSentence", "PausePunctation", "PauseInterWord", "PauseDoubleLetter"}},
+        {"Conversions",
+         {"ConvertNumber", "ConvertSequence", "ConvertDate", "DateBySysFormat", "ConvertTime",
+          "ColloquialTime", "24Hours", "ReadInterpunction", "ReadSeparators", "ConvertAbbrev",
+          "AbbrevLimit", "ConvertURL", "ConverteSymbol", "FluentSpeech", "ColloquialSpeech",
+          "ForceTagSensitivity"}},
     };
     for (const auto& [subkey, names] : expected)
         EXPECT_EQ(SettingsKey(subkey).ValueNames(), names) << subkey;
@@ -48,8 +49,8 @@ TEST_F(AttributeTest, StoredValuesAreReadWithTheirRules) {
     SRegKey conversions = SettingsKey("Conversions");
     conversions.SetDword("AbbrevLimit", 25);
     const std::pair<const char*, bool> yesNo[] = {
-        {"true", true}, {"1", true}, {"Yes", true}, {"y", true}, {"9x", true},
-        {"No", false},  {"0", false}, {"", false}, {"false", false},
+        {"true", true}, {"1", true},  {"Yes", true}, {"y", true},      {"9x", true},
+        {"No", false},  {"0", false}, {"", false},   {"false", false},
     };
     for (const auto& [text, value] : yesNo) {
         SettingsKey("Dictionary").SetString("UseExtDict", text);

@@ -12,12 +12,12 @@ TEST(FastArray, GrowthRule) {
     struct Case {
         int fill, grow, growBy, expectedCapacity;
     } cases[] = {
-        {100, 1, 0, 112},    // 100 / 8 = 12
-        {0, 1, 0, 4},        // step at least 4
-        {16, 1, 0, 20},      // 16 / 8 = 2 -> 4
+        {100, 1, 0, 112},      // 100 / 8 = 12
+        {0, 1, 0, 4},          // step at least 4
+        {16, 1, 0, 20},        // 16 / 8 = 2 -> 4
         {10000, 1, 0, 11024},  // step at most 1024
-        {10, 50, 0, 60},     // short of the request: exactly the request
-        {10, 1, 3, 13},      // an explicit grow-by wins
+        {10, 50, 0, 60},       // short of the request: exactly the request
+        {10, 1, 3, 13},        // an explicit grow-by wins
     };
     for (const Case& c : cases) {
         SFastArray<int> a;
@@ -81,13 +81,18 @@ TEST(Str2Map, LookupIsExactAndCaseSensitive) {
     SStr2StrMap map;
     map.Set("Abc", "first");
     map.Set("abc", "second");
-    map.Set("\xB9" "cz", "polish");  // a key starting with a high byte
+    map.Set(
+        "\xB9"
+        "cz",
+        "polish");  // a key starting with a high byte
     EXPECT_EQ(map.GetCount(), 3);
     EXPECT_EQ(map.ValueAt(map.Find("Abc")), "first");
     EXPECT_EQ(map.ValueAt(map.Find("abc")), "second");
     EXPECT_EQ(map.Find("ABC"), -1);
     EXPECT_EQ(map.Find("Ab"), -1);
-    EXPECT_EQ(map.Find("\xB9" "cz"), 2);
+    EXPECT_EQ(map.Find("\xB9"
+                       "cz"),
+              2);
     EXPECT_EQ(map.Find(""), -1);
     EXPECT_EQ(map.Find(static_cast<const char*>(nullptr)), -1);
 }

@@ -3,9 +3,9 @@
 
 #include <set>
 
+#include "core/attribute.h"
 #include "dialogs/conversion_switches.h"
 #include "dialogs/dialog_strings.h"
-#include "core/attribute.h"
 
 namespace {
 
@@ -16,7 +16,8 @@ TEST(ConversionSwitches, DefaultsMatchAFreshRecord) {
         EXPECT_TRUE(ids.insert(box.id).second) << box.id;
         EXPECT_EQ(IsSwitchChecked(box, fresh), box.defaultChecked) << box.text;
     }
-    EXPECT_EQ(ids, (std::set<int>{220, 221, 222, 223, 224, 225, 226, 227, 228, 230, 235, 236, 237, 238}));
+    EXPECT_EQ(
+        ids, (std::set<int>{220, 221, 222, 223, 224, 225, 226, 227, 228, 230, 235, 236, 237, 238}));
 }
 
 TEST(ConversionSwitches, StressEveryWordIsTheInverseOfFluentSpeech) {
@@ -36,14 +37,16 @@ TEST(ConversionSwitches, EachBoxEditsOnlyItsSetting) {
         SAttribute settings;
         StoreSwitch(box, !IsSwitchChecked(box, settings), settings);
         for (const SConversionSwitch& other : ConversionSwitches())
-            EXPECT_EQ(IsSwitchChecked(other, settings), other.defaultChecked != (other.id == box.id))
+            EXPECT_EQ(IsSwitchChecked(other, settings),
+                      other.defaultChecked != (other.id == box.id))
                 << box.id << " touched " << other.id;
     }
 }
 
 TEST(DialogStrings, FileDialogFilter) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Słownik (*.exp) |*.exp| Wszystkie pliki (*.*) |*.*||", "Słownik (*.exp);;Wszystkie pliki (*.*)"},
+        {"Słownik (*.exp) |*.exp| Wszystkie pliki (*.*) |*.*||",
+         "Słownik (*.exp);;Wszystkie pliki (*.*)"},
         {"Teksty|*.txt||", "Teksty (*.txt)"},
         {"", ""},
         {"bez wzorca|", ""},

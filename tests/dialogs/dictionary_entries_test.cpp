@@ -19,13 +19,16 @@ std::string Slurp(const fs::path& path) {
     return text.str();
 }
 
-void Spit(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void Spit(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 class DictionaryEntriesTest : public testing::Test {
 protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
-               ("vokrant-dict-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+               ("vokrant-dict-" +
+                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
                 std::to_string(::getpid()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
@@ -75,20 +78,28 @@ TEST(DictionaryLines, EditsKeepTheFileShape) {
     SDictionaryEntries entries;
     EXPECT_FALSE(entries.Set("", "x"));
     EXPECT_FALSE(entries.Set("two words", "x"));
-    EXPECT_TRUE(entries.Set("np.", "  na przyk\xB3" "ad\nczy nie "));
-    EXPECT_EQ(entries.Replacement("np."), "na przyk\xB3" "ad czy nie");
+    EXPECT_TRUE(entries.Set("np.",
+                            "  na przyk\xB3"
+                            "ad\nczy nie "));
+    EXPECT_EQ(entries.Replacement("np."),
+              "na przyk\xB3"
+              "ad czy nie");
     EXPECT_TRUE(entries.Remove("np."));
     EXPECT_FALSE(entries.Remove("np."));
 }
 
 TEST_F(DictionaryEntriesTest, RoundTrip) {
     const fs::path file = dir_ / "client.exp";
-    Spit(file, "kg kilogram\xF3w\r\nnp.\tna przyk\xB3" "ad\n");
+    Spit(file,
+         "kg kilogram\xF3w\r\nnp.\tna przyk\xB3"
+         "ad\n");
     SDictionaryEntries entries;
     EXPECT_EQ(entries.Read(file.string()), SDictionaryEntries::ReadResult::Read);
     EXPECT_TRUE(entries.Set("dr.", "doktor"));
     ASSERT_TRUE(entries.Write(file.string()));
-    EXPECT_EQ(Slurp(file), "dr.\t\tdoktor\nkg\t\tkilogram\xF3w\nnp.\t\tna przyk\xB3" "ad\n");
+    EXPECT_EQ(Slurp(file),
+              "dr.\t\tdoktor\nkg\t\tkilogram\xF3w\nnp.\t\tna przyk\xB3"
+              "ad\n");
     SDictionaryEntries again;
     again.Read(file.string());
     EXPECT_EQ(again.Entries(), entries.Entries());

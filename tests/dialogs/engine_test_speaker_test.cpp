@@ -43,7 +43,9 @@ TEST_F(EngineTestSpeakerTest, SlowerRateMakesLongerSound) {
 
 TEST_F(EngineTestSpeakerTest, FullDestinationEndsTheRequest) {
     SCollectingAudioDest small(4096);
-    EXPECT_FALSE(SEngineTestSpeaker(engine_, small).Speak("To jest bardzo d\xB3ugi test, kt\xF3ry si\xEA nie zmie\x9C" "ci."));
+    EXPECT_FALSE(SEngineTestSpeaker(engine_, small)
+                     .Speak("To jest bardzo d\xB3ugi test, kt\xF3ry si\xEA nie zmie\x9C"
+                            "ci."));
     EXPECT_LE(small.Bytes().size(), 4096u);
 }
 
@@ -69,7 +71,8 @@ TEST_F(EngineTestSpeakerTest, APauseSetOnThePageIsHeard) {
         SCollectingAudioDest dest;
         SEngineTestSpeaker(engine_, dest).Speak("Ala ma kota. Kot ma Al\xEA.");
         const bool fast = pitch > 240;
-        const size_t heard = static_cast<size_t>(PauseSamples(fast ? 11025 : 22050, 1000) / (pitch / 160.0));
+        const size_t heard =
+            static_cast<size_t>(PauseSamples(fast ? 11025 : 22050, 1000) / (pitch / 160.0));
         EXPECT_GE(LongestSilence(dest.Bytes()), heard);
         EXPECT_LT(LongestSilence(dest.Bytes()), heard * 3 / 2);
     }

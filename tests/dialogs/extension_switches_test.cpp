@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "dialogs/conversion_switches.h"
 #include "core/attribute.h"
+#include "dialogs/conversion_switches.h"
 
 namespace {
 
@@ -17,7 +17,8 @@ TEST(ExtensionSwitches, ExtendedReadingBoxIsOnThePageAndOnByDefault) {
     StoreSwitch(*box, false, settings);
     EXPECT_FALSE(settings.extendedReading);
     std::set<int> ids;
-    for (const SConversionSwitch& shown : ConversionPageBoxes()) EXPECT_TRUE(ids.insert(shown.id).second);
+    for (const SConversionSwitch& shown : ConversionPageBoxes())
+        EXPECT_TRUE(ids.insert(shown.id).second);
     EXPECT_EQ(ids.size(), ConversionSwitches().size() + ExtensionSwitches().size());
     EXPECT_TRUE(ids.count(239));
 }

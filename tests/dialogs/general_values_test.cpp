@@ -2,8 +2,8 @@
 // volume conversion, and which pause patterns OK rebuilds.
 #include <gtest/gtest.h>
 
-#include "dialogs/general_values.h"
 #include "core/attribute.h"
+#include "dialogs/general_values.h"
 #include "platform/config_dir.h"
 #include "platform/reg_key.h"
 
@@ -20,20 +20,26 @@ struct SliderCase {
 
 TEST(GeneralValues, SliderRestSetsTheValueAndItsPartner) {
     const SliderCase cases[] = {
-        {V::Pitch, 301, V::Speed, 150},     {V::Pitch, 301, V::Pitch, 301},
-        {V::Speed, 41, V::Pitch, 82},       {V::Speed, 200, V::Pitch, 400},
-        {V::Pitch, 80, V::Speed, 40},       {V::PauseInterWord, 25, V::PauseInterWord, 250},
+        {V::Pitch, 301, V::Speed, 150},
+        {V::Pitch, 301, V::Pitch, 301},
+        {V::Speed, 41, V::Pitch, 82},
+        {V::Speed, 200, V::Pitch, 400},
+        {V::Pitch, 80, V::Speed, 40},
+        {V::PauseInterWord, 25, V::PauseInterWord, 250},
         {V::PauseDoubleLetter, 3, V::PauseDoubleLetter, 30},
         {V::PauseInterSentence, 100, V::PauseInterSentence, 1000},
         {V::PausePunctuation, 0, V::PausePunctuation, 0},
-        {V::Volume, 57, V::Volume, 57},     {V::Processor, 99, V::Processor, 99},
+        {V::Volume, 57, V::Volume, 57},
+        {V::Processor, 99, V::Processor, 99},
         // A position outside the slider cannot happen; it is kept in range.
-        {V::PauseInterWord, 400, V::PauseInterWord, 250}, {V::Pitch, 10, V::Pitch, 80},
+        {V::PauseInterWord, 400, V::PauseInterWord, 250},
+        {V::Pitch, 10, V::Pitch, 80},
     };
     for (const SliderCase& c : cases) {
         SGeneralValues values = SGeneralValues::Defaults();
         values.TakeSliderPosition(c.moved, c.position);
-        EXPECT_EQ(values[c.shown], c.expected) << "moved " << static_cast<int>(c.moved) << " to " << c.position;
+        EXPECT_EQ(values[c.shown], c.expected)
+            << "moved " << static_cast<int>(c.moved) << " to " << c.position;
     }
 }
 
@@ -46,7 +52,8 @@ TEST(GeneralValues, OnlyPitchAndSpeedMoveTogether) {
 
 TEST(GeneralValues, PauseSlidersShowTensOfMilliseconds) {
     const std::pair<int, int> cases[] = {{250, 25}, {70, 7}, {75, 7}, {0, 0}, {5000, 25}};
-    for (auto [ms, position] : cases) EXPECT_EQ(SGeneralValues::PositionOf(V::PauseInterWord, ms), position) << ms;
+    for (auto [ms, position] : cases)
+        EXPECT_EQ(SGeneralValues::PositionOf(V::PauseInterWord, ms), position) << ms;
 }
 
 TEST(GeneralValues, VolumePercentConversions) {
@@ -59,8 +66,10 @@ TEST(GeneralValues, VolumePercentConversions) {
         EXPECT_EQ(VolumeForTest(c.percent), c.forTest) << c.percent;
         EXPECT_EQ(VolumeForOk(c.percent), c.forOk) << c.percent;
     }
-    const std::pair<uint32_t, int> shown[] = {{65535, 100}, {65500, 100}, {64845, 99}, {654, 0}, {0x12341234, 7}};
-    for (auto [volume, percent] : shown) EXPECT_EQ(VolumePercentFromSettings(volume), percent) << volume;
+    const std::pair<uint32_t, int> shown[] = {
+        {65535, 100}, {65500, 100}, {64845, 99}, {654, 0}, {0x12341234, 7}};
+    for (auto [volume, percent] : shown)
+        EXPECT_EQ(VolumePercentFromSettings(volume), percent) << volume;
 }
 
 TEST(GeneralValues, DefaultsComeFromTheButtonTable) {
@@ -102,8 +111,12 @@ TEST(GeneralValues, OkRebuildsExactlyTheChangedPauses) {
         {"nothing moved", {}, {}},
         {"inter-word", {{V::PauseInterWord, 25}}, {107}},
         {"moved back to where it was", {{V::PauseInterWord, 25}, {V::PauseInterWord, 7}}, {}},
-        {"all four", {{V::PauseDoubleLetter, 1}, {V::PauseInterWord, 1}, {V::PauseInterSentence, 1},
-                      {V::PausePunctuation, 1}}, {108, 107, 109, 106}},
+        {"all four",
+         {{V::PauseDoubleLetter, 1},
+          {V::PauseInterWord, 1},
+          {V::PauseInterSentence, 1},
+          {V::PausePunctuation, 1}},
+         {108, 107, 109, 106}},
         {"not a pause", {{V::Volume, 3}, {V::Pitch, 200}}, {}},
     };
     for (const auto& c : cases) {
@@ -112,7 +125,8 @@ TEST(GeneralValues, OkRebuildsExactlyTheChangedPauses) {
         SGeneralValues values = built;
         for (auto [v, position] : c.moves) values.TakeSliderPosition(v, position);
         EXPECT_EQ(StoreForOk(values, settings, built), c.rebuilt) << c.what;
-        EXPECT_EQ(StoreForOk(values, settings, built), std::vector<int>{}) << c.what << ", second OK";
+        EXPECT_EQ(StoreForOk(values, settings, built), std::vector<int>{})
+            << c.what << ", second OK";
     }
 }
 
@@ -142,13 +156,16 @@ TEST(GeneralValues, SnapshotUndoesATrial) {
 }
 
 TEST(GeneralValues, EverySliderHasItsIdsAndRange) {
-    const std::tuple<int, int, int, int> expected[] = {  // slider, edit, min, max
-        {300, 303, 80, 400}, {301, 304, 40, 200}, {302, 305, 0, 100}, {306, 307, 5, 99}, {316, 317, 0, 100},
-        {308, 309, 0, 10},   {310, 311, 0, 25},   {312, 313, 0, 100}, {314, 315, 0, 50}};
+    const std::tuple<int, int, int, int> expected[] = {
+        // slider, edit, min, max
+        {300, 303, 80, 400}, {301, 304, 40, 200}, {302, 305, 0, 100},
+        {306, 307, 5, 99},   {316, 317, 0, 100},  {308, 309, 0, 10},
+        {310, 311, 0, 25},   {312, 313, 0, 100},  {314, 315, 0, 50}};
     ASSERT_EQ(GeneralSliderSpecs().size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {
         const SGeneralSliderSpec& s = GeneralSliderSpecs()[i];
-        EXPECT_EQ(std::make_tuple(s.sliderId, s.editId, s.minPosition, s.maxPosition), expected[i]) << s.label;
+        EXPECT_EQ(std::make_tuple(s.sliderId, s.editId, s.minPosition, s.maxPosition), expected[i])
+            << s.label;
         EXPECT_TRUE(s.enabled) << s.label;  // intonation too: the synthesis reads it
     }
 }
@@ -162,7 +179,7 @@ TEST_F(StoredRateTest, ThePageShowsStoredPitchAndSpeedAsStored) {
         uint32_t pitch, speed;
         int shownPitch, shownSpeed;
     } cases[] = {
-        {240, 80, 240, 80}, {160, 120, 160, 120}, {80, 200, 80, 200}, {400, 40, 400, 40},
+        {240, 80, 240, 80}, {160, 120, 160, 120},  {80, 200, 80, 200}, {400, 40, 400, 40},
         {0, 100, 80, 100},  {1000, 300, 400, 200}, {200, 0, 200, 40},
     };
     SRegKey sound(SRegKey(SRegRoot::CurrentUser, kSettingsKeyPath), "Sound");

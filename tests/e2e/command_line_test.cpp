@@ -39,7 +39,8 @@ SRun Vokrant(const std::string& arguments, const std::string& input = "") {
     fs::path in = dir / "in.txt", out = dir / "out.bin", err = dir / "err.txt";
     std::ofstream(in, std::ios::binary) << input;
     // A scratch settings folder: the tests never read or write the user's settings.
-    std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" + kVokrant + "' " + arguments + " < '" + in.string() + "' > '" + out.string() +
+    std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" + kVokrant +
+                          "' " + arguments + " < '" + in.string() + "' > '" + out.string() +
                           "' 2> '" + err.string() + "'";
     SRun run;
     int raw = std::system(command.c_str());
@@ -55,10 +56,12 @@ bool VoicePresent() {
 
 uint32_t LE32(const std::string& b, size_t at) {
     return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
-           static_cast<uint8_t>(b[at + 2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
+           static_cast<uint8_t>(b[at + 2]) << 16 |
+           static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
 }
 uint16_t LE16(const std::string& b, size_t at) {
-    return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8);
+    return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1])
+                                                                   << 8);
 }
 
 // Checks the 44-byte header of a finished WAV file and returns its data bytes.
@@ -120,14 +123,17 @@ std::set<uint64_t> WordStarts(const std::string& utf8) {
 }
 
 const std::string kParagraph =
-    "Wczoraj wieczorem moja sąsiadka przyniosła świeży chleb z piekarni. Dzieci bawiły się w ogrodzie, "
+    "Wczoraj wieczorem moja sąsiadka przyniosła świeży chleb z piekarni. Dzieci bawiły się w "
+    "ogrodzie, "
     "a dziadek czytał gazetę na ławce pod starym dębem. Czy jutro też będzie tak pięknie? "
     "Potem wszyscy piliśmy herbatę z cytryną i rozmawialiśmy o pogodzie.";
 
 TEST(CommandLine, SpeaksAParagraphIntoAWavFileWithWordMarks) {
     if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
-    fs::path wav = fs::temp_directory_path() / ("vokrant-e2e-paragraph-" + std::to_string(getpid()) + ".wav");
-    SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' --marks -o '" + wav.string() + "'", kParagraph);
+    fs::path wav =
+        fs::temp_directory_path() / ("vokrant-e2e-paragraph-" + std::to_string(getpid()) + ".wav");
+    SRun run =
+        Vokrant("--voice-dir '" + kVoiceDir + "' --marks -o '" + wav.string() + "'", kParagraph);
     ASSERT_EQ(run.status, 0) << run.err;
     std::string bytes = ReadFile(wav);
     fs::remove(wav);
@@ -158,7 +164,8 @@ TEST(CommandLine, SpeaksAParagraphIntoAWavFileWithWordMarks) {
 TEST(CommandLine, TagMarksSitWhereTheNextWordStarts) {
     if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
     // Audio on standard output: the marks go to standard error.
-    SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' --tagged --marks -o - 'Ala \\Mrk=7\\ ma \\Spd=120\\ kota.'");
+    SRun run = Vokrant("--voice-dir '" + kVoiceDir +
+                       "' --tagged --marks -o - 'Ala \\Mrk=7\\ ma \\Spd=120\\ kota.'");
     ASSERT_EQ(run.status, 0) << run.err;
     uint32_t data = CheckWavHeader(run.out);
     uint64_t bookmark = UINT64_MAX, speed = UINT64_MAX, ma = 0, kota = 0;
@@ -203,7 +210,8 @@ TEST(CommandLine, WordsReportHasExactlyTheContractKeys) {
     EXPECT_NE(run.out.find("\"text\":\"kota\""), std::string::npos);
 
     // A control word's marker bytes come out as \u00XX escapes, Polish letters as UTF-8.
-    SRun tagged = Vokrant("--voice-dir '" + kVoiceDir + "' --words --tagged 'Zażółć \\Spd=120\\ gęślą'");
+    SRun tagged =
+        Vokrant("--voice-dir '" + kVoiceDir + "' --words --tagged 'Zażółć \\Spd=120\\ gęślą'");
     ASSERT_EQ(tagged.status, 0) << tagged.err;
     EXPECT_NE(tagged.out.find("\"text\":\"\\u0003\\u000a120\""), std::string::npos) << tagged.out;
     EXPECT_NE(tagged.out.find("\"control\":true"), std::string::npos);
@@ -216,7 +224,8 @@ struct SFailureCase {
 };
 
 TEST(CommandLine, FailuresGiveOneLineAndTheirStatus) {
-    fs::path target = fs::temp_directory_path() / ("vokrant-e2e-missing-" + std::to_string(getpid()) + ".wav");
+    fs::path target =
+        fs::temp_directory_path() / ("vokrant-e2e-missing-" + std::to_string(getpid()) + ".wav");
     const SFailureCase cases[] = {
         {"--no-such-option x", 2},
         {"--set Speed", 2},
@@ -229,7 +238,8 @@ TEST(CommandLine, FailuresGiveOneLineAndTheirStatus) {
     for (const SFailureCase& c : cases) {
         SRun run = Vokrant(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.arguments << ": " << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1)
+            << c.arguments << ": " << run.err;
         EXPECT_EQ(run.err.rfind("vokrant: ", 0), 0u) << run.err;
     }
     // A voice that cannot be loaded leaves no file behind.
@@ -255,15 +265,21 @@ TEST(CommandLine, HelpVersionAndVoices) {
 // which the first `present` are written (a file cut off short of its chunk).
 void WriteTagSound(const fs::path& path, uint32_t declared, uint32_t present) {
     std::string bytes = "RIFF";
-    auto le32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) bytes += static_cast<char>(v >> (8 * i)); };
-    auto le16 = [&](uint16_t v) { bytes += static_cast<char>(v); bytes += static_cast<char>(v >> 8); };
+    auto le32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes += static_cast<char>(v >> (8 * i));
+    };
+    auto le16 = [&](uint16_t v) {
+        bytes += static_cast<char>(v);
+        bytes += static_cast<char>(v >> 8);
+    };
     le32(36 + declared);
     bytes += "WAVEfmt ";
     le32(16);
     le16(1), le16(1), le32(22050), le32(44100), le16(2), le16(16);
     bytes += "data";
     le32(declared);
-    for (uint32_t i = 0; i < present; ++i) bytes += static_cast<char>(i % 2 ? 0x10 : 0x00);  // samples of 4096
+    for (uint32_t i = 0; i < present; ++i)
+        bytes += static_cast<char>(i % 2 ? 0x10 : 0x00);  // samples of 4096
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
@@ -275,9 +291,11 @@ TEST(CommandLine, WavTagInsertsWholeSamplesOfAnOddSizedFile) {
     fs::path dir = fs::temp_directory_path() / ("vokrant-e2e-oddwav-" + std::to_string(getpid()));
     fs::create_directories(dir);
     auto speakAfter = [&](uint32_t declared, uint32_t present) {
-        fs::path sound = dir / ("s" + std::to_string(declared) + "_" + std::to_string(present) + ".wav");
+        fs::path sound =
+            dir / ("s" + std::to_string(declared) + "_" + std::to_string(present) + ".wav");
         WriteTagSound(sound, declared, present);
-        SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' --tagged -o - '\\Wav=\"" + sound.string() + "\"\\ Ala ma kota.'");
+        SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' --tagged -o - '\\Wav=\"" +
+                           sound.string() + "\"\\ Ala ma kota.'");
         EXPECT_EQ(run.status, 0) << run.err;
         return run.out;
     };
@@ -288,7 +306,8 @@ TEST(CommandLine, WavTagInsertsWholeSamplesOfAnOddSizedFile) {
     } odd[] = {{1001, 1001}, {1002, 1001}, {1001, 1000}, {1003, 1003}};
     const std::string expected[] = {whole, whole, whole, speakAfter(1002, 1002)};
     for (size_t i = 0; i < std::size(odd); ++i) {
-        SCOPED_TRACE(std::to_string(odd[i].declared) + " declared, " + std::to_string(odd[i].present) + " present");
+        SCOPED_TRACE(std::to_string(odd[i].declared) + " declared, " +
+                     std::to_string(odd[i].present) + " present");
         const std::string out = speakAfter(odd[i].declared, odd[i].present);
         EXPECT_EQ(CheckWavHeader(out) % 2, 0u) << "whole samples only";
         EXPECT_TRUE(out == expected[i]) << "the speech after the sound is not shifted";
@@ -314,13 +333,15 @@ TEST(CommandLine, PauseSettingsAreHeardAndWordsAgreeWithTheSound) {
     const struct {
         std::string pitch;
         uint64_t longerBy;  // samples the sentence pause gains from 500 to 3000 ms
-    } cases[] = {{"160", 66144 - 11024}, {"200", (66144 - 11024) * 4 / 5}, {"320", (33072 - 5504) / 2}};
+    } cases[] = {
+        {"160", 66144 - 11024}, {"200", (66144 - 11024) * 4 / 5}, {"320", (33072 - 5504) / 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE("Pitch " + c.pitch);
         uint64_t spoken[2] = {0, 0};
         const char* const lengths[] = {"500", "3000"};
         for (int i = 0; i < 2; ++i) {
-            const std::string set = "--set Pitch=" + c.pitch + " --set PauseInterSentence=" + lengths[i] + " ";
+            const std::string set =
+                "--set Pitch=" + c.pitch + " --set PauseInterSentence=" + lengths[i] + " ";
             SRun words = Vokrant("--voice-dir '" + kVoiceDir + "' " + set + "--words " + text);
             SRun sound = Vokrant("--voice-dir '" + kVoiceDir + "' " + set + "-o - " + text);
             ASSERT_EQ(words.status, 0) << words.err;
@@ -328,7 +349,8 @@ TEST(CommandLine, PauseSettingsAreHeardAndWordsAgreeWithTheSound) {
             spoken[i] = CheckWavHeader(sound.out) / 2;
             EXPECT_EQ(ReportedSamples(words.out), spoken[i]) << "--words and the sound agree";
         }
-        EXPECT_NEAR(static_cast<double>(spoken[1] - spoken[0]), static_cast<double>(c.longerBy), 2.0)
+        EXPECT_NEAR(static_cast<double>(spoken[1] - spoken[0]), static_cast<double>(c.longerBy),
+                    2.0)
             << "the longer sentence pause is heard";
     }
 }

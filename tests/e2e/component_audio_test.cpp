@@ -61,8 +61,9 @@ TEST(ComponentAudio, WavCarriesTheEngineSamplesAndMarksListTheWordsInOrder) {
     const std::string text = "Dzieci bawiły się w ogrodzie, a dziadek czytał gazetę. Mam 25 lat.";
     fs::path dir = fs::temp_directory_path() / ("vokrant-component-" + std::to_string(getpid()));
     fs::create_directories(dir);
-    std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" + kVokrant + "' --voice-dir '" +
-                          kVoiceDir + "' --marks -o '" + (dir / "x.wav").string() + "' '" + text + "' > '" +
+    std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" + kVokrant +
+                          "' --voice-dir '" + kVoiceDir + "' --marks -o '" +
+                          (dir / "x.wav").string() + "' '" + text + "' > '" +
                           (dir / "marks").string() + "'";
     int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);

@@ -32,8 +32,8 @@ SPlay Play(const std::string& text, const std::string& beside = "") {
     fs::create_directories(dir);
     fs::path err = dir / "err.txt";
     std::string command = (beside.empty() ? "" : "(" + beside + ") & ") + "VOKRANT_CONFIG_DIR='" +
-                          (dir / "config").string() + "' '" + kVokrant + "' '" + text + "' 2> '" + err.string() +
-                          "'; status=$?; wait; exit $status";
+                          (dir / "config").string() + "' '" + kVokrant + "' '" + text + "' 2> '" +
+                          err.string() + "'; status=$?; wait; exit $status";
     auto begin = std::chrono::steady_clock::now();
     int raw = std::system(command.c_str());
     SPlay play;
@@ -45,7 +45,9 @@ SPlay Play(const std::string& text, const std::string& beside = "") {
     return play;
 }
 
-bool BuiltWithoutSoundDevice(const SPlay& play) { return play.err.find("built without PulseAudio") != std::string::npos; }
+bool BuiltWithoutSoundDevice(const SPlay& play) {
+    return play.err.find("built without PulseAudio") != std::string::npos;
+}
 
 TEST(SoundDevice, ShortTextsPlayToTheEndAfterTheServerIdled) {
     PrivatePulseServer server;

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "core/attribute.h"
-#include "platform/log.h"
 #include "core/simulated_audio_dest.h"
 #include "engine/tts_engine.h"
 #include "model/sentence.h"
+#include "platform/log.h"
 
 namespace {
 
@@ -29,7 +29,8 @@ public:
 protected:
     void BeginText() override { current_ = -1; }
     SSentence* CurrentSentence() override {
-        return current_ >= 0 && current_ < static_cast<int>(script.size()) ? Token(current_) : nullptr;
+        return current_ >= 0 && current_ < static_cast<int>(script.size()) ? Token(current_)
+                                                                           : nullptr;
     }
     SSentence* NextSentence() override {
         if (current_ < static_cast<int>(script.size())) ++current_;
@@ -135,7 +136,10 @@ TEST(EngineLoad, ModeIndexOneIsRefusedAndLogged) {
     EXPECT_EQ(engine.Load(1), -1);
     SetLogWriter(previous);
     EXPECT_FALSE(engine.IsLoaded());
-    EXPECT_EQ(log, "wyj\xB9tek: b\xB3\xEA" "dny argument \xB3" "adowania alofon\xF3w\n");
+    EXPECT_EQ(log,
+              "wyj\xB9tek: b\xB3\xEA"
+              "dny argument \xB3"
+              "adowania alofon\xF3w\n");
 }
 
 TEST(EngineLoad, MissingVoiceIsLoggedNotThrown) {

@@ -10,14 +10,14 @@ TEST(Inventory, RowsByIdArithmetic) {
         const char* name;
         uint16_t features;
     } cases[] = {
-        {1, "a", 0x0004},    {7, "an", 0x8004},   {11, "", 0x0004},    {14, "err", 0x0004},
-        {16, "ien", 0x8004}, {17, "aa", 0x0004},  {23, "aan", 0x8004}, {27, "", 0x0004},
+        {1, "a", 0x0004},     {7, "an", 0x8004},  {11, "", 0x0004},    {14, "err", 0x0004},
+        {16, "ien", 0x8004},  {17, "aa", 0x0004}, {23, "aan", 0x8004}, {27, "", 0x0004},
         {32, "ieen", 0x8004}, {33, "a_", 0x0004}, {39, "aan", 0x8004}, {43, "i_", 0x0004},
         {48, "ieen", 0x8004}, {49, "b", 0x1050},  {62, "drz", 0x1410}, {63, "p", 0x2050},
-        {76, "cz", 0x2410},  {77, "m", 0x8010},   {78, "mi", 0xC010},  {84, "n_", 0x8010},
-        {85, "h", 0x0110},   {86, "hi", 0x4110},  {87, "", 0x2110},    {88, "", 0x6110},
-        {92, "ll_", 0x0210}, {95, "ri", 0x4810},  {97, "jj", 0x0008},  {98, "", 0x0001},
-        {105, "", 0x0001},   {106, "", 0x0002},   {110, "", 0x0002},   {111, "err", 0x0001},
+        {76, "cz", 0x2410},   {77, "m", 0x8010},  {78, "mi", 0xC010},  {84, "n_", 0x8010},
+        {85, "h", 0x0110},    {86, "hi", 0x4110}, {87, "", 0x2110},    {88, "", 0x6110},
+        {92, "ll_", 0x0210},  {95, "ri", 0x4810}, {97, "jj", 0x0008},  {98, "", 0x0001},
+        {105, "", 0x0001},    {106, "", 0x0002},  {110, "", 0x0002},   {111, "err", 0x0001},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(InventoryName(c.id), c.name) << c.id;
@@ -40,7 +40,8 @@ TEST(Inventory, PartnersShareTheirPlaceFeatures) {
         int voiceless = voiced + kAlfVoicelessOffset;
         EXPECT_TRUE(InventoryFeatures(voiced) & AF_VOICED) << voiced;
         EXPECT_TRUE(InventoryFeatures(voiceless) & AF_VOICELESS) << voiceless;
-        EXPECT_EQ(InventoryFeatures(voiced) & ~AF_VOICED, InventoryFeatures(voiceless) & ~AF_VOICELESS)
+        EXPECT_EQ(InventoryFeatures(voiced) & ~AF_VOICED,
+                  InventoryFeatures(voiceless) & ~AF_VOICELESS)
             << voiced;
     }
     for (int plain = 1; plain <= 16; ++plain) {

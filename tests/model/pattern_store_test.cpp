@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "core/attribute.h"
-#include "synthesis/inventory_voice.h"
 #include "model/pattern_store.h"
+#include "synthesis/inventory_voice.h"
 
 namespace {
 
@@ -97,9 +97,10 @@ TEST(Pattern, CompleteFromStepsFitsKnots) {
 TEST(PauseSamples, RoundedDownToSixteen) {
     struct Case {
         int rate, ms, samples;
-    } cases[] = {{22050, 500, 11024}, {22050, 1, 16}, {22050, 30, 656}, {11025, 500, 5504},
+    } cases[] = {{22050, 500, 11024}, {22050, 1, 16}, {22050, 30, 656},      {11025, 500, 5504},
                  {0, 500, 0},         {22050, 0, 0},  {22050, 10000, 220496}};
-    for (const Case& c : cases) EXPECT_EQ(PauseSamples(c.rate, c.ms), c.samples) << c.rate << " " << c.ms;
+    for (const Case& c : cases)
+        EXPECT_EQ(PauseSamples(c.rate, c.ms), c.samples) << c.rate << " " << c.ms;
 }
 
 class FinishedStore : public ::testing::Test {
@@ -125,8 +126,11 @@ TEST_F(FinishedStore, PausesFollowTheSettings) {
         int id;
         const char* name;
         int length;
-    } cases[] = {{106, "p003", 16},     {107, "p010", 220496}, {108, "p050", 16},
-                 {109, "p100", 11024},  {110, "PauTag", 22048}};
+    } cases[] = {{106, "p003", 16},
+                 {107, "p010", 220496},
+                 {108, "p050", 16},
+                 {109, "p100", 11024},
+                 {110, "PauTag", 22048}};
     for (const Case& c : cases) {
         const SAlofonPatt* p = store.PatternAt(c.id);
         ASSERT_NE(p, nullptr) << c.id;
@@ -177,7 +181,8 @@ TEST_F(FinishedStore, VoicelessTwinsAndNull) {
         EXPECT_EQ(twin->end, original->end);
         EXPECT_EQ(twin->format, original->format);
         for (int x = 0; x < 4 * original->end; ++x)
-            EXPECT_EQ(Evaluate(*twin, SFP::FromReal(x / 4.0)), Evaluate(*original, SFP::FromReal(x / 4.0)));
+            EXPECT_EQ(Evaluate(*twin, SFP::FromReal(x / 4.0)),
+                      Evaluate(*original, SFP::FromReal(x / 4.0)));
     }
     const SAlofonPatt* null = store.PatternAt(kAlfNull);
     ASSERT_NE(null, nullptr);
@@ -210,7 +215,8 @@ TEST(PatternStore, FinishLoadWithoutIdOne) {
     store.Store(2, FromSamples("e", 2, Tone(30, 100)));
     store.FinishLoad();
     EXPECT_EQ(store.VoiceFormat(), SPcmFormat{});
-    for (int id = kAlfFirstPause; id <= kAlfLastPause; ++id) EXPECT_EQ(store.PatternAt(id)->pauseLength, 0);
+    for (int id = kAlfFirstPause; id <= kAlfLastPause; ++id)
+        EXPECT_EQ(store.PatternAt(id)->pauseLength, 0);
     // No "h" to copy: the twins exist, silent, with their own features.
     EXPECT_EQ(store.PatternAt(87)->GetSize(), 0);
     EXPECT_EQ(store.PatternAt(87)->features, InventoryFeatures(87));

@@ -17,7 +17,8 @@ namespace {
 constexpr SSplinePath kPaths[] = {SSplinePath::kScalar, SSplinePath::kPortable, SSplinePath::kSse2,
                                   SSplinePath::kAvx2};
 
-SSplineSegment Segment(int32_t start, uint16_t length, int16_t c0, int32_t c1, int32_t c2, int32_t c3) {
+SSplineSegment Segment(int32_t start, uint16_t length, int16_t c0, int32_t c1, int32_t c2,
+                       int32_t c3) {
     return {start, length, c0, SFP::FromRaw(c1), SFP::FromRaw(c2), SFP::FromRaw(c3)};
 }
 
@@ -29,7 +30,8 @@ SSplineSegments Curve(const std::vector<SSplineSegment>& list) {
 
 std::vector<SFP> Stepped(int32_t first, int32_t step, int count) {
     std::vector<SFP> positions;
-    for (int k = 0; k < count; ++k) positions.push_back(SFP::FromRaw(static_cast<int32_t>(first + int64_t{k} * step)));
+    for (int k = 0; k < count; ++k)
+        positions.push_back(SFP::FromRaw(static_cast<int32_t>(first + int64_t{k} * step)));
     return positions;
 }
 
@@ -44,8 +46,9 @@ void ExpectAllPathsAgree(const SSplineSegments& segments, const SSplineTable& ta
         std::vector<int16_t> got(n, 0x5555);
         ReadSpline(path, segments, &table, positions.data(), n, got.data());
         for (int i = 0; i < n; ++i)
-            ASSERT_EQ(got[i], expected[i]) << what << ", path " << SplinePathName(path) << ", position "
-                                           << positions[i].Raw() << " (index " << i << ")";
+            ASSERT_EQ(got[i], expected[i])
+                << what << ", path " << SplinePathName(path) << ", position " << positions[i].Raw()
+                << " (index " << i << ")";
     }
 }
 
@@ -62,8 +65,8 @@ SSplineSegments RandomCurve(std::mt19937& random, int count) {
     int32_t start = 0;
     for (int k = 0; k < count; ++k) {
         int length = pick(random) == 0 ? 700 : pick(random) == 1 ? 0 : shortLength(random);
-        segments.Add(Segment(start, static_cast<uint16_t>(length), static_cast<int16_t>(random()), coefficient(),
-                             coefficient(), coefficient()));
+        segments.Add(Segment(start, static_cast<uint16_t>(length), static_cast<int16_t>(random()),
+                             coefficient(), coefficient(), coefficient()));
         start += length;
     }
     return segments;
@@ -79,9 +82,11 @@ TEST(SplineRead, RandomCurvesAtManyStepsAgreeOnEveryPath) {
         for (int32_t step : {SFP::kOne, 4099, 32768, 61440, 65537, 73728, 98304, 196608, 1 << 20}) {
             for (int32_t carry : {0, 1, 8192, 65535}) {
                 std::vector<SFP> positions;
-                for (int64_t x = carry; x < end; x += step) positions.push_back(SFP::FromRaw(static_cast<int32_t>(x)));
-                ExpectAllPathsAgree(segments, table, positions,
-                                    "round " + std::to_string(round) + " step " + std::to_string(step));
+                for (int64_t x = carry; x < end; x += step)
+                    positions.push_back(SFP::FromRaw(static_cast<int32_t>(x)));
+                ExpectAllPathsAgree(
+                    segments, table, positions,
+                    "round " + std::to_string(round) + " step " + std::to_string(step));
             }
         }
     }
@@ -95,7 +100,8 @@ TEST(SplineRead, PositionsOfEveryShapeAgreeOnEveryPath) {
     std::vector<SFP> shuffled = Stepped(0, 40000, end / 40000);
     std::shuffle(shuffled.begin(), shuffled.end(), random);
     std::vector<SFP> mixed = Stepped(end - 20 * SFP::kOne, SFP::kOne, 40);  // runs across the end
-    for (SFP x : Stepped(-5 * SFP::kOne, SFP::kOne, 12)) mixed.push_back(x);  // from before the start
+    for (SFP x : Stepped(-5 * SFP::kOne, SFP::kOne, 12))
+        mixed.push_back(x);  // from before the start
     mixed.push_back(SFP::FromRaw(INT32_MAX));
     mixed.push_back(SFP::FromRaw(INT32_MIN));
     struct Case {
@@ -125,8 +131,12 @@ TEST(SplineRead, CoefficientsAtTheInt32BoundAgree) {
         {"c3 at the bound", {Segment(0, 1, 100, 0, 0, max), Segment(1, 8, 0, 0, 0, 0)}, true},
         {"c3 + c2 past it", {Segment(0, 1, 100, 0, 1, max), Segment(1, 8, 0, 0, 0, 0)}, false},
         {"negative extremes", {Segment(0, 1, -100, -max, 0, 0), Segment(1, 8, 0, 0, 0, 0)}, true},
-        {"most negative c1", {Segment(0, 1, -100, INT32_MIN, 0, 0), Segment(1, 8, 0, 0, 0, 0)}, false},
-        {"long segment", {Segment(0, 40, 7, 1 << 24, -(1 << 18), 1 << 10), Segment(40, 8, 0, 0, 0, 0)}, true},
+        {"most negative c1",
+         {Segment(0, 1, -100, INT32_MIN, 0, 0), Segment(1, 8, 0, 0, 0, 0)},
+         false},
+        {"long segment",
+         {Segment(0, 40, 7, 1 << 24, -(1 << 18), 1 << 10), Segment(40, 8, 0, 0, 0, 0)},
+         true},
         {"over 32767 samples", {Segment(0, 40000, 7, 3, 0, 0)}, true},
     };
     for (const Case& c : cases) {

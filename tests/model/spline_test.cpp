@@ -20,7 +20,7 @@ TEST(FixedPoint, ConversionsFromReal) {
         {32767.0, 32766 * 65536},
         {0.00001, 0},
         {-0.00001, 0},
-        {1.0 / 65536.0, 0},  // not above 2^-16
+        {1.0 / 65536.0, 0},   // not above 2^-16
         {-2.99999, -196607},  // truncated toward zero
         {std::nan(""), 0},
     };
@@ -97,7 +97,8 @@ TEST(UniformFit, SineHalfwayBetweenSamplesStaysClose) {
     const int n = 400;
     const double period = 40.0, amplitude = 20000.0;
     std::vector<int16_t> y(n);
-    for (int k = 0; k < n; ++k) y[k] = int16_t(std::lround(amplitude * std::sin(2 * M_PI * k / period)));
+    for (int k = 0; k < n; ++k)
+        y[k] = int16_t(std::lround(amplitude * std::sin(2 * M_PI * k / period)));
     SSplineSegments segments;
     ASSERT_TRUE(SSplinc::Fit(y.data(), n, false, segments));
     double worst = 0;
@@ -189,7 +190,8 @@ TEST(Evaluation, SegmentStartReturnsC0) {
     segments.Add(Segment(0, 4, 10, 65536 * 3, 65536, -2000));
     segments.Add(Segment(4, 6, -300, 123456, -77777, 999));
     segments.Add(Segment(10, 1, 42, 65536, 65536, 65536));
-    for (const SSplineSegment& s : segments) EXPECT_EQ(Evaluate(segments, SFP::FromInt(s.start)), s.c0);
+    for (const SSplineSegment& s : segments)
+        EXPECT_EQ(Evaluate(segments, SFP::FromInt(s.start)), s.c0);
 }
 
 TEST(Evaluation, PastTheEndAndEmpty) {
@@ -228,7 +230,8 @@ TEST(Evaluation, ReaderMatchesSearch) {
     std::vector<int16_t> out(positions.size());
     SSplineReader reader(segments);
     reader.Read(positions.data(), int(positions.size()), out.data());
-    for (size_t i = 0; i < positions.size(); ++i) EXPECT_EQ(out[i], Evaluate(segments, positions[i])) << i;
+    for (size_t i = 0; i < positions.size(); ++i)
+        EXPECT_EQ(out[i], Evaluate(segments, positions[i])) << i;
 
     SSplineSegments withGap;
     withGap.Add(Segment(0, 2, 1, 0, 0, 0));

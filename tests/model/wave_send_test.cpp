@@ -27,10 +27,10 @@ std::vector<std::pair<uint32_t, uint64_t>> Expected(const std::vector<uint32_t>&
 struct SendCase {
     const char* name;
     std::vector<uint32_t> marks;
-    uint32_t firstFree;          // free space at the first call
-    bool firstFull;              // what the first call reports
+    uint32_t firstFree;  // free space at the first call
+    bool firstFull;      // what the first call reports
     uint32_t sentAfterFirst;
-    size_t marksAfterFirst;      // marks delivered by the first call
+    size_t marksAfterFirst;  // marks delivered by the first call
 };
 
 class WaveSendTest : public testing::TestWithParam<SendCase> {};
@@ -64,17 +64,16 @@ TEST_P(WaveSendTest, DeliversEveryByteAndMarkInPlace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WaveSendTest,
-    testing::Values(
-        SendCase{"room_ends_inside_before_marks", {40, 60}, 30, true, 30, 0},
-        SendCase{"room_ends_exactly_at_mark", {40, 60}, 40, true, 40, 0},
-        SendCase{"room_ends_just_past_mark", {40, 60}, 41, true, 41, 1},
-        SendCase{"room_ends_between_marks", {40, 60}, 50, true, 50, 1},
-        SendCase{"mark_at_zero_before_any_byte", {0, 10}, 5, true, 5, 1},
-        SendCase{"two_marks_at_one_position", {20, 20}, 21, true, 21, 2},
-        SendCase{"everything_fits", {0, 50, 99}, 500, false, 100, 3},
-        SendCase{"exactly_fits_is_full", {10}, 100, true, 100, 1},
-        SendCase{"mark_at_end_of_wave_follows_last_byte", {100}, 500, false, 100, 1},
-        SendCase{"no_room_at_all", {0}, 0, true, 0, 0}),
+    testing::Values(SendCase{"room_ends_inside_before_marks", {40, 60}, 30, true, 30, 0},
+                    SendCase{"room_ends_exactly_at_mark", {40, 60}, 40, true, 40, 0},
+                    SendCase{"room_ends_just_past_mark", {40, 60}, 41, true, 41, 1},
+                    SendCase{"room_ends_between_marks", {40, 60}, 50, true, 50, 1},
+                    SendCase{"mark_at_zero_before_any_byte", {0, 10}, 5, true, 5, 1},
+                    SendCase{"two_marks_at_one_position", {20, 20}, 21, true, 21, 2},
+                    SendCase{"everything_fits", {0, 50, 99}, 500, false, 100, 3},
+                    SendCase{"exactly_fits_is_full", {10}, 100, true, 100, 1},
+                    SendCase{"mark_at_end_of_wave_follows_last_byte", {100}, 500, false, 100, 1},
+                    SendCase{"no_room_at_all", {0}, 0, true, 0, 0}),
     [](const testing::TestParamInfo<SendCase>& info) { return std::string(info.param.name); });
 
 TEST(WaveSend, WithoutMarksSendsOnlyBytes) {

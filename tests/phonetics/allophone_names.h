@@ -9,14 +9,22 @@
 
 inline std::string AllophoneName(int id) {
     switch (id) {
-        case 87: return "ch";
-        case 88: return "chi";
-        case 106: return "p003";
-        case 107: return "p010";
-        case 108: return "p050";
-        case 109: return "p100";
-        case 110: return "PauTag";
-        default: break;
+        case 87:
+            return "ch";
+        case 88:
+            return "chi";
+        case 106:
+            return "p003";
+        case 107:
+            return "p010";
+        case 108:
+            return "p050";
+        case 109:
+            return "p100";
+        case 110:
+            return "PauTag";
+        default:
+            break;
     }
     std::string name(InventoryName(id));
     return name.empty() ? "#" + std::to_string(id) : name;

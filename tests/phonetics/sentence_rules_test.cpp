@@ -42,35 +42,45 @@ TEST_P(SentenceRules, RewriteAllophones) {
 
 INSTANTIATE_TEST_SUITE_P(
     InsideWords, SentenceRules,
-    testing::Values(
-        RuleCase{"wtorek", "f t o o r e k"},           // w devoiced before t
-        RuleCase{"kwiat", "k fi j iaa t"},             // wi takes k's voicelessness
-        RuleCase{"trzy", "t sz y y_"},                 // rz takes t's voicelessness
-        RuleCase{"pro\x9C" "ba", "p r o o zi b a_"},   // prośba: si voiced before b
-        RuleCase{"z\xB9" "b", "z o o m p"},            // ząb: final devoicing, nasal before labial
-        RuleCase{"d\xB9" "b", "d o o m p"},            // dąb
-        RuleCase{"r\xEA" "ka", "r e e n k a_"},        // ręka: nasal before velar
-        RuleCase{"pi\xEA\xE6", "pi j iee ni ci"},      // pięć: nasal before soft affricate
-        RuleCase{"w\xB9s", "w aan s"},                 // wąs: stays nasal before s
-        RuleCase{"emma", "e e m p003 m a_"},           // doubled m gets a short pause
-        RuleCase{"tak", "t a a k"},                    // accent before the end is doubled
-        RuleCase{"kota", "k o o t a_"},
-        RuleCase{"id\xEA", "i i d e_"},                // idę: final nasal e loses nasality
-        RuleCase{"poeta", "p o_ e e t a_"}));          // hiatus: final form, then stress
+    testing::Values(RuleCase{"wtorek", "f t o o r e k"},  // w devoiced before t
+                    RuleCase{"kwiat", "k fi j iaa t"},    // wi takes k's voicelessness
+                    RuleCase{"trzy", "t sz y y_"},        // rz takes t's voicelessness
+                    RuleCase{"pro\x9C"
+                             "ba",
+                             "p r o o zi b a_"},  // prośba: si voiced before b
+                    RuleCase{"z\xB9"
+                             "b",
+                             "z o o m p"},  // ząb: final devoicing, nasal before labial
+                    RuleCase{"d\xB9"
+                             "b",
+                             "d o o m p"},  // dąb
+                    RuleCase{"r\xEA"
+                             "ka",
+                             "r e e n k a_"},                  // ręka: nasal before velar
+                    RuleCase{"pi\xEA\xE6", "pi j iee ni ci"},  // pięć: nasal before soft affricate
+                    RuleCase{"w\xB9s", "w aan s"},             // wąs: stays nasal before s
+                    RuleCase{"emma", "e e m p003 m a_"},       // doubled m gets a short pause
+                    RuleCase{"tak", "t a a k"},                // accent before the end is doubled
+                    RuleCase{"kota", "k o o t a_"},
+                    RuleCase{"id\xEA", "i i d e_"},        // idę: final nasal e loses nasality
+                    RuleCase{"poeta", "p o_ e e t a_"}));  // hiatus: final form, then stress
 
 INSTANTIATE_TEST_SUITE_P(
     AcrossWords, SentenceRules,
-    testing::Values(
-        RuleCase{"Ala ma kota.", "aa l a_ | m a a_ | k o o t a_"},
-        RuleCase{"kota ma, kot", "k oo t a_ | m a a_ | p050 | k o o t"},
-        RuleCase{"nie ma", "ni iee | m a a_"},             // clitic and its word both stressed
-        RuleCase{"ma okno", "m a a_ p010 | o o k n o_"},   // pause before a vowel
-        RuleCase{"dom nowy", "d oo m_ p010 | n o o w y_"}, // pause between nasal consonants
-        RuleCase{"kot bia\xB3y", "k oo d | bi j iaa lll y_"},  // t voiced before bi
-        RuleCase{"kot wie", "k oo t | wi j iee"}));         // ...but not before wi
+    testing::Values(RuleCase{"Ala ma kota.", "aa l a_ | m a a_ | k o o t a_"},
+                    RuleCase{"kota ma, kot", "k oo t a_ | m a a_ | p050 | k o o t"},
+                    RuleCase{"nie ma", "ni iee | m a a_"},  // clitic and its word both stressed
+                    RuleCase{"ma okno", "m a a_ p010 | o o k n o_"},  // pause before a vowel
+                    RuleCase{"dom nowy",
+                             "d oo m_ p010 | n o o w y_"},  // pause between nasal consonants
+                    RuleCase{"kot bia\xB3y", "k oo d | bi j iaa lll y_"},  // t voiced before bi
+                    RuleCase{"kot wie", "k oo t | wi j iee"}));            // ...but not before wi
 
 TEST(SentenceRules, ColloquialOffKeepsNasalVowels) {
-    EXPECT_EQ(RulesOf("r\xEA" "ka", false), "r een k a_");
+    EXPECT_EQ(RulesOf("r\xEA"
+                      "ka",
+                      false),
+              "r een k a_");
     EXPECT_EQ(RulesOf("id\xEA", false), "i i d een");
 }
 
@@ -98,10 +108,10 @@ struct FormCase {
 
 TEST(VowelForms, StressAndFinalForms) {
     const FormCase cases[] = {
-        {1, false, "aa", "a_"},      {1, true, "a a", "a_"},       {17, true, "a a", "a a_"},
-        {17, false, "aa", "a a_"},   {33, false, "a a_", "a_"},    {7, false, "aan", "aan"},
-        {7, true, "aan", "aan"},     {39, false, "aan", "aan"},    {10, false, "iee", "ie_"},
-        {42, false, "iee", "ie_"},   {47, false, "iaan", "iaan"},  {77, false, "m", "m"},
+        {1, false, "aa", "a_"},    {1, true, "a a", "a_"},      {17, true, "a a", "a a_"},
+        {17, false, "aa", "a a_"}, {33, false, "a a_", "a_"},   {7, false, "aan", "aan"},
+        {7, true, "aan", "aan"},   {39, false, "aan", "aan"},   {10, false, "iee", "ie_"},
+        {42, false, "iee", "ie_"}, {47, false, "iaan", "iaan"}, {77, false, "m", "m"},
     };
     for (const FormCase& form : cases) {
         SAlofonBff stressed, final;
@@ -132,8 +142,8 @@ TEST(VowelForms, InsertingOperationsReturnTheGivenRecordsLastPiece) {
 }
 
 TEST(VowelForms, FinalConsonants) {
-    const std::pair<int, const char*> cases[] = {
-        {77, "m_"}, {79, "n_"}, {91, "ll_"}, {93, "ll_"}, {80, "ni"}, {67, "k"}};
+    const std::pair<int, const char*> cases[] = {{77, "m_"},  {79, "n_"}, {91, "ll_"},
+                                                 {93, "ll_"}, {80, "ni"}, {67, "k"}};
     for (auto [id, name] : cases) {
         SAlofonBff word;
         word.Append(id);

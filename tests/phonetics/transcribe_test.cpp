@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "phonetics/allophone_names.h"
 #include "model/word.h"
+#include "phonetics/allophone_names.h"
 
 namespace {
 
@@ -29,47 +29,41 @@ TEST_P(LetterTable, GivesAllophones) {
 
 INSTANTIATE_TEST_SUITE_P(
     Words, LetterTable,
-    testing::Values(
-        LetterCase{"szcz\xEA\x9C" "cie", "sz cz en si ci ie"},    // szczęście
-        LetterCase{"dzie\xF1", "dzi ie ni"},                       // dzień
-        LetterCase{"bia\xB3y", "bi j ia lll y"},                   // biały
-        LetterCase{"nie", "ni ie"},
-        LetterCase{"rzeka", "rz e k a"},
-        LetterCase{"marzec", "m a rz e c"},
-        LetterCase{"bank", "b a ng k"},
-        LetterCase{"panna", "p a nn n a"},
-        LetterCase{"auto", "a ll u t o"},
-        LetterCase{"kraj", "k r a jj"},
-        LetterCase{"xi", "k s i"},
-        LetterCase{"q", "k u"},
-        LetterCase{"\xD3semka", "u s e m k a"},                    // Ósemka
-        LetterCase{"iy", "err"},
-        LetterCase{"jy", "err"},
-        LetterCase{"chleb", "ch l e b"},
-        LetterCase{"chi", "chi i"},
-        LetterCase{"dziadek", "dzi ia d e k"},
-        LetterCase{"d\xBF" "em", "drz e m"},                       // dżem
-        LetterCase{"d\x9F" "wig", "dzi wi i g"},                   // dźwig
-        LetterCase{"cia\xB3o", "ci ia lll o"},                     // ciało
-        LetterCase{"\xB3uk", "ll u k"},                            // łuk
-        LetterCase{"muzeum", "m u z e ll u m"},
-        LetterCase{"kui", "k u j i"},
-        LetterCase{"maj", "m a jj"},
-        LetterCase{"jajo", "jj ia jj io"},
-        LetterCase{"pi\xF3ro", "pi j iu r o"},                       // pióro
-        LetterCase{"ziarno", "zi ia r n o"},
-        LetterCase{"biy", "err j"},
-        LetterCase{"KOT", "k o t"},
-        LetterCase{"vat", "w a t"}));
+    testing::Values(LetterCase{"szcz\xEA\x9C"
+                               "cie",
+                               "sz cz en si ci ie"},          // szczęście
+                    LetterCase{"dzie\xF1", "dzi ie ni"},      // dzień
+                    LetterCase{"bia\xB3y", "bi j ia lll y"},  // biały
+                    LetterCase{"nie", "ni ie"}, LetterCase{"rzeka", "rz e k a"},
+                    LetterCase{"marzec", "m a rz e c"}, LetterCase{"bank", "b a ng k"},
+                    LetterCase{"panna", "p a nn n a"}, LetterCase{"auto", "a ll u t o"},
+                    LetterCase{"kraj", "k r a jj"}, LetterCase{"xi", "k s i"},
+                    LetterCase{"q", "k u"}, LetterCase{"\xD3semka", "u s e m k a"},  // Ósemka
+                    LetterCase{"iy", "err"}, LetterCase{"jy", "err"},
+                    LetterCase{"chleb", "ch l e b"}, LetterCase{"chi", "chi i"},
+                    LetterCase{"dziadek", "dzi ia d e k"},
+                    LetterCase{"d\xBF"
+                               "em",
+                               "drz e m"},  // dżem
+                    LetterCase{"d\x9F"
+                               "wig",
+                               "dzi wi i g"},               // dźwig
+                    LetterCase{"cia\xB3o", "ci ia lll o"},  // ciało
+                    LetterCase{"\xB3uk", "ll u k"},         // łuk
+                    LetterCase{"muzeum", "m u z e ll u m"}, LetterCase{"kui", "k u j i"},
+                    LetterCase{"maj", "m a jj"}, LetterCase{"jajo", "jj ia jj io"},
+                    LetterCase{"pi\xF3ro", "pi j iu r o"},  // pióro
+                    LetterCase{"ziarno", "zi ia r n o"}, LetterCase{"biy", "err j"},
+                    LetterCase{"KOT", "k o t"}, LetterCase{"vat", "w a t"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Punctuation, LetterTable,
-    testing::Values(LetterCase{".", "p100"}, LetterCase{"!", "p100"}, LetterCase{"?", "p100"},
-                    LetterCase{",", "p050"}, LetterCase{";", "p050"}, LetterCase{"\t", "p050"},
-                    LetterCase{"\n", "p050"}, LetterCase{"(", "p010"}, LetterCase{"}", "p010"},
-                    LetterCase{"\x04", "p100"}, LetterCase{"\x05", "p050"},
-                    LetterCase{"\x06", "p010"}, LetterCase{"\x07", "p003"},
-                    LetterCase{"\x08", "PauTag"}));
+INSTANTIATE_TEST_SUITE_P(Punctuation, LetterTable,
+                         testing::Values(LetterCase{".", "p100"}, LetterCase{"!", "p100"},
+                                         LetterCase{"?", "p100"}, LetterCase{",", "p050"},
+                                         LetterCase{";", "p050"}, LetterCase{"\t", "p050"},
+                                         LetterCase{"\n", "p050"}, LetterCase{"(", "p010"},
+                                         LetterCase{"}", "p010"}, LetterCase{"\x04", "p100"},
+                                         LetterCase{"\x05", "p050"}, LetterCase{"\x06", "p010"},
+                                         LetterCase{"\x07", "p003"}, LetterCase{"\x08", "PauTag"}));
 
 TEST(Transcribe, WordWithoutAllophonesIsHidden) {
     for (const char* text : {"1999", " ", "-", "\xE9"}) {
@@ -81,8 +75,14 @@ TEST(Transcribe, WordWithoutAllophonesIsHidden) {
 }
 
 TEST(Transcribe, LowerCasesTextButNotTagBytes) {
-    EXPECT_EQ(TranscribeText("\xA3\xD3" "DZ")->text, "\xB3\xF3" "dz");  // ŁÓDZ
-    std::string tagged = "\x03\x14\x02" "AB";  // explicit allophones 65, 66 stay
+    EXPECT_EQ(TranscribeText("\xA3\xD3"
+                             "DZ")
+                  ->text,
+              "\xB3\xF3"
+              "dz");  // ŁÓDZ
+    std::string tagged =
+        "\x03\x14\x02"
+        "AB";  // explicit allophones 65, 66 stay
     EXPECT_EQ(TranscribeText(tagged)->text, tagged);
 }
 

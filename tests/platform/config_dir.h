@@ -24,8 +24,10 @@ protected:
         ::setenv("VOKRANT_CONFIG_DIR", dir_.c_str(), 1);
     }
     void TearDown() override {
-        if (previous_.empty()) ::unsetenv("VOKRANT_CONFIG_DIR");
-        else ::setenv("VOKRANT_CONFIG_DIR", previous_.c_str(), 1);
+        if (previous_.empty())
+            ::unsetenv("VOKRANT_CONFIG_DIR");
+        else
+            ::setenv("VOKRANT_CONFIG_DIR", previous_.c_str(), 1);
         std::filesystem::remove_all(dir_);
     }
     std::string UserHive() const { return (dir_ / "user.reg").string(); }

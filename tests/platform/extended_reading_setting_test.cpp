@@ -22,7 +22,8 @@ TEST_F(ExtendedReadingSettingTest, OnByDefaultWithoutWritingItBack) {
 }
 
 TEST_F(ExtendedReadingSettingTest, StoredValueIsReadAndSaved) {
-    const std::pair<const char*, bool> cases[] = {{"No", false}, {"0", false}, {"Yes", true}, {"1", true}};
+    const std::pair<const char*, bool> cases[] = {
+        {"No", false}, {"0", false}, {"Yes", true}, {"1", true}};
     for (const auto& [text, value] : cases) {
         Conversions().SetString("ExtendedReading", text);
         EXPECT_EQ(SAttributeSAPI().extendedReading, value) << text;

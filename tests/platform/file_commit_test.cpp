@@ -52,7 +52,8 @@ TEST_F(FileCommitTest, SiblingTempFilesAreNewEachTimeAndReadableByOthers) {
     ASSERT_NE(a, nullptr);
     ASSERT_NE(b, nullptr);
     EXPECT_NE(first, second);
-    EXPECT_EQ(first.rfind(target + ".", 0), 0u) << "beside the target, so the final rename stays on one disk";
+    EXPECT_EQ(first.rfind(target + ".", 0), 0u)
+        << "beside the target, so the final rename stays on one disk";
     ASSERT_GE(std::fputs("abc", a), 0);
     EXPECT_TRUE(FlushToDisk(a));
     struct stat st {};
@@ -70,7 +71,8 @@ TEST_F(FileCommitTest, OnlyStreamsOpenedForAppendingCountAsAppending) {
         const char* mode;
         bool appends;
     };
-    for (const Case& c : {Case{"wb", false}, Case{"ab", true}, Case{"r+b", false}, Case{"a+b", true}}) {
+    for (const Case& c :
+         {Case{"wb", false}, Case{"ab", true}, Case{"r+b", false}, Case{"a+b", true}}) {
         std::FILE* f = std::fopen(path.c_str(), c.mode);
         ASSERT_NE(f, nullptr) << c.mode;
         EXPECT_EQ(StreamAppends(f), c.appends) << c.mode;
@@ -83,8 +85,9 @@ TEST(PathsTest, DirectoryPartsAndTrailingSeparators) {
         const char* name;
         bool hasDirectory;
     };
-    for (const Case& c : {Case{"client.exp", false}, Case{"dane/client.exp", true}, Case{"/etc/client.exp", true},
-                          Case{"", false}, Case{"C:\\client.exp", false}})
+    for (const Case& c :
+         {Case{"client.exp", false}, Case{"dane/client.exp", true}, Case{"/etc/client.exp", true},
+          Case{"", false}, Case{"C:\\client.exp", false}})
         EXPECT_EQ(HasDirectoryPart(c.name), c.hasDirectory) << c.name;
     EXPECT_EQ(WithTrailingSlash("/usr/share/vokrant"), "/usr/share/vokrant/");
     EXPECT_EQ(WithTrailingSlash("/usr/share/vokrant/"), "/usr/share/vokrant/");

@@ -19,7 +19,8 @@ using RegistryTest = ScratchConfigTest;
 TEST_F(RegistryTest, ValuesRoundTripThroughTheFile) {
     {
         SRegKey key(SRegRoot::CurrentUser, "Software\\Test");
-        EXPECT_TRUE(key.SetString("Name", "Za\xBF\xF3\xB3\xE6 \"g\xEA\x9Cl\xB9\" ja\x9F\xF1 \\ C:\\"));
+        EXPECT_TRUE(
+            key.SetString("Name", "Za\xBF\xF3\xB3\xE6 \"g\xEA\x9Cl\xB9\" ja\x9F\xF1 \\ C:\\"));
         EXPECT_TRUE(key.SetString("Lines", "one\r\ntwo"));
         EXPECT_TRUE(key.SetDword("Number", 0xDEADBEEF));
         std::string bytes(200, '\0');
@@ -33,7 +34,8 @@ TEST_F(RegistryTest, ValuesRoundTripThroughTheFile) {
     ASSERT_TRUE(hive.Parse(ReadFile(UserHive()), "HKEY_CURRENT_USER", &error)) << error;
     const SRegKeyData* data = hive.FindKey("software\\TEST");
     ASSERT_NE(data, nullptr);
-    EXPECT_EQ(data->FindValue("name")->data, "Za\xBF\xF3\xB3\xE6 \"g\xEA\x9Cl\xB9\" ja\x9F\xF1 \\ C:\\");
+    EXPECT_EQ(data->FindValue("name")->data,
+              "Za\xBF\xF3\xB3\xE6 \"g\xEA\x9Cl\xB9\" ja\x9F\xF1 \\ C:\\");
     EXPECT_EQ(data->FindValue("Lines")->data, "one\r\ntwo");
     EXPECT_EQ(data->FindValue("Blob")->data.size(), 200u);
     EXPECT_EQ(static_cast<unsigned char>(data->FindValue("Blob")->data[199]), 199);
@@ -120,7 +122,8 @@ TEST_F(RegistryTest, DamagedFileIsReportedOnceAndSetAside) {
     SetLogWriter(previous);
 
     int reports = 0;
-    for (size_t at = log.find("uszkodzony"); at != std::string::npos; at = log.find("uszkodzony", at + 1))
+    for (size_t at = log.find("uszkodzony"); at != std::string::npos;
+         at = log.find("uszkodzony", at + 1))
         ++reports;
     EXPECT_EQ(reports, 1) << log;
     int asideCount = 0;
@@ -150,9 +153,10 @@ TEST(RegHiveParse, RejectsWhatIsNotAHive) {
     }
     SRegHive hive;
     std::string error;
-    EXPECT_TRUE(hive.Parse("\xEF\xBB\xBFREGEDIT4\r\n; note\r\n[HKEY_CURRENT_USER\\K]\r\n"
-                           "\"b\"=hex:01,02,\\\r\n  03\r\n@=\"d\"\r\n",
-                           "HKEY_CURRENT_USER", &error))
+    EXPECT_TRUE(
+        hive.Parse("\xEF\xBB\xBFREGEDIT4\r\n; note\r\n[HKEY_CURRENT_USER\\K]\r\n"
+                   "\"b\"=hex:01,02,\\\r\n  03\r\n@=\"d\"\r\n",
+                   "HKEY_CURRENT_USER", &error))
         << error;
     EXPECT_EQ(hive.FindKey("K")->FindValue("b")->data, std::string("\x01\x02\x03"));
 }

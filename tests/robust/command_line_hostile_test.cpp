@@ -45,9 +45,10 @@ protected:
     // Runs vokrant on `input` (standard input) with the arguments.
     int Run(const std::string& arguments, const std::string& input = "") {
         WriteFile(dir / "in.txt", input);
-        std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" + kVokrant.string() +
-                              "' " + arguments + " < '" + (dir / "in.txt").string() + "' > '" +
-                              (dir / "out.bin").string() + "' 2> '" + (dir / "err.txt").string() + "'";
+        std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" +
+                              kVokrant.string() + "' " + arguments + " < '" +
+                              (dir / "in.txt").string() + "' > '" + (dir / "out.bin").string() +
+                              "' 2> '" + (dir / "err.txt").string() + "'";
         int raw = std::system(command.c_str());
         err = ReadFile(dir / "err.txt");
         return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -77,7 +78,8 @@ TEST_F(HostileCommandLine, MalformedTextStillSpeaks) {
     const Case cases[] = {
         {"empty", "", "utf-8", 0},
         {"only blanks", " \t\r\n ", "utf-8", -1},
-        {"invalid UTF-8", "Ala \xFF\xFE\xC3\x28 ma \xE2\x82 kota \xED\xA0\x80 \xF8\x88\x80\x80\x80.", "utf-8", 1},
+        {"invalid UTF-8",
+         "Ala \xFF\xFE\xC3\x28 ma \xE2\x82 kota \xED\xA0\x80 \xF8\x88\x80\x80\x80.", "utf-8", 1},
         {"NUL bytes", std::string("Ala\0ma\0\0kota.", 14), "utf-8", 1},
         {"NUL bytes cp1250", std::string("Ala\0ma kota.", 12), "cp1250", 1},
         {"unterminated tag", "Ala \\Spd=100 ma \\Mrk=", "utf-8", 1},
@@ -107,15 +109,27 @@ TEST_F(HostileCommandLine, BadSettingsAreUsageErrorsOrClamped) {
         int status;
     };
     const Case cases[] = {
-        {"Speed=0", 0},           {"Speed=-7", 0},       {"Pitch=100000", 0},    {"Speed=abc", 2},
-        {"Speed=", 2},            {"Speed=1e999", 2},    {"Speed=99999999999999999999", 2},
-        {"NoSuchName=1", 2},      {"=5", 2},             {"ConvertDate=maybe", 2},
-        {"PauseInterSentence=-5", 0}, {"PauseInterWord=2000000000", 0}, {"AbbrevLimit=-3", 0},
-        {"IntonationDepth=100000", 0}, {"Volume=4294967295", 0},
+        {"Speed=0", 0},
+        {"Speed=-7", 0},
+        {"Pitch=100000", 0},
+        {"Speed=abc", 2},
+        {"Speed=", 2},
+        {"Speed=1e999", 2},
+        {"Speed=99999999999999999999", 2},
+        {"NoSuchName=1", 2},
+        {"=5", 2},
+        {"ConvertDate=maybe", 2},
+        {"PauseInterSentence=-5", 0},
+        {"PauseInterWord=2000000000", 0},
+        {"AbbrevLimit=-3", 0},
+        {"IntonationDepth=100000", 0},
+        {"Volume=4294967295", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.set);
-        EXPECT_EQ(Run(Speak(dir / "out.wav") + " --set '" + c.set + "'", "Ala ma kota. Kot ma Al\xC4\x99."), c.status)
+        EXPECT_EQ(Run(Speak(dir / "out.wav") + " --set '" + c.set + "'",
+                      "Ala ma kota. Kot ma Al\xC4\x99."),
+                  c.status)
             << err;
         if (c.status != 0) {
             EXPECT_TRUE(OneLine()) << err;
@@ -146,7 +160,8 @@ TEST_F(HostileCommandLine, DamagedVoiceFilesFailWithOneLine) {
         std::string halfRate;
     };
     std::string flipped = half;
-    for (size_t at = 64; at < flipped.size(); at += 97) flipped[at] = static_cast<char>(flipped[at] ^ 0x5A);
+    for (size_t at = 64; at < flipped.size(); at += 97)
+        flipped[at] = static_cast<char>(flipped[at] ^ 0x5A);
     const Case cases[] = {
         {"empty files", "", ""},
         {"cut short", good.substr(0, 5000), half},
@@ -162,7 +177,8 @@ TEST_F(HostileCommandLine, DamagedVoiceFilesFailWithOneLine) {
         WriteFile(voices / "pln_22.als", c.normal);
         if (c.halfRate != "-") WriteFile(voices / "pln_11.als", c.halfRate);
         fs::path wav = dir / "out.wav";
-        int status = Run("--voice-dir '" + voices.string() + "' -o '" + wav.string() + "' Ala ma kota");
+        int status =
+            Run("--voice-dir '" + voices.string() + "' -o '" + wav.string() + "' Ala ma kota");
         if (status == 0) {
             // Damage the loader cannot see must still give a complete file.
             EXPECT_GT(ReadFile(wav).size(), 44u);

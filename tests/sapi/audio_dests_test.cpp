@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <optional>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,13 +18,17 @@
 
 namespace {
 
-std::vector<std::uint8_t> Bytes(DWORD n, std::uint8_t value = 0x11) { return std::vector<std::uint8_t>(n, value); }
+std::vector<std::uint8_t> Bytes(DWORD n, std::uint8_t value = 0x11) {
+    return std::vector<std::uint8_t>(n, value);
+}
 
 class SimulatedDestTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dest = CSimulatedAudioDest::Create(1000);
-        ASSERT_EQ(dest->PassNotify(static_cast<IAudioDestNotifySink*>(&sink), IID_IAudioDestNotifySink), S_OK);
+        ASSERT_EQ(
+            dest->PassNotify(static_cast<IAudioDestNotifySink*>(&sink), IID_IAudioDestNotifySink),
+            S_OK);
     }
     void TearDown() override {
         EXPECT_EQ(dest->Release(), 0u);
@@ -59,7 +63,8 @@ TEST_F(SimulatedDestTest, ClaimProtocolErrors) {
     EXPECT_EQ(dest->Start(), AUDERR_NOTCLAIMED);
     ASSERT_EQ(dest->Claim(), S_OK);
     EXPECT_EQ(dest->Claim(), AUDERR_ALREADYCLAIMED);
-    EXPECT_EQ(dest->DataSet(data.data(), 1001), AUDERR_NOTENOUGHDATA) << "more than the buffer holds";
+    EXPECT_EQ(dest->DataSet(data.data(), 1001), AUDERR_NOTENOUGHDATA)
+        << "more than the buffer holds";
     EXPECT_EQ(dest->PassNotify(&sink, IID_IAudio), AUDERR_INVALIDNOTIFYSINK);
     SDATA format{};
     ASSERT_EQ(dest->WaveFormatGet(&format), S_OK);
@@ -188,7 +193,9 @@ std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t{b[at + 3]} << 24);
 }
 
-bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+bool Exists(const std::string& path) {
+    return access(path.c_str(), F_OK) == 0;
+}
 
 TEST(WaveFileDestTest, WritesACompleteWaveFileOnlyWhenFinished) {
     std::string path = ScratchPath("speech.wav");
@@ -196,7 +203,8 @@ TEST(WaveFileDestTest, WritesACompleteWaveFileOnlyWhenFinished) {
     CWaveFileAudioDest* dest = CWaveFileAudioDest::Create(path, 1000);
     ASSERT_NE(dest, nullptr);
     void* file = nullptr;
-    ASSERT_EQ(dest->QueryInterface(IID_IAudioFile, &file), S_OK) << "the engine detects file output this way";
+    ASSERT_EQ(dest->QueryInterface(IID_IAudioFile, &file), S_OK)
+        << "the engine detects file output this way";
     static_cast<IAudioFile*>(file)->Release();
 
     RecordingDestSink sink;
@@ -283,7 +291,8 @@ TEST(WaveFileDestTest, HeaderSizesAtTheFourGigabyteBoundary) {
         {max + 1, true, SWaveHeaderSizes{0xFFFFFFFFu, 0xFFFFFFFFu}},
         {0x7FFFFFFFFFFull, true, SWaveHeaderSizes{0xFFFFFFFFu, 0xFFFFFFFFu}},
     };
-    for (const Case& c : cases) EXPECT_EQ(WaveHeaderSizes(c.dataBytes, c.unknownLength), c.sizes) << c.dataBytes;
+    for (const Case& c : cases)
+        EXPECT_EQ(WaveHeaderSizes(c.dataBytes, c.unknownLength), c.sizes) << c.dataBytes;
 }
 
 TEST(WaveFileDestTest, SmallPiecesAndLargeBlocksArriveInOrder) {
@@ -298,7 +307,8 @@ TEST(WaveFileDestTest, SmallPiecesAndLargeBlocksArriveInOrder) {
     const std::size_t pieces[] = {1, 333, 4096, 1000000, 70000, 3u << 20, 2, 600000, 1u << 20, 5};
     for (std::size_t size : pieces) {
         std::vector<std::uint8_t> piece(size);
-        for (std::size_t i = 0; i < size; ++i) piece[i] = static_cast<std::uint8_t>((expected.size() + i) * 13 >> 3);
+        for (std::size_t i = 0; i < size; ++i)
+            piece[i] = static_cast<std::uint8_t>((expected.size() + i) * 13 >> 3);
         ASSERT_EQ(dest->DataSet(piece.data(), static_cast<DWORD>(size)), S_OK) << size;
         expected.insert(expected.end(), piece.begin(), piece.end());
         dest->Pump();

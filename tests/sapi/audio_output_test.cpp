@@ -28,14 +28,12 @@ struct KindCase {
 
 TEST(AudioOutputTest, TargetNamesTheKind) {
     const KindCase cases[] = {
-        {"", SAudioOutputKind::kSoundDevice},
-        {"-", SAudioOutputKind::kStandardOutput},
-        {"out.wav", SAudioOutputKind::kWaveFile},
-        {"--", SAudioOutputKind::kWaveFile},
-        {"./-", SAudioOutputKind::kWaveFile},
-        {"dir/speech", SAudioOutputKind::kWaveFile},
+        {"", SAudioOutputKind::kSoundDevice},     {"-", SAudioOutputKind::kStandardOutput},
+        {"out.wav", SAudioOutputKind::kWaveFile}, {"--", SAudioOutputKind::kWaveFile},
+        {"./-", SAudioOutputKind::kWaveFile},     {"dir/speech", SAudioOutputKind::kWaveFile},
     };
-    for (const KindCase& c : cases) EXPECT_EQ(SAudioOutput::KindOf(c.target), c.kind) << '"' << c.target << '"';
+    for (const KindCase& c : cases)
+        EXPECT_EQ(SAudioOutput::KindOf(c.target), c.kind) << '"' << c.target << '"';
 }
 
 // Claims, writes `bytes` and lets go, as the engine does for one text.
@@ -80,7 +78,8 @@ TEST(AudioOutputTest, FailedSpeakingIsReportedAndLeavesNoFile) {
 
 TEST(AudioOutputTest, AFileThatCannotBeWrittenStopsTheLoop) {
     std::string error;
-    auto output = SAudioOutput::Open(SAudioOutputKind::kWaveFile, "/nonexistent-dir/x/out.wav", &error);
+    auto output =
+        SAudioOutput::Open(SAudioOutputKind::kWaveFile, "/nonexistent-dir/x/out.wav", &error);
     ASSERT_NE(output, nullptr) << error;
     CAudioDestBase& dest = output->Dest();
     ASSERT_EQ(SetVoiceFormat(&dest), S_OK);

@@ -16,7 +16,8 @@ public:
         getClassObject = reinterpret_cast<DllGetClassObjectFn>(dlsym(handle_, "DllGetClassObject"));
         canUnloadNow = reinterpret_cast<DllCanUnloadNowFn>(dlsym(handle_, "DllCanUnloadNow"));
         registerServer = reinterpret_cast<DllRegisterServerFn>(dlsym(handle_, "DllRegisterServer"));
-        unregisterServer = reinterpret_cast<DllUnregisterServerFn>(dlsym(handle_, "DllUnregisterServer"));
+        unregisterServer =
+            reinterpret_cast<DllUnregisterServerFn>(dlsym(handle_, "DllUnregisterServer"));
     }
     ~ComponentHost() {
         if (handle_ != nullptr) dlclose(handle_);
@@ -25,13 +26,15 @@ public:
     ComponentHost& operator=(const ComponentHost&) = delete;
 
     bool Loaded() const {
-        return handle_ != nullptr && getClassObject && canUnloadNow && registerServer && unregisterServer;
+        return handle_ != nullptr && getClassObject && canUnloadNow && registerServer &&
+               unregisterServer;
     }
 
     // The factory of the engine class, or null.
     IClassFactory* Factory(const CLSID& clsid) {
         void* p = nullptr;
-        return getClassObject(clsid, IID_IClassFactory, &p) == S_OK ? static_cast<IClassFactory*>(p) : nullptr;
+        return getClassObject(clsid, IID_IClassFactory, &p) == S_OK ? static_cast<IClassFactory*>(p)
+                                                                    : nullptr;
     }
 
     // A fresh engine enumerator through the factory, as the given interface.

@@ -16,14 +16,18 @@ namespace {
 class EnumerationTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(host.Loaded()) << dlerror(); }
-    void TearDown() override { EXPECT_EQ(host.canUnloadNow(), S_OK) << "an object or lock outlived its test"; }
+    void TearDown() override {
+        EXPECT_EQ(host.canUnloadNow(), S_OK) << "an object or lock outlived its test";
+    }
 
     ITTSEnumW* NewEnum() { return host.CreateEnum<ITTSEnumW>(CLSID_VokrantEngine, IID_ITTSEnumW); }
 
     ComponentHost host;
 };
 
-std::u16string Field(const WCHAR* text) { return std::u16string(text); }
+std::u16string Field(const WCHAR* text) {
+    return std::u16string(text);
+}
 
 TEST_F(EnumerationTest, ClassObjectRefusesOtherClassesAndInterfaces) {
     void* p = reinterpret_cast<void*>(1);
@@ -96,8 +100,13 @@ TEST_F(EnumerationTest, SkipStopsAtTheEnd) {
         ULONG fetchedAfter;  // what Next(1) fetches afterwards
     };
     const Case cases[] = {
-        {0, 0, S_OK, 1}, {0, 1, S_OK, 0}, {0, 2, S_FALSE, 0}, {1, 1, S_FALSE, 0},
-        {1, 0, S_OK, 0}, {0, 0xFFFFFFFF, S_FALSE, 0}, {1, 0xFFFFFFFF, S_FALSE, 0},
+        {0, 0, S_OK, 1},
+        {0, 1, S_OK, 0},
+        {0, 2, S_FALSE, 0},
+        {1, 1, S_FALSE, 0},
+        {1, 0, S_OK, 0},
+        {0, 0xFFFFFFFF, S_FALSE, 0},
+        {1, 0xFFFFFFFF, S_FALSE, 0},
     };
     ITTSEnumW* e = NewEnum();
     ASSERT_NE(e, nullptr);

@@ -48,16 +48,25 @@ TEST(HostSessionTest, SpeaksATextToTheEndOnEachKindOfDestination) {
     };
     int rounds = 0;
     const Target targets[] = {
-        {simulated, [&] { simulated->Advance(4096); return ++rounds < 10000; }},
-        {file, [&] { file->Pump(); return ++rounds < 10000; }},
+        {simulated,
+         [&] {
+             simulated->Advance(4096);
+             return ++rounds < 10000;
+         }},
+        {file,
+         [&] {
+             file->Pump();
+             return ++rounds < 10000;
+         }},
     };
     for (const Target& t : targets) {
         rounds = 0;
         ITTSCentralW* central = SelectVoice(module, static_cast<IAudio*>(t.dest));
         ASSERT_NE(central, nullptr);
         std::vector<Kind> kinds;
-        HRESULT hr = SpeakAndWait(central, u"Dzie\u0144 dobry, to jest pr\u00F3ba.", false,
-                                  [&](const SSpeechEvent& e) { kinds.push_back(e.kind); }, t.pump);
+        HRESULT hr = SpeakAndWait(
+            central, u"Dzie\u0144 dobry, to jest pr\u00F3ba.", false,
+            [&](const SSpeechEvent& e) { kinds.push_back(e.kind); }, t.pump);
         EXPECT_EQ(hr, S_OK);
         ASSERT_FALSE(kinds.empty());
         EXPECT_EQ(std::count(kinds.begin(), kinds.end(), Kind::Started), 1);

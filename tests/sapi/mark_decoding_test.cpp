@@ -41,16 +41,20 @@ TEST(MarkDecodingTest, WordPositionsFollowTheFormOfTheRequest) {
             ASSERT_EQ(s.central->QueryInterface(IID_ITTSCentralA, &p), S_OK);
             auto* centralA = static_cast<ITTSCentralA*>(p);
             char text[] = "Ala ma kota";
-            ASSERT_EQ(centralA->TextData(CHARSET_TEXT, 0, SDATA{text, sizeof text}, &sink, IID_ITTSBufNotifySink), S_OK);
+            ASSERT_EQ(centralA->TextData(CHARSET_TEXT, 0, SDATA{text, sizeof text}, &sink,
+                                         IID_ITTSBufNotifySink),
+                      S_OK);
             centralA->Release();
         } else {
             std::u16string text = u"Ala ma kota";
             SDATA data{text.data(), static_cast<DWORD>((text.size() + 1) * 2)};
-            ASSERT_EQ(s.central->TextData(CHARSET_TEXT, 0, data, &sink, IID_ITTSBufNotifySink), S_OK);
+            ASSERT_EQ(s.central->TextData(CHARSET_TEXT, 0, data, &sink, IID_ITTSBufNotifySink),
+                      S_OK);
         }
         for (DWORD offset : {0u, 4u, 7u}) s.dest->BookMark(0x50000 + offset);
         s.dest->PlayAll();
-        std::vector<DWORD> expected = ansi ? std::vector<DWORD>{0, 4, 7} : std::vector<DWORD>{0, 8, 14};
+        std::vector<DWORD> expected =
+            ansi ? std::vector<DWORD>{0, 4, 7} : std::vector<DWORD>{0, 8, 14};
         EXPECT_EQ(sink.wordOffsets, expected);
         EXPECT_EQ(s.central->AudioReset(), S_OK);
         EXPECT_EQ(sink.events.back(), "done 1");
@@ -76,7 +80,9 @@ TEST(MarkDecodingTest, EachMarkCategoryBecomesItsNotification) {
     wide.visuals.clear();
     narrow.visuals.clear();
 
-    const DWORD marks[] = {7, 0x100000 + 0x9000, 0x10000 + 500, 0x20000 + 120, 0x30000 + 240, 0x40000 + 3, 0x40000 + 500};
+    const DWORD marks[] = {
+        7,           0x100000 + 0x9000, 0x10000 + 500, 0x20000 + 120, 0x30000 + 240,
+        0x40000 + 3, 0x40000 + 500};
     for (DWORD mark : marks) s.dest->BookMark(mark);
     s.dest->PlayAll();
     EXPECT_EQ(sink.events, (std::vector<std::string>{"mark 7", "mark 36864"}));

@@ -37,10 +37,11 @@ protected:
         }
     }
 
-    HRESULT Speak(const std::u16string& text, RecordingBufSink* sink, VOICECHARSET charset = CHARSET_TEXT,
-                  DWORD flags = 0) {
+    HRESULT Speak(const std::u16string& text, RecordingBufSink* sink,
+                  VOICECHARSET charset = CHARSET_TEXT, DWORD flags = 0) {
         SDATA data{const_cast<char16_t*>(text.c_str()), static_cast<DWORD>((text.size() + 1) * 2)};
-        return central->TextData(charset, flags, data, static_cast<ITTSBufNotifySink*>(sink), IID_ITTSBufNotifySink);
+        return central->TextData(charset, flags, data, static_cast<ITTSBufNotifySink*>(sink),
+                                 IID_ITTSBufNotifySink);
     }
     HRESULT SpeakTagged(const std::u16string& text, RecordingBufSink* sink) {
         return Speak(text, sink, CHARSET_TEXT, TTSDATAFLAG_TAGGED);
@@ -48,7 +49,8 @@ protected:
     // Plays the destination, `step` bytes at a time, until the sink reports
     // its text done (bounded, so a text that never ends fails instead of hanging).
     void PlayUntilDone(RecordingBufSink& sink, DWORD step = 4096) {
-        for (QWORD played = 0; played < (QWORD{8} << 20) && !sink.Done(); played += step) dest->Advance(step);
+        for (QWORD played = 0; played < (QWORD{8} << 20) && !sink.Done(); played += step)
+            dest->Advance(step);
     }
 
     ComponentHost host;

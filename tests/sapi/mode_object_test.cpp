@@ -10,9 +10,10 @@
 namespace {
 
 TEST_F(ModeObjectTest, OffersItsInterfacesAndDescribesItsMode) {
-    const IID offered[] = {IID_IUnknown, IID_ITTSCentralA, IID_ITTSAttributesA, IID_ITTSDialogsW, IID_ITTSDialogsA,
-                           IID_ILexPronounceW, IID_ILexPronounceA, IID_ILexPronounce2W, IID_ILexPronounce2A,
-                           IID_IAttributesW, IID_IAttributesA};
+    const IID offered[] = {IID_IUnknown,       IID_ITTSCentralA,    IID_ITTSAttributesA,
+                           IID_ITTSDialogsW,   IID_ITTSDialogsA,    IID_ILexPronounceW,
+                           IID_ILexPronounceA, IID_ILexPronounce2W, IID_ILexPronounce2A,
+                           IID_IAttributesW,   IID_IAttributesA};
     for (const IID& iid : offered) {
         void* p = nullptr;
         ASSERT_EQ(central->QueryInterface(iid, &p), S_OK) << GuidToString(iid);
@@ -36,7 +37,8 @@ TEST_F(ModeObjectTest, RefusedRequestsQueueNothing) {
     EXPECT_EQ(Speak(u"Ala", &sink, CHARSET_IPAPHONETIC), TTSERR_INVALIDCHAR);
     SDATA data{const_cast<char16_t*>(u"x"), 4};
     EXPECT_EQ(central->TextData(CHARSET_TEXT, 0, data, &sink, IID_ITTSNotifySinkW), E_NOINTERFACE);
-    EXPECT_EQ(central->TextData(CHARSET_TEXT, 0, SDATA{nullptr, 4}, nullptr, IID_ITTSBufNotifySink), E_INVALIDARG);
+    EXPECT_EQ(central->TextData(CHARSET_TEXT, 0, SDATA{nullptr, 4}, nullptr, IID_ITTSBufNotifySink),
+              E_INVALIDARG);
     dest->PlayAll();
     EXPECT_TRUE(sink.events.empty());
     EXPECT_EQ(sink.refs, 0u);
@@ -113,8 +115,10 @@ TEST_F(ModeObjectTest, AttributeRangesAreExact) {
         HRESULT result;
         WORD pitch;
     };
-    const PitchCase pitches[] = {{0, S_OK, 80},      {79, E_UNEXPECTED, 0}, {80, S_OK, 80},  {400, S_OK, 400},
-                                 {401, E_UNEXPECTED, 0}, {0xFFFE, E_UNEXPECTED, 0}, {0xFFFF, S_OK, 400}, {1, E_UNEXPECTED, 0}};
+    const PitchCase pitches[] = {{0, S_OK, 80},          {79, E_UNEXPECTED, 0},
+                                 {80, S_OK, 80},         {400, S_OK, 400},
+                                 {401, E_UNEXPECTED, 0}, {0xFFFE, E_UNEXPECTED, 0},
+                                 {0xFFFF, S_OK, 400},    {1, E_UNEXPECTED, 0}};
     for (const PitchCase& c : pitches) {
         attributes->PitchSet(160);
         EXPECT_EQ(attributes->PitchSet(c.set), c.result) << c.set;
@@ -127,8 +131,9 @@ TEST_F(ModeObjectTest, AttributeRangesAreExact) {
         HRESULT result;
         DWORD speed;
     };
-    const SpeedCase speeds[] = {{0, S_OK, 40},           {39, E_UNEXPECTED, 0}, {40, S_OK, 40},
-                                {200, S_OK, 200},        {201, E_UNEXPECTED, 0}, {0xFFFFFFFE, E_UNEXPECTED, 0},
+    const SpeedCase speeds[] = {{0, S_OK, 40},          {39, E_UNEXPECTED, 0},
+                                {40, S_OK, 40},         {200, S_OK, 200},
+                                {201, E_UNEXPECTED, 0}, {0xFFFFFFFE, E_UNEXPECTED, 0},
                                 {0xFFFFFFFF, S_OK, 200}};
     for (const SpeedCase& c : speeds) {
         attributes->SpeedSet(80);
@@ -140,7 +145,8 @@ TEST_F(ModeObjectTest, AttributeRangesAreExact) {
         EXPECT_EQ(speed, c.result == S_OK ? c.speed : 80) << c.set;
         EXPECT_EQ(pitch, 2 * speed);
     }
-    for (DWORD refused : {1u, 4u, 100u, 0xFFFFFFFEu}) EXPECT_EQ(attributes->RealTimeSet(refused), E_UNEXPECTED);
+    for (DWORD refused : {1u, 4u, 100u, 0xFFFFFFFEu})
+        EXPECT_EQ(attributes->RealTimeSet(refused), E_UNEXPECTED);
     EXPECT_EQ(attributes->PitchGet(nullptr), E_INVALIDARG);
     EXPECT_EQ(attributes->SpeedGet(nullptr), E_INVALIDARG);
     EXPECT_EQ(attributes->VolumeGet(nullptr), E_INVALIDARG);
@@ -159,7 +165,8 @@ TEST_F(ModeObjectTest, SettingPitchOrSpeedAnnouncesBoth) {
 }
 
 TEST_F(ModeObjectTest, VolumeIsDoubledIntoBothChannels) {
-    const std::pair<DWORD, DWORD> cases[] = {{0x1234, 0x12341234}, {0x00FF1234, 0x00FF1234}, {0, 0}, {0xFFFF, 0xFFFFFFFF}};
+    const std::pair<DWORD, DWORD> cases[] = {
+        {0x1234, 0x12341234}, {0x00FF1234, 0x00FF1234}, {0, 0}, {0xFFFF, 0xFFFFFFFF}};
     for (const auto& [set, got] : cases) {
         ASSERT_EQ(attributes->VolumeSet(set), S_OK);
         DWORD volume = 0;

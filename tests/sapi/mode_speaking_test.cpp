@@ -60,7 +60,8 @@ TEST_F(ModeSpeakingTest, QueuedTextsSpeakOneAfterAnotherAndEachSinkIsReleased) {
     PlayUntilDone(first, 1000);
     ASSERT_EQ(first.events.back(), "done 0");
     EXPECT_GT(totalAtFirstDone, 20000u) << "a sentence of real speech";
-    EXPECT_EQ(playedAtFirstDone, totalAtFirstDone) << "done only once every byte of the first text has played";
+    EXPECT_EQ(playedAtFirstDone, totalAtFirstDone)
+        << "done only once every byte of the first text has played";
     EXPECT_TRUE(secondAtFirstDone.empty()) << "the second text starts only after the first is done";
     EXPECT_EQ(first.refs, 0u);
     ASSERT_FALSE(first.wordTimes.empty());
@@ -71,7 +72,8 @@ TEST_F(ModeSpeakingTest, QueuedTextsSpeakOneAfterAnotherAndEachSinkIsReleased) {
     EXPECT_EQ(second.refs, 0u);
     ASSERT_FALSE(second.wordOffsets.empty());
     EXPECT_EQ(second.wordOffsets.front(), 0u) << "offsets count from the start of each text";
-    EXPECT_GE(second.wordTimes.front(), totalAtFirstDone) << "the second text's sound follows the first's";
+    EXPECT_GE(second.wordTimes.front(), totalAtFirstDone)
+        << "the second text's sound follows the first's";
     EXPECT_EQ(dest->Played(), dest->Total());
     EXPECT_GT(Loudest(), 1000) << "the shipped voice speaks";
     dest->PlayAll();
@@ -83,7 +85,9 @@ TEST_F(ModeSpeakingTest, ResetInMidTextAbortsEveryTextInOrderAndFreesTheDevice) 
     std::vector<int> doneOrder;
     for (int i = 0; i < 3; ++i) {
         sinks[i].onDone = [&doneOrder, i] { doneOrder.push_back(i); };
-        ASSERT_EQ(Speak(u"Pierwsze zdanie jest do\u015B\u0107 d\u0142ugie, \u017Ceby je przerwa\u0107 w po\u0142owie.", &sinks[i]),
+        ASSERT_EQ(Speak(u"Pierwsze zdanie jest do\u015B\u0107 d\u0142ugie, \u017Ceby je "
+                        u"przerwa\u0107 w po\u0142owie.",
+                        &sinks[i]),
                   S_OK);
     }
     for (int i = 0; i < 100 && sinks[0].wordOffsets.size() < 2; ++i) dest->Advance(512);
@@ -164,11 +168,14 @@ TEST_F(ModeSpeakingTest, AttributeTagsAreAnnouncedWhenTheirPlaceIsPlayed) {
             const int64_t word = WordTimeAfterTag(sink, c.text, c.followedBy[i]);
             ASSERT_GE(word, 0) << "no word position for the word after tag " << i;
             EXPECT_GT(stamps[i], 0u) << "announced after the first word, not at the start";
-            EXPECT_EQ(static_cast<int64_t>(stamps[i]), word) << "announced where the following word starts";
+            EXPECT_EQ(static_cast<int64_t>(stamps[i]), word)
+                << "announced where the following word starts";
             EXPECT_GE(playedThen[i], stamps[i]) << "not before that byte has been played";
         }
-        const int64_t firstUntagged = WordTimeAt(untagged, c.untagged.find(u" " + c.followedBy[0]) + 1);
-        EXPECT_EQ(static_cast<int64_t>(stamps[0] - start), firstUntagged - static_cast<int64_t>(untaggedStart))
+        const int64_t firstUntagged =
+            WordTimeAt(untagged, c.untagged.find(u" " + c.followedBy[0]) + 1);
+        EXPECT_EQ(static_cast<int64_t>(stamps[0] - start),
+                  firstUntagged - static_cast<int64_t>(untaggedStart))
             << "the first change lands where its word starts without tags";
     }
 }
@@ -200,8 +207,8 @@ TEST_F(ModeSpeakingTest, BookmarksInTextArriveWithTheFollowingWordAndKeepTheirNu
         const std::size_t start = dest->Written().size();
         ASSERT_EQ(SpeakTagged(c.text, &sink), S_OK);
         PlayUntilDone(sink, 700);
-        const std::vector<std::uint8_t> sound(dest->Written().begin() + static_cast<std::ptrdiff_t>(start),
-                                              dest->Written().end());
+        const std::vector<std::uint8_t> sound(
+            dest->Written().begin() + static_cast<std::ptrdiff_t>(start), dest->Written().end());
         EXPECT_TRUE(sound == unmarkedSound) << "the bookmark changed the sound";
         const int64_t unmarkedWord = WordTimeAt(unmarked, kUnmarked.find(u" " + c.followedBy) + 1);
         ASSERT_GE(unmarkedWord, 0);
@@ -213,8 +220,10 @@ TEST_F(ModeSpeakingTest, BookmarksInTextArriveWithTheFollowingWordAndKeepTheirNu
         ASSERT_GE(word, 0);
         for (QWORD stamp : sink.markTimes) {
             EXPECT_GT(stamp, 0u);
-            EXPECT_EQ(static_cast<int64_t>(stamp), word) << "delivered where the following word starts";
-            EXPECT_EQ(static_cast<int64_t>(stamp - start), unmarkedWord) << "that word starts where it would unmarked";
+            EXPECT_EQ(static_cast<int64_t>(stamp), word)
+                << "delivered where the following word starts";
+            EXPECT_EQ(static_cast<int64_t>(stamp - start), unmarkedWord)
+                << "that word starts where it would unmarked";
         }
     }
 }
@@ -243,18 +252,24 @@ TEST_F(ModeSpeakingTest, WordPositionsOfRealSpeechFollowTheFormOfTheRequest) {
             void* p = nullptr;
             ASSERT_EQ(central->QueryInterface(IID_ITTSCentralA, &p), S_OK);
             auto* centralA = static_cast<ITTSCentralA*>(p);
-            char text[] = "\xA3\xF3" "d\x9F ma kota";  // "Łódź ma kota" in the ANSI code page
-            ASSERT_EQ(centralA->TextData(CHARSET_TEXT, 0, SDATA{text, sizeof text}, &sink, IID_ITTSBufNotifySink), S_OK);
+            char text[] =
+                "\xA3\xF3"
+                "d\x9F ma kota";  // "Łódź ma kota" in the ANSI code page
+            ASSERT_EQ(centralA->TextData(CHARSET_TEXT, 0, SDATA{text, sizeof text}, &sink,
+                                         IID_ITTSBufNotifySink),
+                      S_OK);
             centralA->Release();
         } else {
             ASSERT_EQ(Speak(u"\u0141\u00F3d\u017A ma kota", &sink), S_OK);
         }
         PlayUntilDone(sink, 1000);
         ASSERT_EQ(sink.events.back(), "done 0");
-        const std::vector<DWORD> expected = ansi ? std::vector<DWORD>{0, 5, 8} : std::vector<DWORD>{0, 10, 16};
+        const std::vector<DWORD> expected =
+            ansi ? std::vector<DWORD>{0, 5, 8} : std::vector<DWORD>{0, 10, 16};
         EXPECT_EQ(sink.wordOffsets, expected);
         EXPECT_TRUE(std::is_sorted(sink.wordTimes.begin(), sink.wordTimes.end()));
-        EXPECT_LT(sink.wordTimes.front(), sink.wordTimes.back()) << "each word at its own place in the sound";
+        EXPECT_LT(sink.wordTimes.front(), sink.wordTimes.back())
+            << "each word at its own place in the sound";
     }
 }
 

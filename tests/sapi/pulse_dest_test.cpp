@@ -131,7 +131,7 @@ std::vector<std::uint8_t> Tone(double seconds) {
 }
 
 struct PlayOutcome {
-    bool finished = false;     // the device played everything and closed
+    bool finished = false;      // the device played everything and closed
     bool endMarkHeard = false;  // the mark after the last byte, not flushed
     double endMarkAt = 0;       // seconds from the first write
     std::string stall;          // the device's verdict, if it gave up
@@ -142,7 +142,8 @@ struct PlayOutcome {
 // device closes, the device reports a stall, or `limit` seconds pass.
 // `during` runs between pumps with the seconds since the first write and
 // the bytes played so far.
-PlayOutcome PlayText(double seconds, double limit, const std::function<void(double, QWORD)>& during) {
+PlayOutcome PlayText(double seconds, double limit,
+                     const std::function<void(double, QWORD)>& during) {
     PlayOutcome outcome;
     std::string error;
     CPulseAudioDest* dest = CPulseAudioDest::Create(&error);
@@ -182,13 +183,16 @@ PlayOutcome PlayText(double seconds, double limit, const std::function<void(doub
         if (during) during(elapsed(), played);
     }
     outcome.finished = !dest->IsClaimed() && !sink.events.empty() && sink.events.back() == "stop 0";
-    outcome.endMarkHeard = sink.marks.size() == 1 && sink.marks[0].id == 1 && !sink.marks[0].flushed;
+    outcome.endMarkHeard =
+        sink.marks.size() == 1 && sink.marks[0].id == 1 && !sink.marks[0].flushed;
     dest->PassNotify(nullptr, IID_IAudioDestNotifySink);
     dest->Release();
     return outcome;
 }
 
-bool Pactl(const std::string& arguments) { return std::system(("pactl " + arguments + " >/dev/null 2>&1").c_str()) == 0; }
+bool Pactl(const std::string& arguments) {
+    return std::system(("pactl " + arguments + " >/dev/null 2>&1").c_str()) == 0;
+}
 
 // The states in which a short text once failed to finish about every second
 // time: its position stopped short of the last byte once the stream ran dry.
@@ -213,7 +217,8 @@ TEST(PulseDeviceStates, EveryTextPlaysToItsEndAndItsLastMark) {
     for (const Case& c : cases) {
         PrivatePulseServer server(c.modules);
         if (!server.Running()) GTEST_SKIP() << "pulseaudio is not available";
-        if (c.during == During::SinkSuspendedAMoment && !Pactl("info")) GTEST_SKIP() << "pactl is not available";
+        if (c.during == During::SinkSuspendedAMoment && !Pactl("info"))
+            GTEST_SKIP() << "pactl is not available";
         for (int run = 0; run < c.runs; ++run) {
             SCOPED_TRACE(std::string(c.name) + ", run " + std::to_string(run + 1));
             std::this_thread::sleep_for(std::chrono::milliseconds(c.idleMs));
@@ -224,11 +229,13 @@ TEST(PulseDeviceStates, EveryTextPlaysToItsEndAndItsLastMark) {
                 std::string error;
                 other = CPulseAudioDest::Create(&error);
                 ASSERT_NE(other, nullptr) << error;
-                other->PassNotify(static_cast<IAudioDestNotifySink*>(&otherSink), IID_IAudioDestNotifySink);
+                other->PassNotify(static_cast<IAudioDestNotifySink*>(&otherSink),
+                                  IID_IAudioDestNotifySink);
                 SetVoiceFormat(other);
                 ASSERT_EQ(other->Claim(), S_OK);
                 other->Start();
-                ASSERT_EQ(other->DataSet(otherTone.data(), static_cast<DWORD>(otherTone.size())), S_OK);
+                ASSERT_EQ(other->DataSet(otherTone.data(), static_cast<DWORD>(otherTone.size())),
+                          S_OK);
                 other->Pump();
             }
             int suspended = 0;  // 1 while suspended, 2 once resumed
@@ -241,7 +248,9 @@ TEST(PulseDeviceStates, EveryTextPlaysToItsEndAndItsLastMark) {
                     suspended = 1;
                     suspendedAt = t;
                 }
-                if (suspended == 1 && t > suspendedAt + 0.3 && Pactl("suspend-sink @DEFAULT_SINK@ 0")) suspended = 2;
+                if (suspended == 1 && t > suspendedAt + 0.3 &&
+                    Pactl("suspend-sink @DEFAULT_SINK@ 0"))
+                    suspended = 2;
             };
             PlayOutcome outcome = PlayText(c.seconds, c.seconds + 4.0, during);
             if (suspended == 1) Pactl("suspend-sink @DEFAULT_SINK@ 0");
@@ -252,7 +261,8 @@ TEST(PulseDeviceStates, EveryTextPlaysToItsEndAndItsLastMark) {
             EXPECT_GE(outcome.endMarkAt, c.seconds * 0.8);
             if (c.during == During::SinkSuspendedAMoment) {
                 EXPECT_EQ(suspended, 2) << "the sink was not suspended in the middle";
-                EXPECT_GE(outcome.endMarkAt, suspendedAt + 0.3) << "the mark came while the sink was suspended";
+                EXPECT_GE(outcome.endMarkAt, suspendedAt + 0.3)
+                    << "the mark came while the sink was suspended";
             }
             if (other != nullptr) {
                 other->Flush();

@@ -12,7 +12,9 @@
 
 namespace {
 
-std::string ClassKey() { return "CLSID\\" + GuidToString(CLSID_VokrantEngine); }
+std::string ClassKey() {
+    return "CLSID\\" + GuidToString(CLSID_VokrantEngine);
+}
 constexpr const char* kSettingsKey = "Software\\Dravenlab\\Vokrant 1.6 SAPI";
 constexpr const char* kEngineList = "Software\\Voice\\TextToSpeech\\Engine";
 
@@ -44,7 +46,8 @@ TEST(RegistrationTest, RegisterThenUnregisterKeepsOnlyTheUserSettings) {
         {ClassKey() + "\\VersionIndependentProgID", "Vokrant"},
         {ClassKey() + "\\NotInsertable", ""},
     };
-    for (const Expected& k : keys) EXPECT_EQ(DefaultValue(SRegRoot::ClassesRoot, k.path), k.value) << k.path;
+    for (const Expected& k : keys)
+        EXPECT_EQ(DefaultValue(SRegRoot::ClassesRoot, k.path), k.value) << k.path;
 
     char real[PATH_MAX];
     ASSERT_NE(realpath(VOKRANT_SAPI_MODULE, real), nullptr);
@@ -62,11 +65,13 @@ TEST(RegistrationTest, RegisterThenUnregisterKeepsOnlyTheUserSettings) {
     ASSERT_TRUE(SRegKey::Exists(SRegRoot::CurrentUser, kSettingsKey));
 
     // Another engine's entry and the user's own settings must survive.
-    SRegKey(SRegRoot::LocalMachine, kEngineList).SetString("Other", "{00000000-0000-0000-0000-000000000001}");
+    SRegKey(SRegRoot::LocalMachine, kEngineList)
+        .SetString("Other", "{00000000-0000-0000-0000-000000000001}");
     SRegKey(SRegRoot::CurrentUser, std::string(kSettingsKey) + "\\Global").SetDword("Speed", 120);
 
     ASSERT_EQ(host.unregisterServer(), S_OK);
-    for (const Expected& k : keys) EXPECT_FALSE(SRegKey::Exists(SRegRoot::ClassesRoot, k.path)) << k.path;
+    for (const Expected& k : keys)
+        EXPECT_FALSE(SRegKey::Exists(SRegRoot::ClassesRoot, k.path)) << k.path;
     EXPECT_FALSE(SRegKey::Exists(SRegRoot::ClassesRoot, ClassKey() + "\\InprocServer32"));
     list = SRegKey::OpenExisting(SRegRoot::LocalMachine, kEngineList);
     EXPECT_FALSE(list.HasValue("Vokrant"));

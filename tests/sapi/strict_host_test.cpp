@@ -142,7 +142,8 @@ TEST_F(StrictHostTest, ADeviceThatCannotBeClaimedFailsTheTextAndTheNextOneSpeaks
     dest->FailNextClaim(AUDERR_WAVEDEVICEBUSY);
     RecordingBufSink refused, next;
     EXPECT_EQ(Speak(u"Ala ma kota.", &refused), AUDERR_WAVEDEVICEBUSY);
-    EXPECT_EQ(refused.events, (std::vector<std::string>{"started", "done 1"})) << "given up, not left waiting";
+    EXPECT_EQ(refused.events, (std::vector<std::string>{"started", "done 1"}))
+        << "given up, not left waiting";
     EXPECT_EQ(refused.refs, 0u);
     EXPECT_EQ(dest->Total(), 0u);
     ASSERT_EQ(Speak(u"Ala ma kota.", &next), S_OK);
@@ -253,7 +254,8 @@ protected:
         const char* base = std::getenv("VOKRANT_CONFIG_DIR");
         previous_ = base ? base : "";
         dir_ = std::filesystem::temp_directory_path() /
-               ("vokrant-pauses-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+               ("vokrant-pauses-" +
+                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
                 std::to_string(getpid()));
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
@@ -288,7 +290,9 @@ struct PauseCase {
     WORD pitch;
 };
 
-void PrintTo(const PauseCase& c, std::ostream* os) { *os << c.name << " at pitch " << c.pitch; }
+void PrintTo(const PauseCase& c, std::ostream* os) {
+    *os << c.name << " at pitch " << c.pitch;
+}
 
 class StoredPauseHeard : public StoredPauseTest, public testing::WithParamInterface<PauseCase> {};
 

@@ -26,7 +26,8 @@ TEST(VtableLayoutTest, SlotsHoldThePublishedMethods) {
     EXPECT_EQ((Slot<HRESULT (*)(void*)>(e, 5))(e), S_OK);
     TTSMODEINFOW mode;
     ULONG fetched = 0;
-    EXPECT_EQ((Slot<HRESULT (*)(void*, ULONG, TTSMODEINFOW*, ULONG*)>(e, 3))(e, 1, &mode, &fetched), S_OK);
+    EXPECT_EQ((Slot<HRESULT (*)(void*, ULONG, TTSMODEINFOW*, ULONG*)>(e, 3))(e, 1, &mode, &fetched),
+              S_OK);
     EXPECT_EQ(fetched, 1u);
 
     CSimulatedAudioDest* dest = CSimulatedAudioDest::Create(8192);
@@ -35,8 +36,8 @@ TEST(VtableLayoutTest, SlotsHoldThePublishedMethods) {
     e->Release();
     // ITTSCentral: 5 Phoneme, 9 AudioPause, 10 AudioResume, 13 UnRegister.
     SDATA none{};
-    EXPECT_EQ((Slot<HRESULT (*)(void*, VOICECHARSET, DWORD, SDATA, SDATA*)>(central, 5))(central, CHARSET_TEXT, 0,
-                                                                                            none, nullptr),
+    EXPECT_EQ((Slot<HRESULT (*)(void*, VOICECHARSET, DWORD, SDATA, SDATA*)>(central, 5))(
+                  central, CHARSET_TEXT, 0, none, nullptr),
               E_NOTIMPL);
     EXPECT_EQ((Slot<HRESULT (*)(void*, DWORD)>(central, 13))(central, 0xDEAD), TTSERR_INVALIDKEY);
     EXPECT_EQ((Slot<HRESULT (*)(void*)>(central, 10))(central), TTSERR_NOTPAUSED);

@@ -42,7 +42,8 @@ struct SHeard {
 };
 
 // Reads a message's answer up to one of the final events.
-SHeard Listen(SModuleProcess& module, const std::vector<std::string>& finals = {"702", "703", "704", "301", "305"}) {
+SHeard Listen(SModuleProcess& module,
+              const std::vector<std::string>& finals = {"702", "703", "704", "301", "305"}) {
     SHeard heard;
     std::string pendingMark;
     for (std::string line; module.ReadLine(line);) {
@@ -72,15 +73,17 @@ SLibrarySound LibrarySound(const std::string& tagged) {
     vokrant* voice = vokrant_new(kVoiceDir.c_str(), nullptr, nullptr);
     EXPECT_NE(voice, nullptr) << vokrant_last_error(nullptr);
     if (!voice) return sound;
-    vokrant_speak(voice, tagged.data(), tagged.size(), VOKRANT_TEXT_TAGGED,
-                  [](const vokrant_event* event, void* user) {
-                      auto& s = *static_cast<SLibrarySound*>(user);
-                      if (event->type == VOKRANT_EVENT_AUDIO)
-                          s.pcm.insert(s.pcm.end(), event->samples, event->samples + event->sample_count);
-                      if (event->type == VOKRANT_EVENT_BOOKMARK) s.bookmarkSamples.push_back(event->sample_position);
-                      return 0;
-                  },
-                  &sound);
+    vokrant_speak(
+        voice, tagged.data(), tagged.size(), VOKRANT_TEXT_TAGGED,
+        [](const vokrant_event* event, void* user) {
+            auto& s = *static_cast<SLibrarySound*>(user);
+            if (event->type == VOKRANT_EVENT_AUDIO)
+                s.pcm.insert(s.pcm.end(), event->samples, event->samples + event->sample_count);
+            if (event->type == VOKRANT_EVENT_BOOKMARK)
+                s.bookmarkSamples.push_back(event->sample_position);
+            return 0;
+        },
+        &sound);
     vokrant_free(voice);
     return sound;
 }
@@ -89,7 +92,9 @@ class ModulePipeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!fs::exists(kVoiceDir + "pln_22.als")) GTEST_SKIP() << "no voice";
-        setenv("VOKRANT_CONFIG_DIR", (fs::temp_directory_path() / ("sd-vokrant-cfg-" + std::to_string(getpid()))).c_str(), 1);
+        setenv("VOKRANT_CONFIG_DIR",
+               (fs::temp_directory_path() / ("sd-vokrant-cfg-" + std::to_string(getpid()))).c_str(),
+               1);
     }
 
     // Starts the module and takes it through INIT and AUDIO.
@@ -103,7 +108,8 @@ protected:
         return module;
     }
 
-    static void SpeakMessage(SModuleProcess& module, const std::string& command, const std::string& data) {
+    static void SpeakMessage(SModuleProcess& module, const std::string& command,
+                             const std::string& data) {
         module.Send(command + "\n" + data + "\n.\n");
     }
 };
@@ -118,15 +124,21 @@ TEST_F(ModulePipeTest, HandshakeVoicesAndSettings) {
         {"LIST VOICES\n", {"200-vokrant\tpl\tnone", "200 OK VOICE LIST SENT"}},
         {"LIST VOICES pl\n", {"200-vokrant\tpl\tnone", "200 OK VOICE LIST SENT"}},
         {"LIST VOICES en\n", {"304 CANT LIST VOICES"}},
-        {"SET\nrate=20\npitch=0\npitch_range=0\nvolume=100\npunctuation_mode=some\nspelling_mode=off\ncap_let_recogn=none\n"
+        {"SET\nrate=20\npitch=0\npitch_range=0\nvolume=100\npunctuation_mode=some\nspelling_mode="
+         "off\ncap_let_recogn=none\n"
          "voice=male1\nlanguage=pl\nsynthesis_voice=NULL\n.\n",
          {"203 OK RECEIVING SETTINGS", "203 OK SETTINGS RECEIVED"}},
-        {"SET\nrate=fast\n.\n", {"203 OK RECEIVING SETTINGS", "303 ERROR INVALID PARAMETER OR VALUE"}},
-        {"SET\nno equals sign\n.\n", {"203 OK RECEIVING SETTINGS", "303 ERROR INVALID PARAMETER OR VALUE"}},
-        {"AUDIO\naudio_output_method=alsa\n.\n", {"207 OK RECEIVING AUDIO SETTINGS", "303 ERROR INVALID PARAMETER OR VALUE"}},
-        {"LOGLEVEL\nlog_level=3\n.\n", {"207 OK RECEIVING LOGLEVEL SETTINGS", "203 OK LOGLEVEL SET"}},
+        {"SET\nrate=fast\n.\n",
+         {"203 OK RECEIVING SETTINGS", "303 ERROR INVALID PARAMETER OR VALUE"}},
+        {"SET\nno equals sign\n.\n",
+         {"203 OK RECEIVING SETTINGS", "303 ERROR INVALID PARAMETER OR VALUE"}},
+        {"AUDIO\naudio_output_method=alsa\n.\n",
+         {"207 OK RECEIVING AUDIO SETTINGS", "303 ERROR INVALID PARAMETER OR VALUE"}},
+        {"LOGLEVEL\nlog_level=3\n.\n",
+         {"207 OK RECEIVING LOGLEVEL SETTINGS", "203 OK LOGLEVEL SET"}},
         {"HELLO\n", {"300 ERR UNKNOWN COMMAND"}},
-        {"STOP\nPAUSE\nLIST VOICES\n", {"200-vokrant\tpl\tnone", "200 OK VOICE LIST SENT"}},  // nothing to stop: no answer
+        {"STOP\nPAUSE\nLIST VOICES\n",
+         {"200-vokrant\tpl\tnone", "200 OK VOICE LIST SENT"}},  // nothing to stop: no answer
     };
     for (const SExchange& e : exchanges) {
         SCOPED_TRACE(e.send);
@@ -150,7 +162,8 @@ TEST_F(ModulePipeTest, SpokenSsmlIsTheLibrarysSoundWithMarksInPlace) {
     ASSERT_EQ(module->ReadUntil({"203 OK SETTINGS", "303"}).back(), "203 OK SETTINGS RECEIVED");
     const std::string ssml =
         "<speak><mark name=\"__spd_1\"/>Dzień dobry.<mark name=\"__spd_2\"/> Jak się masz &amp; co "
-        "słychać?<break time=\"200ms\"/><mark name=\"__spd_3\"/> Dobrze.<mark name=\"__spd_end\"/></speak>";
+        "słychać?<break time=\"200ms\"/><mark name=\"__spd_3\"/> Dobrze.<mark "
+        "name=\"__spd_end\"/></speak>";
     SpeakMessage(*module, "SPEAK", ssml);
     SHeard heard = Listen(*module);
     ASSERT_GE(heard.events.size(), 3u);
@@ -178,7 +191,9 @@ TEST_F(ModulePipeTest, StopEndsALongTextAtOnce) {
     // The smallest pipe: the module cannot run far ahead of what is read.
     auto module = Start(4096);
     std::string text = "<speak>";
-    for (int i = 0; i < 30; ++i) text += "To jest długi tekst, który czytałby się ponad minutę. <mark name=\"__spd_" + std::to_string(i) + "\"/>";
+    for (int i = 0; i < 30; ++i)
+        text += "To jest długi tekst, który czytałby się ponad minutę. <mark name=\"__spd_" +
+                std::to_string(i) + "\"/>";
     text += "</speak>";
     SpeakMessage(*module, "SPEAK", text);
     SHeard start = Listen(*module, {"701"});
@@ -204,7 +219,8 @@ TEST_F(ModulePipeTest, PauseStopsAtTheNextServerMark) {
     std::string text = "<speak>";
     for (int i = 0; i < 10; ++i) {
         text += "Zdanie numer " + std::to_string(i) + " jest dość długie, żeby było co przerwać. ";
-        text += i % 2 == 0 ? "<mark name=\"own" + std::to_string(i) + "\"/>" : "<mark name=\"__spd_" + std::to_string(i) + "\"/>";
+        text += i % 2 == 0 ? "<mark name=\"own" + std::to_string(i) + "\"/>"
+                           : "<mark name=\"__spd_" + std::to_string(i) + "\"/>";
     }
     text += "</speak>";
     SpeakMessage(*module, "SPEAK", text);
@@ -234,7 +250,8 @@ TEST_F(ModulePipeTest, OtherMessagesAndBadInputNeverHang) {
         {"sound icon", "SOUND_ICON", "message", "702 END", false},
         {"two-line key", "KEY", "a\nb", "305 DATA MORE THAN ONE LINE", false},
         {"empty text", "SPEAK", "", "301 ERROR CANT SPEAK", false},
-        {"malformed ssml", "SPEAK", "<speak>Ala <mark name=\"x\" ma <b>kota</b> &amp", "702 END", true},
+        {"malformed ssml", "SPEAK", "<speak>Ala <mark name=\"x\" ma <b>kota</b> &amp", "702 END",
+         true},
         {"only markup", "SPEAK", "<speak><foo/></speak>", "702 END", false},
         {"dot lines", "SPEAK", "..\n...kropki", "702 END", true},
         {"tag in text", "SPEAK", "\\Wav=\"/nonexistent\"\\ tekst", "702 END", true},
@@ -257,7 +274,8 @@ TEST_F(ModulePipeTest, BadStartsAndAMissingVoiceEndTheModule) {
         module.Send("SPEAK\n");
         EXPECT_EQ(module.Wait(), 3) << "must start with INIT";
     }
-    fs::path bad = fs::temp_directory_path() / ("sd-vokrant-bad-" + std::to_string(getpid()) + ".conf");
+    fs::path bad =
+        fs::temp_directory_path() / ("sd-vokrant-bad-" + std::to_string(getpid()) + ".conf");
     std::ofstream(bad) << "VokrantVoiceDir \"/nonexistent/voice\"\n";
     SModuleProcess module(kModule, bad.string());
     module.Send("INIT\n");

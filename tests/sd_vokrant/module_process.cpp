@@ -10,7 +10,8 @@
 #include <cstring>
 #include <thread>
 
-SModuleProcess::SModuleProcess(const std::string& program, const std::string& configFile, int stdoutPipeSize) {
+SModuleProcess::SModuleProcess(const std::string& program, const std::string& configFile,
+                               int stdoutPipeSize) {
     int in[2], out[2];
     if (pipe(in) != 0) return;
     if (pipe(out) != 0) {
@@ -23,8 +24,11 @@ SModuleProcess::SModuleProcess(const std::string& program, const std::string& co
         dup2(in[0], STDIN_FILENO);
         dup2(out[1], STDOUT_FILENO);
         close(in[0]), close(in[1]), close(out[0]), close(out[1]);
-        if (configFile.empty()) execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-        else execl(program.c_str(), program.c_str(), configFile.c_str(), static_cast<char*>(nullptr));
+        if (configFile.empty())
+            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        else
+            execl(program.c_str(), program.c_str(), configFile.c_str(),
+                  static_cast<char*>(nullptr));
         _exit(127);
     }
     close(in[0]);
@@ -60,7 +64,8 @@ bool SModuleProcess::ReadLine(std::string& line, int timeoutMs) {
             buffer_.erase(0, newline + 1);
             return true;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) return false;
         pollfd ready{fromModule_, POLLIN, 0};
         if (poll(&ready, 1, static_cast<int>(left.count())) <= 0) return false;
@@ -71,7 +76,8 @@ bool SModuleProcess::ReadLine(std::string& line, int timeoutMs) {
     }
 }
 
-std::vector<std::string> SModuleProcess::ReadUntil(const std::vector<std::string>& codes, int timeoutMs) {
+std::vector<std::string> SModuleProcess::ReadUntil(const std::vector<std::string>& codes,
+                                                   int timeoutMs) {
     std::vector<std::string> lines;
     for (std::string line; ReadLine(line, timeoutMs);) {
         lines.push_back(line);

@@ -12,7 +12,8 @@
 class SModuleProcess {
 public:
     // Starts the module with the given configuration file (may be "").
-    SModuleProcess(const std::string& program, const std::string& configFile, int stdoutPipeSize = 0);
+    SModuleProcess(const std::string& program, const std::string& configFile,
+                   int stdoutPipeSize = 0);
     ~SModuleProcess();
     SModuleProcess(const SModuleProcess&) = delete;
     SModuleProcess& operator=(const SModuleProcess&) = delete;
@@ -22,7 +23,8 @@ public:
     // One line without its newline; false after the time limit or at the end.
     bool ReadLine(std::string& line, int timeoutMs = 10000);
     // Lines up to and including the first that starts with one of the codes.
-    std::vector<std::string> ReadUntil(const std::vector<std::string>& codes, int timeoutMs = 10000);
+    std::vector<std::string> ReadUntil(const std::vector<std::string>& codes,
+                                       int timeoutMs = 10000);
     // Bytes already read from the module and not yet returned as lines.
     size_t Buffered() const { return buffer_.size(); }
     // Waits for the module to end; its exit status, or -1.

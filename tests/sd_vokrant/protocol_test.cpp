@@ -31,7 +31,9 @@ TEST(AudioEscaping, BlockDecodesToTheSamplesWithTheServersRule) {
     // Samples whose bytes hit both escaped values in both halves.
     const std::vector<int16_t> samples = {0x0A0A, 0x7D7D, 0x0A7D, 0x7D0A, 0, -1, 0x2A5D, 12345};
     const std::string block = AudioBlock(samples.data(), samples.size(), 22050);
-    const std::string header = "705-bits=16\n705-num_channels=1\n705-sample_rate=22050\n705-num_samples=8\n705-big_endian=0\n";
+    const std::string header =
+        "705-bits=16\n705-num_channels=1\n705-sample_rate=22050\n705-num_samples=8\n705-big_endian="
+        "0\n";
     ASSERT_EQ(block.compare(0, header.size(), header), 0);
     const size_t dataLine = header.size();
     const size_t end = block.find('\n', dataLine);
@@ -54,11 +56,14 @@ TEST(SsmlText, ElementsBecomeTagsAndTextStaysText) {
         {"a &lt;b&gt; &amp; &quot;&apos; &#322;&#x142;", "a <b> & \"' łł", {}},
         {"&nope; &#0; &#xD800; &", "&nope; &#0; &#xD800; &", {}},
         {"a<break time=\"300ms\"/>b<break time=\"2s\"/>c", "a\\Pau=300\\b\\Pau=2000\\c", {}},
-        {"a<break strength=\"strong\"/>b<break/>c<break strength=\"none\"/>d", "a\\Pau=700\\b\\Pau=400\\cd", {}},
+        {"a<break strength=\"strong\"/>b<break/>c<break strength=\"none\"/>d",
+         "a\\Pau=700\\b\\Pau=400\\cd",
+         {}},
         {"<break time=\"1000s\"/>", "\\Pau=99999\\", {}},
         {"<prosody rate=\"200%\">szybko</prosody> wolno", "\\Spd=160\\szybko\\Spd=80\\ wolno", {}},
         {"<prosody rate=\"x-slow\">a<prosody rate=\"fast\">b</prosody>c</prosody>",
-         "\\Spd=40\\a\\Spd=60\\b\\Spd=40\\c\\Spd=80\\", {}},
+         "\\Spd=40\\a\\Spd=60\\b\\Spd=40\\c\\Spd=80\\",
+         {}},
         {"<prosody volume=\"soft\">cicho</prosody>", "\\Vol=32768\\cicho\\Vol=65535\\", {}},
         {"<prosody rate=\"fast\">nie zamknięte", "\\Spd=120\\nie zamknięte\\Spd=80\\", {}},
         {"<say-as interpret-as=\"characters\">ABC</say-as>", " \\RmS=1\\ABC \\RmS=0\\ ", {}},
@@ -85,8 +90,10 @@ TEST(SsmlText, SpellModeAlreadyOnIsLeftOnAndRateStartsFromTheSettings) {
     SSsmlState start;
     start.spellMode = true;
     start.speed = 100;
-    EXPECT_EQ(SsmlToTaggedText("<say-as interpret-as=\"characters\">ab</say-as>", start).text, "ab");
-    EXPECT_EQ(SsmlToTaggedText("<prosody rate=\"50%\">a</prosody>", start).text, "\\Spd=50\\a\\Spd=100\\");
+    EXPECT_EQ(SsmlToTaggedText("<say-as interpret-as=\"characters\">ab</say-as>", start).text,
+              "ab");
+    EXPECT_EQ(SsmlToTaggedText("<prosody rate=\"50%\">a</prosody>", start).text,
+              "\\Spd=50\\a\\Spd=100\\");
 }
 
 TEST(KeyNames, KeysAreReadInPolishAndCharactersSpelled) {
@@ -120,7 +127,8 @@ TEST(ModuleSettings, LevelsMapOntoVokrantsRanges) {
         int level, speed;
         unsigned volume;
     };
-    const SCase cases[] = {{-100, 40, 0}, {-50, 60, 16383}, {0, 80, 32767}, {50, 140, 49151}, {100, 200, 65535}, {250, 200, 65535}};
+    const SCase cases[] = {{-100, 40, 0},    {-50, 60, 16383},  {0, 80, 32767},
+                           {50, 140, 49151}, {100, 200, 65535}, {250, 200, 65535}};
     for (const SCase& c : cases) {
         EXPECT_EQ(SpeedFromRate(c.level), c.speed) << c.level;
         EXPECT_EQ(VolumeFromLevel(c.level), c.volume) << c.level;
@@ -132,12 +140,22 @@ TEST(ModuleSettings, LevelsMapOntoVokrantsRanges) {
         bool accepted;
     };
     const SSet sets[] = {
-        {"rate", "50", true},           {"rate", "fast", false},       {"volume", "", false},
-        {"punctuation_mode", "all", true}, {"punctuation_mode", "lots", false}, {"spelling_mode", "on", true},
-        {"cap_let_recogn", "spell", true}, {"pitch", "NULL", true},     {"pitch", "x", false},
-        {"synthesis_voice", "NULL", true}, {"language", "pl", true},     {"voice", "male1", true},
+        {"rate", "50", true},
+        {"rate", "fast", false},
+        {"volume", "", false},
+        {"punctuation_mode", "all", true},
+        {"punctuation_mode", "lots", false},
+        {"spelling_mode", "on", true},
+        {"cap_let_recogn", "spell", true},
+        {"pitch", "NULL", true},
+        {"pitch", "x", false},
+        {"synthesis_voice", "NULL", true},
+        {"language", "pl", true},
+        {"voice", "male1", true},
     };
-    for (const SSet& s : sets) EXPECT_EQ(ApplyModuleSetting(settings, s.name, s.value), s.accepted) << s.name << "=" << s.value;
+    for (const SSet& s : sets)
+        EXPECT_EQ(ApplyModuleSetting(settings, s.name, s.value), s.accepted)
+            << s.name << "=" << s.value;
     EXPECT_EQ(settings.speed, 140);
     EXPECT_TRUE(settings.readPunctuation);
     EXPECT_TRUE(settings.spellMode);

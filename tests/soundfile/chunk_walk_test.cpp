@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "core/exceptions.h"
+#include "model/wave.h"
 #include "platform/codepage.h"
 #include "riff_builder.h"
 #include "soundfile/wav_file_format.h"
-#include "model/wave.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ TEST(ChunkWalk, ReadChunkFillsTheHeader) {
 TEST(ChunkWalk, ShortAndForeignFilesAreNoForm) {
     const std::vector<uint8_t> cases[] = {
         {},
-        {'R', 'I', 'F', 'F', 4, 0, 0},                   // 7 bytes
+        {'R', 'I', 'F', 'F', 4, 0, 0},                    // 7 bytes
         {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V'},  // form type cut short
         RiffBuilder().Riff("ALOF").Finish(),
         RiffBuilder().Raw("LIST").U32(4).Raw("WAVE").Finish(),
@@ -62,16 +62,20 @@ TEST(ChunkWalk, ShortAndForeignFilesAreNoForm) {
 
 TEST(ChunkWalk, VersionBlock) {
     SVersion version;
-    EXPECT_EQ(VersionMessage(RiffBuilder().Riff("ALOF").Chunk("xyz ", {1}).Version(1, 6, 2, 2, "Feb 2001").Finish(),
-                             &version),
-              "");
+    EXPECT_EQ(
+        VersionMessage(
+            RiffBuilder().Riff("ALOF").Chunk("xyz ", {1}).Version(1, 6, 2, 2, "Feb 2001").Finish(),
+            &version),
+        "");
     EXPECT_EQ(version, SVersion(1, 6, 2, 2, "whatever"));
     EXPECT_EQ(std::string(version.date, 8), "Feb 2001");
 
     EXPECT_EQ(VersionMessage(RiffBuilder().Riff("WAVE").Fmt().Finish()), "brak bloku 'VER '");
-    EXPECT_EQ(VersionMessage(RiffBuilder().Riff("ALOF").Chunk("VER ", std::vector<uint8_t>(12)).Finish()),
-              "niewłaściwa długość bloku 'VER '");
-    EXPECT_EQ(VersionMessage(RiffBuilder().Riff("ALOF").ChunkHeader("VER ", 16).U32(1).Finish()), "błąd odczytu");
+    EXPECT_EQ(
+        VersionMessage(RiffBuilder().Riff("ALOF").Chunk("VER ", std::vector<uint8_t>(12)).Finish()),
+        "niewłaściwa długość bloku 'VER '");
+    EXPECT_EQ(VersionMessage(RiffBuilder().Riff("ALOF").ChunkHeader("VER ", 16).U32(1).Finish()),
+              "błąd odczytu");
 }
 
 TEST(ChunkWalk, VersionsCompareNumbersOnly) {

@@ -71,7 +71,7 @@ TEST(SampleConvert, EveryDestinationFromBothSources) {
     const ConvertCase cases[] = {
         {kSampleU8, -32768, {0x00}, 200, {200}},
         {kSampleU8, 300, {0x81}, 0, {0}},
-        {kSampleS8, -1, {0xFF}, 200, {72}},      // -1 / 256 rounds down to -1
+        {kSampleS8, -1, {0xFF}, 200, {72}},  // -1 / 256 rounds down to -1
         {kSampleS8, -257, {0xFE}, 0, {0x80}},
         {kSampleU16, -2, {0xFE, 0x7F}, 1, {0x00, 0x01}},
         {kSampleS16, -2, {0xFE, 0xFF}, 129, {0x00, 0x01}},

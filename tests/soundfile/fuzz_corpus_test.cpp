@@ -18,7 +18,8 @@ TEST(FuzzCorpus, EveryStoredInputIsReadWithoutFault) {
         if (!entry.is_regular_file()) continue;
         SCOPED_TRACE(entry.path().string());
         std::ifstream in(entry.path(), std::ios::binary);
-        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                   std::istreambuf_iterator<char>());
         ExerciseSoundFile(bytes.data(), bytes.size());
         ++replayed;
     }

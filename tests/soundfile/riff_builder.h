@@ -19,7 +19,9 @@ public:
     }
     RiffBuilder& U16(uint16_t v) { return U8(v & 0xFF).U8(v >> 8); }
     RiffBuilder& U32(uint32_t v) { return U16(v & 0xFFFF).U16(v >> 16); }
-    RiffBuilder& BE32(uint32_t v) { return U8(v >> 24).U8((v >> 16) & 0xFF).U8((v >> 8) & 0xFF).U8(v & 0xFF); }
+    RiffBuilder& BE32(uint32_t v) {
+        return U8(v >> 24).U8((v >> 16) & 0xFF).U8((v >> 8) & 0xFF).U8(v & 0xFF);
+    }
     // "RIFF", a size patched by Finish, and the form type.
     RiffBuilder& Riff(const std::string& form) { return Raw("RIFF").U32(0).Raw(form); }
     RiffBuilder& Chunk(const std::string& id, const std::vector<uint8_t>& payload) {
@@ -28,13 +30,16 @@ public:
         return *this;
     }
     // A chunk whose header claims `claimed` bytes whatever follows.
-    RiffBuilder& ChunkHeader(const std::string& id, uint32_t claimed) { return Raw(id).U32(claimed); }
+    RiffBuilder& ChunkHeader(const std::string& id, uint32_t claimed) {
+        return Raw(id).U32(claimed);
+    }
     RiffBuilder& Fmt(uint32_t rate = 22050, uint16_t bits = 16, uint16_t tag = 1) {
         RiffBuilder b;
         b.U16(tag).U16(1).U32(rate).U32(rate * bits / 8).U16(bits / 8).U16(bits);
         return Chunk("fmt ", b.bytes_);
     }
-    RiffBuilder& Version(uint16_t a, uint16_t b, uint16_t c, uint16_t d, const std::string& date = "Feb 2001") {
+    RiffBuilder& Version(uint16_t a, uint16_t b, uint16_t c, uint16_t d,
+                         const std::string& date = "Feb 2001") {
         RiffBuilder v;
         v.U16(a).U16(b).U16(c).U16(d).Raw(date.substr(0, 8));
         return Chunk("VER ", v.bytes_);

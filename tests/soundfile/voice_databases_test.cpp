@@ -11,8 +11,8 @@
 #include "riff_builder.h"
 #include "soundfile/alof_file_format.h"
 #include "soundfile/format_detector.h"
-#include "soundfile/salu_file_format.h"
 #include "soundfile/sals_file_format.h"
+#include "soundfile/salu_file_format.h"
 #include "soundfile/steps_file_format.h"
 #include "soundfile/swav_file_format.h"
 #include "soundfile/ulaw_codec.h"
@@ -22,7 +22,8 @@
 namespace {
 
 // Loads the bytes as the engine would once the version is checked.
-std::string LoadMessage(const std::vector<uint8_t>& bytes, SAlfPattArr& store, int* formatId = nullptr) {
+std::string LoadMessage(const std::vector<uint8_t>& bytes, SAlfPattArr& store,
+                        int* formatId = nullptr) {
     SMemoryFile file(bytes);
     std::unique_ptr<SSndFileFormat> format = DetectFormat(&file);
     if (!format) return "no format";
@@ -36,7 +37,8 @@ std::string LoadMessage(const std::vector<uint8_t>& bytes, SAlfPattArr& store, i
     return "";
 }
 
-std::vector<uint8_t> Info(const char* name, uint16_t id, uint16_t features, int size = 12, uint32_t maxe = 0) {
+std::vector<uint8_t> Info(const char* name, uint16_t id, uint16_t features, int size = 12,
+                          uint32_t maxe = 0) {
     RiffBuilder b;
     std::string padded(name);
     padded.resize(8, '\0');
@@ -278,28 +280,78 @@ TEST(VoiceDatabases, LayoutErrors) {
          "niewłaściwa długość bloku 'info'"},
         {"alof fmt 18", RiffBuilder().Riff("ALOF").Chunk("fmt ", std::vector<uint8_t>(18)).Finish(),
          "niewłaściwa długość bloku 'fmt '"},
-        {"alof data lies", RiffBuilder().Riff("ALOF").ChunkHeader("data", 0x7FFFFFF0).U32(0).Finish(),
+        {"alof data lies",
+         RiffBuilder().Riff("ALOF").ChunkHeader("data", 0x7FFFFFF0).U32(0).Finish(),
          "błąd odczytu"},
-        {"alof info cut", RiffBuilder().Riff("ALOF").ChunkHeader("info", 12).U32(0).Finish(), "błąd odczytu"},
-        {"alof too long", RiffBuilder().Riff("ALOF").Chunk("data", std::vector<uint8_t>(70000)).Finish(),
+        {"alof info cut", RiffBuilder().Riff("ALOF").ChunkHeader("info", 12).U32(0).Finish(),
+         "błąd odczytu"},
+        {"alof too long",
+         RiffBuilder().Riff("ALOF").Chunk("data", std::vector<uint8_t>(70000)).Finish(),
          "za długi alofon: 35000 próbek"},
-        {"sals version", RiffBuilder().Riff("SALS").Version(1, 6, 2, 3).Finish(), "błędna wersja alofonów."},
+        {"sals version", RiffBuilder().Riff("SALS").Version(1, 6, 2, 3).Finish(),
+         "błędna wersja alofonów."},
         {"sals info 12", RiffBuilder().Riff("SALS").Chunk("info", Info("a", 1, 0)).Finish(),
          "niewłaściwa długość bloku 'info'"},
-        {"sals count lies", RiffBuilder().Riff("SALS").Chunk("data", {0xFF, 0xFF, 0xFF, 0x0F}).Finish(),
+        {"sals count lies",
+         RiffBuilder().Riff("SALS").Chunk("data", {0xFF, 0xFF, 0xFF, 0x0F}).Finish(),
          "błąd odczytu"},
-        {"sals count cut", RiffBuilder().Riff("SALS").Chunk("data", {1, 0}).Finish(), "błąd odczytu"},
-        {"sals gap", RiffBuilder().Riff("SALS").Chunk("info", Info("a", 1, 0, 16)).Raw("data").U32(44).U32(2)
-             .U32(0).U16(5).Raw(std::string(14, '\0')).U32(6).U16(5).Raw(std::string(14, '\0')).Finish(),
+        {"sals count cut", RiffBuilder().Riff("SALS").Chunk("data", {1, 0}).Finish(),
+         "błąd odczytu"},
+        {"sals gap",
+         RiffBuilder()
+             .Riff("SALS")
+             .Chunk("info", Info("a", 1, 0, 16))
+             .Raw("data")
+             .U32(44)
+             .U32(2)
+             .U32(0)
+             .U16(5)
+             .Raw(std::string(14, '\0'))
+             .U32(6)
+             .U16(5)
+             .Raw(std::string(14, '\0'))
+             .Finish(),
          "niespójne segmenty alofonu"},
-        {"salu stps without step", RiffBuilder().Riff("SALU").Chunk("stps", {1, 2, 3, 4, 5, 6, 7, 8}).Finish(),
+        {"salu stps without step",
+         RiffBuilder().Riff("SALU").Chunk("stps", {1, 2, 3, 4, 5, 6, 7, 8}).Finish(),
          "brak oczekiwanego chunka 'step'"},
-        {"salu steps beyond sound", RiffBuilder().Riff("SALU").Raw("stps").U32(17).Raw("step").U32(9).U32(0)
-             .U32(1).U8(5).Finish(), "kroki wykraczające poza nagranie"},
-        {"salu step count lies", RiffBuilder().Riff("SALU").Raw("stps").U32(16).Raw("step").U32(8).U32(0)
-             .U32(0xFFFFFFFF).Finish(), "błąd odczytu"},
-        {"salu snd lies", RiffBuilder().Riff("SALU").Raw("data").U32(28).Raw(".snd").BE32(28).BE32(1000)
-             .BE32(1).BE32(8000).BE32(1).BE32(0).Finish(), "błąd odczytu"},
+        {"salu steps beyond sound",
+         RiffBuilder()
+             .Riff("SALU")
+             .Raw("stps")
+             .U32(17)
+             .Raw("step")
+             .U32(9)
+             .U32(0)
+             .U32(1)
+             .U8(5)
+             .Finish(),
+         "kroki wykraczające poza nagranie"},
+        {"salu step count lies",
+         RiffBuilder()
+             .Riff("SALU")
+             .Raw("stps")
+             .U32(16)
+             .Raw("step")
+             .U32(8)
+             .U32(0)
+             .U32(0xFFFFFFFF)
+             .Finish(),
+         "błąd odczytu"},
+        {"salu snd lies",
+         RiffBuilder()
+             .Riff("SALU")
+             .Raw("data")
+             .U32(28)
+             .Raw(".snd")
+             .BE32(28)
+             .BE32(1000)
+             .BE32(1)
+             .BE32(8000)
+             .BE32(1)
+             .BE32(0)
+             .Finish(),
+         "błąd odczytu"},
         {"salu info 16", RiffBuilder().Riff("SALU").Chunk("info", Info("a", 1, 0, 16)).Finish(),
          "niewłaściwa długość bloku 'info'"},
     };
@@ -334,7 +386,8 @@ TEST(VoiceDatabases, DetectionOrder) {
         {RiffBuilder().Riff("ALOF").Finish(), kFormatAlof},
         {RiffBuilder().Riff("SWAV").Finish(), kFormatSplWav},
         {RiffBuilder().Riff("SALS").Finish(), kFormatSplAls},
-        {RiffBuilder().Raw(".snd").BE32(28).BE32(0).BE32(1).BE32(8000).BE32(1).BE32(0).Finish(), kFormatNeXT},
+        {RiffBuilder().Raw(".snd").BE32(28).BE32(0).BE32(1).BE32(8000).BE32(1).BE32(0).Finish(),
+         kFormatNeXT},
         {RiffBuilder().Riff("SALU").Finish(), kFormatAlu},
         {RiffBuilder().Riff("step").Finish(), 0},
         {RiffBuilder().Raw("RIFF").U32(0).Finish(), 0},
@@ -359,7 +412,8 @@ TEST(VoiceDatabases, TruncatedFilesOfEveryLayoutFailCleanly) {
         int loadedCompletely = 0;
         for (size_t length = 0; length < bytes.size(); length += 3) {
             SAlfPattArr store;
-            std::string message = LoadMessage(std::vector<uint8_t>(bytes.begin(), bytes.begin() + length), store);
+            std::string message =
+                LoadMessage(std::vector<uint8_t>(bytes.begin(), bytes.begin() + length), store);
             if (message.empty()) ++loadedCompletely;
             // Whatever was read, every stored pattern is one the synthesis can read.
             for (int id = 0; id < store.GetSize(); ++id)

@@ -8,7 +8,9 @@
 #include "model/inventory.h"
 #include "model/pattern_store.h"
 
-inline SPcmFormat VoiceTestFormat(uint32_t rate = 22050) { return SPcmFormat{1, 1, rate, 2 * rate, 2, 16}; }
+inline SPcmFormat VoiceTestFormat(uint32_t rate = 22050) {
+    return SPcmFormat{1, 1, rate, 2 * rate, 2, 16};
+}
 
 inline std::vector<int16_t> TestTone(int count, double frequency, double amplitude) {
     std::vector<int16_t> samples(static_cast<size_t>(count));

@@ -31,7 +31,8 @@ protected:
 
     std::string Put(const std::string& name, const std::vector<uint8_t>& bytes) {
         std::string path = (fs::path(dir_) / name).string();
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         return path;
     }
     // Loads and returns "code: message" of the failure, "" on success.
@@ -96,18 +97,27 @@ TEST_F(VoiceLoaderTest, RefusedFiles) {
     } cases[] = {
         {"alof-any-date.als", AlofWithVersion(3, "01/01/01"), ""},
         {"alof-1124.als", AlofWithVersion(4, "22/09/95"), "-3: błędna wersja pliku alofonów"},
-        {"wave.als", RiffBuilder().Riff("WAVE").Fmt().Chunk("data", {0, 0}).Finish(), "-3: brak bloku 'VER '"},
+        {"wave.als", RiffBuilder().Riff("WAVE").Fmt().Chunk("data", {0, 0}).Finish(),
+         "-3: brak bloku 'VER '"},
         {"sals-as-alof.als", RiffBuilder().Riff("SALS").Version(1, 1, 2, 3).Finish(),
          "-3: błędna wersja pliku alofonów"},
         {"salu.als", RiffBuilder().Riff("SALU").Version(1, 6, 1, 8).Finish(), ""},
-        {"swav.als", RiffBuilder().Riff("SWAV").Version(1, 6, 2, 2).Finish(), "-3: błędna wersja pliku alofonów"},
-        {"snd.als", RiffBuilder().Raw(".snd").BE32(28).BE32(0).BE32(1).BE32(8000).BE32(1).BE32(0).Finish(),
+        {"swav.als", RiffBuilder().Riff("SWAV").Version(1, 6, 2, 2).Finish(),
+         "-3: błędna wersja pliku alofonów"},
+        {"snd.als",
+         RiffBuilder().Raw(".snd").BE32(28).BE32(0).BE32(1).BE32(8000).BE32(1).BE32(0).Finish(),
          "-3: błędna wersja pliku alofonów"},
         {"ver-short.als", RiffBuilder().Riff("SALS").Chunk("VER ", {1, 0}).Finish(),
          "-3: niewłaściwa długość bloku 'VER '"},
         {"damaged.als",
-         RiffBuilder().Riff("ALOF").Version(1, 1, 2, 3).Fmt().Chunk("data", std::vector<uint8_t>(20, 1))
-             .Chunk("info", {'a', 0, 0, 0, 0, 0, 0, 0, 1, 0, 4, 0}).ChunkHeader("data", 1000).Finish(),
+         RiffBuilder()
+             .Riff("ALOF")
+             .Version(1, 1, 2, 3)
+             .Fmt()
+             .Chunk("data", std::vector<uint8_t>(20, 1))
+             .Chunk("info", {'a', 0, 0, 0, 0, 0, 0, 0, 1, 0, 4, 0})
+             .ChunkHeader("data", 1000)
+             .Finish(),
          "-1: błąd odczytu"},
     };
     for (const auto& c : cases) {
@@ -119,7 +129,8 @@ TEST_F(VoiceLoaderTest, RefusedFiles) {
     std::string random = Put("random.als", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
     SAlfPattArr store;
     EXPECT_EQ(Load(store, "random.als", dir_), "-3: Błąd ładowania alofonów: '" + random + "'.");
-    EXPECT_EQ(Load(store, "missing.als", dir_), "-3: Nie znaleziono pliku z alofonami: missing.als");
+    EXPECT_EQ(Load(store, "missing.als", dir_),
+              "-3: Nie znaleziono pliku z alofonami: missing.als");
 }
 
 TEST_F(VoiceLoaderTest, PatternsReadBeforeDamageStay) {
@@ -148,7 +159,8 @@ TEST_F(VoiceLoaderTest, SoundFilesByPath) {
         ReadSoundFile(path, back);
         ASSERT_EQ(back.SampleCount(), 300);
         EXPECT_EQ(back.format.samplesPerSec, 16000u);
-        for (int i = 0; i < 300; ++i) ASSERT_NEAR(back.Samples()[i], tone[static_cast<size_t>(i)], 400);
+        for (int i = 0; i < 300; ++i)
+            ASSERT_NEAR(back.Samples()[i], tone[static_cast<size_t>(i)], 400);
     }
     // A refused write leaves the previous file and no temporary behind.
     const SSndFormat bad{1, 2, 3, 16000};

@@ -32,7 +32,8 @@ int RunTool(const std::string& arguments, std::string& output) {
 
 TEST(VoiceTool, CommandsAndExitStatuses) {
     if (!fs::exists(kTool)) GTEST_SKIP() << "vokrant-voice not built";
-    std::string dir = (fs::temp_directory_path() / ("vokrant-tool-" + std::to_string(getpid()))).string();
+    std::string dir =
+        (fs::temp_directory_path() / ("vokrant-tool-" + std::to_string(getpid()))).string();
     fs::create_directories(dir);
     SAlfPattArr voice;
     BuildTestVoice(voice);

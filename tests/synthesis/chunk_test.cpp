@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/bookmark.h"
+#include "model/wave.h"
 #include "synthesis/apply_tag.h"
 #include "synthesis/chunk_generator.h"
 #include "synthesis/timing.h"
-#include "model/wave.h"
 #include "synthesis_fixtures.h"
 
 namespace {
@@ -114,7 +114,7 @@ TEST(NextChunk, TagMarksOfEveryKind) {
     f.s.Tag(4, "200");
     f.s.Tag(11, "99999");  // a volume beyond 16 bits must not spill into the next category
     f.s.Tag(12, "42");
-    f.s.Tag(21, "3");      // Drv makes no mark
+    f.s.Tag(21, "3");  // Drv makes no mark
     f.s.SizedWord(10);
     EXPECT_EQ(f.Next(), 20);
     ASSERT_EQ(f.marks.GetSize(), 4);
@@ -165,7 +165,8 @@ TEST(NextChunk, MarksSitAtExactBytePositions) {
         EXPECT_EQ(allophones[i].position, expected[i][1]) << i;
     }
     EXPECT_EQ(a.bookmarks.GetSize(), 2);
-    for (int i = 1; i < f.marks.GetSize(); ++i) EXPECT_LE(f.marks[i - 1].position, f.marks[i].position);
+    for (int i = 1; i < f.marks.GetSize(); ++i)
+        EXPECT_LE(f.marks[i - 1].position, f.marks[i].position);
 }
 
 TEST(NextChunk, ContinuationWordsAtTheStartOfARunKeepLaterMarksExact) {

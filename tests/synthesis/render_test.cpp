@@ -16,15 +16,13 @@ struct SVolumeCase {
 
 TEST(ApplyVolume, GainStepsAndRounding) {
     const SVolumeCase cases[] = {
-        {65535, 65536, 10000, 10000},
-        {60000, 65536, 10000, 10000},
+        {65535, 65536, 10000, 10000},   {60000, 65536, 10000, 10000},
         {0x1FFFF, 65536, 10000, 10000},  // only the low 16 bits count
         {59999, 52057, 10000, 7943},     // -2 dB
         {32768, 13076, 10000, 1995},     // -14 dB
         {0, 2072, 10000, 316},           // -30 dB
         {59999, 52057, -1, -1},          // negative samples round toward minus infinity
-        {59999, 52057, -10000, -7944},
-        {0, 2072, -32768, -1036},
+        {59999, 52057, -10000, -7944},  {0, 2072, -32768, -1036},
         {0, 2072, 32767, 1035},
     };
     for (const SVolumeCase& c : cases) {
@@ -105,7 +103,8 @@ TEST(RenderWord, WritesTheByteCountAndSkipsTagCarriers) {
     SAttribute settings;
     TimeWord(word, settings, voices.Pair());
     word[1]->length = 10;
-    int64_t expected = 2 * (word[0]->SampleCount() + word[2]->SampleCount() + word[3]->SampleCount());
+    int64_t expected =
+        2 * (word[0]->SampleCount() + word[2]->SampleCount() + word[3]->SampleCount());
     std::vector<char> out(expected + 16, 'x');
     int bytes = RenderWord(word, out.data(), voices.Pair());
     EXPECT_EQ(bytes, expected);

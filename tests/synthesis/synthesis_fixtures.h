@@ -8,11 +8,11 @@
 
 #include "core/attribute.h"
 #include "model/inventory.h"
-#include "synthesis/inventory_voice.h"
 #include "model/pattern_store.h"
-#include "synthesis/voices.h"
 #include "model/sentence.h"
 #include "model/word.h"
+#include "synthesis/inventory_voice.h"
+#include "synthesis/voices.h"
 
 // A normal (22050 Hz) and a half-rate (11025 Hz) voice whose patterns 1..97
 // hold `samples` samples of a ramp, plus the pause patterns.
@@ -30,8 +30,10 @@ struct STestVoices {
     static void SetRamp(SAlfPattArr& store, int id, int n, int step) {
         std::vector<int16_t> ramp(n);
         for (int k = 0; k < n; ++k) ramp[k] = static_cast<int16_t>(step * k);
-        SAlofonPatt* pattern = new SAlofonPatt(InventoryEntry(id), ramp.data(), 2 * n, MonoPcm16(22050));
-        pattern->format = store.VoiceFormat().samplesPerSec ? store.VoiceFormat() : MonoPcm16(22050);
+        SAlofonPatt* pattern =
+            new SAlofonPatt(InventoryEntry(id), ramp.data(), 2 * n, MonoPcm16(22050));
+        pattern->format =
+            store.VoiceFormat().samplesPerSec ? store.VoiceFormat() : MonoPcm16(22050);
         store.Store(id, pattern);
     }
 

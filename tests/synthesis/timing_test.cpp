@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "synthesis/apply_tag.h"
 #include "model/fixed_point.h"
+#include "synthesis/apply_tag.h"
 #include "synthesis/timing.h"
 #include "synthesis_fixtures.h"
 
@@ -10,10 +10,10 @@ namespace {
 struct SRateCase {
     int pitch;
     bool fast;
-    int32_t step;            // 16.16
-    int positions;           // for a 1000-sample (normal) or 500-sample (half-rate) pattern
-    int32_t lastPosition;    // 16.16
-    int32_t carry;           // 16.16, first position of the next allophone
+    int32_t step;          // 16.16
+    int positions;         // for a 1000-sample (normal) or 500-sample (half-rate) pattern
+    int32_t lastPosition;  // 16.16
+    int32_t carry;         // 16.16, first position of the next allophone
 };
 
 class TimingAtPitch : public ::testing::TestWithParam<SRateCase> {};
@@ -45,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SRateCase{200, false, 81920, 800, 998 * 65536 + 49152, 0},
                       SRateCase{240, false, 98304, 667, 999 * 65536, 32768},
                       // Half-rate voice, half the step: 300 / 160 / 2 = 0.9375.
-                      SRateCase{300, true, 61440, 534, 533 * 61440, 533 * 61440 + 61440 - 500 * 65536}),
+                      SRateCase{300, true, 61440, 534, 533 * 61440,
+                                533 * 61440 + 61440 - 500 * 65536}),
     [](const auto& info) { return "Pitch" + std::to_string(info.param.pitch); });
 
 TEST(Timing, PositionListIsSizedFromLengthAndStep) {
@@ -134,10 +135,9 @@ struct STagCase {
 
 TEST(ApplyTag, ChangesTheSettingsItNames) {
     const STagCase cases[] = {
-        {10, "300", 400, 200, 0xFFFF, 50},  // speed clamped to 200
-        {4, "50", 80, 40, 0xFFFF, 50},      // pitch clamped to 80
-        {4, "200", 200, 100, 0xFFFF, 50},
-        {11, "1234", 160, 80, 1234, 50},    // volume not clamped
+        {10, "300", 400, 200, 0xFFFF, 50},                                   // speed clamped to 200
+        {4, "50", 80, 40, 0xFFFF, 50},                                       // pitch clamped to 80
+        {4, "200", 200, 100, 0xFFFF, 50},  {11, "1234", 160, 80, 1234, 50},  // volume not clamped
         {22, "250", 160, 80, 0xFFFF, 100},  // Pnm clamped to 0..100
         {21, "5", 160, 80, 0xFFFF, 50},     // Drv has no effect
     };

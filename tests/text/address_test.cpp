@@ -28,7 +28,8 @@ TEST(AddressReaderTest, AcceptedAddresses) {
         {"http://www.abc.com/x/y?q=1 dalej",
          "hatete pe dwukropek slesz slesz wuwu wu kropka abc kropka kom <5>", 26},
         {"https://abc.org", "hatete pees dwukropek slesz slesz abc kropka org <5>", 15},
-        {"192.168.0.1", "jeden dziewięć dwa kropka jeden sześć osiem kropka zero kropka jeden <5>", 11},
+        {"192.168.0.1", "jeden dziewięć dwa kropka jeden sześć osiem kropka zero kropka jeden <5>",
+         11},
         {"abc.com:8080", "abc kropka kom <5>", 12},
         {"user:tajne@abc.pl", "user małpa dwukropek tajne abc kropka peel <5>", 17},
         {"xkcd.com", "iks ka ce de kropka kom <5>", 8},
@@ -47,13 +48,20 @@ TEST(AddressReaderTest, AcceptedAddresses) {
 
 TEST(AddressReaderTest, DeclinedTokens) {
     const char* cases[] = {
-        "ftp://abc.com", "mailto:jan@abc.pl", "telnet://abc.pl", "foo://abc.pl",
-        "kot.pies",       // two labels, no known domain
-        "koniec.",        // the only dot is the last character
-        "abc",            "", " www.abc.pl",
-        "1.5",            // a top label may not start with a digit, and 1.5 is no IP
-        "abc.c0m",        "x.http://abc.pl",  // a scheme that does not open the token
-        "-abc.pl",        "http://.pl",
+        "ftp://abc.com",
+        "mailto:jan@abc.pl",
+        "telnet://abc.pl",
+        "foo://abc.pl",
+        "kot.pies",  // two labels, no known domain
+        "koniec.",   // the only dot is the last character
+        "abc",
+        "",
+        " www.abc.pl",
+        "1.5",  // a top label may not start with a digit, and 1.5 is no IP
+        "abc.c0m",
+        "x.http://abc.pl",  // a scheme that does not open the token
+        "-abc.pl",
+        "http://.pl",
     };
     for (const char* text : cases) {
         SRecordingSink sink;
@@ -93,9 +101,9 @@ TEST(AddressParserTest, Parts) {
 
 TEST(AddressReaderTest, Pronounceability) {
     const std::pair<const char*, bool> cases[] = {
-        {"onet", true}, {"ab", false}, {"abc", true}, {"xkcd", false}, {"rzysz", false},
-        {"jan.kowalski", true}, {"a1b", false}, {"strz", false}, {"str.z", true},
-        {"ąęó", true}, {"ąęóś", false},
+        {"onet", true},   {"ab", false},          {"abc", true},   {"xkcd", false},
+        {"rzysz", false}, {"jan.kowalski", true}, {"a1b", false},  {"strz", false},
+        {"str.z", true},  {"ąęó", true},          {"ąęóś", false},
     };
     for (const auto& [unit, pronounceable] : cases)
         EXPECT_EQ(IsPronounceable(Cp(unit)), pronounceable) << unit;

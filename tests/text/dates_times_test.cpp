@@ -38,10 +38,12 @@ TEST(DateReaderTest, NumericShapes) {
         {"2002-05-12", "dwunasty maja dwa tysiące drugiego roku", 10},
         {"05/13/2002", "trzynasty maja dwa tysiące drugiego roku", 10},
         {"29-02-2001", "dwudziesty dziewiąty lutego dwa tysiące pierwszego roku", 10},
-        {"01/01/99", "pierwszy stycznia tysiąc dziewieńcet dziewieńdziesiątego dziewiątego roku", 8},
+        {"01/01/99", "pierwszy stycznia tysiąc dziewieńcet dziewieńdziesiątego dziewiątego roku",
+         8},
         {"31/12/1900", "trzydziesty pierwszy grudnia tysiąc dziewięćsetnego roku", 10},
         {"1/1/2000", "pierwszy stycznia dwutysięcznego roku", 8},
-        {"99/12/31", "trzydziesty pierwszy grudnia tysiąc dziewieńcet dziewieńdziesiątego dziewiątego roku", 8},
+        {"99/12/31",
+         "trzydziesty pierwszy grudnia tysiąc dziewieńcet dziewieńdziesiątego dziewiątego roku", 8},
         {"12/13/14", "trzynasty grudnia dwa tysiące czternastego roku", 8},
         {"20/10/10", "dwudziesty października dwa tysiące dziesiątego roku", 8},
     };
@@ -80,7 +82,8 @@ TEST(DateReaderTest, PeriodAsDateSeparator) {
 TEST(DateReaderTest, EnglishMonthAbbreviation) {
     const SDateCase cases[] = {
         {"5 May 2002", "piąty maja dwa tysiące drugiego roku", 10},
-        {"23 Dec 1999 x", "dwudziesty trzeci grudnia tysiąc dziewieńcet dziewieńdziesiątego dziewiątego roku", 11},
+        {"23 Dec 1999 x",
+         "dwudziesty trzeci grudnia tysiąc dziewieńcet dziewieńdziesiątego dziewiątego roku", 11},
         {"5 may 2002", nullptr, 0},
         {"32 Jan 2002", nullptr, 0},
         {"5 Mai 2002", nullptr, 0},
@@ -114,7 +117,8 @@ TEST(DateTest, YearWidening) {
     EXPECT_EQ(SDate::Make(1, 1, 49).year, 2049);
     EXPECT_EQ(SDate::Make(1, 1, 50).year, 1950);
     EXPECT_EQ(SDate::Make(1, 1, 100).year, 100);
-    EXPECT_EQ(Cp1250ToUtf8(SDate::Make(1, 1, 300).ToWords()), "pierwszy stycznia trzysetnego roku ");
+    EXPECT_EQ(Cp1250ToUtf8(SDate::Make(1, 1, 300).ToWords()),
+              "pierwszy stycznia trzysetnego roku ");
     EXPECT_EQ(Cp1250ToUtf8(SDate::Make(1, 1, 2100).ToWords()),
               "pierwszy stycznia dwa tysiące setnego roku ");
 }
@@ -152,9 +156,12 @@ TEST(TimeReaderTest, FormalAndColloquial) {
         {"2:10", "druga dziesięć", "dziesięć minut po drugiej"},
         {"7:05:01", "siódma zero pięć i jedna sekunda", "pięć minut i jedna sekunda po siódmej"},
         {"7:00:03", "siódma zero zero i trzy sekundy", "siódma i trzy sekundy"},
-        {"7:30:20", "siódma trzydzieści i dwadzieścia sekund", "dwadzieścia sekund po wpół do ósmej"},
-        {"7:58:30", "siódma pieńdziesiąt osiem i trzydzieści sekund", "za minutę i trzydzieści sekund ósma"},
-        {"7:59:59", "siódma pieńdziesiąt dziewięć i pieńdziesiąt dziewięć sekund", "za jedną sekundę ósma"},
+        {"7:30:20", "siódma trzydzieści i dwadzieścia sekund",
+         "dwadzieścia sekund po wpół do ósmej"},
+        {"7:58:30", "siódma pieńdziesiąt osiem i trzydzieści sekund",
+         "za minutę i trzydzieści sekund ósma"},
+        {"7:59:59", "siódma pieńdziesiąt dziewięć i pieńdziesiąt dziewięć sekund",
+         "za jedną sekundę ósma"},
     };
     SAttribute switches = TestSettings();
     for (const STimeCase& c : cases) {
@@ -193,8 +200,8 @@ TEST(TimeReaderTest, AmPmMarks) {
 
 TEST(TimeReaderTest, Rejections) {
     SAttribute switches = TestSettings();
-    for (const char* text : {"24:00", "7:60", "1:5", "7:05:60", "123:45", "7:055", "7::05", "7: a",
-                             "1:2:3:4", "7.30"})
+    for (const char* text :
+         {"24:00", "7:60", "1:5", "7:05:60", "123:45", "7:055", "7::05", "7: a", "1:2:3:4", "7.30"})
         EXPECT_EQ(SpeakTime(text, switches), "(none)") << text;
 }
 

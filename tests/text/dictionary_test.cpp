@@ -16,16 +16,17 @@ std::string Replacement(const SDictionary& dictionary, const char* word) {
 
 TEST(DictionaryTest, LineFormat) {
     SDictionary dictionary;
-    dictionary.Parse(Cp("kg kilogramów\n"
-                       "dr. doktor\r\n"
-                       "np.\t  na przykład  \n"
-                       " wcięty wiersz\n"
-                       "\n"
-                       "KEY\n"
-                       "pusty   \r\n"
-                       "kot pies\n"
-                       "kot kotek\n"
-                       "ostatni bez końca linii"));
+    dictionary.Parse(
+        Cp("kg kilogramów\n"
+           "dr. doktor\r\n"
+           "np.\t  na przykład  \n"
+           " wcięty wiersz\n"
+           "\n"
+           "KEY\n"
+           "pusty   \r\n"
+           "kot pies\n"
+           "kot kotek\n"
+           "ostatni bez końca linii"));
     EXPECT_EQ(Replacement(dictionary, "kg"), "kilogramów");
     EXPECT_EQ(Replacement(dictionary, "dr."), "doktor");
     EXPECT_EQ(Replacement(dictionary, "np."), "na przykład");

@@ -68,7 +68,8 @@ TEST(UnitAgreementTest, FormAndGenderAtTheEdges) {
     const SUnitWord& euro = UnitWritten("€");
     for (const SCase& c : cases) {
         auto say = [&](const SUnitWord& unit) {
-            return Cp1250ToUtf8(GenderedIntegerWords(c.count, unit.gender) + UnitForm(unit, c.count, false));
+            return Cp1250ToUtf8(GenderedIntegerWords(c.count, unit.gender) +
+                                UnitForm(unit, c.count, false));
         };
         EXPECT_EQ(say(zloty), c.zloty) << c.count;
         EXPECT_EQ(say(tona), c.tona) << c.count;
@@ -81,9 +82,9 @@ TEST(UnitAgreementTest, FormAndGenderAtTheEdges) {
 
 TEST(UnitAgreementTest, WritingsNeedAWordBoundary) {
     const std::pair<const char*, const char*> cases[] = {
-        {" kg,", "kilogram"}, {"kg", "kilogram"}, {" km/h", "kilometr na godzinę"},
-        {" km.", "kilometr"}, {"%", "procent"}, {" °C", "stopień Celsjusza"},
-        {" m2", "metr kwadratowy"}, {" m", "metr"}, {" tys.", "tysiąc"},
+        {" kg,", "kilogram"},       {"kg", "kilogram"}, {" km/h", "kilometr na godzinę"},
+        {" km.", "kilometr"},       {"%", "procent"},   {" °C", "stopień Celsjusza"},
+        {" m2", "metr kwadratowy"}, {" m", "metr"},     {" tys.", "tysiąc"},
     };
     for (const auto& [written, one] : cases)
         EXPECT_EQ(Cp1250ToUtf8(UnitWritten(written).forms.one), one) << written;
@@ -120,11 +121,12 @@ TEST(OrdinalTest, GendersCasesAndCompounds) {
 
 TEST(RomanNumeralTest, StrictFormOnly) {
     const std::pair<const char*, int> valid[] = {
-        {"I", 1}, {"IV", 4}, {"IX", 9}, {"XIV", 14}, {"XIX", 19}, {"XX", 20}, {"XXI", 21},
-        {"XL", 40}, {"CD", 400}, {"MIX", 1009}, {"MCMXCIX", 1999}, {"MMMCMXCIX", 3999},
+        {"I", 1},    {"IV", 4},  {"IX", 9},   {"XIV", 14},   {"XIX", 19},       {"XX", 20},
+        {"XXI", 21}, {"XL", 40}, {"CD", 400}, {"MIX", 1009}, {"MCMXCIX", 1999}, {"MMMCMXCIX", 3999},
     };
     for (const auto& [word, value] : valid) EXPECT_EQ(ParseRoman(word), value) << word;
-    for (const char* word : {"", "IIII", "IC", "VX", "IL", "VV", "LIDL", "MMMM", "XM", "ii", "X1", "DD"})
+    for (const char* word :
+         {"", "IIII", "IC", "VX", "IL", "VV", "LIDL", "MMMM", "XM", "ii", "X1", "DD"})
         EXPECT_FALSE(ParseRoman(word)) << word;
 }
 
@@ -207,13 +209,13 @@ TEST(ExtendedNumberTest, UnitsDatesYearsAndTimes) {
 TEST(ExtendedNumberTest, WhereTheReadingStops) {
     const SAttribute settings = ExtendedSettings();
     const std::pair<const char*, uint32_t> cases[] = {
-        {"12.05.2002.", 10},          // the final period ends the sentence
+        {"12.05.2002.", 10},  // the final period ends the sentence
         {"12.05.2002. Potem", 10},
-        {"1410 r. pod", 7},           // "r." inside the sentence takes its period
-        {"1410 r. Potem", 6},         // before a capital the period ends the sentence
+        {"1410 r. pod", 7},    // "r." inside the sentence takes its period
+        {"1410 r. Potem", 6},  // before a capital the period ends the sentence
         {"5 min. Potem", 5},
         {"4 tys. zł brutto", 9},
-        {"3 maja", 1},                // the month is read as a word
+        {"3 maja", 1},  // the month is read as a word
     };
     for (const auto& [text, end] : cases) {
         uint32_t got = 0;
@@ -259,7 +261,7 @@ TEST(RegionalDefaultsTest, PolishDatesWhereTheSystemStoresNone) {
 TEST(DottedAbbreviationTest, ExpansionsAndTheFinalPeriod) {
     const std::tuple<const char*, const char*, uint32_t> cases[] = {
         {"m.in. chleb", "między innymi", 5},
-        {"p.n.e.", "przed naszą erą", 5},      // the final period ends the sentence
+        {"p.n.e.", "przed naszą erą", 5},  // the final period ends the sentence
         {"o.o. płaci", "ograniczoną odpowiedzialnością", 4},
         {"S.A., Kraków", "spółka akcyjna", 4},
         {"n.e. Potem", "naszej ery", 3},

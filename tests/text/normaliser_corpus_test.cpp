@@ -61,7 +61,8 @@ TEST_F(NormaliserCorpusTest, MixedRealWorldSentences) {
          "chleb trzy i czterdzieści dziewięć setnych złotych , masło sześć i dziewieńdziesiąt "
          "dziewięć setnych złotych , razem dziesięć i czterdzieści osiem setnych złotych"},
         {"Jan Kowalski, tel. 601234567, e-mail jan.kowalski@firma.pl, www.firma.com.pl",
-         "jan kowalski , telefon sześset jeden milionów dwieście trzydzieści cztery tysiące pieńcet "
+         "jan kowalski , telefon sześset jeden milionów dwieście trzydzieści cztery tysiące "
+         "pieńcet "
          "sześdziesiąt siedem , e mail jan . kowalski małpa firma kropka peel , wuwu wu kropka "
          "firma kropka kom kropka peel"},
         {"Dnia 12.05.2002 inflacja wyniosła 3,5% wg GUS, np. w Warszawie.",
@@ -69,7 +70,8 @@ TEST_F(NormaliserCorpusTest, MixedRealWorldSentences) {
          "według gie u es , na przykład w warszawie"},
         {"Uwaga!!!! To jest \\Spd=120\\ szybko :-) i \\Mrk=5\\ koniec.",
          "uwaga cztery  razy  wykrzyknik | to jest szybko uśmiechlnik i koniec"},
-        {"Tel. 0221234567 -5 st. C", "telefon zero dwa dwa jeden dwa trzy cztery pięć sześć siedem "
+        {"Tel. 0221234567 -5 st. C",
+         "telefon zero dwa dwa jeden dwa trzy cztery pięć sześć siedem "
          "minus pięć es te . | ce"},
     };
     for (const SCorpusCase& c : cases) EXPECT_EQ(Read(c.text), c.heard) << c.text;
@@ -84,7 +86,7 @@ TEST_F(NormaliserCorpusTest, SwitchesTurnReadersOff) {
     settings_.convertDate = false;
     settings_.convertTime = false;
     EXPECT_EQ(Read("PKP www.abc.pl :-) 7:05 np"),
-          "pkp www . | abc . | pl : ) siedem : zero pięć np");
+              "pkp www . | abc . | pl : ) siedem : zero pięć np");
     settings_.convertNumber = false;
     EXPECT_EQ(Read("3,14"), "trzy oraz jeden cztery");
     settings_.readInterpunction = true;

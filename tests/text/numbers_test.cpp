@@ -15,25 +15,41 @@ struct SNumberCase {
     const char* words;
 };
 
-std::string Words(const SNumber& n) { return Cp1250ToUtf8(n.ToWords()); }
+std::string Words(const SNumber& n) {
+    return Cp1250ToUtf8(n.ToWords());
+}
 
 TEST(SNumberTest, CardinalsByMagnitude) {
     const SNumberCase cases[] = {
         // units
-        {0, 0, 0, "zero "}, {1, 0, 0, "jeden "}, {2, 0, 0, "dwa "}, {9, 0, 0, "dziewięć "},
+        {0, 0, 0, "zero "},
+        {1, 0, 0, "jeden "},
+        {2, 0, 0, "dwa "},
+        {9, 0, 0, "dziewięć "},
         // teens (table spellings)
-        {10, 0, 0, "dziesięć "}, {15, 0, 0, "pietnaście "}, {19, 0, 0, "dziewietnaście "},
+        {10, 0, 0, "dziesięć "},
+        {15, 0, 0, "pietnaście "},
+        {19, 0, 0, "dziewietnaście "},
         // tens
-        {20, 0, 0, "dwadzieścia "}, {50, 0, 0, "pieńdziesiąt "}, {99, 0, 0, "dziewieńdziesiąt dziewięć "},
+        {20, 0, 0, "dwadzieścia "},
+        {50, 0, 0, "pieńdziesiąt "},
+        {99, 0, 0, "dziewieńdziesiąt dziewięć "},
         // hundreds
-        {100, 0, 0, "sto "}, {205, 0, 0, "dwieście pięć "}, {560, 0, 0, "pieńcet sześdziesiąt "},
+        {100, 0, 0, "sto "},
+        {205, 0, 0, "dwieście pięć "},
+        {560, 0, 0, "pieńcet sześdziesiąt "},
         {999, 0, 0, "dziewieńcet dziewieńdziesiąt dziewięć "},
         // thousands
-        {1000, 0, 0, "tysiąc "}, {1001, 0, 0, "tysiąc jeden "}, {2000, 0, 0, "dwa tysiące "},
-        {5000, 0, 0, "pięć tysięcy "}, {12000, 0, 0, "dwanaście tysięcy "},
-        {22000, 0, 0, "dwadzieścia dwa tysiące "}, {112000, 0, 0, "sto dwanaście tysięcy "},
+        {1000, 0, 0, "tysiąc "},
+        {1001, 0, 0, "tysiąc jeden "},
+        {2000, 0, 0, "dwa tysiące "},
+        {5000, 0, 0, "pięć tysięcy "},
+        {12000, 0, 0, "dwanaście tysięcy "},
+        {22000, 0, 0, "dwadzieścia dwa tysiące "},
+        {112000, 0, 0, "sto dwanaście tysięcy "},
         // millions
-        {1000000, 0, 0, "milion "}, {2000000, 0, 0, "dwa miliony "},
+        {1000000, 0, 0, "milion "},
+        {2000000, 0, 0, "dwa miliony "},
         {1234567, 0, 0, "milion dwieście trzydzieści cztery tysiące pieńcet sześdziesiąt siedem "},
         {25000000, 0, 0, "dwadzieścia pięć milionów "},
         {999999999, 0, 0,
@@ -58,11 +74,13 @@ TEST(SNumberTest, Fractions) {
         {1, 1, 3, "jeden i jedna tysięczna "},
         {1, 1500, 4, "jeden i tysiąc pieńcet dziesięciotysięcznych "},
         {1, 2000, 4, "jeden i dwa tysiące dziesięciotysięczne "},
-        {0, 123456, 6, "zero i sto dwadzieścia trzy tysiące czterysta pieńdziesiąt sześć milionowych "},
+        {0, 123456, 6,
+         "zero i sto dwadzieścia trzy tysiące czterysta pieńdziesiąt sześć milionowych "},
         // no denominator word beyond six digits: digit by digit, zero-padded
         {1, 1234567, 7, "jeden i jeden dwa trzy cztery pięć sześć siedem "},
         {0, 5, 8, "zero i zero zero zero zero zero zero zero pięć "},
-        {0, 99999999, 8, "zero i dziewięć dziewięć dziewięć dziewięć dziewięć dziewięć dziewięć dziewięć "},
+        {0, 99999999, 8,
+         "zero i dziewięć dziewięć dziewięć dziewięć dziewięć dziewięć dziewięć dziewięć "},
     };
     for (const SNumberCase& c : cases)
         EXPECT_EQ(Words(SNumber(c.integer, c.fraction, c.digits)), c.words)

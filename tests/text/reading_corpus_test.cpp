@@ -55,7 +55,8 @@ bool HasLetter(const std::string& utf8) {
 
 // One vokrant run over all rows, one a line; every visible word with a
 // letter goes to the row whose text holds its offset.
-std::vector<std::string> HeardPerRow(const std::vector<SCorpusRow>& rows, const std::string& options) {
+std::vector<std::string> HeardPerRow(const std::vector<SCorpusRow>& rows,
+                                     const std::string& options) {
     fs::path dir = fs::temp_directory_path() / ("vokrant-corpus-" + std::to_string(getpid()));
     fs::create_directories(dir);
     std::vector<size_t> starts;
@@ -79,7 +80,8 @@ std::vector<std::string> HeardPerRow(const std::vector<SCorpusRow>& rows, const 
     std::ifstream out(dir / "out.txt");
     std::smatch match;
     for (std::string line; std::getline(out, line);) {
-        if (!std::regex_search(line, match, word) || match[3] == "true" || match[4] == "true") continue;
+        if (!std::regex_search(line, match, word) || match[3] == "true" || match[4] == "true")
+            continue;
         std::stringstream words(match[1].str());
         const size_t offset = std::stoul(match[2].str());
         size_t row = 0;

@@ -44,7 +44,9 @@ public:
 };
 
 // The Windows-1250 form of a UTF-8 test literal.
-inline std::string Cp(const char* utf8) { return Utf8ToCp1250(utf8); }
+inline std::string Cp(const char* utf8) {
+    return Utf8ToCp1250(utf8);
+}
 
 // Settings with fixed regional conventions (decimal ',', thousands '.',
 // dates '/' in day-month-year order), whatever the machine's are.

@@ -42,18 +42,10 @@ TEST(ReaderRobustnessTest, LongHostileTextsStayBounded) {
     // take the whole text as one repeated sequence.
     const size_t size = 8000;
     const std::string texts[] = {
-        std::string(size, '7'),
-        "1," + std::string(size, '5'),
-        Repeat("1ab", size),
-        Repeat("1234567890", size),
-        Repeat("\\Com=\"x", size),
-        Repeat("\\Spd=", size),
-        Repeat("a.bc", size),
-        Repeat("W x ", size),
-        Repeat("12/", size),
-        Repeat("7:5", size),
-        Repeat(":-) ", size),
-        Repeat("x@y.pl", size),
+        std::string(size, '7'),     "1," + std::string(size, '5'), Repeat("1ab", size),
+        Repeat("1234567890", size), Repeat("\\Com=\"x", size),     Repeat("\\Spd=", size),
+        Repeat("a.bc", size),       Repeat("W x ", size),          Repeat("12/", size),
+        Repeat("7:5", size),        Repeat(":-) ", size),          Repeat("x@y.pl", size),
         Repeat("http://", size),
     };
     for (const std::string& text : texts) {

@@ -23,10 +23,11 @@ std::string NameOf(const char* utf8) {
 
 TEST(SpellTableTest, Names) {
     const std::pair<const char*, const char*> cases[] = {
-        {"a", "a"}, {"B", "be"}, {"v", "fał"}, {"y", "igrek"}, {"ł", "eł"}, {"Ż", "żet"},
-        {"ó", "u"}, {"0", "zero"}, {"9", "dziewięć"}, {" ", "spacja"}, {",", "przecinek"},
-        {"\\", "bekslesz"}, {"`", "apostrof"}, {"\t", "tabulacja"}, {"\n", "nowa linia"},
-        {"*", "gwiastka"}, {"=", "równa się"}, {"\r", "(none)"}, {"é", "(none)"},
+        {"a", "a"},         {"B", "be"},         {"v", "fał"},         {"y", "igrek"},
+        {"ł", "eł"},        {"Ż", "żet"},        {"ó", "u"},           {"0", "zero"},
+        {"9", "dziewięć"},  {" ", "spacja"},     {",", "przecinek"},   {"\\", "bekslesz"},
+        {"`", "apostrof"},  {"\t", "tabulacja"}, {"\n", "nowa linia"}, {"*", "gwiastka"},
+        {"=", "równa się"}, {"\r", "(none)"},    {"é", "(none)"},
     };
     for (const auto& [character, name] : cases) EXPECT_EQ(NameOf(character), name) << character;
     EXPECT_EQ(Spell().GetCount(), 26 + 9 + 10 + 35);
@@ -48,38 +49,31 @@ struct SAcronymCase {
 
 TEST(SpellingDecisionTest, AcronymShape) {
     const SAcronymCase cases[] = {
-        {"PKP", true},  {"NATO", true}, {"PiS", true},   {"MSWiA", true}, {"SzS", true},
-        {"ChZ", true},  {"DźW", true},  {"A", false},    {"Kraków", false}, {"Pi", false},
-        {"PiSi", false}, {"PaS", false}, {"iPK", false}, {"P-K", false},  {"KO", true},
+        {"PKP", true},   {"NATO", true}, {"PiS", true},  {"MSWiA", true},   {"SzS", true},
+        {"ChZ", true},   {"DźW", true},  {"A", false},   {"Kraków", false}, {"Pi", false},
+        {"PiSi", false}, {"PaS", false}, {"iPK", false}, {"P-K", false},    {"KO", true},
     };
     for (const SAcronymCase& c : cases) EXPECT_EQ(HasAcronymShape(Cp(c.word)), c.shape) << c.word;
 }
 
 struct SDecisionCase {
     const char* word;
-    const char* next;      // the main text after the word
+    const char* next;  // the main text after the word
     bool atSentenceStart;
     bool spell;
 };
 
 TEST(SpellingDecisionTest, AbbreviationsVersusWords) {
     const SDecisionCase cases[] = {
-        {"PKP", " jedzie", false, true},
-        {"km", " dalej", false, true},
-        {"Kraków", " leży", false, false},
-        {"A", " potem", false, false},        // listed as a word
-        {"W", " Warszawie", true, false},     // sentence start: the preposition
-        {"W", " domu", false, true},
-        {"W", " DOMU", false, false},         // a line of capitals
-        {"w", " domu", false, false},
-        {"z", " domu", false, false},
-        {"Łódź", "", false, false},
-        {"ŁKS", " wygrał", false, true},
-        {"NATO", " obraduje", false, true},
-        {"NATO", " OBRADUJE", false, false},
+        {"PKP", " jedzie", false, true},     {"km", " dalej", false, true},
+        {"Kraków", " leży", false, false},   {"A", " potem", false, false},  // listed as a word
+        {"W", " Warszawie", true, false},  // sentence start: the preposition
+        {"W", " domu", false, true},         {"W", " DOMU", false, false},  // a line of capitals
+        {"w", " domu", false, false},        {"z", " domu", false, false},
+        {"Łódź", "", false, false},          {"ŁKS", " wygrał", false, true},
+        {"NATO", " obraduje", false, true},  {"NATO", " OBRADUJE", false, false},
         {"UWAGA", " stopień", false, false},  // five capitals reach the limit
-        {"NIE", " wiem", false, false},
-        {"PiS", " i", false, true},
+        {"NIE", " wiem", false, false},      {"PiS", " i", false, true},
         {"kot", " śpi", false, false},
     };
     SAttribute switches = TestSettings();
@@ -194,10 +188,18 @@ struct SEmoticonCase {
 
 TEST(EmoticonTest, TableAndBoundaries) {
     const SEmoticonCase cases[] = {
-        {":-) dalej", "uśmiechlnik"}, {":)", "uśmiechlnik"}, {":-(.", "smutecznik"},
-        {";-)\n", "przymróżlnik"},    {";)!", "przymróżlnik"}, {"[:|", "pochmurnik"},
-        {":-O?", "wykrzyklnik"},      {":-| ", "powściąglnik"}, {":-V", "recytalnik"},
-        {":-)x", nullptr},            {":-)", "uśmiechlnik"},   {":-D", nullptr},
+        {":-) dalej", "uśmiechlnik"},
+        {":)", "uśmiechlnik"},
+        {":-(.", "smutecznik"},
+        {";-)\n", "przymróżlnik"},
+        {";)!", "przymróżlnik"},
+        {"[:|", "pochmurnik"},
+        {":-O?", "wykrzyklnik"},
+        {":-| ", "powściąglnik"},
+        {":-V", "recytalnik"},
+        {":-)x", nullptr},
+        {":-)", "uśmiechlnik"},
+        {":-D", nullptr},
         {":(", nullptr},
     };
     for (const SEmoticonCase& c : cases) {

@@ -14,9 +14,9 @@
 namespace {
 
 struct STagCase {
-    const char* text;     // after the backslash
-    int code;             // kTagNone: rejected
-    const char* argument; // the control word after its two leading bytes; null: no word
+    const char* text;      // after the backslash
+    int code;              // kTagNone: rejected
+    const char* argument;  // the control word after its two leading bytes; null: no word
 };
 
 std::string Control(int code, const std::string& argument) {
@@ -45,16 +45,26 @@ void ExpectTags(const STagCase* cases, size_t count) {
 
 TEST(TagReaderTest, NumericArgumentTags) {
     const STagCase cases[] = {
-        {"Spd=120\\ dalej", kTagSpeed, "120"}, {"spd=120\\", kTagSpeed, "120"},
-        {"SPD=9\\", kTagSpeed, "9"},           {"Spd=0\\", kTagNone, nullptr},
-        {"Spd=1200\\", kTagNone, nullptr},     {"Spd=abc\\", kTagNone, nullptr},
-        {"Spd=\\", kTagNone, nullptr},         {"Spd=120", kTagNone, nullptr},
-        {"Pit=200\\", kTagPitch, "200"},       {"Pit=0\\", kTagNone, nullptr},
-        {"Pit=2000\\", kTagNone, nullptr},     {"Vol=65535\\", kTagVolume, "65535"},
-        {"Vol=655350\\", kTagNone, nullptr},   {"Vol=0\\", kTagNone, nullptr},
-        {"Pau=500\\", kTagPause, "500"},       {"Pau=\\", kTagNone, nullptr},
-        {"Pau=123456\\", kTagNone, nullptr},   {"Pnm=50\\", kTagPnm, "50"},
-        {"Pnm=\\", kTagPnm, ""},               {"Pnm=1000\\", kTagNone, nullptr},
+        {"Spd=120\\ dalej", kTagSpeed, "120"},
+        {"spd=120\\", kTagSpeed, "120"},
+        {"SPD=9\\", kTagSpeed, "9"},
+        {"Spd=0\\", kTagNone, nullptr},
+        {"Spd=1200\\", kTagNone, nullptr},
+        {"Spd=abc\\", kTagNone, nullptr},
+        {"Spd=\\", kTagNone, nullptr},
+        {"Spd=120", kTagNone, nullptr},
+        {"Pit=200\\", kTagPitch, "200"},
+        {"Pit=0\\", kTagNone, nullptr},
+        {"Pit=2000\\", kTagNone, nullptr},
+        {"Vol=65535\\", kTagVolume, "65535"},
+        {"Vol=655350\\", kTagNone, nullptr},
+        {"Vol=0\\", kTagNone, nullptr},
+        {"Pau=500\\", kTagPause, "500"},
+        {"Pau=\\", kTagNone, nullptr},
+        {"Pau=123456\\", kTagNone, nullptr},
+        {"Pnm=50\\", kTagPnm, "50"},
+        {"Pnm=\\", kTagPnm, ""},
+        {"Pnm=1000\\", kTagNone, nullptr},
     };
     ExpectTags(cases, std::size(cases));
 }
@@ -76,17 +86,27 @@ TEST(TagReaderTest, BookmarksAreBounded) {
 
 TEST(TagReaderTest, ExactAndQuotedTags) {
     const STagCase cases[] = {
-        {"Rst\\", kTagReset, "\x01"},          {"RstX\\", kTagNone, nullptr},
-        {"Dlg\\", kTagDialog, "\x01"},         {"dlg\\", kTagDialog, "\x01"},
-        {"Dlg=1\\", kTagNone, nullptr},        {"Com=\"x\"\\", kTagConsumed, nullptr},
+        {"Rst\\", kTagReset, "\x01"},
+        {"RstX\\", kTagNone, nullptr},
+        {"Dlg\\", kTagDialog, "\x01"},
+        {"dlg\\", kTagDialog, "\x01"},
+        {"Dlg=1\\", kTagNone, nullptr},
+        {"Com=\"x\"\\", kTagConsumed, nullptr},
         {"Com=\"a\\b\"\\", kTagConsumed, nullptr},
-        {"Com=\"\"\\", kTagNone, nullptr},     {"Com=x\\", kTagNone, nullptr},
-        {"Com=\"x\" \\", kTagNone, nullptr},   {"Ctx=\"Polish\"\\", kTagConsumed, nullptr},
-        {"Drv=5\\", kTagDriver, "\x06"},       {"Drv=\\", kTagDriver, "\x01"},
-        {"Drv=z\\", kTagDriver, "\x0A"},       {"Drv=!\\", kTagDriver, "\x01"},
-        {"Drv=12\\", kTagNone, nullptr},       {"Vce=Male\\", kTagConsumed, nullptr},
-        {"RPit=100\\", kTagConsumed, nullptr}, {"Chr=Whisper\\", kTagConsumed, nullptr},
-        {"Xyz=1\\", kTagNone, nullptr},        {"", kTagNone, nullptr},
+        {"Com=\"\"\\", kTagNone, nullptr},
+        {"Com=x\\", kTagNone, nullptr},
+        {"Com=\"x\" \\", kTagNone, nullptr},
+        {"Ctx=\"Polish\"\\", kTagConsumed, nullptr},
+        {"Drv=5\\", kTagDriver, "\x06"},
+        {"Drv=\\", kTagDriver, "\x01"},
+        {"Drv=z\\", kTagDriver, "\x0A"},
+        {"Drv=!\\", kTagDriver, "\x01"},
+        {"Drv=12\\", kTagNone, nullptr},
+        {"Vce=Male\\", kTagConsumed, nullptr},
+        {"RPit=100\\", kTagConsumed, nullptr},
+        {"Chr=Whisper\\", kTagConsumed, nullptr},
+        {"Xyz=1\\", kTagNone, nullptr},
+        {"", kTagNone, nullptr},
     };
     ExpectTags(cases, std::size(cases));
 }
@@ -160,7 +180,9 @@ protected:
     // A mono 8-bit PCM wave file of `samples` samples.
     std::string WriteWave8(const char* name, int samples) {
         std::string data(samples, '\x80');
-        auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+        auto le32 = [](uint32_t v) {
+            return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+        };
         auto le16 = [](uint16_t v) { return std::string{char(v), char(v >> 8)}; };
         std::string file = "RIFF" + le32(36 + samples) + "WAVE" + "fmt " + le32(16) + le16(1) +
                            le16(1) + le32(22050) + le32(22050) + le16(1) + le16(8) + "data" +
@@ -191,8 +213,8 @@ TEST_F(TagSoundTest, FailuresSkipTheSoundButConsumeTheTag) {
     std::filesystem::create_directories(directory_ / "adir.wav");
     std::string junk = (directory_ / "junk.wav").string();
     std::ofstream(junk, std::ios::binary) << "not a sound file at all";
-    const std::string names[] = {(directory_ / "missing").string(), (directory_ / "adir.wav").string(),
-                                 junk, std::string(300, 'x')};
+    const std::string names[] = {(directory_ / "missing").string(),
+                                 (directory_ / "adir.wav").string(), junk, std::string(300, 'x')};
     for (const std::string& name : names) {
         std::string tag = "Wav=\"" + name + "\"\\";
         SAttribute settings;

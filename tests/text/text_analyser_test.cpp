@@ -78,20 +78,15 @@ TEST_P(Segmentation, CutsSentencesAndWords) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, Segmentation,
     testing::Values(
-        SegmentCase{"Ala ma kota.", "ala/ /ma/ /kota"},            // final period: no word
-        SegmentCase{"Ala ma kota. Ola", "ala/ /ma/ /kota/. # ola"},
-        SegmentCase{"Tak?!", "tak/?"},
-        SegmentCase{"Tak?! Nie.", "tak/? # nie"},
-        SegmentCase{"\n\n\n", ""},                                 // one empty sentence
-        SegmentCase{"kot\npies", "kot/\n # pies"},
-        SegmentCase{"kot, pies", "kot/,/ /pies"},
-        SegmentCase{"a\\b", "a/\\/b"},                             // not a tag: a word
-        SegmentCase{"kot\r\n", "kot"},
-        SegmentCase{"ko\rt", "kot"},                               // CR is ignored
-        SegmentCase{"a\x01\x02 b", "a/ /b"},                       // other controls skipped
-        SegmentCase{"a\tb", "a/\t/b"},
-        SegmentCase{"k\xF3\xB3ko", "k\xF3\xB3ko"},                 // kółko
-        SegmentCase{"caf\xE9 ok", "caf/\xE9/ /ok"},                // é is not a letter
+        SegmentCase{"Ala ma kota.", "ala/ /ma/ /kota"},  // final period: no word
+        SegmentCase{"Ala ma kota. Ola", "ala/ /ma/ /kota/. # ola"}, SegmentCase{"Tak?!", "tak/?"},
+        SegmentCase{"Tak?! Nie.", "tak/? # nie"}, SegmentCase{"\n\n\n", ""},  // one empty sentence
+        SegmentCase{"kot\npies", "kot/\n # pies"}, SegmentCase{"kot, pies", "kot/,/ /pies"},
+        SegmentCase{"a\\b", "a/\\/b"},                               // not a tag: a word
+        SegmentCase{"kot\r\n", "kot"}, SegmentCase{"ko\rt", "kot"},  // CR is ignored
+        SegmentCase{"a\x01\x02 b", "a/ /b"},                         // other controls skipped
+        SegmentCase{"a\tb", "a/\t/b"}, SegmentCase{"k\xF3\xB3ko", "k\xF3\xB3ko"},  // kółko
+        SegmentCase{"caf\xE9 ok", "caf/\xE9/ /ok"},  // é is not a letter
         SegmentCase{"  kot", " / /kot"}));
 
 TEST(Segmentation, EmptyTextHasNoSentence) {
@@ -231,7 +226,9 @@ TEST_P(Dictionary, ReplacesWholeWords) {
     SDictionary dictionary;
     dictionary.Set("kg", "kilogram\xF3w");
     dictionary.Set("dr.", "doktor");
-    dictionary.Set("np.", "na przyk\xB3" "ad");
+    dictionary.Set("np.",
+                   "na przyk\xB3"
+                   "ad");
     dictionary.Set("kot", "kot i pies");
     dictionary.Set("Ola", "Aleksandra");
     EXPECT_EQ(Texts(Segment(GetParam().text, settings, nullptr, &dictionary)), GetParam().words)
@@ -240,20 +237,23 @@ TEST_P(Dictionary, ReplacesWholeWords) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, Dictionary,
-    testing::Values(
-        DictionaryCase{"To kg.", "to/ /kilogram\xF3w"},
-        DictionaryCase{"kg", "kilogram\xF3w"},                    // replaced at the very end
-        DictionaryCase{"dr. Nowak", "doktor/ /nowak"},             // the period is consumed
-        DictionaryCase{"np. tak", "na/ /przyk\xB3" "ad/ /tak"},
-        DictionaryCase{"Kot", "kot/ /i/ /pies"},                   // capital served by lower case
-        DictionaryCase{"ola", "ola"},                              // but not the other way
-        DictionaryCase{"kot.", "kot/ /i/ /pies"},                  // no cascade
-        DictionaryCase{"kg, kg", "kilogram\xF3w/,/ /kilogram\xF3w"}));
+    testing::Values(DictionaryCase{"To kg.", "to/ /kilogram\xF3w"},
+                    DictionaryCase{"kg", "kilogram\xF3w"},          // replaced at the very end
+                    DictionaryCase{"dr. Nowak", "doktor/ /nowak"},  // the period is consumed
+                    DictionaryCase{"np. tak",
+                                   "na/ /przyk\xB3"
+                                   "ad/ /tak"},
+                    DictionaryCase{"Kot", "kot/ /i/ /pies"},   // capital served by lower case
+                    DictionaryCase{"ola", "ola"},              // but not the other way
+                    DictionaryCase{"kot.", "kot/ /i/ /pies"},  // no cascade
+                    DictionaryCase{"kg, kg", "kilogram\xF3w/,/ /kilogram\xF3w"}));
 
 TEST(Dictionary, ReplacementWordsKeepTheSourceAndContinue) {
     SAttribute settings;
     SDictionary dictionary;
-    dictionary.Set("np.", "na przyk\xB3" "ad");
+    dictionary.Set("np.",
+                   "na przyk\xB3"
+                   "ad");
     auto words = Segment("Tak np. tu", settings, nullptr, &dictionary)[0].words;
     ASSERT_EQ(words.size(), 7u);
     EXPECT_EQ(words[2].text, "na");
@@ -302,8 +302,8 @@ INSTANTIATE_TEST_SUITE_P(
                     std::make_pair("kot i pies", "0-0 1-2"),
                     std::make_pair("do domu i do szko\xB3y", "0-1 2-4"),  // i do szkoły
                     std::make_pair("nie, kot", "0-0 1-1 2-2"),            // comma closes
-                    std::make_pair("Nie ma", "0-1"),                      // text is lower-cased first
-                    std::make_pair("kot i", "0-0 1-1")));                 // leftover group
+                    std::make_pair("Nie ma", "0-1"),       // text is lower-cased first
+                    std::make_pair("kot i", "0-0 1-1")));  // leftover group
 
 TEST(Phrases, WordByWordMakesOneGroupPerWord) {
     EXPECT_EQ(GroupsOf("nie ma kota", false), "0-0 1-1 2-2");

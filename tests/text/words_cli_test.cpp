@@ -29,8 +29,8 @@ std::string HeardWords(const std::string& options, const std::string& text) {
     std::ofstream(dir / "in.txt", std::ios::binary) << text;
     std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" +
                           VOKRANT_BINARY_DIR + "apps/vokrant/vokrant' --voice-dir '" + kVoiceDir +
-                          "' --words --set ExtendedReading=No " + options + " < '" + (dir / "in.txt").string() + "' > '" +
-                          (dir / "out.txt").string() + "'";
+                          "' --words --set ExtendedReading=No " + options + " < '" +
+                          (dir / "in.txt").string() + "' > '" + (dir / "out.txt").string() + "'";
     if (std::system(command.c_str()) != 0) return "(failed)";
     std::ifstream out(dir / "out.txt");
     static const std::regex word(R"re("text":"([^"\\]*)".*"hidden":false)re");

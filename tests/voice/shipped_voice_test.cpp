@@ -9,11 +9,11 @@
 
 #include "core/attribute.h"
 #include "engine/tts_engine.h"
-#include "model/inventory.h"
-#include "soundfile/voice_loader.h"
 #include "model/fixed_point.h"
+#include "model/inventory.h"
 #include "model/pattern_store.h"
 #include "model/spline.h"
+#include "soundfile/voice_loader.h"
 
 namespace {
 
@@ -61,7 +61,8 @@ TEST_P(ShippedVoiceTest, RenderedPatternsNeitherClipNorFallSilent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, ShippedVoiceTest,
-                         ::testing::Values(ShippedVoice{"pln_22.als", 22050}, ShippedVoice{"pln_11.als", 11025}),
+                         ::testing::Values(ShippedVoice{"pln_22.als", 22050},
+                                           ShippedVoice{"pln_11.als", 11025}),
                          [](const auto& info) { return std::to_string(info.param.rate); });
 
 TEST(ShippedVoices, HalfRateVoiceHasTheSameIdsAtHalfTheLength) {
@@ -94,10 +95,12 @@ TEST(ShippedVoices, EngineLoadsThemFromTheDataDirectory) {
 }
 
 TEST(ShippedVoices, VoiceToolChecksThem) {
-    const std::filesystem::path tool = std::filesystem::path(VOKRANT_BINARY_DIR) / "apps/vokrant-voice/vokrant-voice";
+    const std::filesystem::path tool =
+        std::filesystem::path(VOKRANT_BINARY_DIR) / "apps/vokrant-voice/vokrant-voice";
     if (!std::filesystem::exists(tool)) GTEST_SKIP() << "vokrant-voice not built";
     for (const char* file : {"pln_22.als", "pln_11.als"}) {
-        std::string command = tool.string() + " check " + VOKRANT_SOURCE_DATA_DIR + file + " > /dev/null";
+        std::string command =
+            tool.string() + " check " + VOKRANT_SOURCE_DATA_DIR + file + " > /dev/null";
         EXPECT_EQ(std::system(command.c_str()), 0) << file;
     }
 }

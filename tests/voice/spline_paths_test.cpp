@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "soundfile/voice_loader.h"
 #include "model/pattern_store.h"
 #include "model/spline_read.h"
+#include "soundfile/voice_loader.h"
 
 namespace {
 
@@ -35,12 +35,14 @@ TEST_P(ShippedVoicePaths, EveryPatternReadsAlikeOnEveryPath) {
                 const int n = static_cast<int>(positions.size());
                 std::vector<int16_t> expected(n);
                 SSplineReader(*pattern).Read(positions.data(), n, expected.data());
-                for (SSplinePath path : {SSplinePath::kPortable, SSplinePath::kSse2, SSplinePath::kAvx2}) {
+                for (SSplinePath path :
+                     {SSplinePath::kPortable, SSplinePath::kSse2, SSplinePath::kAvx2}) {
                     if (!SplinePathAvailable(path)) continue;
                     std::vector<int16_t> got(n);
-                    ReadSpline(path, *pattern, &pattern->readTable, positions.data(), n, got.data());
-                    ASSERT_EQ(got, expected) << "id " << id << ", step " << step << ", carry " << carry
-                                             << ", path " << SplinePathName(path);
+                    ReadSpline(path, *pattern, &pattern->readTable, positions.data(), n,
+                               got.data());
+                    ASSERT_EQ(got, expected) << "id " << id << ", step " << step << ", carry "
+                                             << carry << ", path " << SplinePathName(path);
                     read += n;
                 }
             }

@@ -22,7 +22,8 @@ namespace {
 
 std::vector<int16_t> Tone(double hz, int rate, size_t n, double amplitude) {
     std::vector<int16_t> s(n);
-    for (size_t i = 0; i < n; ++i) s[i] = int16_t(std::lround(amplitude * std::sin(2 * M_PI * hz * double(i) / rate)));
+    for (size_t i = 0; i < n; ++i)
+        s[i] = int16_t(std::lround(amplitude * std::sin(2 * M_PI * hz * double(i) / rate)));
     return s;
 }
 
@@ -38,7 +39,8 @@ TEST(CarrierPlan, CoversEveryRecordedNameOnce) {
         EXPECT_TRUE(planned.insert(row.name).second) << "twice: " << row.name;
         EXPECT_GT(InventoryFindByName(row.name), 0) << "not in the inventory: " << row.name;
     }
-    for (const auto& name : RecordedNames()) EXPECT_EQ(planned.count(name), 1u) << "no carrier: " << name;
+    for (const auto& name : RecordedNames())
+        EXPECT_EQ(planned.count(name), 1u) << "no carrier: " << name;
     EXPECT_EQ(planned.size(), RecordedNames().size());
 }
 
@@ -47,9 +49,9 @@ Rendering VowelStopVowel() {
     const int rate = 22050;
     Rendering r;
     r.rate = rate;
-    auto vowel = Tone(200, rate, 2205, 8000);     // 100 ms
-    std::vector<int16_t> closure(882, 0);         // 40 ms of silence at the end of the vowel's span
-    auto burst = Tone(4000, rate, 441, 3000);     // 20 ms
+    auto vowel = Tone(200, rate, 2205, 8000);  // 100 ms
+    std::vector<int16_t> closure(882, 0);      // 40 ms of silence at the end of the vowel's span
+    auto burst = Tone(4000, rate, 441, 3000);  // 20 ms
     r.samples = vowel;
     r.samples.insert(r.samples.end(), closure.begin(), closure.end());
     r.samples.insert(r.samples.end(), burst.begin(), burst.end());
@@ -67,7 +69,8 @@ TEST(AllophoneCut, VowelLosesTheClosureAndStopKeepsIt) {
     EXPECT_LE(stop.start, 3087u - 800u);  // the closure is taken from the vowel's span
     EXPECT_GE(stop.start, 2205u - 40u);   // but nothing of the vowel itself
     EXPECT_NEAR(double(stop.end), 3528.0, 40.0);
-    EXPECT_GT(Rms(stop.samples, stop.samples.size() - 300, stop.samples.size()), 1000.0);  // the burst
+    EXPECT_GT(Rms(stop.samples, stop.samples.size() - 300, stop.samples.size()),
+              1000.0);  // the burst
 }
 
 TEST(AllophoneCut, EdgesAreFadedToNearZero) {
@@ -84,11 +87,12 @@ TEST(AllophoneCut, EdgesAreFadedToNearZero) {
 TEST(AllophoneCut, WrongOrMissingPhonemesFail) {
     Rendering r = VowelStopVowel();
     const CarrierCut bad[] = {
-        {"e", "", 0, "E", CutKind::kVowel, ""},        // another phoneme there
-        {"t", "", 1, "t a", CutKind::kStop, ""},       // the sequence goes on differently
-        {"a", "", 5, "a", CutKind::kVowel, ""},        // past the last phoneme
+        {"e", "", 0, "E", CutKind::kVowel, ""},   // another phoneme there
+        {"t", "", 1, "t a", CutKind::kStop, ""},  // the sequence goes on differently
+        {"a", "", 5, "a", CutKind::kVowel, ""},   // past the last phoneme
     };
-    for (const auto& plan : bad) EXPECT_THROW(CutAllophone(r, plan), SExitException) << plan.phonemes;
+    for (const auto& plan : bad)
+        EXPECT_THROW(CutAllophone(r, plan), SExitException) << plan.phonemes;
 
     Rendering silent = r;
     std::fill(silent.samples.begin(), silent.samples.end(), 0);
@@ -103,7 +107,8 @@ TEST(Resample, HalfRateKeepsTheBandAndRemovesWhatWouldAlias) {
     RecordingSet half = Resample(set, kHalfRate);
     ASSERT_EQ(half.recordings.size(), 2u);
     EXPECT_EQ(half.rate, kHalfRate);
-    for (const auto& r : half.recordings) EXPECT_NEAR(double(r.samples.size()), 2205.0, 4.0) << r.name;
+    for (const auto& r : half.recordings)
+        EXPECT_NEAR(double(r.samples.size()), 2205.0, 4.0) << r.name;
     const auto& low = half.recordings[0].samples;
     const auto& high = half.recordings[1].samples;
     EXPECT_NEAR(Rms(low, 200, 2000), 10000 / std::sqrt(2.0), 300.0);
@@ -114,7 +119,8 @@ TEST(Resample, IsReproducible) {
     RecordingSet set;
     set.rate = kNormalRate;
     set.recordings.push_back({"a", Tone(333, kNormalRate, 3000, 12000), ""});
-    EXPECT_EQ(Resample(set, kHalfRate).recordings[0].samples, Resample(set, kHalfRate).recordings[0].samples);
+    EXPECT_EQ(Resample(set, kHalfRate).recordings[0].samples,
+              Resample(set, kHalfRate).recordings[0].samples);
 }
 
 // The whole synthetic source: every allophone spoken, cut, and within the
@@ -141,7 +147,8 @@ TEST(EspeakSource, RenderingDoesNotDependOnWhatCameBefore) {
     Rendering again = espeak.Render("tatatata");
     EXPECT_EQ(first.samples, again.samples);
     ASSERT_EQ(first.phonemes.size(), again.phonemes.size());
-    for (size_t i = 0; i < first.phonemes.size(); ++i) EXPECT_EQ(first.phonemes[i].start, again.phonemes[i].start);
+    for (size_t i = 0; i < first.phonemes.size(); ++i)
+        EXPECT_EQ(first.phonemes[i].start, again.phonemes[i].start);
 }
 
 }  // namespace

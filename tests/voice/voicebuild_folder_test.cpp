@@ -11,8 +11,8 @@
 
 #include "core/exceptions.h"
 #include "model/inventory.h"
-#include "soundfile/voice_loader.h"
 #include "model/pattern_store.h"
+#include "soundfile/voice_loader.h"
 #include "voice_builder.h"
 #include "voice_database.h"
 #include "wave_folder.h"
@@ -25,7 +25,8 @@ namespace fs = std::filesystem;
 class RecordedFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::path(VOKRANT_BINARY_DIR) / "test-voice" / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        root_ = fs::path(VOKRANT_BINARY_DIR) / "test-voice" /
+                ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(root_);
         WriteFolder(RecordedNames(), kNormalRate);
     }
@@ -36,7 +37,8 @@ protected:
         set.rate = rate;
         for (size_t k = 0; k < names.size(); ++k) {
             std::vector<int16_t> s(size_t(rate / 20));  // 50 ms
-            for (size_t i = 0; i < s.size(); ++i) s[i] = int16_t(6000 * std::sin(double(i) * (0.05 + 0.002 * double(k))));
+            for (size_t i = 0; i < s.size(); ++i)
+                s[i] = int16_t(6000 * std::sin(double(i) * (0.05 + 0.002 * double(k))));
             set.recordings.push_back({names[k], s, ""});
         }
         WriteWaveFolder(Recordings(), set);
@@ -58,7 +60,8 @@ TEST_F(RecordedFolder, MissingAndWrongRateFilesAreReportedAndNothingIsWritten) {
     WriteFolder({"aa"}, 16000);
     BuildOutcome outcome = BuildVoice({Recordings(), Output(), ""});
     ASSERT_EQ(outcome.problems.size(), 2u);
-    EXPECT_NE(outcome.problems[0].find("rate 16000 Hz, expected 22050 Hz"), std::string::npos) << outcome.problems[0];
+    EXPECT_NE(outcome.problems[0].find("rate 16000 Hz, expected 22050 Hz"), std::string::npos)
+        << outcome.problems[0];
     EXPECT_NE(outcome.problems[0].find("aa.wav"), std::string::npos);
     EXPECT_NE(outcome.problems[1].find("missing"), std::string::npos) << outcome.problems[1];
     EXPECT_NE(outcome.problems[1].find("bi.wav"), std::string::npos);
@@ -75,18 +78,26 @@ TEST_F(RecordedFolder, UnfitFilesAreReported) {
     const Case cases[] = {
         {"a", "not a wave file at all", "not a RIFF wave file"},
         {"e", std::string("RIFF\x04\x00\x00\x00WAVE", 12), "no 'fmt ' chunk"},
-        {"o", std::string("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x02\x00\x22\x56\x00\x00"
-                          "\x88\x58\x01\x00\x04\x00\x10\x00" "data\x04\x00\x00\x00\x01\x00\x02\x00", 48),
+        {"o",
+         std::string("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x02\x00\x22\x56\x00\x00"
+                     "\x88\x58\x01\x00\x04\x00\x10\x00"
+                     "data\x04\x00\x00\x00\x01\x00\x02\x00",
+                     48),
          "not 16-bit mono PCM"},
-        {"u", std::string("RIFF\x1c\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x22\x56\x00\x00"
-                          "\x44\xac\x00\x00\x02\x00\x10\x00", 36), "no 'data' chunk"},
+        {"u",
+         std::string("RIFF\x1c\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x22\x56\x00\x00"
+                     "\x44\xac\x00\x00\x02\x00\x10\x00",
+                     36),
+         "no 'data' chunk"},
     };
     RecordingSet unfit;
     unfit.rate = kNormalRate;
     unfit.recordings.push_back({"i", std::vector<int16_t>(kNormalRate * 2, 1000), ""});  // 2 s
     unfit.recordings.push_back({"y", std::vector<int16_t>(2205, 0), ""});
     WriteWaveFolder(Recordings(), unfit);
-    for (const auto& c : cases) std::ofstream(fs::path(Recordings()) / (std::string(c.name) + ".wav"), std::ios::binary) << c.bytes;
+    for (const auto& c : cases)
+        std::ofstream(fs::path(Recordings()) / (std::string(c.name) + ".wav"), std::ios::binary)
+            << c.bytes;
     BuildOutcome outcome = BuildVoice({Recordings(), Output(), ""});
     // Problems come in inventory order: a, e, i, o, u, y.
     const char* expected[] = {cases[0].expected, cases[1].expected, "longer than 1000 ms",
@@ -104,22 +115,26 @@ std::string WaveHeader(int bits, uint32_t bytes) {
         return out;
     };
     uint32_t align = uint32_t(bits / 8);
-    return "RIFF" + le(36 + bytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(kNormalRate, 4) +
-           le(kNormalRate * align, 4) + le(align, 2) + le(uint32_t(bits), 2) + "data" + le(bytes, 4);
+    return "RIFF" + le(36 + bytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
+           le(kNormalRate, 4) + le(kNormalRate * align, 4) + le(align, 2) + le(uint32_t(bits), 2) +
+           "data" + le(bytes, 4);
 }
 
 TEST_F(RecordedFolder, EightBitIsTakenAndOtherDepthsOrHugeFilesAreNot) {
     std::string eight = WaveHeader(8, 1000);
     for (int i = 0; i < 1000; ++i) eight.push_back(char(i % 2 ? 128 + 64 : 128 - 64));
     std::ofstream(fs::path(Recordings()) / "a.wav", std::ios::binary) << eight;
-    std::ofstream(fs::path(Recordings()) / "e.wav", std::ios::binary) << WaveHeader(24, 3000) << std::string(3000, '\x40');
-    std::ofstream(fs::path(Recordings()) / "o.wav", std::ios::binary) << WaveHeader(16, 0) << std::string(17u << 20, '\x01');
+    std::ofstream(fs::path(Recordings()) / "e.wav", std::ios::binary)
+        << WaveHeader(24, 3000) << std::string(3000, '\x40');
+    std::ofstream(fs::path(Recordings()) / "o.wav", std::ios::binary)
+        << WaveHeader(16, 0) << std::string(17u << 20, '\x01');
 
     FolderReading reading = ReadWaveFolder(Recordings(), {"a", "e", "o"}, kNormalRate);
     ASSERT_EQ(reading.problems.size(), 2u);
     EXPECT_NE(reading.problems[0].find("damaged"), std::string::npos) << reading.problems[0];
     EXPECT_NE(reading.problems[0].find("e.wav"), std::string::npos);
-    EXPECT_NE(reading.problems[1].find("larger than an allophone can be"), std::string::npos) << reading.problems[1];
+    EXPECT_NE(reading.problems[1].find("larger than an allophone can be"), std::string::npos)
+        << reading.problems[1];
     ASSERT_EQ(reading.set.recordings.size(), 1u);
     const std::vector<int16_t>& a = reading.set.recordings[0].samples;
     ASSERT_EQ(a.size(), 1000u);

@@ -13,7 +13,8 @@ inline int& Failures() {
     return failures;
 }
 
-inline bool Check(bool ok, const char* what, const char* file, int line, const std::string& note = {}) {
+inline bool Check(bool ok, const char* what, const char* file, int line,
+                  const std::string& note = {}) {
     if (!ok) {
         std::fprintf(stderr, "%s:%d: FAILED: %s %s\n", file, line, what, note.c_str());
         ++Failures();
@@ -23,7 +24,8 @@ inline bool Check(bool ok, const char* what, const char* file, int line, const s
 
 // 0 when every check passed, else 1; prints a summary line.
 inline int Summary(const char* program) {
-    std::fprintf(stderr, "%s: %s (%d failed checks)\n", program, Failures() ? "FAILED" : "passed", Failures());
+    std::fprintf(stderr, "%s: %s (%d failed checks)\n", program, Failures() ? "FAILED" : "passed",
+                 Failures());
     return Failures() ? 1 : 0;
 }
 

@@ -4,7 +4,8 @@
 // delivers bookmarks as its clock plays them), tagged text is spoken, and
 // everything is released until the DLL says it can be unloaded.
 //
-//   wine_host OUT.pcm TEXT.txt   finally speaks the UTF-8 text of TEXT.txt untagged and writes its PCM to OUT.pcm
+//   wine_host OUT.pcm TEXT.txt   finally speaks the UTF-8 text of TEXT.txt untagged and writes its
+//   PCM to OUT.pcm
 #include <windows.h>
 
 #include <algorithm>
@@ -69,7 +70,8 @@ struct SSession {
 
     HRESULT Speak(const std::u16string& text, bool tagged, CRecordingSink* sink) {
         sink->played = &played;
-        SDATA data{const_cast<char16_t*>(text.c_str()), static_cast<DWORD>((text.size() + 1) * sizeof(char16_t))};
+        SDATA data{const_cast<char16_t*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(char16_t))};
         return central->TextData(CHARSET_TEXT, tagged ? TTSDATAFLAG_TAGGED : 0, data,
                                  static_cast<ITTSBufNotifySink*>(sink), IID_ITTSBufNotifySink);
     }
@@ -86,7 +88,8 @@ struct SSession {
 
 ITTSEnumW* CreateEnumeratorThroughRegistry() {
     void* p = nullptr;
-    HRESULT hr = CoCreateInstance(CLSID_VokrantEngine, nullptr, CLSCTX_INPROC_SERVER, IID_ITTSEnumW, &p);
+    HRESULT hr =
+        CoCreateInstance(CLSID_VokrantEngine, nullptr, CLSCTX_INPROC_SERVER, IID_ITTSEnumW, &p);
     CHECK_NOTE(hr == S_OK, "CoCreateInstance: " + std::to_string(hr));
     return static_cast<ITTSEnumW*>(p);
 }
@@ -135,27 +138,32 @@ void CheckTaggedText(SSession& s) {
     CHECK(s.Speak(text, true, &sink) == S_OK);
     CHECK(s.PlayUntilDone(sink));
     CHECK(sink.events == (std::vector<std::string>{"started", "done 0"}));
-    CHECK_NOTE(sink.marks == (std::vector<DWORD>{1, 2, 3, 4}), std::to_string(sink.marks.size()) + " marks");
+    CHECK_NOTE(sink.marks == (std::vector<DWORD>{1, 2, 3, 4}),
+               std::to_string(sink.marks.size()) + " marks");
     CHECK(std::is_sorted(sink.markTimes.begin(), sink.markTimes.end()));
     for (size_t i = 0; i < sink.markTimes.size(); ++i)
-        CHECK_NOTE(sink.playedAtMark[i] >= sink.markTimes[i], "a bookmark arrives when its byte has played");
+        CHECK_NOTE(sink.playedAtMark[i] >= sink.markTimes[i],
+                   "a bookmark arrives when its byte has played");
     CHECK(sink.wordOffsets.size() >= 8);
     CHECK(std::is_sorted(sink.wordOffsets.begin(), sink.wordOffsets.end()));
     CHECK(std::is_sorted(sink.wordTimes.begin(), sink.wordTimes.end()));
-    CHECK(sink.markTimes.size() == 4 && sink.markTimes[1] > sink.markTimes[0] && sink.markTimes[3] > sink.markTimes[2]);
+    CHECK(sink.markTimes.size() == 4 && sink.markTimes[1] > sink.markTimes[0] &&
+          sink.markTimes[3] > sink.markTimes[2]);
     CHECK(sink.refs == 0);
 }
 
 void CheckResetInMidText(SSession& s) {
     CRecordingSink sink;
-    CHECK(s.Speak(u"Pierwsze zdanie jest do\u015B\u0107 d\u0142ugie, \u017Ceby je przerwa\u0107 w po\u0142owie. "
+    CHECK(s.Speak(u"Pierwsze zdanie jest do\u015B\u0107 d\u0142ugie, \u017Ceby je przerwa\u0107 w "
+                  u"po\u0142owie. "
                   u"A drugie te\u017C.",
                   false, &sink) == S_OK);
     for (int i = 0; i < 200 && sink.wordOffsets.size() < 2; ++i) s.Advance(512);
     CHECK(sink.wordOffsets.size() >= 2);
     CHECK(!sink.done);
     CHECK(s.central->AudioReset() == S_OK);
-    CHECK(sink.events == (std::vector<std::string>{"started", "done " + std::to_string(TTSBNS_ABORTED)}));
+    CHECK(sink.events ==
+          (std::vector<std::string>{"started", "done " + std::to_string(TTSBNS_ABORTED)}));
     CHECK(sink.refs == 0);
     const QWORD total = s.dest->Total();
     const size_t words = sink.wordOffsets.size();

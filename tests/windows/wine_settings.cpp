@@ -25,23 +25,39 @@ struct SExpectedValue {
 // Every value the first load of the settings writes, with its registry type.
 const SExpectedValue kDefaults[] = {
     {"Global", "WorkDir", REG_SZ},
-    {"Dictionary", "ExtDict", REG_SZ},          {"Dictionary", "UseExtDict", REG_SZ},
-    {"Sound", "Volume", REG_DWORD},             {"Sound", "Speed", REG_DWORD},
-    {"Sound", "Pitch", REG_DWORD},              {"Sound", "RealTime", REG_DWORD},
-    {"Sound", "Intonation", REG_SZ},            {"Sound", "IntonationDepth", REG_DWORD},
-    {"Sound", "PauseInterSentence", REG_DWORD}, {"Sound", "PausePunctation", REG_DWORD},
-    {"Sound", "PauseInterWord", REG_DWORD},     {"Sound", "PauseDoubleLetter", REG_DWORD},
-    {"Conversions", "ConvertNumber", REG_SZ},   {"Conversions", "ConvertSequence", REG_SZ},
-    {"Conversions", "ConvertDate", REG_SZ},     {"Conversions", "DateBySysFormat", REG_SZ},
-    {"Conversions", "ConvertTime", REG_SZ},     {"Conversions", "ColloquialTime", REG_SZ},
-    {"Conversions", "24Hours", REG_SZ},         {"Conversions", "ReadInterpunction", REG_SZ},
-    {"Conversions", "ReadSeparators", REG_SZ},  {"Conversions", "ConvertAbbrev", REG_SZ},
-    {"Conversions", "AbbrevLimit", REG_DWORD},  {"Conversions", "ConvertURL", REG_SZ},
-    {"Conversions", "ConverteSymbol", REG_SZ},  {"Conversions", "FluentSpeech", REG_SZ},
-    {"Conversions", "ColloquialSpeech", REG_SZ}, {"Conversions", "ForceTagSensitivity", REG_SZ},
+    {"Dictionary", "ExtDict", REG_SZ},
+    {"Dictionary", "UseExtDict", REG_SZ},
+    {"Sound", "Volume", REG_DWORD},
+    {"Sound", "Speed", REG_DWORD},
+    {"Sound", "Pitch", REG_DWORD},
+    {"Sound", "RealTime", REG_DWORD},
+    {"Sound", "Intonation", REG_SZ},
+    {"Sound", "IntonationDepth", REG_DWORD},
+    {"Sound", "PauseInterSentence", REG_DWORD},
+    {"Sound", "PausePunctation", REG_DWORD},
+    {"Sound", "PauseInterWord", REG_DWORD},
+    {"Sound", "PauseDoubleLetter", REG_DWORD},
+    {"Conversions", "ConvertNumber", REG_SZ},
+    {"Conversions", "ConvertSequence", REG_SZ},
+    {"Conversions", "ConvertDate", REG_SZ},
+    {"Conversions", "DateBySysFormat", REG_SZ},
+    {"Conversions", "ConvertTime", REG_SZ},
+    {"Conversions", "ColloquialTime", REG_SZ},
+    {"Conversions", "24Hours", REG_SZ},
+    {"Conversions", "ReadInterpunction", REG_SZ},
+    {"Conversions", "ReadSeparators", REG_SZ},
+    {"Conversions", "ConvertAbbrev", REG_SZ},
+    {"Conversions", "AbbrevLimit", REG_DWORD},
+    {"Conversions", "ConvertURL", REG_SZ},
+    {"Conversions", "ConverteSymbol", REG_SZ},
+    {"Conversions", "FluentSpeech", REG_SZ},
+    {"Conversions", "ColloquialSpeech", REG_SZ},
+    {"Conversions", "ForceTagSensitivity", REG_SZ},
 };
 
-std::string SettingsPath(const char* subkey) { return std::string(kSettingsKeyPath) + "\\" + subkey; }
+std::string SettingsPath(const char* subkey) {
+    return std::string(kSettingsKeyPath) + "\\" + subkey;
+}
 
 // Type and raw bytes of a value straight from the registry, or type 0 when missing.
 struct SRawValue {
@@ -53,7 +69,9 @@ struct SRawValue {
 SRawValue ReadRaw(const char* subkey, const char* name) {
     SRawValue value;
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsPath(subkey).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return value;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsPath(subkey).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return value;
     DWORD size = 0;
     if (RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
         value.data.resize(size);
@@ -65,9 +83,10 @@ SRawValue ReadRaw(const char* subkey, const char* name) {
 
 void WriteRaw(const char* subkey, const char* name, DWORD type, const void* data, DWORD size) {
     HKEY key = nullptr;
-    CHECK(RegCreateKeyExA(HKEY_CURRENT_USER, SettingsPath(subkey).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                          nullptr) == ERROR_SUCCESS);
-    CHECK(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS);
+    CHECK(RegCreateKeyExA(HKEY_CURRENT_USER, SettingsPath(subkey).c_str(), 0, nullptr, 0, KEY_WRITE,
+                          nullptr, &key, nullptr) == ERROR_SUCCESS);
+    CHECK(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size) ==
+          ERROR_SUCCESS);
     RegCloseKey(key);
 }
 
@@ -81,7 +100,8 @@ void CheckFirstLoadWritesEveryDefault() {
     CHECK(settings.extDict == DataDir() + "client.exp");
     // A second load reads what the first wrote.
     SAttributeSAPI again;
-    CHECK(again.speed == settings.speed && again.pitch == settings.pitch && again.volume == settings.volume);
+    CHECK(again.speed == settings.speed && again.pitch == settings.pitch &&
+          again.volume == settings.volume);
     CHECK(again.workDir == settings.workDir);
 }
 
@@ -125,15 +145,16 @@ void CheckCodePages() {
     const SCase cases[] = {
         {"Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87 g\xC4\x99\xC5\x9Bl\xC4\x85 ja\xC5\xBA\xC5\x84",
          "Za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1"},
-        {"\xE2\x82\xAC 5", "\x80 5"},                   // the euro sign
-        {"\xC3\xA0 la carte", "? la carte"},            // no best-fit guess for a missing letter
-        {"\xF0\x9F\x98\x80!", "?!"},                    // outside the BMP: one '?'
-        {"\xC2\x81", "?"},                              // a C1 control is not in the code page
+        {"\xE2\x82\xAC 5", "\x80 5"},         // the euro sign
+        {"\xC3\xA0 la carte", "? la carte"},  // no best-fit guess for a missing letter
+        {"\xF0\x9F\x98\x80!", "?!"},          // outside the BMP: one '?'
+        {"\xC2\x81", "?"},                    // a C1 control is not in the code page
     };
     for (const SCase& c : cases) {
         CHECK_NOTE(Utf8ToCp1250(c.utf8) == c.cp1250, c.utf8);
         std::string back = Cp1250ToUtf8(c.cp1250);
-        if (std::string(c.cp1250).find('?') == std::string::npos) CHECK_NOTE(back == c.utf8, c.utf8);
+        if (std::string(c.cp1250).find('?') == std::string::npos)
+            CHECK_NOTE(back == c.utf8, c.utf8);
     }
     CHECK(Cp1250ToUnicode(0x81) == 0xFFFD);
     CHECK(Cp1250ToUnicode(0xA5) == 0x0104);
@@ -150,7 +171,8 @@ void CheckPathsAndRegion() {
     CHECK_NOTE(DataDir() == dir, DataDir());
     CHECK(WithTrailingSlash("C:\\voices") == "C:\\voices\\");
     CHECK(WithTrailingSlash("C:/voices/") == "C:/voices/");
-    CHECK(HasDirectoryPart("C:client.exp") && HasDirectoryPart("dane\\client.exp") && !HasDirectoryPart("client.exp"));
+    CHECK(HasDirectoryPart("C:client.exp") && HasDirectoryPart("dane\\client.exp") &&
+          !HasDirectoryPart("client.exp"));
     SIntlSettings intl = ReadIntlSettings();
     CHECK(intl.decimalSeparator != '\0' && intl.dateSeparator != '\0');
     CHECK(intl.shortDatePattern.size() <= 15);

@@ -403,7 +403,8 @@ bool SaveWindowBitmap(HWND window, const std::string& path) {
     RECT area{};
     GetWindowRect(window, &area);
     const int width = area.right - area.left, height = area.bottom - area.top;
-    if (!CHECK_NOTE(width > 0 && height > 0, std::to_string(width) + "x" + std::to_string(height))) return false;
+    if (!CHECK_NOTE(width > 0 && height > 0, std::to_string(width) + "x" + std::to_string(height)))
+        return false;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};

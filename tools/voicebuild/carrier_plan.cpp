@@ -109,13 +109,18 @@ const std::vector<CarrierCut> kPlan = {
 
 }  // namespace
 
-const std::vector<CarrierCut>& PolishCarrierPlan() { return kPlan; }
+const std::vector<CarrierCut>& PolishCarrierPlan() {
+    return kPlan;
+}
 
 const char* CutKindName(CutKind kind) {
     switch (kind) {
-        case CutKind::kVowel: return "vowel";
-        case CutKind::kStop: return "stop";
-        case CutKind::kContinuant: return "continuant";
+        case CutKind::kVowel:
+            return "vowel";
+        case CutKind::kStop:
+            return "stop";
+        case CutKind::kContinuant:
+            return "continuant";
     }
     return "?";
 }

@@ -20,7 +20,7 @@ struct CarrierCut {
     int first;             // index of the allophone's first phoneme event (pauses not counted)
     const char* phonemes;  // the espeak-ng phonemes expected there, blank-separated
     CutKind kind;
-    const char* context;   // why this carrier: the position it stands for
+    const char* context;  // why this carrier: the position it stands for
 };
 
 const std::vector<CarrierCut>& PolishCarrierPlan();

@@ -23,7 +23,9 @@ void WriteVoiceDatabase(const std::string& path, const RecordingSet& set) {
         alof.BeginDatabase(MonoPcm16(uint32_t(set.rate)));
         for (int id : RecordedIds()) {
             const AllophoneRecording* r = set.Find(std::string(InventoryName(id)));
-            if (r == nullptr) ThrowExit(kExitProcessing, "no recording for \"%s\"", std::string(InventoryName(id)).c_str());
+            if (r == nullptr)
+                ThrowExit(kExitProcessing, "no recording for \"%s\"",
+                          std::string(InventoryName(id)).c_str());
             alof.WriteRecording(InventoryEntry(id), r->samples.data(), int(r->samples.size()));
         }
         alof.FinishDatabase();

@@ -43,7 +43,8 @@ int RenderInThisProcess(const std::string& text, int words_per_minute, Rendering
     espeak_SetParameter(espeakRANGE, 50, 0);
     espeak_SetParameter(espeakWORDGAP, 0, 0);
     espeak_SetSynthCallback(CollectSynthesis);
-    if (espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &out) != EE_OK ||
+    if (espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
+                     &out) != EE_OK ||
         espeak_Synchronize() != EE_OK)
         return 5;
     return 0;
@@ -64,12 +65,14 @@ bool WriteAll(int fd, const void* data, size_t size) {
 // event its name length, name and start.
 bool SendRendering(int fd, const Rendering& r) {
     uint64_t head[2] = {uint64_t(r.rate), r.samples.size()};
-    bool ok = WriteAll(fd, head, sizeof head) && WriteAll(fd, r.samples.data(), r.samples.size() * 2);
+    bool ok =
+        WriteAll(fd, head, sizeof head) && WriteAll(fd, r.samples.data(), r.samples.size() * 2);
     uint64_t count = r.phonemes.size();
     ok = ok && WriteAll(fd, &count, sizeof count);
     for (const auto& ph : r.phonemes) {
         uint64_t rec[2] = {ph.mnemonic.size(), ph.start};
-        ok = ok && WriteAll(fd, rec, sizeof rec) && WriteAll(fd, ph.mnemonic.data(), ph.mnemonic.size());
+        ok = ok && WriteAll(fd, rec, sizeof rec) &&
+             WriteAll(fd, ph.mnemonic.data(), ph.mnemonic.size());
     }
     return ok;
 }
@@ -91,7 +94,9 @@ bool ParseRendering(const std::string& bytes, Rendering& r) {
     if (!in.Take(head, sizeof head) || head[1] > bytes.size() / 2) return false;
     r.rate = int(head[0]);
     r.samples.resize(head[1]);
-    if (!in.Take(r.samples.data(), head[1] * 2) || !in.Take(&count, sizeof count) || count > bytes.size()) return false;
+    if (!in.Take(r.samples.data(), head[1] * 2) || !in.Take(&count, sizeof count) ||
+        count > bytes.size())
+        return false;
     for (uint64_t i = 0; i < count; ++i) {
         uint64_t rec[2];
         if (!in.Take(rec, sizeof rec) || rec[0] > 64) return false;
@@ -128,10 +133,12 @@ Rendering EspeakRenderer::Render(const std::string& text, int words_per_minute) 
     waitpid(child, &status, 0);
     Rendering out;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !ParseRendering(bytes, out))
-        ThrowExit(kExitProcessing, "espeak-ng failed on \"%s\" (is its Polish voice installed?)", text.c_str());
+        ThrowExit(kExitProcessing, "espeak-ng failed on \"%s\" (is its Polish voice installed?)",
+                  text.c_str());
 
     for (size_t i = 0; i < out.phonemes.size(); ++i)
-        out.phonemes[i].end = i + 1 < out.phonemes.size() ? out.phonemes[i + 1].start : out.samples.size();
+        out.phonemes[i].end =
+            i + 1 < out.phonemes.size() ? out.phonemes[i + 1].start : out.samples.size();
     // Pause markers carry no sound of their own; dropping them keeps phoneme
     // indices independent of where espeak-ng chooses to pause.
     std::vector<PhonemeEvent> spoken;

@@ -13,8 +13,9 @@ namespace {
 constexpr double kActiveRangeDb = 30.0;
 constexpr int kHighestSample = 32000;
 
-const char* const kClassOrder[] = {"plain vowels",  "stressed vowels", "phrase-final vowels", "nasals and liquids",
-                                   "glides",        "fricatives",      "stops and affricates"};
+const char* const kClassOrder[] = {"plain vowels",        "stressed vowels", "phrase-final vowels",
+                                   "nasals and liquids",  "glides",          "fricatives",
+                                   "stops and affricates"};
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -85,7 +86,8 @@ void MatchClassLevels(RecordingSet& set) {
     }
     for (auto& r : set.recordings) {
         if (r.samples.empty()) continue;
-        double gain = std::pow(10.0, (target[LevelClassOf(r.name)] - ActiveLevelDb(r.samples, set.rate)) / 20.0);
+        double gain = std::pow(
+            10.0, (target[LevelClassOf(r.name)] - ActiveLevelDb(r.samples, set.rate)) / 20.0);
         int peak = 0;
         for (int16_t v : r.samples) peak = std::max(peak, std::abs(int(v)));
         if (peak > 0) gain = std::min(gain, double(kHighestSample) / peak);

@@ -16,10 +16,10 @@
 #include "core/exceptions.h"
 #include "espeak_source.h"
 #include "join_survey.h"
-#include "voice_database.h"
-#include "soundfile/voice_loader.h"
 #include "model/pattern_store.h"
+#include "soundfile/voice_loader.h"
 #include "voice_builder.h"
+#include "voice_database.h"
 #include "voice_report.h"
 #include "wave_folder.h"
 
@@ -63,7 +63,9 @@ int Joins(const std::string& voice_dir, const std::string& sentences_file) {
     std::string dir = voice_dir.empty() || voice_dir.back() == '/' ? voice_dir : voice_dir + "/";
     LoadVoice(NormalVoice(), "pln_22.als", dir);
     LoadVoice(HalfRateVoice(), "pln_11.als", dir);
-    std::printf("%s", voicebuild::JoinReport(voicebuild::SurveyJoins(sentences, NormalVoice()), 10).c_str());
+    std::printf(
+        "%s",
+        voicebuild::JoinReport(voicebuild::SurveyJoins(sentences, NormalVoice()), 10).c_str());
     return 0;
 }
 
@@ -72,8 +74,10 @@ int Build(int argc, char** argv) {
     request.recordings_dir = argv[2];
     request.output_dir = argv[3];
     for (int i = 4; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--report") == 0 && i + 1 < argc) request.report_path = argv[++i];
-        else return Usage();
+        if (std::strcmp(argv[i], "--report") == 0 && i + 1 < argc)
+            request.report_path = argv[++i];
+        else
+            return Usage();
     }
     voicebuild::BuildOutcome outcome = voicebuild::BuildVoice(request);
     for (const auto& p : outcome.problems) std::fprintf(stderr, "voicebuild: %s\n", p.c_str());

@@ -8,7 +8,9 @@ namespace voicebuild {
 
 namespace {
 
-double ToDb(double amplitude) { return amplitude > 0 ? 20.0 * std::log10(amplitude / 32768.0) : -120.0; }
+double ToDb(double amplitude) {
+    return amplitude > 0 ? 20.0 * std::log10(amplitude / 32768.0) : -120.0;
+}
 
 }  // namespace
 
@@ -40,7 +42,8 @@ double NormaliseSetPeak(RecordingSet& set, double peak_db) {
     if (peak == 0) return 1.0;
     double gain = 32768.0 * std::pow(10.0, peak_db / 20.0) / peak;
     for (auto& r : set.recordings)
-        for (int16_t& v : r.samples) v = int16_t(std::clamp(std::lround(v * gain), -32768L, 32767L));
+        for (int16_t& v : r.samples)
+            v = int16_t(std::clamp(std::lround(v * gain), -32768L, 32767L));
     return gain;
 }
 

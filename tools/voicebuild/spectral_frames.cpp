@@ -11,15 +11,20 @@ constexpr int kBands = 24;
 constexpr double kLowHz = 100.0;
 constexpr double kFloorPower = 1e-2;  // keeps silent bands finite: about -20 dB of one LSB squared
 
-double HzToMel(double hz) { return 2595.0 * std::log10(1.0 + hz / 700.0); }
-double MelToHz(double mel) { return 700.0 * (std::pow(10.0, mel / 2595.0) - 1.0); }
+double HzToMel(double hz) {
+    return 2595.0 * std::log10(1.0 + hz / 700.0);
+}
+double MelToHz(double mel) {
+    return 700.0 * (std::pow(10.0, mel / 2595.0) - 1.0);
+}
 
 }  // namespace
 
 SpectralAnalyser::SpectralAnalyser(int rate) {
     size_ = std::max<size_t>(64, size_t(std::lround(rate * 256.0 / 22050.0)));
     window_.resize(size_);
-    for (size_t i = 0; i < size_; ++i) window_[i] = 0.54 - 0.46 * std::cos(2.0 * M_PI * double(i) / double(size_ - 1));
+    for (size_t i = 0; i < size_; ++i)
+        window_[i] = 0.54 - 0.46 * std::cos(2.0 * M_PI * double(i) / double(size_ - 1));
     size_t bins = size_ / 2 + 1;
     cos_.resize(size_ * bins);
     sin_.resize(size_ * bins);
@@ -38,18 +43,21 @@ SpectralAnalyser::SpectralAnalyser(int rate) {
         double right = MelToHz(lo + (hi - lo) * (b + 2) / (kBands + 1));
         for (size_t k = 0; k < bins; ++k) {
             double hz = double(k) * bin_hz;
-            double w = hz <= left || hz >= right ? 0.0 : hz <= centre ? (hz - left) / (centre - left)
-                                                                       : (right - hz) / (right - centre);
+            double w = hz <= left || hz >= right ? 0.0
+                       : hz <= centre            ? (hz - left) / (centre - left)
+                                                 : (right - hz) / (right - centre);
             if (w > 0) bands_[size_t(b)].push_back({k, w});
         }
         // A band narrower than one bin still takes the nearest bin.
-        if (bands_[size_t(b)].empty()) bands_[size_t(b)].push_back({std::min(bins - 1, size_t(centre / bin_hz + 0.5)), 1.0});
+        if (bands_[size_t(b)].empty())
+            bands_[size_t(b)].push_back({std::min(bins - 1, size_t(centre / bin_hz + 0.5)), 1.0});
     }
 }
 
 MelFrame SpectralAnalyser::Frame(const std::vector<int16_t>& samples, size_t at) const {
     std::vector<double> x(size_, 0.0);
-    for (size_t n = 0; n < size_ && at + n < samples.size(); ++n) x[n] = samples[at + n] * window_[n];
+    for (size_t n = 0; n < size_ && at + n < samples.size(); ++n)
+        x[n] = samples[at + n] * window_[n];
     size_t bins = size_ / 2 + 1;
     std::vector<double> power(bins);
     for (size_t k = 0; k < bins; ++k) {
@@ -71,8 +79,8 @@ MelFrame SpectralAnalyser::Frame(const std::vector<int16_t>& samples, size_t at)
     return frame;
 }
 
-std::vector<MelFrame> SpectralAnalyser::Frames(const std::vector<int16_t>& samples, size_t from, size_t to,
-                                               size_t hop) const {
+std::vector<MelFrame> SpectralAnalyser::Frames(const std::vector<int16_t>& samples, size_t from,
+                                               size_t to, size_t hop) const {
     std::vector<MelFrame> frames;
     if (from >= to || hop == 0) return frames;
     size_t last = to > from + size_ ? to - size_ : from;

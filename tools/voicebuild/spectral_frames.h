@@ -21,7 +21,8 @@ public:
     MelFrame Frame(const std::vector<int16_t>& samples, size_t at) const;
     // Frames starting at from, from + hop, ... while the frame fits before `to`
     // (at least one frame when from < to).
-    std::vector<MelFrame> Frames(const std::vector<int16_t>& samples, size_t from, size_t to, size_t hop) const;
+    std::vector<MelFrame> Frames(const std::vector<int16_t>& samples, size_t from, size_t to,
+                                 size_t hop) const;
 
 private:
     size_t size_;

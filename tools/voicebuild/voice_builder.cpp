@@ -5,8 +5,8 @@
 #include <iterator>
 #include <string>
 
-#include "database_writer.h"
 #include "core/exceptions.h"
+#include "database_writer.h"
 #include "voice_database.h"
 #include "voice_report.h"
 #include "wave_folder.h"

@@ -10,8 +10,8 @@
 #include "espeak_source.h"
 #include "level_classes.h"
 #include "model/inventory.h"
-#include "synthesis/inventory_voice.h"
 #include "model/pattern_store.h"
+#include "synthesis/inventory_voice.h"
 
 namespace voicebuild {
 
@@ -19,7 +19,9 @@ namespace {
 
 constexpr int kLastRecordedId = 97;  // "jj"; the ids above are pauses and silent slots
 
-size_t FadeSamples(int rate) { return size_t(std::lround(rate * kFadeMs / 1000.0)); }
+size_t FadeSamples(int rate) {
+    return size_t(std::lround(rate * kFadeMs / 1000.0));
+}
 
 }  // namespace
 
@@ -64,9 +66,11 @@ RecordingSet Resample(const RecordingSet& set, int rate) {
     for (const auto& r : set.recordings) {
         std::vector<int16_t> samples(size_t(std::ceil(double(r.samples.size()) * ratio)) + 16);
         size_t done = 0;
-        soxr_error_t err = soxr_oneshot(set.rate, rate, 1, r.samples.data(), r.samples.size(), nullptr,
-                                        samples.data(), samples.size(), &done, &io_plain, &quality, &runtime);
-        if (err != nullptr) ThrowExit(kExitProcessing, "resampling \"%s\" failed: %s", r.name.c_str(), err);
+        soxr_error_t err =
+            soxr_oneshot(set.rate, rate, 1, r.samples.data(), r.samples.size(), nullptr,
+                         samples.data(), samples.size(), &done, &io_plain, &quality, &runtime);
+        if (err != nullptr)
+            ThrowExit(kExitProcessing, "resampling \"%s\" failed: %s", r.name.c_str(), err);
         samples.resize(done);
         FadeEdges(samples, FadeSamples(rate));
         out.recordings.push_back({r.name, std::move(samples), r.how});
@@ -79,9 +83,12 @@ void BuildStore(const RecordingSet& set, SAlfPattArr& store) {
     const SPcmFormat format = MonoPcm16(uint32_t(set.rate));
     for (int id : RecordedIds()) {
         const AllophoneRecording* r = set.Find(std::string(InventoryName(id)));
-        if (r == nullptr) ThrowExit(kExitProcessing, "no recording for \"%s\"", std::string(InventoryName(id)).c_str());
+        if (r == nullptr)
+            ThrowExit(kExitProcessing, "no recording for \"%s\"",
+                      std::string(InventoryName(id)).c_str());
         const SAlofonHeader& header = InventoryEntry(id);
-        store.Store(id, new SAlofonPatt(header, r->samples.data(), int(r->samples.size() * 2), format));
+        store.Store(id,
+                    new SAlofonPatt(header, r->samples.data(), int(r->samples.size() * 2), format));
     }
 }
 

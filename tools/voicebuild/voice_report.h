@@ -14,7 +14,8 @@ struct ReportFile {
 };
 
 // Markdown text of the report; `source` is one paragraph on the source.
-std::string VoiceReport(const RecordingSet& normal, const std::string& source, const ReportFile files[2]);
+std::string VoiceReport(const RecordingSet& normal, const std::string& source,
+                        const ReportFile files[2]);
 
 // One line per group (plain, stressed and final vowels, consonants):
 // count and minimum / mean / maximum duration in milliseconds.

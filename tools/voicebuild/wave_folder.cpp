@@ -7,11 +7,11 @@
 #include <map>
 
 #include "core/exceptions.h"
+#include "model/wave.h"
 #include "platform/codepage.h"
 #include "soundfile/binary_file.h"
 #include "soundfile/sound_file_io.h"
 #include "soundfile/sound_messages.h"
-#include "model/wave.h"
 
 namespace voicebuild {
 
@@ -57,9 +57,11 @@ std::string DescribeReadFailure(const SExitException& e, const fs::path& path) {
 std::string FindUnfitness(const SPcmFormat& format, const std::vector<int16_t>& samples, int rate) {
     // The layer hands 8-bit files over as 16-bit samples; the tag and the
     // channels are left to the caller.
-    if (format.formatTag != 1 || format.bitsPerSample != 16 || format.channels != 1) return "not 16-bit mono PCM";
+    if (format.formatTag != 1 || format.bitsPerSample != 16 || format.channels != 1)
+        return "not 16-bit mono PCM";
     if (int(format.samplesPerSec) != rate)
-        return "rate " + std::to_string(format.samplesPerSec) + " Hz, expected " + std::to_string(rate) + " Hz";
+        return "rate " + std::to_string(format.samplesPerSec) + " Hz, expected " +
+               std::to_string(rate) + " Hz";
     if (samples.empty()) return "no samples (no 'data' chunk, or an empty one)";
     if (samples.size() > size_t(rate) * kMaxRecordingMs / 1000)
         return "longer than " + std::to_string(kMaxRecordingMs) + " ms";
@@ -83,11 +85,14 @@ void WriteWaveFolder(const std::string& dir, const RecordingSet& set) {
     WriteTextAtomically(fs::path(dir) / kNotesFile, notes);
 }
 
-FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::string>& names, int rate) {
+FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::string>& names,
+                             int rate) {
     FolderReading reading;
     reading.set.rate = rate;
     std::map<std::string, std::string> notes = ReadNotes(fs::path(dir) / kNotesFile);
-    reading.set.source = notes.count("#source") ? notes["#source"] : "Recordings in " + fs::path(dir).filename().string() + ".";
+    reading.set.source = notes.count("#source")
+                             ? notes["#source"]
+                             : "Recordings in " + fs::path(dir).filename().string() + ".";
     for (const auto& name : names) {
         fs::path path = fs::path(dir) / (name + ".wav");
         std::error_code ec;
@@ -115,7 +120,8 @@ FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::stri
             continue;
         }
         auto note = notes.find(name);
-        std::string how = note != notes.end() ? note->second : "recorded: " + path.filename().string();
+        std::string how =
+            note != notes.end() ? note->second : "recorded: " + path.filename().string();
         reading.set.recordings.push_back({name, std::move(samples), how});
     }
     return reading;

@@ -33,6 +33,7 @@ struct FolderReading {
 // PCM comes in as 16-bit samples). A missing or damaged file, one that is not
 // mono PCM, one whose rate differs from rate, one longer than kMaxRecordingMs
 // and a silent one are reported in problems and left out of the set.
-FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::string>& names, int rate);
+FolderReading ReadWaveFolder(const std::string& dir, const std::vector<std::string>& names,
+                             int rate);
 
 }  // namespace voicebuild

@@ -12,7 +12,8 @@ std::string ModuleBesideProgram() {
         if (access(path.c_str(), R_OK) == 0) return path;
     }
     // An installed program uses the installed component, a build tree its own.
-    if (access(VOKRANT_INSTALLED_SAPI_MODULE_PATH, R_OK) == 0 && access(VOKRANT_SAPI_MODULE_PATH, R_OK) != 0)
+    if (access(VOKRANT_INSTALLED_SAPI_MODULE_PATH, R_OK) == 0 &&
+        access(VOKRANT_SAPI_MODULE_PATH, R_OK) != 0)
         return VOKRANT_INSTALLED_SAPI_MODULE_PATH;
     return VOKRANT_SAPI_MODULE_PATH;
 }

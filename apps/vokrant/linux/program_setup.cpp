@@ -10,4 +10,6 @@ void PrepareProcess() {
     mallopt(M_MMAP_THRESHOLD, 8 << 20);
 }
 
-std::vector<std::string> Utf8Arguments(int argc, char** argv) { return std::vector<std::string>(argv, argv + argc); }
+std::vector<std::string> Utf8Arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + argc);
+}

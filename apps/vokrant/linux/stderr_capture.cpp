@@ -19,7 +19,9 @@ SStderrCapture::SStderrCapture() {
     }
 }
 
-SStderrCapture::~SStderrCapture() { Release(); }
+SStderrCapture::~SStderrCapture() {
+    Release();
+}
 
 std::string SStderrCapture::Take() {
     if (held_ < 0) return {};
@@ -30,7 +32,8 @@ std::string SStderrCapture::Take() {
     char buffer[4096];
     ssize_t n = 0;
     // Only the start matters: a runaway log is not read whole.
-    for (off_t at = 0; text.size() < (1u << 20) && (n = pread(held_, buffer, sizeof buffer, at)) > 0; at += n)
+    for (off_t at = 0;
+         text.size() < (1u << 20) && (n = pread(held_, buffer, sizeof buffer, at)) > 0; at += n)
         text.append(buffer, static_cast<std::size_t>(n));
     close(held_);
     saved_ = held_ = -1;

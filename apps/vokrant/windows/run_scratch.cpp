@@ -10,10 +10,11 @@ namespace {
 
 bool CopySettings(HKEY scratch) {
     HKEY source = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &source) != ERROR_SUCCESS) return true;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &source) != ERROR_SUCCESS)
+        return true;
     HKEY target = nullptr;
-    bool ok = RegCreateKeyExA(scratch, kSettingsKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target, nullptr) ==
-                  ERROR_SUCCESS &&
+    bool ok = RegCreateKeyExA(scratch, kSettingsKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &target, nullptr) == ERROR_SUCCESS &&
               RegCopyTreeA(source, nullptr, target) == ERROR_SUCCESS;
     if (target != nullptr) RegCloseKey(target);
     RegCloseKey(source);
@@ -31,11 +32,12 @@ SRunSettings::~SRunSettings() {
 std::string SRunSettings::MoveToScratchHive(const std::string&) {
     std::string path = "Software\\Dravenlab\\Vokrant run " + std::to_string(GetCurrentProcessId());
     HKEY scratch = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &scratch, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &scratch, nullptr) != ERROR_SUCCESS)
         return "cannot create a scratch key for this run's settings";
     scratchDir_ = path;
-    bool ok = CopySettings(scratch) && RegOverridePredefKey(HKEY_CURRENT_USER, scratch) == ERROR_SUCCESS;
+    bool ok =
+        CopySettings(scratch) && RegOverridePredefKey(HKEY_CURRENT_USER, scratch) == ERROR_SUCCESS;
     RegCloseKey(scratch);
     return ok ? "" : "cannot switch to this run's settings";
 }

@@ -7,6 +7,8 @@ SStderrCapture::SStderrCapture() = default;
 
 SStderrCapture::~SStderrCapture() = default;
 
-std::string SStderrCapture::Take() { return {}; }
+std::string SStderrCapture::Take() {
+    return {};
+}
 
 void SStderrCapture::Release() {}

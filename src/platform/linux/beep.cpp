@@ -6,7 +6,9 @@ namespace {
 std::atomic<SBeepPlayer> g_player{nullptr};
 }
 
-SBeepPlayer SetBeepPlayer(SBeepPlayer player) { return g_player.exchange(player); }
+SBeepPlayer SetBeepPlayer(SBeepPlayer player) {
+    return g_player.exchange(player);
+}
 
 void Beep(int frequencyHz, int durationMs) {
     if (frequencyHz <= 0 || durationMs <= 0) return;

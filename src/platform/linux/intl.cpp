@@ -7,7 +7,9 @@ namespace {
 constexpr const char* kIntlKey = "Control Panel\\International";
 constexpr size_t kMaxShortDate = 15;
 
-char FirstChar(const std::string& text) { return text.empty() ? '\0' : text[0]; }
+char FirstChar(const std::string& text) {
+    return text.empty() ? '\0' : text[0];
+}
 
 }  // namespace
 

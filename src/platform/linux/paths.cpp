@@ -26,7 +26,9 @@ std::string WithTrailingSlash(std::string path) {
     return path;
 }
 
-bool HasDirectoryPart(std::string_view path) { return path.find('/') != std::string_view::npos; }
+bool HasDirectoryPart(std::string_view path) {
+    return path.find('/') != std::string_view::npos;
+}
 
 std::string ConfigDir() {
     std::string dir = ConfigDirOverride() ? *ConfigDirOverride() : EnvOrEmpty("VOKRANT_CONFIG_DIR");

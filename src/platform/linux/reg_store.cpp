@@ -135,7 +135,8 @@ bool WriteAtomically(const std::string& file, const std::string& text) {
 
 // Renames a damaged hive out of the way; the caller holds the file lock.
 void SetAside(const std::string& file, const std::string& why) {
-    std::string aside = file + ".damaged-" + std::to_string(static_cast<long long>(std::time(nullptr)));
+    std::string aside =
+        file + ".damaged-" + std::to_string(static_cast<long long>(std::time(nullptr)));
     for (int n = 1; StampOf(aside).exists; ++n)
         aside = file + ".damaged-" + std::to_string(static_cast<long long>(std::time(nullptr))) +
                 "-" + std::to_string(n);
@@ -155,10 +156,18 @@ bool LoadFromDisk(HiveState& state, const std::string& file, const std::string& 
 
 void Replay(SRegHive& hive, const SRegOp& op) {
     switch (op.kind) {
-        case SRegOp::CreateKey: hive.CreateKey(op.path); break;
-        case SRegOp::SetValue: hive.SetValue(op.path, op.value); break;
-        case SRegOp::DeleteValue: hive.DeleteValue(op.path, op.value.name); break;
-        case SRegOp::DeleteTree: hive.DeleteTree(op.path); break;
+        case SRegOp::CreateKey:
+            hive.CreateKey(op.path);
+            break;
+        case SRegOp::SetValue:
+            hive.SetValue(op.path, op.value);
+            break;
+        case SRegOp::DeleteValue:
+            hive.DeleteValue(op.path, op.value.name);
+            break;
+        case SRegOp::DeleteTree:
+            hive.DeleteTree(op.path);
+            break;
     }
 }
 
@@ -187,7 +196,8 @@ bool LoadFromDisk(HiveState& state, const std::string& file, const std::string& 
 }
 
 void Refresh(HiveState& state, const std::string& file, const std::string& rootName) {
-    if (!state.loaded || !(StampOf(file) == state.stamp)) LoadFromDisk(state, file, rootName, false);
+    if (!state.loaded || !(StampOf(file) == state.stamp))
+        LoadFromDisk(state, file, rootName, false);
 }
 
 bool CommitHive(HiveState& state, const std::string& file, const std::string& rootName) {

@@ -18,7 +18,8 @@ std::u16string ToWide(UINT codePage, std::string_view text) {
     int units = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
     if (units <= 0) return std::u16string(text.size(), kReplacement);
     std::u16string out(static_cast<size_t>(units), u'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), length, reinterpret_cast<wchar_t*>(out.data()), units);
+    MultiByteToWideChar(codePage, 0, text.data(), length, reinterpret_cast<wchar_t*>(out.data()),
+                        units);
     return out;
 }
 
@@ -70,10 +71,18 @@ std::u16string Cp1250ToUtf16(std::string_view text) {
     return out;
 }
 
-std::string Cp1250ToUtf8(std::string_view text) { return FromWide(CP_UTF8, Cp1250ToUtf16(text)); }
+std::string Cp1250ToUtf8(std::string_view text) {
+    return FromWide(CP_UTF8, Cp1250ToUtf16(text));
+}
 
-std::string Utf8ToCp1250(std::string_view text) { return Utf16ToCp1250(Utf8ToUtf16(text)); }
+std::string Utf8ToCp1250(std::string_view text) {
+    return Utf16ToCp1250(Utf8ToUtf16(text));
+}
 
-std::u16string Utf8ToUtf16(std::string_view text) { return ToWide(CP_UTF8, text); }
+std::u16string Utf8ToUtf16(std::string_view text) {
+    return ToWide(CP_UTF8, text);
+}
 
-std::string Utf16ToUtf8(std::u16string_view text) { return FromWide(CP_UTF8, text); }
+std::string Utf16ToUtf8(std::u16string_view text) {
+    return FromWide(CP_UTF8, text);
+}

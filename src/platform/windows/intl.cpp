@@ -8,7 +8,9 @@ namespace {
 
 constexpr size_t kMaxShortDate = 15;
 
-char FirstChar(const std::string& text) { return text.empty() ? '\0' : text[0]; }
+char FirstChar(const std::string& text) {
+    return text.empty() ? '\0' : text[0];
+}
 
 std::string LocaleString(LCTYPE type, const char* defaultValue) {
     char buffer[80];
@@ -21,7 +23,8 @@ std::string LocaleString(LCTYPE type, const char* defaultValue) {
 
 std::string GetIntlString(const char* name, const char* defaultValue) {
     char buffer[80];
-    DWORD length = GetProfileStringA("intl", name, defaultValue ? defaultValue : "", buffer, sizeof buffer);
+    DWORD length =
+        GetProfileStringA("intl", name, defaultValue ? defaultValue : "", buffer, sizeof buffer);
     return std::string(buffer, length);
 }
 

@@ -18,8 +18,9 @@ std::string EnvOrEmpty(const char* name) {
 // for a statically linked tool.
 HMODULE OwnModule() {
     HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&OwnModule), &module);
+    GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&OwnModule), &module);
     return module;
 }
 
@@ -32,7 +33,9 @@ std::string OwnModuleDirectory() {
     return slash == std::string::npos ? std::string() : dir.substr(0, slash + 1);
 }
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 }  // namespace
 
@@ -41,7 +44,9 @@ std::string WithTrailingSlash(std::string path) {
     return path;
 }
 
-bool HasDirectoryPart(std::string_view path) { return path.find_first_of("\\/:") != std::string_view::npos; }
+bool HasDirectoryPart(std::string_view path) {
+    return path.find_first_of("\\/:") != std::string_view::npos;
+}
 
 std::string ConfigDir() {
     std::string dir = ConfigDirOverride() ? *ConfigDirOverride() : EnvOrEmpty("VOKRANT_CONFIG_DIR");

@@ -4,4 +4,6 @@
 
 SRegBatch::SRegBatch() = default;
 SRegBatch::~SRegBatch() = default;
-bool SRegBatch::Commit() { return true; }
+bool SRegBatch::Commit() {
+    return true;
+}

@@ -10,9 +10,12 @@ namespace {
 
 HKEY RootHandle(SRegRoot root) {
     switch (root) {
-        case SRegRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
-        case SRegRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
-        case SRegRoot::CurrentUser: break;
+        case SRegRoot::LocalMachine:
+            return HKEY_LOCAL_MACHINE;
+        case SRegRoot::ClassesRoot:
+            return HKEY_CLASSES_ROOT;
+        case SRegRoot::CurrentUser:
+            break;
     }
     return HKEY_CURRENT_USER;
 }
@@ -22,9 +25,10 @@ class SOpenKey {
 public:
     SOpenKey(SRegRoot root, const std::string& path, REGSAM access, bool create) {
         HKEY parent = RootHandle(root);
-        LSTATUS status = create ? RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                                  access, nullptr, &key_, nullptr)
-                                : RegOpenKeyExA(parent, path.c_str(), 0, access, &key_);
+        LSTATUS status =
+            create ? RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                     access, nullptr, &key_, nullptr)
+                   : RegOpenKeyExA(parent, path.c_str(), 0, access, &key_);
         if (status != ERROR_SUCCESS) key_ = nullptr;
     }
     ~SOpenKey() {
@@ -47,7 +51,8 @@ struct SRawValue {
 
 bool QueryValue(HKEY key, const std::string& name, SRawValue* value) {
     DWORD size = 0;
-    if (RegQueryValueExA(key, name.c_str(), nullptr, &value->type, nullptr, &size) != ERROR_SUCCESS) return false;
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &value->type, nullptr, &size) != ERROR_SUCCESS)
+        return false;
     // The value may grow between the two calls; try again a few times.
     for (int attempt = 0; attempt < 4; ++attempt) {
         value->data.assign(size, '\0');
@@ -80,9 +85,13 @@ SRegKey::SRegKey(const SRegKey& parent, const std::string& subkey)
     if (!parent.open_) open_ = false;
 }
 
-SRegKey SRegKey::OpenExisting(SRegRoot root, const std::string& path) { return SRegKey(root, path, false); }
+SRegKey SRegKey::OpenExisting(SRegRoot root, const std::string& path) {
+    return SRegKey(root, path, false);
+}
 
-bool SRegKey::Exists(SRegRoot root, const std::string& path) { return OpenExisting(root, path).IsOpen(); }
+bool SRegKey::Exists(SRegRoot root, const std::string& path) {
+    return OpenExisting(root, path).IsOpen();
+}
 
 bool SRegKey::Valid(const std::string& name) const {
     // Kept as on Linux, where such names cannot travel in the hive file.
@@ -98,12 +107,16 @@ bool SRegKey::Apply(const SRegOp& op) {
         case SRegOp::SetValue: {
             std::string bytes = v.data;
             if (v.type == kRegSz) bytes.push_back('\0');
-            return RegSetValueExA(key.get(), v.name.c_str(), 0, v.type, reinterpret_cast<const BYTE*>(bytes.data()),
+            return RegSetValueExA(key.get(), v.name.c_str(), 0, v.type,
+                                  reinterpret_cast<const BYTE*>(bytes.data()),
                                   static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
         }
-        case SRegOp::DeleteValue: return RegDeleteValueA(key.get(), v.name.c_str()) == ERROR_SUCCESS;
-        case SRegOp::CreateKey: return true;
-        case SRegOp::DeleteTree: break;
+        case SRegOp::DeleteValue:
+            return RegDeleteValueA(key.get(), v.name.c_str()) == ERROR_SUCCESS;
+        case SRegOp::CreateKey:
+            return true;
+        case SRegOp::DeleteTree:
+            break;
     }
     return false;
 }
@@ -147,7 +160,9 @@ std::vector<std::string> SRegKey::SubkeyNames() const {
     char name[256];
     for (DWORD index = 0;; ++index) {
         DWORD length = sizeof name;
-        if (RegEnumKeyExA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (RegEnumKeyExA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
         names.emplace_back(name, length);
     }
     return names;
@@ -161,7 +176,9 @@ std::vector<std::string> SRegKey::ValueNames() const {
     char name[16384];
     for (DWORD index = 0;; ++index) {
         DWORD length = sizeof name;
-        if (RegEnumValueA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (RegEnumValueA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
         names.emplace_back(name, length);
     }
     return names;

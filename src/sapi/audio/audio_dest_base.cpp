@@ -11,7 +11,8 @@ constexpr std::uint64_t kUnixEpochInFileTime = 116444736000000000ULL;
 std::uint64_t NowAsFileTime() {
     auto since = std::chrono::system_clock::now().time_since_epoch();
     return kUnixEpochInFileTime +
-           static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(since).count() / 100);
+           static_cast<std::uint64_t>(
+               std::chrono::duration_cast<std::chrono::nanoseconds>(since).count() / 100);
 }
 
 }  // namespace
@@ -39,7 +40,9 @@ HRESULT CAudioDestBase::QueryInterface(REFIID riid, void** ppv) {
     return S_OK;
 }
 
-ULONG CAudioDestBase::AddRef() { return ++refCount_; }
+ULONG CAudioDestBase::AddRef() {
+    return ++refCount_;
+}
 
 ULONG CAudioDestBase::Release() {
     if (refCount_ == 0) return 0;
@@ -173,7 +176,8 @@ HRESULT CAudioDestBase::ToFileTime(QWORD* pqwPosn, FILETIME* pFT) {
     if (!hasFormat_ || format_.nAvgBytesPerSec == 0) return AUDERR_NEEDWAVEFORMAT;
     std::int64_t bytes = static_cast<std::int64_t>(*pqwPosn - claimPosition_);
     std::uint64_t base = claimTime_ != 0 ? claimTime_ : NowAsFileTime();
-    std::uint64_t when = base + static_cast<std::uint64_t>(bytes * 10000000LL / format_.nAvgBytesPerSec);
+    std::uint64_t when =
+        base + static_cast<std::uint64_t>(bytes * 10000000LL / format_.nAvgBytesPerSec);
     pFT->dwLowDateTime = static_cast<DWORD>(when);
     pFT->dwHighDateTime = static_cast<DWORD>(when >> 32);
     return S_OK;

@@ -47,7 +47,8 @@ private:
 class SDeviceOutput final : public SAudioOutput {
 public:
     explicit SDeviceOutput(CPulseAudioDest* device)
-        : SAudioOutput(SAudioOutputKind::kSoundDevice, device, kDeviceIdleRounds, kDeviceWaitMs), device_(device) {}
+        : SAudioOutput(SAudioOutputKind::kSoundDevice, device, kDeviceIdleRounds, kDeviceWaitMs),
+          device_(device) {}
 
     bool Finish(HRESULT spoken, std::string* error) override {
         if (!stall_.empty()) return *error = stall_, false;
@@ -78,7 +79,9 @@ public:
 SAudioOutput::SAudioOutput(SAudioOutputKind kind, CAudioDestBase* dest, int idleRounds, int waitMs)
     : kind_(kind), dest_(dest), idleRounds_(idleRounds), waitMs_(waitMs) {}
 
-SAudioOutput::~SAudioOutput() { dest_->Release(); }
+SAudioOutput::~SAudioOutput() {
+    dest_->Release();
+}
 
 SAudioOutputKind SAudioOutput::KindOf(const std::string& target) {
     if (target.empty()) return SAudioOutputKind::kSoundDevice;

@@ -12,7 +12,9 @@ namespace {
 // Holds the main-loop lock for a scope.
 class LoopLock {
 public:
-    explicit LoopLock(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
+    explicit LoopLock(pa_threaded_mainloop* loop) : loop_(loop) {
+        pa_threaded_mainloop_lock(loop_);
+    }
     ~LoopLock() { pa_threaded_mainloop_unlock(loop_); }
     LoopLock(const LoopLock&) = delete;
     LoopLock& operator=(const LoopLock&) = delete;
@@ -21,10 +23,16 @@ private:
     pa_threaded_mainloop* loop_;
 };
 
-void SignalLoop(pa_threaded_mainloop* loop) { pa_threaded_mainloop_signal(loop, 0); }
+void SignalLoop(pa_threaded_mainloop* loop) {
+    pa_threaded_mainloop_signal(loop, 0);
+}
 
-void OnContextState(pa_context*, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
-void OnStreamState(pa_stream*, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
+void OnContextState(pa_context*, void* loop) {
+    SignalLoop(static_cast<pa_threaded_mainloop*>(loop));
+}
+void OnStreamState(pa_stream*, void* loop) {
+    SignalLoop(static_cast<pa_threaded_mainloop*>(loop));
+}
 // Lets an operation run on without waiting for its answer.
 void ForgetOperation(pa_operation* op) {
     if (op != nullptr) pa_operation_unref(op);
@@ -139,8 +147,9 @@ HRESULT CPulseAudioDest::OpenStream() {
     attr.fragsize = static_cast<std::uint32_t>(-1);
     // No interpolation: the library's interpolated clock stops when the
     // stream runs dry and never reaches the last byte of a text.
-    auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY |
-                                                (running_ ? 0 : PA_STREAM_START_CORKED));
+    auto flags =
+        static_cast<pa_stream_flags_t>(PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY |
+                                       (running_ ? 0 : PA_STREAM_START_CORKED));
     if (pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) < 0) {
         error_ = pa_strerror(pa_context_errno(context_));
         CloseStream();
@@ -232,7 +241,8 @@ std::int64_t CPulseAudioDest::HeardOnStream() {
     // What the sink has read but not yet played. Once the stream has run dry
     // for as long as that buffer lasts, the sink has played all of it.
     auto buffered = static_cast<std::int64_t>(pa_usec_to_bytes(timing->sink_usec, spec));
-    if (!timing->playing) buffered -= timing->since_underrun < 0 ? buffered : timing->since_underrun;
+    if (!timing->playing)
+        buffered -= timing->since_underrun < 0 ? buffered : timing->since_underrun;
     return std::max<std::int64_t>(read - std::max<std::int64_t>(buffered, 0), 0);
 }
 
@@ -253,7 +263,8 @@ QWORD CPulseAudioDest::PlayedPosition() {
 
 void CPulseAudioDest::NoteConsumption(const pa_timing_info* timing) {
     std::int64_t now = NowMs();
-    bool holdsData = !pending_.empty() || (timing != nullptr && timing->read_index < timing->write_index);
+    bool holdsData =
+        !pending_.empty() || (timing != nullptr && timing->read_index < timing->write_index);
     bool expectedToRead = running_ && holdsData && pa_stream_is_suspended(stream_) != 1 &&
                           pa_stream_is_corked(stream_) != 1;
     if (timing != nullptr && timing->read_index != lastReadIndex_) {
@@ -269,8 +280,11 @@ std::string CPulseAudioDest::StallReason() {
     if (context_ == nullptr || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)))
         return "the connection to the sound server was lost";
     if (stream_ == nullptr)
-        return pending_.empty() ? std::string() : error_.empty() ? "cannot open the sound device" : error_;
-    if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream_))) return "the sound server ended the playback stream";
+        return pending_.empty() ? std::string()
+               : error_.empty() ? "cannot open the sound device"
+                                : error_;
+    if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream_)))
+        return "the sound server ended the playback stream";
     if (TimingRequestPending() && NowMs() - timingRequestedAt_ > kServerSilenceMs)
         return "the sound server stopped answering";
     const pa_timing_info* timing = pa_stream_get_timing_info(stream_);
@@ -298,7 +312,8 @@ void CPulseAudioDest::SetRunning(bool running) {
     // Not waited for: the server takes commands in order, and a server that
     // has hung must not hold the host here (the stall verdict reports it).
     ForgetOperation(pa_stream_cork(stream_, running ? 0 : 1, nullptr, nullptr));
-    if (running && streamWritten_ > 0) ForgetOperation(pa_stream_trigger(stream_, nullptr, nullptr));
+    if (running && streamWritten_ > 0)
+        ForgetOperation(pa_stream_trigger(stream_, nullptr, nullptr));
 }
 
 int CPulseAudioDest::WaitAndPump(int timeoutMs) {

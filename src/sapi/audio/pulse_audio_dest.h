@@ -81,10 +81,10 @@ private:
     QWORD streamWritten_ = 0;  // bytes handed to the server on this stream
     QWORD lastPlayed_ = 0;
     bool running_ = false;
-    pa_operation* timingRequest_ = nullptr;   // the last timing request, until answered
-    std::int64_t timingRequestedAt_ = 0;      // steady clock, ms
-    std::int64_t lastReadIndex_ = -1;         // the sink's read index at the last check
-    std::int64_t lastConsumedAt_ = 0;         // when the sink last read, or could not be expected to
+    pa_operation* timingRequest_ = nullptr;  // the last timing request, until answered
+    std::int64_t timingRequestedAt_ = 0;     // steady clock, ms
+    std::int64_t lastReadIndex_ = -1;        // the sink's read index at the last check
+    std::int64_t lastConsumedAt_ = 0;        // when the sink last read, or could not be expected to
     std::vector<std::uint8_t> pending_;  // accepted from the engine, not yet given to the server;
                                          // handed_ + its size == Total()
     std::string error_;

@@ -18,7 +18,9 @@ public:
         done = true;
         return Emit(SSpeechEvent::Kind::Done, ts, flags);
     }
-    HRESULT STDMETHODCALLTYPE TextDataStarted(QWORD ts) override { return Emit(SSpeechEvent::Kind::Started, ts, 0); }
+    HRESULT STDMETHODCALLTYPE TextDataStarted(QWORD ts) override {
+        return Emit(SSpeechEvent::Kind::Started, ts, 0);
+    }
     HRESULT STDMETHODCALLTYPE BookMark(QWORD ts, DWORD mark) override {
         return Emit(SSpeechEvent::Kind::Bookmark, ts, mark);
     }
@@ -74,9 +76,11 @@ HRESULT SpeakAndWait(ITTSCentralW* central, const std::u16string& text, bool tag
     if (central == nullptr) return E_INVALIDARG;
     SessionSinks sinks(onEvent);
     DWORD key = 0;
-    HRESULT hr = central->Register(static_cast<ITTSNotifySinkW*>(&sinks.notify_), IID_ITTSNotifySinkW, &key);
+    HRESULT hr =
+        central->Register(static_cast<ITTSNotifySinkW*>(&sinks.notify_), IID_ITTSNotifySinkW, &key);
     if (FAILED(hr)) return hr;
-    SDATA data{const_cast<char16_t*>(text.c_str()), static_cast<DWORD>((text.size() + 1) * sizeof(char16_t))};
+    SDATA data{const_cast<char16_t*>(text.c_str()),
+               static_cast<DWORD>((text.size() + 1) * sizeof(char16_t))};
     hr = central->TextData(CHARSET_TEXT, tagged ? TTSDATAFLAG_TAGGED : 0, data,
                            static_cast<ITTSBufNotifySink*>(&sinks), IID_ITTSBufNotifySink);
     while (SUCCEEDED(hr) && !sinks.done) {

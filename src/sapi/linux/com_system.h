@@ -39,7 +39,9 @@ static_assert(sizeof(DWORD) == 4 && sizeof(WORD) == 2 && sizeof(QWORD) == 8 && s
 
 // HRESULTs are compared as signed 32-bit values; the constants are written in
 // their usual unsigned hexadecimal form.
-constexpr HRESULT MakeHResult(std::uint32_t code) { return static_cast<HRESULT>(code); }
+constexpr HRESULT MakeHResult(std::uint32_t code) {
+    return static_cast<HRESULT>(code);
+}
 
 inline constexpr HRESULT S_OK = 0;
 inline constexpr HRESULT S_FALSE = 1;
@@ -56,8 +58,12 @@ inline constexpr HRESULT CLASS_E_NOAGGREGATION = MakeHResult(0x80040110u);
 inline constexpr HRESULT CLASS_E_CLASSNOTAVAILABLE = MakeHResult(0x80040111u);
 inline constexpr HRESULT OLE_E_INVALIDHWND = MakeHResult(0x8004000Fu);
 
-constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+constexpr bool SUCCEEDED(HRESULT hr) {
+    return hr >= 0;
+}
+constexpr bool FAILED(HRESULT hr) {
+    return hr < 0;
+}
 
 // Standard layout: Data1..Data3 little-endian integers, then 8 bytes in order.
 struct GUID {
@@ -81,11 +87,15 @@ using REFIID = const IID&;
 using REFCLSID = const CLSID&;
 using REFGUID = const GUID&;
 
-inline bool IsEqualGUID(REFGUID a, REFGUID b) { return a == b; }
+inline bool IsEqualGUID(REFGUID a, REFGUID b) {
+    return a == b;
+}
 
 inline constexpr GUID GUID_NULL{0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
-inline constexpr IID IID_IUnknown{0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-inline constexpr IID IID_IClassFactory{0x00000001, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr IID IID_IUnknown{
+    0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr IID IID_IClassFactory{
+    0x00000001, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 // 100-nanosecond intervals since 1601-01-01, split in two halves.
 struct FILETIME {
@@ -108,5 +118,9 @@ public:
 };
 
 // Task memory: what one side allocates, the other frees.
-inline void* CoTaskMemAlloc(std::size_t bytes) { return std::malloc(bytes); }
-inline void CoTaskMemFree(void* p) { std::free(p); }
+inline void* CoTaskMemAlloc(std::size_t bytes) {
+    return std::malloc(bytes);
+}
+inline void CoTaskMemFree(void* p) {
+    std::free(p);
+}

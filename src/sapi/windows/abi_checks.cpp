@@ -13,11 +13,14 @@ constexpr bool kIs32Bit = sizeof(void*) == 4;
 
 // COM is the system's: our interfaces derive from Windows' IUnknown.
 static_assert(std::is_same_v<WCHAR, wchar_t>);
-static_assert(std::is_base_of_v<::IUnknown, ITTSCentralW> && std::is_base_of_v<::IUnknown, IAudioDest>);
-static_assert(sizeof(HRESULT) == 4 && sizeof(GUID) == 16 && sizeof(BOOL) == 4 && sizeof(ULONG) == 4);
+static_assert(std::is_base_of_v<::IUnknown, ITTSCentralW> &&
+              std::is_base_of_v<::IUnknown, IAudioDest>);
+static_assert(sizeof(HRESULT) == 4 && sizeof(GUID) == 16 && sizeof(BOOL) == 4 &&
+              sizeof(ULONG) == 4);
 
 // Structures: SDATA carries a pointer (8 bytes on x86, 16 on x64); the others hold none.
-static_assert(!kIs32Bit || (sizeof(SDATA) == 8 && offsetof(SDATA, dwSize) == 4 && alignof(SDATA) == 4));
+static_assert(!kIs32Bit ||
+              (sizeof(SDATA) == 8 && offsetof(SDATA, dwSize) == 4 && alignof(SDATA) == 4));
 static_assert(kIs32Bit || (sizeof(SDATA) == 16 && offsetof(SDATA, dwSize) == 8));
 static_assert(sizeof(TTSMODEINFOW) == 2800 && alignof(TTSMODEINFOW) == 4);
 static_assert(sizeof(TTSMODEINFOA) == 1424 && alignof(TTSMODEINFOA) == 4);
@@ -34,9 +37,10 @@ static_assert(sizeof(VOICECHARSET) == 4 && sizeof(VOICEPARTOFSPEECH) == 4);
 
 // Every method has the system calling convention (__stdcall on x86): a
 // method declared without it has a different type and fails here.
-#define VOKRANT_CHECK_METHOD(Iface, Method, Params) \
-    static_assert(std::is_same_v<decltype(&Iface::Method), HRESULT(STDMETHODCALLTYPE Iface::*) Params>, \
-                  #Iface "::" #Method)
+#define VOKRANT_CHECK_METHOD(Iface, Method, Params)                                           \
+    static_assert(                                                                            \
+        std::is_same_v<decltype(&Iface::Method), HRESULT(STDMETHODCALLTYPE Iface::*) Params>, \
+        #Iface "::" #Method)
 
 VOKRANT_CHECK_METHOD(ITTSCentralW, Inject, (const WCHAR*));
 VOKRANT_CHECK_METHOD(ITTSCentralW, ModeGet, (TTSMODEINFOW*));

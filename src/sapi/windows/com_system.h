@@ -25,7 +25,9 @@ using QWORD = std::uint64_t;
 
 static_assert(sizeof(DWORD) == 4 && sizeof(WORD) == 2 && sizeof(QWORD) == 8 && sizeof(WCHAR) == 2);
 
-constexpr HRESULT MakeHResult(std::uint32_t code) { return static_cast<HRESULT>(code); }
+constexpr HRESULT MakeHResult(std::uint32_t code) {
+    return static_cast<HRESULT>(code);
+}
 
 // Speech API text is UTF-16 in wchar_t on Windows (char16_t on Linux).
 static_assert(sizeof(wchar_t) == 2 && sizeof(WCHAR) == 2);

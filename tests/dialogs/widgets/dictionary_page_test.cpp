@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/param_dlg_dict.h"
 #include "core/attribute.h"
+#include "dialogs/param_dlg_dict.h"
 #include "widget_test_support.h"
 
 namespace {
@@ -30,7 +30,8 @@ protected:
     }
     static void Type(SParamDlgDict& page, const char* key, const char* replacement) {
         page.ControlAs<QComboBox>(SParamDlgDict::kKeyComboId)->setEditText(QString::fromUtf8(key));
-        page.ControlAs<QLineEdit>(SParamDlgDict::kReplacementId)->setText(QString::fromUtf8(replacement));
+        page.ControlAs<QLineEdit>(SParamDlgDict::kReplacementId)
+            ->setText(QString::fromUtf8(replacement));
     }
 
     SAttribute settings_;
@@ -62,7 +63,9 @@ TEST_F(DictionaryPageTest, EmptyPathKeepsTheCheckBoxDisabled) {
     page->OnAdd();
     page->OnOK();  // nowhere to write
     EXPECT_EQ(settings_.extDict, "");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_),
+                            std::filesystem::directory_iterator()),
+              0);
 }
 
 TEST_F(DictionaryPageTest, AddRemoveAndOkWriteTheFileInKeyOrder) {
@@ -75,7 +78,7 @@ TEST_F(DictionaryPageTest, AddRemoveAndOkWriteTheFileInKeyOrder) {
     page->OnAdd();
     Type(*page, "kg", "kilogramy");  // replaces
     page->OnAdd();
-    Type(*page, "", "nic");          // no key, nothing added
+    Type(*page, "", "nic");  // no key, nothing added
     page->OnAdd();
     EXPECT_EQ(Keys(*page), (QStringList{"dr.", "kg", "zl"}));
     page->ControlAs<QComboBox>(SParamDlgDict::kKeyComboId)->setCurrentIndex(0);
@@ -135,7 +138,8 @@ TEST_F(DictionaryPageTest, RejectedFileEmptiesThePath) {
     const std::string file = PathOf("client.exp");
     Spit(file, "abc a\n");
     auto page = PageOn(file);
-    page->SetFileChooser([](QWidget*, const QString&, const QString&) { return QStringLiteral("/nowhere.exp"); });
+    page->SetFileChooser(
+        [](QWidget*, const QString&, const QString&) { return QStringLiteral("/nowhere.exp"); });
     page->SetDictionaryCheck([](const std::string&) { return false; });
     page->OnBrowse();
     EXPECT_EQ(page->Path(), "");

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "dialogs/param_dlg_general.h"
 #include "core/attribute.h"
+#include "dialogs/param_dlg_general.h"
 #include "widget_test_support.h"
 
 namespace {
@@ -16,8 +16,7 @@ using V = SGeneralValue;
 
 class GeneralPageTest : public testing::Test {
 protected:
-    GeneralPageTest()
-        : page_(settings_, &speaker_, [this](int id) { rebuilt_.push_back(id); }) {
+    GeneralPageTest() : page_(settings_, &speaker_, [this](int id) { rebuilt_.push_back(id); }) {
         page_.EnsureCreated();
     }
     void Move(V v, int position) { page_.Slider(v)->setValue(position); }
@@ -32,10 +31,10 @@ protected:
 
 TEST_F(GeneralPageTest, ControlsCarryTheirIdsLabelsAndRanges) {
     const std::tuple<int, const char*, int, int> rows[] = {
-        {300, "&Wysokość (Hz) :", 80, 400},   {301, "&Prędkość (Sł) :", 40, 200},
-        {302, "&Głośność (%) :", 0, 100},     {306, "P&rocesor (%) :", 5, 99},
-        {316, "&Intonacja (%):", 0, 100},     {308, "Między &znakami:", 0, 10},
-        {310, "Między &słowami:", 0, 25},     {312, "Między &frazami:", 0, 100},
+        {300, "&Wysokość (Hz) :", 80, 400}, {301, "&Prędkość (Sł) :", 40, 200},
+        {302, "&Głośność (%) :", 0, 100},   {306, "P&rocesor (%) :", 5, 99},
+        {316, "&Intonacja (%):", 0, 100},   {308, "Między &znakami:", 0, 10},
+        {310, "Między &słowami:", 0, 25},   {312, "Między &frazami:", 0, 100},
         {314, "&Interpunkcyjna:", 0, 50}};
     for (const auto& [id, label, min, max] : rows) {
         const auto* slider = page_.ControlAs<QSlider>(id);

@@ -5,8 +5,8 @@
 #include <QCheckBox>
 #include <QSlider>
 
-#include "dialogs/param_sheet.h"
 #include "core/attribute.h"
+#include "dialogs/param_sheet.h"
 #include "engine/tts_engine.h"
 #include "platform/config_dir.h"
 #include "platform/reg_key.h"
@@ -57,7 +57,9 @@ TEST_F(ParamSheetTest, SaveWritesTheRegistryHiveOnYes) {
     sheet.Conversions().Box(237)->setChecked(true);
 
     sheet.ApplyButton()->click();  // No
-    EXPECT_EQ(asked, QString::fromUtf8("Czy chcesz zapisać aktualne ustawienia na stałe do rejestru systemowego?"));
+    EXPECT_EQ(asked,
+              QString::fromUtf8(
+                  "Czy chcesz zapisać aktualne ustawienia na stałe do rejestru systemowego?"));
     EXPECT_EQ(SavedDword("Sound", "Speed"), 80u);
     EXPECT_EQ(settings.speed, 80);
 

@@ -7,10 +7,12 @@
 #include "sapi/engine_ids.h"
 
 std::string SComponentModule::RegisteredPath() {
-    SRegKey list = SRegKey::OpenExisting(SRegRoot::LocalMachine, "Software\\Voice\\TextToSpeech\\Engine");
+    SRegKey list =
+        SRegKey::OpenExisting(SRegRoot::LocalMachine, "Software\\Voice\\TextToSpeech\\Engine");
     std::string clsid;
     if (!list.IsOpen() || !list.ReadString(kVokrantIndependentProgId, &clsid)) return {};
-    SRegKey server = SRegKey::OpenExisting(SRegRoot::ClassesRoot, "CLSID\\" + clsid + "\\InprocServer32");
+    SRegKey server =
+        SRegKey::OpenExisting(SRegRoot::ClassesRoot, "CLSID\\" + clsid + "\\InprocServer32");
     std::string path;
     if (!server.IsOpen() || !server.ReadString("", &path)) return {};
     return path;
@@ -19,7 +21,8 @@ std::string SComponentModule::RegisteredPath() {
 bool SComponentModule::Load(const std::string& fallbackPath, std::string* error) {
     std::string registered = RegisteredPath();
     // A registration left behind by a removed build must not hide a working one.
-    path_ = !registered.empty() && access(registered.c_str(), R_OK) == 0 ? registered : fallbackPath;
+    path_ =
+        !registered.empty() && access(registered.c_str(), R_OK) == 0 ? registered : fallbackPath;
     handle_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) {
         *error = "cannot load the speech component " + path_ + ": " + dlerror();
@@ -58,7 +61,9 @@ ITTSEnumW* SComponentModule::CreateEnumerator(std::string* error) {
     return static_cast<ITTSEnumW*>(p);
 }
 
-bool SComponentModule::CanUnload() const { return canUnloadNow_ != nullptr && canUnloadNow_() == S_OK; }
+bool SComponentModule::CanUnload() const {
+    return canUnloadNow_ != nullptr && canUnloadNow_() == S_OK;
+}
 
 SComponentModule::~SComponentModule() {
     if (handle_ != nullptr && CanUnload()) dlclose(handle_);

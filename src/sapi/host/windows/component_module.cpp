@@ -9,9 +9,11 @@ namespace {
 
 std::string LastErrorText() {
     char text[256];
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, GetLastError(),
-                                  0, text, sizeof text, nullptr);
-    while (length > 0 && (text[length - 1] == '\n' || text[length - 1] == '\r' || text[length - 1] == '.')) --length;
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, GetLastError(), 0, text, sizeof text, nullptr);
+    while (length > 0 &&
+           (text[length - 1] == '\n' || text[length - 1] == '\r' || text[length - 1] == '.'))
+        --length;
     return std::string(text, length);
 }
 
@@ -23,10 +25,12 @@ bool IsReadableFile(const std::string& path) {
 }  // namespace
 
 std::string SComponentModule::RegisteredPath() {
-    SRegKey list = SRegKey::OpenExisting(SRegRoot::LocalMachine, "Software\\Voice\\TextToSpeech\\Engine");
+    SRegKey list =
+        SRegKey::OpenExisting(SRegRoot::LocalMachine, "Software\\Voice\\TextToSpeech\\Engine");
     std::string clsid;
     if (!list.IsOpen() || !list.ReadString(kVokrantIndependentProgId, &clsid)) return {};
-    SRegKey server = SRegKey::OpenExisting(SRegRoot::ClassesRoot, "CLSID\\" + clsid + "\\InprocServer32");
+    SRegKey server =
+        SRegKey::OpenExisting(SRegRoot::ClassesRoot, "CLSID\\" + clsid + "\\InprocServer32");
     std::string path;
     if (!server.IsOpen() || !server.ReadString("", &path)) return {};
     return path;
@@ -42,7 +46,8 @@ bool SComponentModule::Load(const std::string& fallbackPath, std::string* error)
         return false;
     }
     handle_ = module;
-    getClassObject_ = reinterpret_cast<DllGetClassObjectFn>(GetProcAddress(module, "DllGetClassObject"));
+    getClassObject_ =
+        reinterpret_cast<DllGetClassObjectFn>(GetProcAddress(module, "DllGetClassObject"));
     canUnloadNow_ = reinterpret_cast<DllCanUnloadNowFn>(GetProcAddress(module, "DllCanUnloadNow"));
     if (getClassObject_ == nullptr || canUnloadNow_ == nullptr) {
         *error = path_ + " is not a speech component";
@@ -75,7 +80,9 @@ ITTSEnumW* SComponentModule::CreateEnumerator(std::string* error) {
     return static_cast<ITTSEnumW*>(p);
 }
 
-bool SComponentModule::CanUnload() const { return canUnloadNow_ != nullptr && canUnloadNow_() == S_OK; }
+bool SComponentModule::CanUnload() const {
+    return canUnloadNow_ != nullptr && canUnloadNow_() == S_OK;
+}
 
 SComponentModule::~SComponentModule() {
     if (handle_ != nullptr && CanUnload()) FreeLibrary(static_cast<HMODULE>(handle_));
