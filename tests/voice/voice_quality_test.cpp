@@ -90,7 +90,9 @@ TEST(SteadyWindow, EdgeTargetsPullTheWindowToTheNeighboursLikeness) {
             FindSteadyWindow(s, 0, s.size(), length, kRate, c.use_targets ? &c.targets : nullptr);
         EXPECT_GE(w.start + 64, c.part * part) << c.label;
         EXPECT_LE(w.start + length, (c.part + 1) * part + 64) << c.label;
-        if (c.use_targets && !c.targets.after.empty()) EXPECT_LT(w.edge_db, 6.0) << c.label;
+        if (c.use_targets && !c.targets.after.empty()) {
+            EXPECT_LT(w.edge_db, 6.0) << c.label;
+        }
     }
     SteadyWindow plain = FindSteadyWindow(s, 0, s.size(), length, kRate);
     EdgeTargets empty;
