@@ -17,6 +17,9 @@ int RunSettingsSheetForMode(SVokrant& engine, ITTSCentralA* centralA, int startP
     sheet.SetStartPage(startPage);
     const int result = sheet.RunModal(nullptr);
     if (result < 0)
-        LogMessage("nie mo\xBFna pokaza\xE6 okna ustawie\xF1 (b\xB3\xB9d %lu)\n", GetLastError());
+        LogMessage(
+            "nie mo\xBFna pokaza\xE6 okna ustawie\xF1 (b\xB3\xB9"
+            "d %lu)\n",
+            GetLastError());
     return result;
 }
