@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/codepage.h"
+#include "platform/file_open.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ STextInput ReadInputText(const SCommandLine& command) {
     STextInput input;
     std::string raw;
     if (!command.inputFile.empty() && command.inputFile != "-") {
-        std::FILE* file = std::fopen(command.inputFile.c_str(), "rb");
+        std::FILE* file = OpenFile(command.inputFile, "rb");
         if (!file) {
             input.error = "cannot open " + command.inputFile + ": " + std::strerror(errno);
             return input;

@@ -1,6 +1,6 @@
 // The two steps of an atomic file write that differ between the systems:
 // forcing the written data to the disk, and putting the finished file in
-// place of the old one in one step.
+// place of the old one in one step. Paths are UTF-8, as for OpenFile.
 #pragma once
 
 #include <cstdint>

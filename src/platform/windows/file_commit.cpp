@@ -7,13 +7,17 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/file_open.h"
+#include "platform/windows/wide_path.h"
+
 bool FlushToDisk(std::FILE* stream) {
     return std::fflush(stream) == 0 && _commit(_fileno(stream)) == 0;
 }
 
 // rename() refuses an existing target on Windows; MoveFileEx replaces it.
 bool MoveOver(const std::string& from, const std::string& to) {
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
     return false;
@@ -24,7 +28,7 @@ std::FILE* CreateSiblingTempFile(const std::string& path, std::string* tempPath)
         std::string candidate = path + "." + std::to_string(GetCurrentProcessId()) + "-" +
                                 std::to_string(GetTickCount() + attempt);
         // "x": fails when the name is taken, so no other file is overwritten.
-        if (std::FILE* file = std::fopen(candidate.c_str(), "w+bx")) {
+        if (std::FILE* file = OpenFile(candidate, "w+bx")) {
             *tempPath = candidate;
             return file;
         }
@@ -52,8 +56,8 @@ bool IsDeviceOrPipe(const std::string& path) {
     // Opening a named pipe would connect to its server: its name says enough.
     if (path.rfind("\\\\.\\pipe\\", 0) == 0) return true;
     // NUL, CON, COM1 ...: asking for no access opens a device without touching it.
-    HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE handle = CreateFileW(WidePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return false;
     DWORD type = GetFileType(handle);
     CloseHandle(handle);

@@ -2,7 +2,11 @@
 
 #include "sapi/audio/simulated_audio_dest.h"
 #include "sapi/audio/wave_file_audio_dest.h"
-#ifdef VOKRANT_HAVE_PULSE
+#if defined(_WIN32)
+#include <chrono>
+
+#include "sapi/audio/wave_out_audio_dest.h"
+#elif defined(VOKRANT_HAVE_PULSE)
 #include "sapi/audio/pulse_audio_dest.h"
 #endif
 
@@ -43,7 +47,51 @@ private:
     CWaveFileAudioDest* file_;
 };
 
-#ifdef VOKRANT_HAVE_PULSE
+#if defined(_WIN32)
+// The default wave-out device. Its driver gives no verdict of its own on a
+// stopped device, so sound that has not moved on for a while counts as one.
+class SWaveOutOutput final : public SAudioOutput {
+public:
+    explicit SWaveOutOutput(CWaveOutAudioDest* device)
+        : SAudioOutput(SAudioOutputKind::kSoundDevice, device, kDeviceIdleRounds, kDeviceWaitMs),
+          device_(device) {}
+
+    bool Finish(HRESULT spoken, std::string* error) override {
+        if (!stall_.empty())
+            return *error = device_->WasOpened() ? stall_ : NoDeviceMessage(stall_), false;
+        if (FAILED(spoken)) return *error = "speaking the text failed", false;
+        return true;
+    }
+
+private:
+    static constexpr std::chrono::milliseconds kStallLimit{5000};
+
+    bool Failed() override {
+        if (stall_.empty()) stall_ = device_->LastError();
+        if (stall_.empty() && Stalled()) stall_ = "the sound device stopped playing";
+        return !stall_.empty();
+    }
+    bool StillPlaying() override { return !device_->IsIdle(); }
+
+    // Whether started sound has been waiting to be played for too long.
+    bool Stalled() {
+        QWORD played = 0;
+        device_->PosnGet(&played);
+        auto now = std::chrono::steady_clock::now();
+        if (played != lastPlayed_ || !device_->IsStarted() || device_->IsIdle()) {
+            lastPlayed_ = played;
+            movedAt_ = now;
+            return false;
+        }
+        return now - movedAt_ > kStallLimit;
+    }
+
+    CWaveOutAudioDest* device_;  // the output's destination
+    std::string stall_;          // why the device stopped, once it has
+    QWORD lastPlayed_ = 0;
+    std::chrono::steady_clock::time_point movedAt_ = std::chrono::steady_clock::now();
+};
+#elif defined(VOKRANT_HAVE_PULSE)
 class SDeviceOutput final : public SAudioOutput {
 public:
     explicit SDeviceOutput(CPulseAudioDest* device)
@@ -100,7 +148,12 @@ std::unique_ptr<SAudioOutput> SAudioOutput::Open(SAudioOutputKind kind, const st
             return std::make_unique<SFileOutput>(kind, file);
         }
         case SAudioOutputKind::kSoundDevice: {
-#ifdef VOKRANT_HAVE_PULSE
+#if defined(_WIN32)
+            std::string reason;
+            if (!SWaveOutDevice::AnyPresent(&reason))
+                return *error = NoDeviceMessage(reason), nullptr;
+            return std::make_unique<SWaveOutOutput>(CWaveOutAudioDest::Create());
+#elif defined(VOKRANT_HAVE_PULSE)
             std::string reason;
             CPulseAudioDest* device = CPulseAudioDest::Create(&reason);
             if (device == nullptr) return *error = NoDeviceMessage(reason), nullptr;

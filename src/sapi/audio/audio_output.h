@@ -1,5 +1,6 @@
 // The audio output a host speaks to, chosen in one place: a WAV file,
-// standard output (a WAV stream), the sound device or the simulated
+// standard output (a WAV stream), the sound device (PulseAudio on Linux,
+// the default wave-out device on Windows) or the simulated
 // destination. The host runs its loop through the output and never needs
 // to know which kind it has.
 #pragma once

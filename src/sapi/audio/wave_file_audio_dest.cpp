@@ -6,6 +6,7 @@
 
 #include "platform/codepage.h"
 #include "platform/file_commit.h"
+#include "platform/file_open.h"
 
 CWaveFileAudioDest* CWaveFileAudioDest::Create(const std::string& path, DWORD bufferSize) {
     auto* dest = new (std::nothrow) CWaveFileAudioDest(path, bufferSize);
@@ -51,7 +52,7 @@ HRESULT CWaveFileAudioDest::OpenOutput() {
     toDevice_ = IsDeviceOrPipe(path_);
     if (toDevice_) {
         // Renaming a file over /dev/null or a FIFO would replace it: stream into it.
-        file_ = std::fopen(path_.c_str(), "wb");
+        file_ = OpenFile(path_, "wb");
         if (file_ == nullptr) return Fail("cannot open " + path_ + ": " + std::strerror(errno));
         return WriteStreamingHeader() ? S_OK
                                       : Fail("cannot write " + path_ + ": " + std::strerror(errno));
@@ -134,7 +135,7 @@ HRESULT CWaveFileAudioDest::Finish() {
         reason = std::strerror(errno);
     }
     if (!ok) {
-        std::remove(tempPath_.c_str());
+        RemoveFile(tempPath_);
         return Fail("cannot write " + path_ + ": " + reason);
     }
     return S_OK;
@@ -150,7 +151,7 @@ void CWaveFileAudioDest::Abandon() {
             std::fflush(file_);
     } else {
         std::fclose(file_);
-        std::remove(tempPath_.c_str());
+        RemoveFile(tempPath_);
     }
     file_ = nullptr;
 }

@@ -18,6 +18,7 @@ HRESULT CWaveOutAudioDest::OpenDevice() {
     if (!device_.Open(f.nSamplesPerSec, f.nChannels, f.wBitsPerSample, &error_, &badFormat))
         return badFormat ? AUDERR_WAVEFORMATNOTSUPPORTED : AUDERR_NODRIVER;
     played_ = Total();
+    opened_ = true;
     return S_OK;
 }
 

@@ -26,6 +26,8 @@ public:
 
     // Why the device could not be opened or written; empty while it plays.
     const std::string& LastError() const { return error_; }
+    // Whether a claim has ever opened the device.
+    bool WasOpened() const { return opened_; }
 
 private:
     explicit CWaveOutAudioDest(DWORD bufferSize) : CAudioDestBase(bufferSize) {}
@@ -42,4 +44,5 @@ private:
     SWaveOutDevice device_;
     QWORD played_ = 0;  // of the stream's total
     std::string error_;
+    bool opened_ = false;
 };

@@ -25,6 +25,12 @@ std::string ErrorText(MMRESULT result) {
 
 }  // namespace
 
+bool SWaveOutDevice::AnyPresent(std::string* error) {
+    if (waveOutGetNumDevs() > 0) return true;
+    *error = "the system has no wave-out device";
+    return false;
+}
+
 SWaveOutDevice::SWaveOutDevice() : blockDone_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
 
 SWaveOutDevice::~SWaveOutDevice() {

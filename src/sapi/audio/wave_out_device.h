@@ -15,6 +15,10 @@ public:
     SWaveOutDevice(const SWaveOutDevice&) = delete;
     SWaveOutDevice& operator=(const SWaveOutDevice&) = delete;
 
+    // Whether the system has any wave-out device at all. False with a
+    // reason in *error.
+    static bool AnyPresent(std::string* error);
+
     // Opens the device paused, for PCM of this shape. False with a reason
     // in *error; *badFormat tells a refused format from a missing device.
     bool Open(std::uint32_t rate, std::uint16_t channels, std::uint16_t bits, std::string* error,
