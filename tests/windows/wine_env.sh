@@ -29,3 +29,20 @@ linux_pcm() {
     VOKRANT_CONFIG_DIR=$(mktemp -d) "$vokrant" -o "$out.wav" "$text"
     python3 "$source/tests/windows/wav_data.py" "$out.wav" "$out"
 }
+
+# Runs a private sound server with a null sink ("null"), which wine plays
+# to, until the script exits.
+start_private_pulse() {
+    pulse=$(mktemp -d /tmp/vokrant-pulse.XXXXXX)
+    export PULSE_RUNTIME_PATH=$pulse PULSE_STATE_PATH=$pulse PULSE_SERVER="unix:$pulse/native"
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes --use-pid-file=no --log-level=error \
+        -L module-null-sink -L "module-native-protocol-unix socket=$pulse/native auth-anonymous=1" &
+    pulse_pid=$!
+    trap 'kill $pulse_pid; wait $pulse_pid; rm -rf "$pulse"' EXIT
+    for _ in $(seq 100); do [[ -S $pulse/native ]] && break; sleep 0.05; done
+}
+
+# Wine with no sound driver at all.
+no_sound_driver() {
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepulse.drv,winealsa.drv=d" "$@"
+}

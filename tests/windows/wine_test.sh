@@ -44,16 +44,9 @@ settings)
     ;;
 wave_out)
     # No sound driver at all: the destination refuses politely.
-    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepulse.drv,winealsa.drv=d" run "$build/tests/windows/wine_wave_out.exe" nodevice
-    # A private sound server with a null sink, which wine plays to.
-    pulse=$(mktemp -d /tmp/vokrant-pulse.XXXXXX)
-    export PULSE_RUNTIME_PATH=$pulse PULSE_STATE_PATH=$pulse
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes --use-pid-file=no --log-level=error \
-        -L module-null-sink -L "module-native-protocol-unix socket=$pulse/native auth-anonymous=1" &
-    server=$!
-    trap 'kill $server; wait $server; rm -rf "$pulse"' EXIT
-    for _ in $(seq 100); do [[ -S $pulse/native ]] && break; sleep 0.05; done
-    PULSE_SERVER="unix:$pulse/native" run "$build/tests/windows/wine_wave_out.exe" play
+    no_sound_driver run "$build/tests/windows/wine_wave_out.exe" nodevice
+    start_private_pulse
+    run "$build/tests/windows/wine_wave_out.exe" play
     ;;
 sheet)
     # The sheet's windows need a display: a private X server for this run.
@@ -80,6 +73,33 @@ cli)
         cmp "$work/cli.pcm" "$work/linux"
         echo "vokrant.exe PCM identical to the Linux build"
     fi
+    rm -rf "$work"
+    ;;
+cli_play)
+    # Without -o vokrant.exe speaks on the default wave-out device.
+    cp "$build/apps/vokrant/vokrant.exe" "$install_dir/"
+    run reg delete 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI' /f >/dev/null 2>&1 || true
+    work=$(mktemp -d)
+    status=0
+    no_sound_driver run 'C:\vokrant\vokrant.exe' "$text" >"$work/out" 2>"$work/err" || status=$?
+    cat "$work/err"
+    [[ $status == 1 ]] || { echo "FAILED: exit status $status without a sound device"; exit 1; }
+    grep -q '^vokrant: no sound device (.*); use -o FILE.wav' "$work/err"
+    [[ ! -s $work/out ]]
+    start_private_pulse
+    # What reaches the null sink is recorded from its monitor.
+    parec -d null.monitor --format=s16le --rate=22050 --channels=1 --raw "$work/heard.raw" &
+    recorder=$!
+    for _ in $(seq 100); do [[ -n $(pactl list short source-outputs) ]] && break; sleep 0.05; done
+    run 'C:\vokrant\vokrant.exe' "$text"
+    kill $recorder; wait $recorder || true
+    python3 - "$work/heard.raw" <<'PY'
+import sys
+data = open(sys.argv[1], "rb").read()
+loud = sum(1 for i in range(0, len(data) - 1, 2) if abs(int.from_bytes(data[i:i + 2], "little", signed=True)) > 300)
+print(f"null sink heard {len(data) // 2} samples, {loud} of them loud")
+sys.exit(0 if loud > 22050 // 2 else 1)
+PY
     rm -rf "$work"
     ;;
 unregister)
