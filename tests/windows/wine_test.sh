@@ -48,6 +48,11 @@ wave_out)
     start_private_pulse
     run "$build/tests/windows/wine_wave_out.exe" play
     ;;
+file_paths)
+    work=$(mktemp -d)
+    run "$build/tests/windows/wine_file_paths.exe" "Z:$(tr / '\\' <<<"$work")"
+    rmdir "$work"
+    ;;
 sheet)
     # The sheet's windows need a display: a private X server for this run.
     work=$(mktemp -d)
@@ -69,6 +74,12 @@ cli)
     { printf '\xFF\xFE'; printf '%s' "$text" | iconv -f UTF-8 -t UTF-16LE; } >"$work/text16.txt"
     (cd "$work" && run 'C:\vokrant\vokrant.exe' -f text16.txt -o out16.wav)
     cmp "$work/out.wav" "$work/out16.wav"
+    # Names beyond the ANSI code page, for the text read and the file written.
+    mkdir "$work/dźwięki"
+    printf '%s' "$text" >"$work/dźwięki/tekst – żółty.txt"
+    (cd "$work" && run 'C:\vokrant\vokrant.exe' -f 'dźwięki\tekst – żółty.txt' -o 'dźwięki\zażółć.wav')
+    cmp "$work/out.wav" "$work/dźwięki/zażółć.wav"
+    [[ $(ls "$work/dźwięki") == $'tekst – żółty.txt\nzażółć.wav' ]]
     if linux_pcm "$work/linux"; then
         cmp "$work/cli.pcm" "$work/linux"
         echo "vokrant.exe PCM identical to the Linux build"
