@@ -32,7 +32,7 @@ std::string ModeLine(const TTSMODEINFOW& mode) {
 }  // namespace
 
 bool SSpeechHost::Load(std::string* error) {
-    return module_.Load(ModuleBesideProgram(), error);
+    return module_.Load(SComponentModule::BesideProgram(), error);
 }
 
 bool SSpeechHost::ListVoices(std::FILE* out, std::string* error) {

@@ -33,7 +33,3 @@ private:
 
     SComponentModule module_;
 };
-
-// The module to load when none is registered: beside the program, else the
-// one in the build tree.
-std::string ModuleBesideProgram();

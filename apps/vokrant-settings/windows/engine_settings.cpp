@@ -27,17 +27,9 @@ void CALLBACK PumpAudio(HWND, UINT, UINT_PTR dest, DWORD) {
 
 }  // namespace
 
-std::string EngineBesideProgram() {
-    char self[MAX_PATH * 2];
-    DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
-    if (length == 0 || length >= sizeof self) return "vokrant.dll";
-    std::string path(self, length);
-    return path.substr(0, path.find_last_of("\\/") + 1) + "vokrant.dll";
-}
-
 SSettingsOutcome SEngineSettings::Open() {
     std::string error;
-    if (!module_.Load(EngineBesideProgram(), &error)) return {E_FAIL, error};
+    if (!module_.Load(SComponentModule::BesideProgram(), &error)) return {E_FAIL, error};
     modes_.p = module_.CreateEnumerator(&error);
     if (modes_.p == nullptr) return {E_FAIL, error};
     dest_.p = CWaveOutAudioDest::Create();

@@ -45,7 +45,3 @@ private:
     SComReference<ITTSCentralW> central_;
     SComReference<ITTSDialogsW> dialogs_;
 };
-
-// Where the engine is looked for when none is registered: vokrant.dll in
-// this program's folder, as the installer puts it.
-std::string EngineBesideProgram();

@@ -20,6 +20,10 @@ public:
     // that the host's engine list names "Vokrant"; empty when unregistered.
     static std::string RegisteredPath();
 
+    // The module to load when none is registered: the one beside the
+    // program (as installed), else the one the build made.
+    static std::string BesideProgram();
+
     // Loads the registered module, else `fallbackPath`. False with a one-line
     // reason in *error.
     bool Load(const std::string& fallbackPath, std::string* error);

@@ -36,6 +36,14 @@ std::string SComponentModule::RegisteredPath() {
     return path;
 }
 
+std::string SComponentModule::BesideProgram() {
+    char self[MAX_PATH * 2];
+    DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
+    if (length == 0 || length >= sizeof self) return "vokrant.dll";
+    std::string path(self, length);
+    return path.substr(0, path.find_last_of("\\/") + 1) + "vokrant.dll";
+}
+
 bool SComponentModule::Load(const std::string& fallbackPath, std::string* error) {
     std::string registered = RegisteredPath();
     // A registration left behind by a removed build must not hide a working one.
