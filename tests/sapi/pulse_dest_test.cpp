@@ -15,7 +15,7 @@
 
 #include "private_pulse_server.h"
 #include "recording_dest_sink.h"
-#include "sapi/audio/pulse_audio_dest.h"
+#include "sapi/audio/linux/pulse_audio_dest.h"
 
 namespace {
 

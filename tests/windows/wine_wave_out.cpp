@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "check.h"
-#include "sapi/audio/wave_out_audio_dest.h"
+#include "sapi/audio/windows/wave_out_audio_dest.h"
 
 namespace {
 

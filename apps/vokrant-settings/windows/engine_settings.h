@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "sapi/audio/wave_out_audio_dest.h"
+#include "sapi/audio/windows/wave_out_audio_dest.h"
 #include "sapi/host/component_module.h"
 
 struct SSettingsOutcome {

@@ -7,7 +7,7 @@
 
 #include "dialogs/collecting_audio_dest.h"
 #include "dialogs/test_speaker.h"
-#include "sapi/audio/wave_out_device.h"
+#include "sapi/audio/windows/wave_out_device.h"
 
 class STtsEngine;
 

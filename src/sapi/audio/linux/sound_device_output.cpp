@@ -1,7 +1,7 @@
 #include "sapi/audio/sound_device_output.h"
 
 #ifdef VOKRANT_HAVE_PULSE
-#include "sapi/audio/pulse_audio_dest.h"
+#include "sapi/audio/linux/pulse_audio_dest.h"
 
 namespace {
 

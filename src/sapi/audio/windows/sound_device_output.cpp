@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "sapi/audio/wave_out_audio_dest.h"
+#include "sapi/audio/windows/wave_out_audio_dest.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "sapi/audio/wave_out_device.h"
+#include "sapi/audio/windows/wave_out_device.h"
 
 #include <windows.h>
 #include <mmsystem.h>

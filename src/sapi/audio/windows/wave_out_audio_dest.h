@@ -10,7 +10,7 @@
 #include <string>
 
 #include "sapi/audio/audio_dest_base.h"
-#include "sapi/audio/wave_out_device.h"
+#include "sapi/audio/windows/wave_out_device.h"
 
 class CWaveOutAudioDest final : public CAudioDestBase {
 public:

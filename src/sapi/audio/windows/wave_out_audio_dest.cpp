@@ -1,4 +1,4 @@
-#include "sapi/audio/wave_out_audio_dest.h"
+#include "sapi/audio/windows/wave_out_audio_dest.h"
 
 CWaveOutAudioDest* CWaveOutAudioDest::Create(DWORD bufferSize) {
     auto* dest = new CWaveOutAudioDest(bufferSize);

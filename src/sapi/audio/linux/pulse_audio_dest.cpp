@@ -1,4 +1,4 @@
-#include "sapi/audio/pulse_audio_dest.h"
+#include "sapi/audio/linux/pulse_audio_dest.h"
 
 #include <pulse/pulseaudio.h>
 
