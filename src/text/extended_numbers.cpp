@@ -11,8 +11,11 @@
 #include "resources/number_words.h"
 #include "resources/resource_strings.h"
 #include "text/dates.h"
+#include "text/governed_hour_noun.h"
+#include "text/governing_prepositions.h"
 #include "text/number_words.h"
 #include "text/numbers.h"
+#include "text/numeral_cases.h"
 #include "text/times.h"
 #include "text/unit_agreement.h"
 #include "text/word_sink.h"
@@ -102,29 +105,58 @@ std::optional<uint32_t> YearWordEnd(const char* text, uint32_t position, bool& a
     return std::nullopt;
 }
 
-bool IsHourWord(const std::string& word) {
-    static const std::vector<std::string> words = {"godz.",    "godz",    "godzina",
-                                                   "godzinie", "godziny", Utf8ToCp1250("godzinę")};
-    for (const std::string& hourWord : words)
-        if (word == hourWord) return true;
-    return false;
+// The word before the one that ends at `position`, as PreviousWord gives it.
+std::string WordBeforePrevious(const char* text, uint32_t position) {
+    uint32_t end = position;
+    while (end > 0 && text[end - 1] == ' ') --end;
+    if (end > 0 && text[end - 1] == '.') --end;
+    uint32_t start = end;
+    while (start > 0 && IsLetter(U(text[start - 1])) && end - start < kMaxLookBehind) --start;
+    if (start == end) return std::string();
+    return PreviousWord(text, start);
 }
 
-// "godz. 12.30": hours and minutes joined by a period.
-std::optional<SReading> TimeAfterHourWord(const char* text, uint32_t position,
-                                          const SAttribute& switches) {
-    if (!switches.convertTime || !IsHourWord(PreviousWord(text, position))) return std::nullopt;
-    uint32_t p = position;
+// Hours and minutes joined by `separator` at `p`; nothing when the text
+// there is no valid time of that form.
+std::optional<SReading> ClockTimeAt(const char* text, uint32_t p, char separator,
+                                    SGrammaticalCase hourCase, const SAttribute& switches) {
     int hour = 0, minutes = 0, digits = 0;
     for (; IsDigit(text[p]) && digits < 3; ++p, ++digits) hour = hour * 10 + (text[p] - '0');
-    if (digits == 0 || digits > 2 || text[p] != '.') return std::nullopt;
+    if (digits == 0 || digits > 2 || text[p] != separator) return std::nullopt;
     ++p;
     for (digits = 0; IsDigit(text[p]) && digits < 3; ++p, ++digits)
         minutes = minutes * 10 + (text[p] - '0');
     if (digits != 2) return std::nullopt;
     STime time{hour, minutes, 0};
     if (!time.IsValid()) return std::nullopt;
-    return SReading{time.ToWords(switches), p};
+    return SReading{time.ToWordsIn(hourCase, switches), p};
+}
+
+// A bare full hour ("o godz. 8"): one or two digits with no clock or decimal
+// part after them.
+std::optional<SReading> FullHourAt(const char* text, uint32_t p, SGrammaticalCase hourCase,
+                                   const SAttribute& switches) {
+    int hour = 0, digits = 0;
+    for (; IsDigit(text[p]) && digits < 3; ++p, ++digits) hour = hour * 10 + (text[p] - '0');
+    if (digits > 2 || hour > 23) return std::nullopt;
+    const char after = text[p];
+    if (IsDigit(after) || IsLetter(U(after)) || after == ':' ||
+        ((after == '.' || after == ',') && IsDigit(text[p + 1])))
+        return std::nullopt;
+    return SReading{HourWordsIn(hour, hourCase, switches.hours24), p};
+}
+
+// "godz. 12.30", and after a preposition that governs the hour also
+// "o godz. 15:30" and "przed godz. 8", the hour then in that case.
+std::optional<SReading> TimeAfterHourWord(const char* text, uint32_t position,
+                                          const SAttribute& switches) {
+    if (!switches.convertTime || !IsHourWord(PreviousWord(text, position))) return std::nullopt;
+    const SGrammaticalCase hourCase =
+        CaseAfterPreposition(WordBeforePrevious(text, position), SGovernedNumber::kClockHour);
+    if (auto dotted = ClockTimeAt(text, position, '.', hourCase, switches)) return dotted;
+    if (hourCase == SGrammaticalCase::kNominative) return std::nullopt;
+    if (auto clock = ClockTimeAt(text, position, ':', hourCase, switches)) return clock;
+    return FullHourAt(text, position, hourCase, switches);
 }
 
 // A numeric date, its day in the genitive; a " r." or " roku" after it is
@@ -238,6 +270,77 @@ std::optional<SReading> NumberWithUnit(const char* text, const SNumberText& numb
     return SReading{words, end};
 }
 
+bool EndsWith(const std::string& word, const char* ending) {
+    const std::string suffix = ending;
+    return word.size() > suffix.size() &&
+           word.compare(word.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// A written-out noun in the genitive plural: the last of its writings.
+bool IsGenitiveNounAt(const char* text, uint32_t position) {
+    auto match = ScanUnit(text, position);
+    if (!match || !match->unit->writtenOut || match->unit->writings.size() < 3) return false;
+    const std::string& genitive = match->unit->writings.back();
+    const uint32_t start = text[position] == ' ' ? position + 1 : position;
+    return match->end - start == genitive.size() &&
+           genitive.compare(0, genitive.size(), text + start, genitive.size()) == 0;
+}
+
+// "z" is "with" before an instrumental plural ("z 3 osobami") and "from"
+// before a genitive ("z 10 stron"); anything else stays unread as a case.
+SGrammaticalCase CaseAfterZ(const char* text, uint32_t numberEnd) {
+    uint32_t end = 0;
+    const std::string next =
+        LetterWordAt(text, text[numberEnd] == ' ' ? numberEnd + 1 : numberEnd, end);
+    if (EndsWith(next, "ami") || EndsWith(next, "mi")) return SGrammaticalCase::kInstrumental;
+    if (IsGenitiveNounAt(text, numberEnd)) return SGrammaticalCase::kGenitive;
+    return SGrammaticalCase::kNominative;
+}
+
+// The gender a lone number takes from a range's far end: "od 1 do 10 stron".
+SGender GenderOfRangeEnd(const char* text, uint32_t numberEnd) {
+    uint32_t p = numberEnd;
+    if (text[p] == ' ') ++p;
+    uint32_t end = 0;
+    if (LetterWordAt(text, p, end) != "do") return SGender::Masculine;
+    p = end;
+    if (text[p] == ' ') ++p;
+    if (!IsDigit(text[p])) return SGender::Masculine;
+    while (IsDigit(text[p])) ++p;
+    auto unit = ScanUnit(text, p);
+    return unit ? unit->unit->gender : SGender::Masculine;
+}
+
+// A whole number after a preposition that governs its case: "około 50%"
+// is "około pięćdziesięciu procent", "z 3 osobami" "z trzema osobami".
+// A unit after it follows in the genitive; other cases of units are not in
+// the tables, so such a number is left as it is.
+std::optional<SReading> GovernedCount(const char* text, uint32_t position,
+                                      const SNumberText& number) {
+    if (!number.fraction.empty() || number.value < 1 || number.value > kMaxDeclinedCount)
+        return std::nullopt;
+    const std::string preposition = PreviousWord(text, position);
+    const SGrammaticalCase numberCase =
+        preposition == "z" ? CaseAfterZ(text, number.end)
+                           : CaseAfterPreposition(preposition, SGovernedNumber::kCount);
+    if (!ChangesCount(numberCase)) return std::nullopt;
+    auto match = ScanUnit(text, number.end);
+    if (!match) {
+        auto words =
+            DeclinedCardinalWords(number.value, numberCase, GenderOfRangeEnd(text, number.end));
+        if (!words) return std::nullopt;
+        return SReading{*words, number.end};
+    }
+    const SUnitWord& unit = *match->unit;
+    auto words = DeclinedCardinalWords(number.value, numberCase, unit.gender);
+    if (!words) return std::nullopt;
+    if (unit.writtenOut) return SReading{*words, number.end};
+    if (unit.multiplier || numberCase != SGrammaticalCase::kGenitive) return std::nullopt;
+    // The genitive singular after one, the genitive plural after the rest.
+    *words += (number.value == 1 ? unit.forms.fraction : unit.forms.many) + ' ';
+    return SReading{*words, AfterAbbreviationPeriod(text, match->end)};
+}
+
 std::optional<SReading> ReadFromDigit(const char* text, uint32_t position,
                                       const SAttribute& switches) {
     if (auto time = TimeAfterHourWord(text, position, switches)) return time;
@@ -247,6 +350,7 @@ std::optional<SReading> ReadFromDigit(const char* text, uint32_t position,
     if (!number) return std::nullopt;
     if (auto day = DayBeforeMonth(text, *number)) return day;
     if (auto year = YearBeforeYearWord(text, *number)) return year;
+    if (auto governed = GovernedCount(text, position, *number)) return governed;
     return NumberWithUnit(text, *number);
 }
 

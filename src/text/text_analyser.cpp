@@ -98,8 +98,9 @@ bool STextAnalyser::FlushWord(std::string& buffer, int closes, bool takeSource, 
     if (buffer.empty()) return false;
     const bool fromMain = !readingInsertion_;
     if (takeSource && fromMain) sourceText_ = buffer;
-    bool replaced = OfferToDictionary(buffer);
-    if (!replaced && !OfferToRomanNumeral(buffer) && !OfferToSpelling(buffer))
+    const bool governed = OfferToGovernedHourNoun(buffer);
+    bool replaced = !governed && OfferToDictionary(buffer);
+    if (!governed && !replaced && !OfferToRomanNumeral(buffer) && !OfferToSpelling(buffer))
         currentSentence_->AppendWord(buffer, sourceText_, closes, continuation);
     if (!fromMain) insertionFirst_ = false;
     ResetWordBuffer(buffer);
@@ -162,7 +163,8 @@ void STextAnalyser::StepCharacter(std::string& buffer, STextCursor*& previous) {
 void STextAnalyser::HandleSentenceEnd(std::string& buffer, STextCursor& cursor, unsigned char c) {
     const bool onMain = &cursor == &mainCursor_;
     if (!buffer.empty()) {
-        if (c == '.' && OfferToDictionary(buffer + ".")) {
+        if (c == '.' &&
+            (OfferToGovernedHourNoun(buffer + ".") || OfferToDictionary(buffer + "."))) {
             sourceText_ = buffer + ".";
             buffer.clear();
             upperCount_ = lowerCount_ = 0;

@@ -88,6 +88,8 @@ private:
     // Extended reading: a Roman numeral where Polish reads one (after a
     // ruler's name, before "wieku"...) becomes an ordinal; true when it did.
     bool OfferToRomanNumeral(const std::string& word);
+    // "godz." after a preposition that governs the hour's case.
+    bool OfferToGovernedHourNoun(const std::string& word);
     // Abbreviation and spelling decision: true when it appended the names.
     bool OfferToSpelling(const std::string& word);
     // Runs of a repeated character or pair starting at c; flushes the

@@ -9,6 +9,7 @@
 #include "text/dictionary.h"
 #include "text/dotted_abbreviations.h"
 #include "text/emoticons.h"
+#include "text/governed_hour_noun.h"
 #include "text/numbers.h"
 #include "text/repeated.h"
 #include "text/roman_numerals.h"
@@ -87,6 +88,17 @@ bool STextAnalyser::OfferToRomanNumeral(const std::string& word) {
     auto words = ReadRomanNumeral(word, RomanContextAt(*currentSentence_, mainCursor_.GetRest()));
     if (!words) return false;
     currentSentence_->AppendText(*words, sourceText_);
+    return true;
+}
+
+bool STextAnalyser::OfferToGovernedHourNoun(const std::string& word) {
+    if (!GetSettings()->extendedReading || !GetSettings()->convertTime || readingInsertion_)
+        return false;
+    auto noun =
+        GovernedHourNoun(Lowered(word), LastWordOf(*currentSentence_), mainCursor_.GetRest());
+    if (!noun) return false;
+    sourceText_ = word;
+    currentSentence_->AppendText(*noun, sourceText_);
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/attribute.h"
 #include "model/chars.h"
+#include "platform/codepage.h"
 #include "resources/date_words.h"
 #include "resources/resource_strings.h"
 #include "text/numbers.h"
@@ -36,6 +37,22 @@ std::string HourStemWord(int h, SCase grammaticalCase) {
     std::string stem = R(date_ids::kHourStemsFirst + (h >= 20 ? 19 : h - 1));
     if (grammaticalCase == SCase::kNominative) return stem + w.hourNominative;
     return stem + (h == 2 ? w.hourGenitiveAfterDrug : w.hourGenitive);
+}
+
+std::string HourStemIn(int h, SGrammaticalCase hourCase) {
+    static const std::string instrumental = Utf8ToCp1250("ą");
+    switch (hourCase) {
+        case SGrammaticalCase::kNominative:
+            return HourStemWord(h, SCase::kNominative);
+        case SGrammaticalCase::kAccusative:
+        case SGrammaticalCase::kInstrumental:
+            return R(date_ids::kHourStemsFirst + (h >= 20 ? 19 : h - 1)) + instrumental;
+        case SGrammaticalCase::kGenitive:
+        case SGrammaticalCase::kDative:
+        case SGrammaticalCase::kLocative:
+            break;
+    }
+    return HourStemWord(h, SCase::kGenitive);
 }
 
 std::string HourWords(int hour, SCase grammaticalCase, bool hours24) {
@@ -91,6 +108,27 @@ std::string AmountWords(int a, SUnit unit, SCase grammaticalCase, bool withAnd) 
 }
 
 }  // namespace
+
+std::string HourWordsIn(int hour, SGrammaticalCase hourCase, bool hours24) {
+    int h = hours24 ? hour : hour % 12;
+    if (h == 0) h = hours24 ? 24 : 12;
+    std::string out = HourStemIn(h, hourCase) + ' ';
+    if (h > 20) out += HourStemIn(h - 20, hourCase) + ' ';
+    return out;
+}
+
+std::string STime::ToWordsIn(SGrammaticalCase hourCase, const SAttribute& switches) const {
+    if (hourCase == SGrammaticalCase::kNominative) return ToWords(switches);
+    if (switches.colloquialTime && minutes != 0) return ToWords(switches);
+    const bool saySeconds = switches.readSeconds && seconds > 0;
+    const std::string secondsPart =
+        saySeconds ? AmountWords(seconds, SUnit::kSeconds, SCase::kNominative, true) : "";
+    const std::string hourPart = HourWordsIn(hour, hourCase, switches.hours24);
+    const bool bare =
+        minutes == 0 && (switches.colloquialTime || (switches.bareFullHour && seconds == 0));
+    if (bare) return hourPart + secondsPart;
+    return hourPart + AmountWords(minutes, SUnit::kNone, SCase::kNominative, false) + secondsPart;
+}
 
 bool STime::IsValid() const {
     return hour >= 0 && hour <= 23 && minutes >= 0 && minutes <= 59 && seconds >= 0 &&

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "text/governing_prepositions.h"
+
 class SAttribute;
 
 class SWordSink;
@@ -19,7 +21,16 @@ struct STime {
     bool IsValid() const;
     // Words of the reading, each followed by a blank (Windows-1250).
     std::string ToWords(const SAttribute& switches) const;
+    // The reading after a preposition that governs the hour's case ("o
+    // godzinie piętnastej trzydzieści", "przed ósmą"): the hour in that
+    // case, minutes and seconds as they are. A colloquial reading with
+    // minutes keeps its own phrasing.
+    std::string ToWordsIn(SGrammaticalCase hourCase, const SAttribute& switches) const;
 };
+
+// The ordinal words of a clock hour (0..23) in a case: "ósma", "ósmej",
+// "ósmą", "dwudziestej pierwszej"; each followed by a blank.
+std::string HourWordsIn(int hour, SGrammaticalCase hourCase, bool hours24);
 
 // Recognises h:mm[:ss] at `position`: the time and the characters it spans.
 std::optional<std::pair<STime, uint32_t>> ScanTime(const char* text, uint32_t position);
