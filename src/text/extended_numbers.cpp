@@ -319,6 +319,11 @@ std::optional<SReading> GovernedCount(const char* text, uint32_t position,
                                       const SNumberText& number) {
     if (!number.fraction.empty() || number.value < 1 || number.value > kMaxDeclinedCount)
         return std::nullopt;
+    // "od 9:00", "do 1/2", "od 1-10": a time, a fraction or a range's first
+    // end is no count of its own.
+    const char after = text[number.end];
+    if ((after == ':' || after == '/' || after == '-') && IsDigit(text[number.end + 1]))
+        return std::nullopt;
     const std::string preposition = PreviousWord(text, position);
     const SGrammaticalCase numberCase =
         preposition == "z" ? CaseAfterZ(text, number.end)

@@ -227,7 +227,8 @@ TEST(ExtendedNumberTest, WhereTheReadingStops) {
 TEST(ExtendedNumberTest, TimeAfterTheHourWordOnly) {
     const SAttribute settings = ExtendedSettings();
     EXPECT_EQ(Read("godz. 12.30", settings, 6), "dwunasta trzydzieści");
-    EXPECT_EQ(Read("o godzinie 7.05", settings, 11), "siódma zero pięć");
+    EXPECT_EQ(Read("w godzinie 7.05", settings, 11), "siódma zero pięć");
+    EXPECT_EQ(Read("o godzinie 7.05", settings, 11), "siódmej zero pięć");
     EXPECT_EQ(Read("godz. 25.30", settings, 6), "dwadzieścia pięć kropka");
     EXPECT_EQ(Read("cena 12.30", settings, 5), "dwanaście kropka");
 }
