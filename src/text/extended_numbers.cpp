@@ -242,6 +242,16 @@ std::string MoneyWords(const SNumberText& number, const SUnitWord& unit) {
     return words;
 }
 
+// "5 tys. zł": what a thousand counts is in the genitive plural. `end` is
+// after the multiplier, and moves past the counted unit.
+void AddCountedUnit(const char* text, std::string& words, uint32_t& end) {
+    auto counted = ScanUnit(text, end);
+    if (counted && !counted->unit->writtenOut && !counted->unit->multiplier) {
+        words += counted->unit->forms.many + ' ';
+        end = AfterAbbreviationPeriod(text, counted->end);
+    }
+}
+
 // A unit, currency or counted noun after the number.
 std::optional<SReading> NumberWithUnit(const char* text, const SNumberText& number) {
     auto match = ScanUnit(text, number.end);
@@ -259,14 +269,7 @@ std::optional<SReading> NumberWithUnit(const char* text, const SNumberText& numb
                 UnitForm(unit, number.value, !number.fraction.empty()) + ' ';
     }
     uint32_t end = AfterAbbreviationPeriod(text, match->end);
-    if (unit.multiplier) {
-        // "5 tys. zł": what a thousand counts is in the genitive plural.
-        auto counted = ScanUnit(text, end);
-        if (counted && !counted->unit->writtenOut && !counted->unit->multiplier) {
-            words += counted->unit->forms.many + ' ';
-            end = AfterAbbreviationPeriod(text, counted->end);
-        }
-    }
+    if (unit.multiplier) AddCountedUnit(text, words, end);
     return SReading{words, end};
 }
 
@@ -313,8 +316,9 @@ SGender GenderOfRangeEnd(const char* text, uint32_t numberEnd) {
 
 // A whole number after a preposition that governs its case: "około 50%"
 // is "około pięćdziesięciu procent", "z 3 osobami" "z trzema osobami".
-// A unit after it follows in the genitive; other cases of units are not in
-// the tables, so such a number is left as it is.
+// A unit after it follows in the genitive ("do 3 tys. zł" is "do trzech
+// tysięcy złotych"); other cases of units are not in the tables, so such a
+// number is left as it is.
 std::optional<SReading> GovernedCount(const char* text, uint32_t position,
                                       const SNumberText& number) {
     if (!number.fraction.empty() || number.value < 1 || number.value > kMaxDeclinedCount)
@@ -340,10 +344,12 @@ std::optional<SReading> GovernedCount(const char* text, uint32_t position,
     auto words = DeclinedCardinalWords(number.value, numberCase, unit.gender);
     if (!words) return std::nullopt;
     if (unit.writtenOut) return SReading{*words, number.end};
-    if (unit.multiplier || numberCase != SGrammaticalCase::kGenitive) return std::nullopt;
+    if (numberCase != SGrammaticalCase::kGenitive) return std::nullopt;
     // The genitive singular after one, the genitive plural after the rest.
     *words += (number.value == 1 ? unit.forms.fraction : unit.forms.many) + ' ';
-    return SReading{*words, AfterAbbreviationPeriod(text, match->end)};
+    uint32_t end = AfterAbbreviationPeriod(text, match->end);
+    if (unit.multiplier) AddCountedUnit(text, *words, end);
+    return SReading{*words, end};
 }
 
 std::optional<SReading> ReadFromDigit(const char* text, uint32_t position,

@@ -176,6 +176,9 @@ TEST(NumeralCasesTest, ExtendedReaderUsesTheGovernedCase) {
         {"ok. 50% ludzi", 4, "pięćdziesięciu procent"},
         {"około 5 zł", 6, "pięciu złotych"},
         {"do 1 zł", 3, "jednego złotego"},
+        {"do 3 tys. zł", 3, "trzech tysięcy złotych"},
+        {"od 1 mln", 3, "jednego miliona"},
+        {"przy 100 km/h", 5, "sto kilometrów na godzinę"},  // no locative units: as before
         {"od 1 do 10 stron", 3, "jednej"},
         {"od 1 do 10 km", 3, "jednego"},
         {"do 10 stron", 3, "dziesięciu"},
