@@ -27,6 +27,7 @@ constexpr size_t kMaxFractionDigits = 6;  // the longest with a denominator word
 constexpr uint32_t kMaxLookBehind = 32;
 constexpr int kMaxDay = 31;
 constexpr int kMaxYear = 2999;
+constexpr size_t kMinStemmedNoun = 5;  // shorter nouns' stems begin too many words
 
 // What a rule read: its words (blank-separated) and where the text it
 // consumed ends.
@@ -300,6 +301,22 @@ SGrammaticalCase CaseAfterZ(const char* text, uint32_t numberEnd) {
     return SGrammaticalCase::kNominative;
 }
 
+// The gender of a written-out noun in a form the unit table does not list,
+// told by the stem of its first form: "kobietami" is "kobieta"'s.
+std::optional<SGender> GenderOfInflectedNoun(const char* text, uint32_t numberEnd) {
+    uint32_t end = 0;
+    const std::string next =
+        LetterWordAt(text, text[numberEnd] == ' ' ? numberEnd + 1 : numberEnd, end);
+    for (const SUnitWord& unit : UnitWords()) {
+        if (!unit.writtenOut || unit.writings.empty()) continue;
+        const std::string& first = unit.writings.front();
+        if (first.size() < kMinStemmedNoun) continue;  // "noc" would claim "nowymi"
+        const size_t stem = first.size() - 1;
+        if (next.size() > stem && next.compare(0, stem, first, 0, stem) == 0) return unit.gender;
+    }
+    return std::nullopt;
+}
+
 // The gender a lone number takes from a range's far end: "od 1 do 10 stron".
 SGender GenderOfRangeEnd(const char* text, uint32_t numberEnd) {
     uint32_t p = numberEnd;
@@ -335,8 +352,9 @@ std::optional<SReading> GovernedCount(const char* text, uint32_t position,
     if (!ChangesCount(numberCase)) return std::nullopt;
     auto match = ScanUnit(text, number.end);
     if (!match) {
-        auto words =
-            DeclinedCardinalWords(number.value, numberCase, GenderOfRangeEnd(text, number.end));
+        const SGender gender =
+            GenderOfInflectedNoun(text, number.end).value_or(GenderOfRangeEnd(text, number.end));
+        auto words = DeclinedCardinalWords(number.value, numberCase, gender);
         if (!words) return std::nullopt;
         return SReading{*words, number.end};
     }

@@ -183,6 +183,9 @@ TEST(NumeralCasesTest, ExtendedReaderUsesTheGovernedCase) {
         {"od 1 do 10 km", 3, "jednego"},
         {"do 10 stron", 3, "dziesięciu"},
         {"z 3 osobami", 2, "trzema"},
+        {"z 2 kobietami", 2, "dwiema"},  // the gender from the noun's stem
+        {"z 2 kotami", 2, "dwoma"},
+        {"z 2 nowymi", 2, "dwoma"},
         {"z 10 stron", 2, "dziesięciu"},
         {"dla 2000 osób", 4, "dwóch tysięcy"},
         {"przed 5 laty", 6, "pięcioma"},
