@@ -144,15 +144,15 @@ void TemplatesCarryTheSharedIdsLabelsAndRanges() {
     CHECK(Text(save) == L"Zapa&miętaj");
 
     HWND general = open.sheet.Page(SWinParamSheet::kGeneralPage).Window();
-    for (const SGeneralSliderSpec& spec : GeneralSliderSpecs()) {
-        HWND slider = GetDlgItem(general, spec.sliderId);
-        CHECK_NOTE(slider != nullptr, std::to_string(spec.sliderId));
-        CHECK(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0) == spec.minPosition);
-        CHECK(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0) == spec.maxPosition);
-        CHECK_NOTE(Text(GetDlgItem(general, spec.labelId)) == Wide(spec.label), spec.label);
-        HWND display = GetDlgItem(general, spec.editId);
+    for (const SGeneralSliderSpec& row : GeneralSliderSpecs()) {
+        HWND slider = GetDlgItem(general, row.sliderId);
+        CHECK_NOTE(slider != nullptr, std::to_string(row.sliderId));
+        CHECK(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0) == row.minPosition);
+        CHECK(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0) == row.maxPosition);
+        CHECK_NOTE(Text(GetDlgItem(general, row.labelId)) == Wide(row.label), row.label);
+        HWND display = GetDlgItem(general, row.editId);
         CHECK(display != nullptr && (GetWindowLongW(display, GWL_STYLE) & ES_READONLY) != 0);
-        CHECK(IsWindowEnabled(slider) == spec.enabled);
+        CHECK(IsWindowEnabled(slider) == row.enabled);
     }
     CHECK(Text(GetDlgItem(general, IDC_TEST_TEXT)) == L"To jest test. Koniec.");
     CHECK(!IsWindowEnabled(GetDlgItem(general, IDC_TEST_BUTTON)));  // nothing to speak through

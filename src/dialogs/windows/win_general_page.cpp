@@ -49,10 +49,10 @@ void SWinGeneralPage::ShowValues() {
 
 bool SWinGeneralPage::OnHScroll(HWND control, int code) {
     if (code != TB_ENDTRACK && code != TB_THUMBPOSITION) return true;
-    for (const SGeneralSliderSpec& spec : GeneralSliderSpecs()) {
-        if (Item(spec.sliderId) != control) continue;
+    for (const SGeneralSliderSpec& row : GeneralSliderSpecs()) {
+        if (Item(row.sliderId) != control) continue;
         const int position = static_cast<int>(SendMessageW(control, TBM_GETPOS, 0, 0));
-        for (SGeneralValue changed : state_.SliderCameToRest(spec.value, position))
+        for (SGeneralValue changed : state_.SliderCameToRest(row.value, position))
             ShowValue(changed);
         return true;
     }
