@@ -21,6 +21,14 @@ make_prefix() {
     "$wineserver" -w
 }
 
+# Stops a wine server left running by an earlier step: one started without
+# a display (or with another sound server) would serve the next program
+# with its own desktop, and windows could not be created.
+stop_wineserver() {
+    "$wineserver" -k >/dev/null 2>&1 || true
+    "$wineserver" -w >/dev/null 2>&1 || true
+}
+
 # The Linux build's PCM for $text, as the reference; fails when the build
 # in $linux_build is missing.
 linux_pcm() {

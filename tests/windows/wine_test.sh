@@ -55,6 +55,7 @@ file_paths)
     ;;
 sheet)
     # The sheet's windows need a display: a private X server for this run.
+    stop_wineserver
     work=$(mktemp -d)
     xvfb-run -a -s '-screen 0 1024x768x24' "$wine" "$build/tests/windows/wine_sheet.exe" \
         "Z:$(tr / '\\' <<<"$source/data/")" "Z:$(tr / '\\' <<<"$work")"
@@ -63,6 +64,7 @@ sheet)
 dialogs)
     # A fresh user: the engine finds its voice beside the DLL.
     run reg delete 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI' /f >/dev/null 2>&1 || true
+    stop_wineserver
     xvfb-run -a -s '-screen 0 1024x768x24' "$wine" "$build/tests/windows/wine_dialogs.exe"
     ;;
 cli)
