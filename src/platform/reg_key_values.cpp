@@ -1,5 +1,6 @@
-// What a registry key does the same on every system: its typed values rest
-// on the system's own ReadValue and Apply, the recursive delete on DeleteKey.
+// What a registry key does the same on every system: opening a subkey or an
+// existing key, the names it accepts, its typed values (on the system's own
+// ReadValue and Apply) and the recursive delete (on DeleteKey).
 #include "platform/reg_key.h"
 
 #include <cstdint>
@@ -18,6 +19,27 @@ bool ParseNumber(const std::string& text, uint32_t* value) {
 }
 
 }  // namespace
+
+SRegKey::SRegKey(SRegRoot root, const std::string& path) : SRegKey(root, path, true) {}
+
+SRegKey::SRegKey(const SRegKey& parent, const std::string& subkey)
+    : SRegKey(parent.root_, parent.path_ + "\\" + subkey, parent.open_) {
+    if (!parent.open_) open_ = false;
+}
+
+SRegKey SRegKey::OpenExisting(SRegRoot root, const std::string& path) {
+    return SRegKey(root, path, false);
+}
+
+bool SRegKey::Exists(SRegRoot root, const std::string& path) {
+    return OpenExisting(root, path).IsOpen();
+}
+
+bool SRegKey::Valid(const std::string& name) const {
+    // Line breaks cannot travel in a key or value name of the Linux hive
+    // file; Windows keys refuse them as well, so a name behaves alike on both.
+    return name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
 
 bool SRegKey::HasValue(const std::string& name) const {
     SRegValue value;

@@ -19,26 +19,6 @@ SRegKey::SRegKey(SRegRoot root, const std::string& path, bool create)
              [&](const SRegHive& hive) { open_ = hive.FindKey(where.path) != nullptr; });
 }
 
-SRegKey::SRegKey(SRegRoot root, const std::string& path) : SRegKey(root, path, true) {}
-
-SRegKey::SRegKey(const SRegKey& parent, const std::string& subkey)
-    : SRegKey(parent.root_, parent.path_ + "\\" + subkey, parent.open_) {
-    if (!parent.open_) open_ = false;
-}
-
-SRegKey SRegKey::OpenExisting(SRegRoot root, const std::string& path) {
-    return SRegKey(root, path, false);
-}
-
-bool SRegKey::Exists(SRegRoot root, const std::string& path) {
-    return OpenExisting(root, path).IsOpen();
-}
-
-bool SRegKey::Valid(const std::string& name) const {
-    // Line breaks cannot travel in a key or value name of the hive file.
-    return name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
-}
-
 bool SRegKey::Apply(const SRegOp& op) {
     if (!open_) return false;
     SRegLocation where = LocateKey(root_, path_);
