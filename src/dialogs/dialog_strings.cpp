@@ -1,5 +1,6 @@
 #include "dialogs/dialog_strings.h"
 
+#include <utility>
 #include <vector>
 
 #ifndef VOKRANT_VERSION
@@ -29,15 +30,24 @@ std::vector<std::string> SplitBars(const std::string& text) {
     return parts;
 }
 
+// The "name|pattern|name|pattern" list as trimmed pairs; a pair missing
+// either half is dropped.
+std::vector<std::pair<std::string, std::string>> FilterPairs(const std::string& barSeparated) {
+    const std::vector<std::string> parts = SplitBars(barSeparated);
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+        std::string name = Trimmed(parts[i]);
+        std::string pattern = Trimmed(parts[i + 1]);
+        if (!name.empty() && !pattern.empty()) pairs.emplace_back(name, pattern);
+    }
+    return pairs;
+}
+
 }  // namespace
 
 std::string FileDialogFilter(const std::string& barSeparated) {
-    const std::vector<std::string> parts = SplitBars(barSeparated);
     std::string filter;
-    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
-        const std::string name = Trimmed(parts[i]);
-        const std::string pattern = Trimmed(parts[i + 1]);
-        if (name.empty() || pattern.empty()) continue;
+    for (const auto& [name, pattern] : FilterPairs(barSeparated)) {
         if (!filter.empty()) filter += ";;";
         // The dialog reads the patterns from the last parentheses of a name.
         const std::string shown = "(" + pattern + ")";
@@ -48,12 +58,8 @@ std::string FileDialogFilter(const std::string& barSeparated) {
 }
 
 std::string OpenFileNameFilter(const std::string& barSeparated) {
-    const std::vector<std::string> parts = SplitBars(barSeparated);
     std::string filter;
-    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
-        const std::string name = Trimmed(parts[i]);
-        const std::string pattern = Trimmed(parts[i + 1]);
-        if (name.empty() || pattern.empty()) continue;
+    for (const auto& [name, pattern] : FilterPairs(barSeparated)) {
         filter += name;
         filter += '\0';
         filter += pattern;

@@ -55,14 +55,6 @@ std::string HourStemIn(int h, SGrammaticalCase hourCase) {
     return HourStemWord(h, SCase::kGenitive);
 }
 
-std::string HourWords(int hour, SCase grammaticalCase, bool hours24) {
-    int h = hours24 ? hour : hour % 12;
-    if (h == 0) h = hours24 ? 24 : 12;
-    std::string out = HourStemWord(h, grammaticalCase) + ' ';
-    if (h > 20) out += HourStemWord(h - 20, grammaticalCase) + ' ';
-    return out;
-}
-
 // A count of 2..59 as clock numerals: "dwie", "dwadzieścia dwa", "jedenaście".
 std::string CountWords(int a) {
     using namespace date_ids;
@@ -144,19 +136,19 @@ std::string STime::ToWords(const SAttribute& switches) const {
     const int nextHour = (hour + 1) % 24;
 
     if (switches.bareFullHour && minutes == 0 && seconds == 0)
-        return HourWords(hour, SCase::kNominative, h24);
+        return HourWordsIn(hour, SGrammaticalCase::kNominative, h24);
     if (!switches.colloquialTime)
-        return HourWords(hour, SCase::kNominative, h24) +
+        return HourWordsIn(hour, SGrammaticalCase::kNominative, h24) +
                AmountWords(minutes, SUnit::kNone, SCase::kNominative, false) + secondsPart;
-    if (minutes == 0) return HourWords(hour, SCase::kNominative, h24) + secondsPart;
+    if (minutes == 0) return HourWordsIn(hour, SGrammaticalCase::kNominative, h24) + secondsPart;
     if (minutes < 30)
         return AmountWords(minutes, SUnit::kMinutes, SCase::kNominative, false) + secondsPart +
-               w.past + HourWords(hour, SCase::kGenitive, h24);
+               w.past + HourWordsIn(hour, SGrammaticalCase::kGenitive, h24);
     if (minutes == 30) {
         std::string out;
         if (saySeconds)
             out = AmountWords(seconds, SUnit::kSeconds, SCase::kNominative, false) + w.past;
-        return out + w.halfTo + HourWords(nextHour, SCase::kGenitive, h24);
+        return out + w.halfTo + HourWordsIn(nextHour, SGrammaticalCase::kGenitive, h24);
     }
     std::string out = w.to;
     int minutesLeft = saySeconds ? 59 - minutes : 60 - minutes;
@@ -164,7 +156,7 @@ std::string STime::ToWords(const SAttribute& switches) const {
         out += AmountWords(minutesLeft, SUnit::kMinutes, SCase::kAccusative, false);
     if (saySeconds)
         out += AmountWords(60 - seconds, SUnit::kSeconds, SCase::kAccusative, minutesLeft > 0);
-    return out + HourWords(nextHour, SCase::kNominative, h24);
+    return out + HourWordsIn(nextHour, SGrammaticalCase::kNominative, h24);
 }
 
 std::optional<std::pair<STime, uint32_t>> ScanTime(const char* text, uint32_t start) {
