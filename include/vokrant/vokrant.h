@@ -97,6 +97,9 @@ typedef enum {
 #define VOKRANT_MIN_PITCH 80
 #define VOKRANT_MAX_PITCH 400
 #define VOKRANT_MAX_VOLUME 65535
+/* Range of the voice's own pitch, in per cent of its natural pitch (100). */
+#define VOKRANT_MIN_VOICE_PITCH 50
+#define VOKRANT_MAX_VOICE_PITCH 200
 
 /* Returns the library's version as "major.minor.patch"; never NULL. */
 const char* vokrant_version(void);
@@ -132,6 +135,10 @@ int vokrant_set_speed(vokrant* handle, int speed);
 /* Sets the reading rate in the pitch scale, 80..400 (160 is normal); the speed scale follows as
  * half of it. */
 int vokrant_set_pitch(vokrant* handle, int pitch);
+
+/* Sets the voice's own pitch in per cent of its natural pitch, 50..200 (100 is natural), without
+ * changing the rate or any duration (the setting VoicePitch). */
+int vokrant_set_voice_pitch(vokrant* handle, int percent);
 
 /* Sets the output volume, 0..65535 (65535 is full). */
 int vokrant_set_volume(vokrant* handle, int volume);

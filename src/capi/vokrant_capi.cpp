@@ -126,6 +126,16 @@ int vokrant_set_pitch(vokrant* handle, int pitch) {
     });
 }
 
+int vokrant_set_voice_pitch(vokrant* handle, int percent) {
+    return Guarded(handle, "vokrant_set_voice_pitch", [&](vokrant& h) {
+        if (percent < VOKRANT_MIN_VOICE_PITCH || percent > VOKRANT_MAX_VOICE_PITCH)
+            return OutOfRange(h, "vokrant_set_voice_pitch", percent, VOKRANT_MIN_VOICE_PITCH,
+                              VOKRANT_MAX_VOICE_PITCH);
+        h.settings->SetVoicePitch(percent);
+        return static_cast<int>(VOKRANT_OK);
+    });
+}
+
 int vokrant_set_volume(vokrant* handle, int volume) {
     return Guarded(handle, "vokrant_set_volume", [&](vokrant& h) {
         if (volume < 0 || volume > VOKRANT_MAX_VOLUME)

@@ -41,6 +41,11 @@ int SAttribute::SetSpeed(int value) {
     return speed;
 }
 
+int SAttribute::SetVoicePitch(int percent) {
+    voicePitch = std::clamp(percent, kMinVoicePitch, kMaxVoicePitch);
+    return voicePitch;
+}
+
 void SAttribute::Reset(int level) {
     if (level == 0) {
         spellMode = false;

@@ -16,6 +16,9 @@ public:
     static constexpr int kMinSpeed = 40, kMaxSpeed = 200;
     static constexpr int kMaxAbbrevLimit = 10;
     static constexpr uint32_t kFullVolume = 0xFFFF;
+    // The voice's own pitch, in per cent of its natural pitch (beyond the
+    // written rules: moves the pitch without touching rate or durations).
+    static constexpr int kMinVoicePitch = 50, kMaxVoicePitch = 200, kNaturalVoicePitch = 100;
 
     explicit SAttribute(void* owner = nullptr);
     SAttribute(const SAttribute&) = default;
@@ -36,6 +39,8 @@ public:
     void SetRealTime(int value) { realTime = value; }
     void SetVolume(uint32_t value) { volume = value; }
     void SetIntonationDepth(int value) { intonationDepth = value; }
+    // Clamps to kMinVoicePitch..kMaxVoicePitch. Returns the value kept.
+    int SetVoicePitch(int percent);
 
     // Level 0: spell mode off, fluent, colloquial and tag sensitivity on.
     // Level 1: speed 80 (pitch 160) and full volume.
@@ -69,6 +74,7 @@ public:
     std::string extDict = "client.exp";
     int32_t realTime = 30;
     int32_t intonationDepth = 50;
+    int32_t voicePitch = kNaturalVoicePitch;  // per cent of the voice's natural pitch
     int32_t pauseInterSentence = 500;  // ms
     int32_t pausePunctuation = 200;    // ms
     int32_t pauseInterWord = 70;       // ms

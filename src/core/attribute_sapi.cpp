@@ -16,6 +16,7 @@ struct SAttributeDefaults {
     uint32_t pitch = 160;
     uint32_t realTime = 30;
     uint32_t intonationDepth = 50;
+    uint32_t voicePitch = 100;
     uint32_t pauseInterSentence = 500;
     uint32_t pausePunctuation = 200;
     uint32_t pauseInterWord = 70;
@@ -78,6 +79,10 @@ bool SAttributeSAPI::Load() {
     realTime = GetInt(sound, "RealTime", kDefaults.realTime);
     intonation = GetYesNo(sound, "Intonation", true);
     intonationDepth = GetInt(sound, "IntonationDepth", kDefaults.intonationDepth);
+    // Read without writing the default back, like the other extensions.
+    uint32_t storedVoicePitch = kDefaults.voicePitch;
+    sound.ReadDword("VoicePitch", &storedVoicePitch);
+    SetVoicePitch(static_cast<int>(std::min<uint32_t>(storedVoicePitch, kMaxVoicePitch)));
     pauseInterSentence = GetInt(sound, "PauseInterSentence", kDefaults.pauseInterSentence);
     pausePunctuation = GetInt(sound, "PausePunctation", kDefaults.pausePunctuation);
     pauseInterWord = GetInt(sound, "PauseInterWord", kDefaults.pauseInterWord);
@@ -122,6 +127,7 @@ bool SAttributeSAPI::Save() {
     sound.SetDword("RealTime", static_cast<uint32_t>(realTime));
     sound.SetString("Intonation", YesNo(intonation));
     sound.SetDword("IntonationDepth", static_cast<uint32_t>(intonationDepth));
+    sound.SetDword("VoicePitch", static_cast<uint32_t>(voicePitch));
     sound.SetDword("PauseDoubleLetter", static_cast<uint32_t>(pauseDoubleLetter));
     sound.SetDword("PauseInterSentence", static_cast<uint32_t>(pauseInterSentence));
     sound.SetDword("PauseInterWord", static_cast<uint32_t>(pauseInterWord));

@@ -19,8 +19,8 @@ struct SSettingName {
     std::string SAttribute::*text;
 };
 
-// Every persisted value except Volume, Pitch (a different field width) and
-// Speed, which need their own setters.
+// Every persisted value except Volume, Pitch (a different field width),
+// Speed and VoicePitch, which need their own setters.
 constexpr SSettingName kSettings[] = {
     {"WorkDir", SKind::Text, nullptr, nullptr, &SAttribute::workDir},
     {"ExtDict", SKind::Text, nullptr, nullptr, &SAttribute::extDict},
@@ -81,6 +81,8 @@ bool ApplyRate(SAttribute& settings, const std::string& name, int64_t value) {
         settings.SetSpeed(static_cast<int>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)));
     } else if (strcasecmp(name.c_str(), "Pitch") == 0) {
         settings.SetPitch(static_cast<int>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)));
+    } else if (strcasecmp(name.c_str(), "VoicePitch") == 0) {
+        settings.SetVoicePitch(static_cast<int>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)));
     } else if (strcasecmp(name.c_str(), "Volume") == 0) {
         settings.SetVolume(static_cast<uint32_t>(value));
     } else {
@@ -92,7 +94,7 @@ bool ApplyRate(SAttribute& settings, const std::string& name, int64_t value) {
 }  // namespace
 
 std::string SettingNames() {
-    std::string names = "Speed, Pitch, Volume";
+    std::string names = "Speed, Pitch, VoicePitch, Volume";
     for (const SSettingName& setting : kSettings) names += std::string(", ") + setting.name;
     return names;
 }
@@ -101,7 +103,8 @@ std::string ApplySettingOverride(SAttribute& settings, const std::string& name,
                                  const std::string& value) {
     int64_t number = 0;
     bool isRate = strcasecmp(name.c_str(), "Speed") == 0 ||
-                  strcasecmp(name.c_str(), "Pitch") == 0 || strcasecmp(name.c_str(), "Volume") == 0;
+                  strcasecmp(name.c_str(), "Pitch") == 0 || strcasecmp(name.c_str(), "Volume") == 0 ||
+                  strcasecmp(name.c_str(), "VoicePitch") == 0;
     if (isRate) {
         if (!ParseNumber(value, number)) return BadValue(name, value, "a number");
         ApplyRate(settings, name, number);
