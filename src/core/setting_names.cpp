@@ -102,9 +102,9 @@ std::string SettingNames() {
 std::string ApplySettingOverride(SAttribute& settings, const std::string& name,
                                  const std::string& value) {
     int64_t number = 0;
-    bool isRate = strcasecmp(name.c_str(), "Speed") == 0 ||
-                  strcasecmp(name.c_str(), "Pitch") == 0 || strcasecmp(name.c_str(), "Volume") == 0 ||
-                  strcasecmp(name.c_str(), "VoicePitch") == 0;
+    bool isRate =
+        strcasecmp(name.c_str(), "Speed") == 0 || strcasecmp(name.c_str(), "Pitch") == 0 ||
+        strcasecmp(name.c_str(), "Volume") == 0 || strcasecmp(name.c_str(), "VoicePitch") == 0;
     if (isRate) {
         if (!ParseNumber(value, number)) return BadValue(name, value, "a number");
         ApplyRate(settings, name, number);
