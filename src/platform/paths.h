@@ -25,8 +25,8 @@ private:
 };
 
 // The data directory (stand-in for the Windows directory): $VOKRANT_DATA_DIR,
-// else on Linux the build tree's data/ when it exists, else the installed
-// share/vokrant; on Windows the directory of the DLL (or program) this code is
+// else on Linux the source tree's data/ for a program run from the build tree,
+// else share/vokrant under the prefix the program is installed in; on Windows the directory of the DLL (or program) this code is
 // in. Always ends with a separator.
 std::string DataDir();
 

@@ -1,5 +1,6 @@
 #include "platform/paths.h"
 #include "platform/config_dir_override.h"
+#include "platform/linux/install_layout.h"
 
 #include <sys/stat.h>
 
@@ -44,12 +45,12 @@ std::string ConfigDir() {
 std::string DataDir() {
     std::string dir = EnvOrEmpty("VOKRANT_DATA_DIR");
     if (dir.empty()) {
-#ifdef VOKRANT_SOURCE_DATA_DIR
-        if (IsDirectory(VOKRANT_SOURCE_DATA_DIR)) dir = VOKRANT_SOURCE_DATA_DIR;
-#endif
-#ifdef VOKRANT_INSTALLED_DATA_DIR
-        if (dir.empty()) dir = VOKRANT_INSTALLED_DATA_DIR;
-#endif
+        // Only a program of the build tree may speak with the source tree's
+        // voice; an installed one must not depend on a checkout still lying about.
+        if (RunsFromBuildTree() && IsDirectory(VOKRANT_SOURCE_DATA_DIR))
+            dir = VOKRANT_SOURCE_DATA_DIR;
+        else
+            dir = InstalledFolder(VOKRANT_INSTALL_DATA_SUBDIR, VOKRANT_INSTALLED_DATA_DIR);
     }
     return WithTrailingSlash(dir);
 }
