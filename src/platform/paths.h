@@ -30,6 +30,12 @@ private:
 // in. Always ends with a separator.
 std::string DataDir();
 
+// True when DataDir() is the source tree's data/ (a program run from the
+// build tree, no $VOKRANT_DATA_DIR): a default of that build alone, never
+// worth saving where installed programs read the same settings. Always
+// false on Windows.
+bool DataDirIsSourceTree();
+
 // Appends the directory separator unless the path already ends with one (an
 // empty path stays empty).
 std::string WithTrailingSlash(std::string path);

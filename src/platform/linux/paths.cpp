@@ -42,15 +42,19 @@ std::string ConfigDir() {
     return dir;
 }
 
+bool DataDirIsSourceTree() {
+    // Only a program of the build tree may speak with the source tree's
+    // voice; an installed one must not depend on a checkout still lying about.
+    return EnvOrEmpty("VOKRANT_DATA_DIR").empty() && RunsFromBuildTree() &&
+           IsDirectory(VOKRANT_SOURCE_DATA_DIR);
+}
+
 std::string DataDir() {
     std::string dir = EnvOrEmpty("VOKRANT_DATA_DIR");
     if (dir.empty()) {
-        // Only a program of the build tree may speak with the source tree's
-        // voice; an installed one must not depend on a checkout still lying about.
-        if (RunsFromBuildTree() && IsDirectory(VOKRANT_SOURCE_DATA_DIR))
-            dir = VOKRANT_SOURCE_DATA_DIR;
-        else
-            dir = InstalledFolder(VOKRANT_INSTALL_DATA_SUBDIR, VOKRANT_INSTALLED_DATA_DIR);
+        dir = DataDirIsSourceTree()
+                  ? std::string(VOKRANT_SOURCE_DATA_DIR)
+                  : InstalledFolder(VOKRANT_INSTALL_DATA_SUBDIR, VOKRANT_INSTALLED_DATA_DIR);
     }
     return WithTrailingSlash(dir);
 }
