@@ -123,9 +123,11 @@ private:
 int RunEngine(vokrant& handle, const SEngineText& text, unsigned flags, vokrant_callback callback,
               void* userData) {
     std::lock_guard<std::mutex> lock(VoiceMutex());
-    SAttribute& settings = *handle.settings;
-    settings.taggedText = (flags & VOKRANT_TEXT_TAGGED) != 0 || settings.forceTagSensitivity;
-    RefreshPauses(*handle.engine, settings);
+    // Text a program merely passes on must not act as tags: only the flag
+    // makes a text tagged, whatever ForceTagSensitivity says.
+    handle.spoken = *handle.settings;
+    handle.spoken.taggedText = (flags & VOKRANT_TEXT_TAGGED) != 0;
+    RefreshPauses(*handle.engine, handle.spoken);
 
     SCallbackAudioDest dest(text, callback, userData, handle.stopRequested);
     SSpeakingScope speaking(handle, dest);
@@ -149,7 +151,8 @@ vokrant* CreateSpeaker(const char* voiceDir, const char* settingsDir, int& statu
     auto handle = std::make_unique<vokrant>();
     handle->settings = LoadSettings(settingsDir);
     ChooseVoiceDir(*handle->settings, voiceDir);
-    handle->engine = std::make_unique<STtsEngine>(nullptr, handle->settings.get());
+    handle->spoken = *handle->settings;
+    handle->engine = std::make_unique<STtsEngine>(nullptr, &handle->spoken);
     error = LoadEngine(*handle->engine, handle->settings->workDir);
     if (!error.empty()) {
         status = VOKRANT_ERROR_VOICE;
@@ -227,8 +230,7 @@ int SetPause(vokrant& handle, int pause, int milliseconds) {
                     "vokrant_set_pause: unknown pause " + std::to_string(pause));
     if (milliseconds < 0 || milliseconds > kMaxPauseMs)
         return Fail(handle, VOKRANT_ERROR_ARGUMENT,
-                    "vokrant_set_pause: " + std::to_string(milliseconds) + " ms is outside 0.." +
-                        std::to_string(kMaxPauseMs));
+                    "vokrant_set_pause: " + OutOfRangeMessage(milliseconds, 0, kMaxPauseMs));
     handle.settings.get()->*kPauses[index] = milliseconds;
     return VOKRANT_OK;
 }
