@@ -37,7 +37,7 @@ std::string JoinWords(const std::vector<std::string>& words) {
 }
 
 // UTF-16 text (as Windows editors save it) is told by its byte-order mark.
-bool DecodeUtf16WithMark(const std::string& bytes, std::string* text) {
+bool DecodeUtf16WithMark(const std::string& bytes, bool bestFit, std::string* text) {
     if (bytes.size() < 2) return false;
     const auto b0 = static_cast<unsigned char>(bytes[0]), b1 = static_cast<unsigned char>(bytes[1]);
     const bool little = b0 == 0xFF && b1 == 0xFE, big = b0 == 0xFE && b1 == 0xFF;
@@ -49,27 +49,29 @@ bool DecodeUtf16WithMark(const std::string& bytes, std::string* text) {
         const auto hi = static_cast<unsigned char>(bytes[little ? i + 1 : i]);
         units += static_cast<char16_t>(lo | (hi << 8));
     }
-    *text = Utf16ToCp1250(units);
+    *text = bestFit ? Utf16ToCp1250BestFit(units) : Utf16ToCp1250(units);
     if (bytes.size() % 2 != 0) *text += '?';  // half a character at the end
     return true;
 }
 
 }  // namespace
 
-std::string ToEngineText(const std::string& bytes, SInputEncoding encoding) {
+std::string ToEngineText(const std::string& bytes, SInputEncoding encoding, bool bestFit) {
     std::string text;
     if (encoding != SInputEncoding::Utf8) {
         text = bytes;
-    } else if (!DecodeUtf16WithMark(bytes, &text)) {
+    } else if (!DecodeUtf16WithMark(bytes, bestFit, &text)) {
         const bool utf8Mark = bytes.rfind("\xEF\xBB\xBF", 0) == 0;
-        text = Utf8ToCp1250(utf8Mark ? std::string_view(bytes).substr(3) : std::string_view(bytes));
+        const std::string_view utf8 =
+            utf8Mark ? std::string_view(bytes).substr(3) : std::string_view(bytes);
+        text = bestFit ? Utf8ToCp1250BestFit(utf8) : Utf8ToCp1250(utf8);
     }
     for (char& c : text)
         if (c == '\0') c = ' ';
     return text;
 }
 
-STextInput ReadInputText(const SCommandLine& command) {
+STextInput ReadInputText(const SCommandLine& command, bool bestFit) {
     STextInput input;
     std::string raw;
     if (!command.inputFile.empty() && command.inputFile != "-") {
@@ -86,6 +88,6 @@ STextInput ReadInputText(const SCommandLine& command) {
     } else {
         raw = JoinWords(command.textWords);
     }
-    input.cp1250 = ToEngineText(raw, command.encoding);
+    input.cp1250 = ToEngineText(raw, command.encoding, bestFit);
     return input;
 }

@@ -74,7 +74,7 @@ int Run(int argc, char** argv) {
     bool usageError = false;
     error = settings.Prepare(command, &usageError);
     if (!error.empty()) return Fail(usageError ? kExitUsage : kExitFailure, error);
-    STextInput input = ReadInputText(command);
+    STextInput input = ReadInputText(command, settings.ExtendedReading());
     if (!input.error.empty()) return Fail(kExitFailure, input.error);
     if (command.words) return ReportWords(input.cp1250, command);
 
