@@ -15,6 +15,7 @@
 #include "text/governing_prepositions.h"
 #include "text/number_words.h"
 #include "text/numbers.h"
+#include "text/counted_nouns.h"
 #include "text/number_compounds.h"
 #include "text/numeral_cases.h"
 #include "text/scan_words.h"
@@ -401,6 +402,9 @@ std::optional<SReading> ReadFromDigit(const char* text, uint32_t position, uint3
     if (auto day = DayBeforeMonth(text, *number)) return day;
     if (auto year = YearBeforeYearWord(text, wordStart, *number)) return year;
     if (auto governed = GovernedCount(text, wordStart, *number)) return governed;
+    if (number->fraction.empty())
+        if (auto numeral = NumeralBeforeNoun(text, number->value, number->end))
+            return SReading{*numeral, number->end};
     if (auto withUnit = NumberWithUnit(text, *number)) return withUnit;
     if (number->spacedGroups)
         return SReading{NumberWords(*number, SGender::Masculine), number->end};
