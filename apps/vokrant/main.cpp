@@ -75,11 +75,12 @@ int Run(int argc, char** argv) {
     error = settings.Prepare(command, &usageError);
     if (!error.empty()) return Fail(usageError ? kExitUsage : kExitFailure, error);
     if (command.words) {
-        STextInput input = ReadInputText(command);
+        STextInput input = ReadInputText(command, settings.ExtendedReading());
         if (!input.error.empty()) return Fail(kExitFailure, input.error);
         return ReportWords(input.cp1250, command);
     }
-    std::unique_ptr<SInputPieces> input = OpenInputPieces(command, error);
+    std::unique_ptr<SInputPieces> input =
+        OpenInputPieces(command, settings.ExtendedReading(), error);
     if (!input) return Fail(kExitFailure, error);
 
     if (!host.Load(&error)) return Fail(kExitFailure, error);

@@ -47,6 +47,7 @@ std::string SRunSettings::Prepare(const SCommandLine& command, bool* usageError)
         changed = true;
     }
     workDir_ = settings.workDir;
+    extendedReading_ = settings.extendedReading;
     if (!changed) return "";
 
     std::string error = MoveToScratchHive(ConfigDir());
