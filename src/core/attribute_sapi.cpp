@@ -61,11 +61,11 @@ bool SAttributeSAPI::Load() {
     SRegKey root(SRegRoot::CurrentUser, kSettingsKeyPath);
 
     SRegKey global(root, "Global");
-    workDir = WithTrailingSlash(global.GetString("WorkDir", DataDir()));
+    workDir = WithTrailingSlash(global.GetPath("WorkDir", DataDir()));
     if (workDir.empty()) workDir = "./";
 
     SRegKey dictionary(root, "Dictionary");
-    extDict = dictionary.GetString("ExtDict", workDir + "client.exp");
+    extDict = dictionary.GetPath("ExtDict", workDir + "client.exp");
     useExtDict = GetYesNo(dictionary, "UseExtDict", true);
 
     SRegKey sound(root, "Sound");
@@ -117,7 +117,7 @@ bool SAttributeSAPI::Save() {
     SRegKey root(SRegRoot::CurrentUser, kSettingsKeyPath);
 
     SRegKey dictionary(root, "Dictionary");
-    dictionary.SetString("ExtDict", extDict);
+    dictionary.SetPath("ExtDict", extDict);
     dictionary.SetString("UseExtDict", YesNo(useExtDict));
 
     SRegKey sound(root, "Sound");
