@@ -16,6 +16,7 @@
 #include "model/allophone_ids.h"
 #include "options.h"
 #include "platform/codepage.h"
+#include "platform/interrupt_cleanup.h"
 #include "platform/log.h"
 #include "program_setup.h"
 #include "run_settings.h"
@@ -105,6 +106,7 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     PrepareProcess();
+    RemoveTemporariesOnInterrupt();
     try {
         std::vector<std::string> arguments = Utf8Arguments(argc, argv);
         std::vector<char*> pointers;

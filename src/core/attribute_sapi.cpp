@@ -50,9 +50,9 @@ bool ReadYesNo(SRegKey& key, const char* name, bool defaultValue) {
 // back unless it lies in the source tree (a build tree's default, which an
 // installed program reading the same settings must not follow).
 std::string GetPath(SRegKey& key, const char* name, const std::string& defaultValue) {
-    if (!DataDirIsSourceTree()) return key.GetString(name, defaultValue);
+    if (!DataDirIsSourceTree()) return key.GetPath(name, defaultValue);
     std::string value;
-    return key.ReadString(name, &value) ? value : defaultValue;
+    return key.ReadPath(name, &value) ? value : defaultValue;
 }
 
 int32_t GetInt(SRegKey& key, const char* name, uint32_t defaultValue) {
@@ -126,7 +126,7 @@ bool SAttributeSAPI::Save() {
     SRegKey root(SRegRoot::CurrentUser, kSettingsKeyPath);
 
     SRegKey dictionary(root, "Dictionary");
-    dictionary.SetString("ExtDict", extDict);
+    dictionary.SetPath("ExtDict", extDict);
     dictionary.SetString("UseExtDict", YesNo(useExtDict));
 
     SRegKey sound(root, "Sound");

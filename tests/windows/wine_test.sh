@@ -115,6 +115,69 @@ sys.exit(0 if loud > 22050 // 2 else 1)
 PY
     rm -rf "$work"
     ;;
+cli_tree)
+    # vokrant.exe straight from the build tree finds the voice the build put
+    # beside it; the voice folder and the user dictionary may have names no
+    # ANSI code page holds.
+    run reg delete 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI' /f >/dev/null 2>&1 || true
+    work=$(mktemp -d)
+    exe="$build/apps/vokrant/vokrant.exe"
+    (cd "$work" && run "$exe" -o tree.wav "$text")
+    [[ -s $work/tree.wav ]]
+    mkdir "$work/音声 – głos" "$work/辞書 ✓"
+    cp "$source/data/pln_22.als" "$source/data/pln_11.als" "$work/音声 – głos/"
+    printf 'kot\t\thipopotam\n' >"$work/辞書 ✓/słownik.exp"
+    (cd "$work" && run "$exe" --voice-dir '音声 – głos' --set 'ExtDict=辞書 ✓\słownik.exp' \
+        --words 'Ala ma kot.' | tr -d '\r') >"$work/words.jsonl"
+    grep -q '"text":"hipopotam"' "$work/words.jsonl"
+    (cd "$work" && run "$exe" --voice-dir '音声 – głos' -o plain.wav 'Ala ma kot.')
+    (cd "$work" && run "$exe" --voice-dir '音声 – głos' --set 'ExtDict=辞書 ✓\słownik.exp' \
+        -o dictionary.wav 'Ala ma kot.')
+    (( $(stat -c %s "$work/dictionary.wav") > $(stat -c %s "$work/plain.wav") + 4410 ))
+    [[ $(ls "$work/辞書 ✓") == słownik.exp ]]
+    rm -rf "$work"
+    ;;
+cli_leftovers)
+    # A run killed outright leaves its scratch settings key and temporary
+    # file; the next run removes both, and nothing that only looks alike.
+    work=$(mktemp -d)
+    exe="$build/apps/vokrant/vokrant.exe"
+    python3 -c "print('Dzień dobry, to jest bardzo długi tekst do czytania. ' * 20000)" >"$work/long.txt"
+    run reg add 'HKCU\Software\Dravenlab\Vokrant run 4000000000-1' /f >/dev/null  # its process is gone
+    run reg add 'HKCU\Software\Dravenlab\Vokrant runner' /f >/dev/null           # no scratch key
+    wait_for_temp() {
+        for _ in $(seq 600); do compgen -G "$work/$1.vokrant-*.tmp" >/dev/null && return 0; sleep 0.05; done
+        echo "FAILED: no temporary file for $1"; return 1
+    }
+    (cd "$work" && exec "$wine" "$exe" --set Speed=100 -f long.txt -o killed.wav) & pid=$!
+    wait_for_temp killed.wav
+    kill -KILL $pid; wait $pid || true
+    reg_query 'HKCU\Software\Dravenlab' | grep -q 'Vokrant run [0-9]*-[0-9]*$'
+    # A minute old: a Windows writer's file that recent may be about to be renamed.
+    touch -d '-2 minutes' "$work"/killed.wav.vokrant-*.tmp
+    touch "$work/killed.wav.vokrant-abc12.tmp" "$work/killed.wav.abc123"
+    (cd "$work" && run "$exe" --set Speed=100 -o killed.wav 'Dzień dobry.')
+    keys=$(reg_query 'HKCU\Software\Dravenlab')
+    echo "$keys"
+    ! grep -q 'Vokrant run ' <<<"$keys"
+    grep -q 'Vokrant runner' <<<"$keys"
+    [[ $(ls "$work" | tr '\n' ' ') == 'killed.wav killed.wav.abc123 killed.wav.vokrant-abc12.tmp long.txt ' ]]
+
+    # Ctrl-C (wine turns SIGINT into the console's Ctrl-C event): the
+    # temporary file and the scratch key go, the old file stays, and the
+    # status is STATUS_CONTROL_C_EXIT (its low byte 0x3A on the Unix side).
+    cp "$work/killed.wav" "$work/before.wav"
+    (cd "$work" && exec "$wine" "$exe" --set Speed=100 -f long.txt -o killed.wav) & pid=$!
+    wait_for_temp killed.wav
+    status=0
+    kill -INT $pid; wait $pid || status=$?
+    [[ $status == 58 ]] || { echo "FAILED: exit status $status after Ctrl-C"; exit 1; }
+    ! compgen -G "$work/killed.wav.vokrant-??????.tmp" >/dev/null
+    cmp "$work/killed.wav" "$work/before.wav"
+    ! reg_query 'HKCU\Software\Dravenlab' | grep -q 'Vokrant run '
+    run reg delete 'HKCU\Software\Dravenlab\Vokrant runner' /f >/dev/null
+    rm -rf "$work"
+    ;;
 unregister)
     run reg add 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI\Sound' /v Speed /t REG_DWORD /d 120 /f >/dev/null
     run regsvr32 /u /s 'C:\vokrant\vokrant.dll'
