@@ -10,6 +10,8 @@ namespace {
 
 using C = SGrammaticalCase;
 
+constexpr int64_t kLargeCount = 1000;
+
 enum class SNounForm { kNominative, kGenitive, kAccusative, kNominativePlural, kGenitivePlural };
 
 struct SNounMatch {
@@ -92,8 +94,10 @@ std::optional<std::string> CountBefore(int64_t n, const SNounMatch& match) {
 
 std::optional<std::string> NumeralBeforeNoun(const char* text, int64_t value, uint32_t numberEnd) {
     if (value < 1 || value > kMaxDeclinedCount || text[numberEnd] != ' ') return std::nullopt;
-    // "25 000 mieszkańców": the noun is counted by "tysięcy", not by the numeral.
-    if (value >= 1000 && value % 1000 == 0) return std::nullopt;
+    // "25 000 mieszkańców": the noun is counted by "tysięcy"; and in "12 500
+    // mieszkańców" the plain "pięćset" is what is said, so large counts keep
+    // the plain reading.
+    if (value >= kLargeCount) return std::nullopt;
     uint32_t end = 0;
     const std::string word = LetterWordAt(text, numberEnd + 1, end);
     if (word.empty()) return std::nullopt;
