@@ -35,6 +35,7 @@ private:
     std::string workDir_;
     bool extendedReading_ = true;
     std::string scratchDir_;  // the scratch folder (Linux) or key (Windows)
+    int scratchLock_ = -1;    // Linux: the descriptor holding the folder's lock
 };
 
 // Whether `dir` (ending in '/') holds both voice databases.

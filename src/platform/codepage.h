@@ -24,5 +24,10 @@ std::string Utf8ToCp1250BestFit(std::string_view text);
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// Linux log lines: Windows-1250 text that may carry UTF-8 pieces (file names)
+// becomes UTF-8. Valid UTF-8 sequences are kept; every other byte is read as
+// Windows-1250.
+std::string MixedTextToUtf8(std::string_view text);
+
 // Appends the UTF-8 bytes of one character (no check that it is a valid one).
 void AppendUtf8(std::string& out, char32_t c);

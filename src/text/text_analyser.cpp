@@ -165,6 +165,7 @@ void STextAnalyser::StepCharacter(std::string& buffer, STextCursor*& previous) {
 
 void STextAnalyser::HandleSentenceEnd(std::string& buffer, STextCursor& cursor, unsigned char c) {
     const bool onMain = &cursor == &mainCursor_;
+    if (c == '.' || c == '!' || c == '?') currentSentence_->endMark = static_cast<char>(c);
     if (!buffer.empty()) {
         if (c == '.' &&
             (OfferToGovernedHourNoun(buffer + ".") || OfferToDeclinedAbbreviation(buffer + ".") ||
@@ -183,7 +184,10 @@ void STextAnalyser::HandleSentenceEnd(std::string& buffer, STextCursor& cursor, 
     }
     const SSentence& sentence = *currentSentence_;
     bool real = c != 0 && (c != '\n' || !sentence.HasNoRealWords());
-    if (real && GetSettings()->convertSequence && ReadRepeated(cursor, nullptr)) real = false;
+    if (real && GetSettings()->convertSequence && ReadRepeated(cursor, nullptr)) {
+        real = false;
+        currentSentence_->endMark = 0;  // the run is read out as words, not as the end
+    }
     if (real) FlushSingle(buffer, c, true, 0);
     endOfSentence_ = true;
     endOfInput_ = c == 0 && onMain;

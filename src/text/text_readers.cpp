@@ -5,6 +5,7 @@
 // here or by the driver.
 #include "core/attribute.h"
 #include "model/chars.h"
+#include "resources/character_names.h"
 #include "text/address.h"
 #include "text/declined_abbreviations.h"
 #include "text/dictionary.h"
@@ -219,6 +220,8 @@ bool STextAnalyser::ReadNumber(STextCursor& cursor) {
 }
 
 const std::string* STextAnalyser::CharacterName(unsigned char c) const {
+    if (GetSettings()->extendedReading)
+        if (const std::string* name = ExtendedCharacterName(ToLowerChar(c))) return name;
     if (!spell_) return nullptr;
     int index = spell_->Find(std::string(1, static_cast<char>(ToLowerChar(c))));
     return index >= 0 ? &spell_->ValueAt(index) : nullptr;
