@@ -28,6 +28,7 @@ constexpr SSettingName kSettings[] = {
     {"RealTime", SKind::Number, &SAttribute::realTime, nullptr, nullptr},
     {"Intonation", SKind::YesNo, nullptr, &SAttribute::intonation, nullptr},
     {"IntonationDepth", SKind::Number, &SAttribute::intonationDepth, nullptr, nullptr},
+    {"SmoothJoins", SKind::YesNo, nullptr, &SAttribute::smoothJoins, nullptr},
     {"PauseInterSentence", SKind::Number, &SAttribute::pauseInterSentence, nullptr, nullptr},
     {"PausePunctation", SKind::Number, &SAttribute::pausePunctuation, nullptr, nullptr},
     {"PauseInterWord", SKind::Number, &SAttribute::pauseInterWord, nullptr, nullptr},
@@ -102,9 +103,9 @@ std::string SettingNames() {
 std::string ApplySettingOverride(SAttribute& settings, const std::string& name,
                                  const std::string& value) {
     int64_t number = 0;
-    bool isRate = strcasecmp(name.c_str(), "Speed") == 0 ||
-                  strcasecmp(name.c_str(), "Pitch") == 0 || strcasecmp(name.c_str(), "Volume") == 0 ||
-                  strcasecmp(name.c_str(), "VoicePitch") == 0;
+    bool isRate =
+        strcasecmp(name.c_str(), "Speed") == 0 || strcasecmp(name.c_str(), "Pitch") == 0 ||
+        strcasecmp(name.c_str(), "Volume") == 0 || strcasecmp(name.c_str(), "VoicePitch") == 0;
     if (isRate) {
         if (!ParseNumber(value, number)) return BadValue(name, value, "a number");
         ApplyRate(settings, name, number);
