@@ -7,6 +7,7 @@
 #include "model/chars.h"
 #include "resources/character_names.h"
 #include "text/address.h"
+#include "text/declined_abbreviations.h"
 #include "text/dictionary.h"
 #include "text/dotted_abbreviations.h"
 #include "text/emoticons.h"
@@ -100,6 +101,16 @@ bool STextAnalyser::OfferToGovernedHourNoun(const std::string& word) {
     if (!noun) return false;
     sourceText_ = word;
     currentSentence_->AppendText(*noun, sourceText_);
+    return true;
+}
+
+bool STextAnalyser::OfferToDeclinedAbbreviation(const std::string& word) {
+    if (!GetSettings()->extendedReading || readingInsertion_) return false;
+    auto words = ReadDeclinedAbbreviation(Lowered(word), mainCursor_.GetText(),
+                                          static_cast<uint32_t>(wordStart_), mainCursor_.GetRest());
+    if (!words) return false;
+    sourceText_ = word;
+    currentSentence_->AppendText(*words, sourceText_);
     return true;
 }
 

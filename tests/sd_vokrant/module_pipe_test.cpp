@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "module_process.h"
+#include "sentence_tune.h"
 #include "ssml_text.h"
 #include "vokrant/vokrant.h"
 
@@ -103,6 +104,22 @@ SLibrarySound LibrarySound(const std::string& tagged) {
     return sound;
 }
 
+// A settings folder (the library writes its defaults) with the intonation
+// switched off, as the settings program saves it.
+fs::path SettingsWithoutIntonation() {
+    fs::path dir = fs::temp_directory_path() / ("sd-vokrant-flat-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    vokrant_free(vokrant_new(kVoiceDir.c_str(), dir.c_str(), nullptr));
+    std::ifstream in(dir / "user.reg");
+    std::string hive(std::istreambuf_iterator<char>(in), {});
+    const std::string on = "\"Intonation\"=\"Yes\"";
+    size_t at = hive.find(on);
+    EXPECT_NE(at, std::string::npos) << hive;
+    if (at != std::string::npos) hive.replace(at, on.size(), "\"Intonation\"=\"No\"");
+    std::ofstream(dir / "user.reg", std::ios::binary | std::ios::trunc) << hive;
+    return dir;
+}
+
 class ModulePipeTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -119,6 +136,19 @@ protected:
         module->Send("INIT\n");
         auto lines = module->ReadUntil({"299 ", "399 "});
         EXPECT_EQ(lines.back(), "299 OK LOADED SUCCESSFULLY");
+        module->Send("AUDIO\naudio_output_method=server\n.\n");
+        EXPECT_EQ(module->ReadUntil({"203", "303"}).back(), "203 OK AUDIO INITIALIZED");
+        return module;
+    }
+
+    // Starts the module with a configuration file of its own.
+    std::unique_ptr<SModuleProcess> StartWith(const std::string& config) {
+        fs::path file =
+            fs::temp_directory_path() / ("sd-vokrant-conf-" + std::to_string(getpid()) + ".conf");
+        std::ofstream(file) << config;
+        auto module = std::make_unique<SModuleProcess>(kModule, file.string());
+        module->Send("INIT\n");
+        EXPECT_EQ(module->ReadUntil({"299 ", "399 "}).back(), "299 OK LOADED SUCCESSFULLY");
         module->Send("AUDIO\naudio_output_method=server\n.\n");
         EXPECT_EQ(module->ReadUntil({"203", "303"}).back(), "203 OK AUDIO INITIALIZED");
         return module;
@@ -365,6 +395,21 @@ TEST_F(ModulePipeTest, BadStartsAndAMissingVoiceEndTheModule) {
     EXPECT_EQ(lines.back(), "399 ERR CANT INIT MODULE");
     EXPECT_NE(lines.front().find("/nonexistent/voice"), std::string::npos);
     EXPECT_EQ(module.Wait(), 1);
+}
+
+// As speech-dispatcher sends a sentence: SSML whose text ends with its mark.
+TEST_F(ModulePipeTest, QuestionsRiseAndCommasRiseLess) {
+    auto tuned = Start();
+    auto flat = StartWith("VokrantVoiceDir \"" + kVoiceDir + "\"\nVokrantSettingsDir \"" +
+                          SettingsWithoutIntonation().string() + "\"\n");
+    sentence_tune::ExpectQuestionsRiseAndCommasRiseLess(
+        [&](const std::string& text, bool intonation) {
+            SModuleProcess& module = intonation ? *tuned : *flat;
+            SpeakMessage(module, "SPEAK", "<speak>" + text + "</speak>");
+            SHeard heard = Listen(module);
+            EXPECT_EQ(heard.events.back(), "702 END");
+            return heard.pcm;
+        });
 }
 
 TEST_F(ModulePipeTest, ClientsGetExactlyTheMarksOfTheTextAndNothingForged) {
