@@ -71,7 +71,8 @@ void SStreamDecoder::Convert(bool atEnd, std::string& out) {
         pending_.clear();
     } else if (mode_ == SMode::Utf8) {
         const size_t keep = atEnd ? 0 : UnfinishedUtf8Tail(pending_);
-        out += Utf8ToCp1250(std::string_view(pending_).substr(0, pending_.size() - keep));
+        const std::string_view complete(pending_.data(), pending_.size() - keep);
+        out += bestFit_ ? Utf8ToCp1250BestFit(complete) : Utf8ToCp1250(complete);
         pending_.erase(0, pending_.size() - keep);
     } else {
         const bool little = mode_ == SMode::Utf16Little;
@@ -88,7 +89,7 @@ void SStreamDecoder::Convert(bool atEnd, std::string& out) {
             units.pop_back();
             usedBytes -= 2;
         }
-        out += Utf16ToCp1250(units);
+        out += bestFit_ ? Utf16ToCp1250BestFit(units) : Utf16ToCp1250(units);
         pending_.erase(0, usedBytes);
         if (atEnd && !pending_.empty()) out += '?';  // half a character at the end
         if (atEnd) pending_.clear();
@@ -133,15 +134,16 @@ size_t LastSentenceCut(std::string_view text, bool tagged, bool atEnd) {
     return cut;
 }
 
-SInputPieces::SInputPieces(std::FILE* file, bool owned, SInputEncoding encoding, bool tagged)
-    : file_(file), ownsFile_(owned), decoder_(encoding), tagged_(tagged) {}
+SInputPieces::SInputPieces(std::FILE* file, bool owned, SInputEncoding encoding, bool tagged,
+                           bool bestFit)
+    : file_(file), ownsFile_(owned), decoder_(encoding, bestFit), tagged_(tagged) {}
 
 SInputPieces::~SInputPieces() {
     if (ownsFile_ && file_ != nullptr) std::fclose(file_);
 }
 
-SInputPieces::SInputPieces(std::string text, SInputEncoding encoding, bool tagged)
-    : given_(std::move(text)), decoder_(encoding), tagged_(tagged) {}
+SInputPieces::SInputPieces(std::string text, SInputEncoding encoding, bool tagged, bool bestFit)
+    : given_(std::move(text)), decoder_(encoding, bestFit), tagged_(tagged) {}
 
 bool SInputPieces::Fill(std::string& error) {
     if (file_ == nullptr) {

@@ -20,10 +20,13 @@
 // mode a stream starting with a UTF-16 byte-order mark is read as UTF-16 (as
 // Windows editors save it) and a UTF-8 mark is dropped; characters the code
 // page lacks become '?', half a UTF-16 unit at the end one '?' more, and NUL
-// bytes, which would end the engine's text early, blanks.
+// bytes, which would end the engine's text early, blanks. With bestFit (the
+// extended reading) the minus sign and the narrow spaces of numbers become
+// their nearest Windows-1250 byte instead of '?'.
 class SStreamDecoder {
 public:
-    explicit SStreamDecoder(SInputEncoding encoding) : encoding_(encoding) {}
+    explicit SStreamDecoder(SInputEncoding encoding, bool bestFit = false)
+        : encoding_(encoding), bestFit_(bestFit) {}
 
     // Appends to `out` the text of `bytes` that is complete so far.
     void Feed(std::string_view bytes, std::string& out);
@@ -36,6 +39,7 @@ private:
     void Convert(bool atEnd, std::string& out);
 
     SInputEncoding encoding_;
+    bool bestFit_;
     SMode mode_ = SMode::Undecided;
     std::string pending_;  // bytes not yet converted
 };
@@ -55,10 +59,11 @@ public:
     static constexpr size_t kMaxPieceChars = 1024 * 1024;
 
     // Reads `file` in `encoding` (closing it at the end when `owned`);
-    // `tagged` keeps tags whole.
-    SInputPieces(std::FILE* file, bool owned, SInputEncoding encoding, bool tagged);
+    // `tagged` keeps tags whole; `bestFit` as for SStreamDecoder.
+    SInputPieces(std::FILE* file, bool owned, SInputEncoding encoding, bool tagged,
+                 bool bestFit = false);
     // The text given on the command line, as one stream.
-    SInputPieces(std::string text, SInputEncoding encoding, bool tagged);
+    SInputPieces(std::string text, SInputEncoding encoding, bool tagged, bool bestFit = false);
     ~SInputPieces();
     SInputPieces(const SInputPieces&) = delete;
     SInputPieces& operator=(const SInputPieces&) = delete;

@@ -37,15 +37,15 @@ std::string JoinWords(const std::vector<std::string>& words) {
 
 }  // namespace
 
-std::string ToEngineText(const std::string& bytes, SInputEncoding encoding) {
-    SStreamDecoder decoder(encoding);
+std::string ToEngineText(const std::string& bytes, SInputEncoding encoding, bool bestFit) {
+    SStreamDecoder decoder(encoding, bestFit);
     std::string text;
     decoder.Feed(bytes, text);
     decoder.Finish(text);
     return text;
 }
 
-STextInput ReadInputText(const SCommandLine& command) {
+STextInput ReadInputText(const SCommandLine& command, bool bestFit) {
     STextInput input;
     std::string raw;
     if (!command.inputFile.empty() && command.inputFile != "-") {
@@ -62,21 +62,24 @@ STextInput ReadInputText(const SCommandLine& command) {
     } else {
         raw = JoinWords(command.textWords);
     }
-    input.cp1250 = ToEngineText(raw, command.encoding);
+    input.cp1250 = ToEngineText(raw, command.encoding, bestFit);
     return input;
 }
 
-std::unique_ptr<SInputPieces> OpenInputPieces(const SCommandLine& command, std::string& error) {
+std::unique_ptr<SInputPieces> OpenInputPieces(const SCommandLine& command, bool bestFit,
+                                              std::string& error) {
     if (!command.inputFile.empty() && command.inputFile != "-") {
         std::FILE* file = OpenFile(command.inputFile, "rb");
         if (!file) {
             error = "cannot open " + command.inputFile + ": " + std::strerror(errno);
             return nullptr;
         }
-        return std::make_unique<SInputPieces>(file, true, command.encoding, command.tagged);
+        return std::make_unique<SInputPieces>(file, true, command.encoding, command.tagged,
+                                              bestFit);
     }
     if (command.ReadsStandardInput())
-        return std::make_unique<SInputPieces>(stdin, false, command.encoding, command.tagged);
+        return std::make_unique<SInputPieces>(stdin, false, command.encoding, command.tagged,
+                                              bestFit);
     return std::make_unique<SInputPieces>(JoinWords(command.textWords), command.encoding,
-                                          command.tagged);
+                                          command.tagged, bestFit);
 }

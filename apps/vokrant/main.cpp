@@ -16,6 +16,7 @@
 #include "model/allophone_ids.h"
 #include "options.h"
 #include "platform/codepage.h"
+#include "platform/interrupt_cleanup.h"
 #include "platform/log.h"
 #include "program_setup.h"
 #include "run_settings.h"
@@ -75,11 +76,12 @@ int Run(int argc, char** argv) {
     error = settings.Prepare(command, &usageError);
     if (!error.empty()) return Fail(usageError ? kExitUsage : kExitFailure, error);
     if (command.words) {
-        STextInput input = ReadInputText(command);
+        STextInput input = ReadInputText(command, settings.ExtendedReading());
         if (!input.error.empty()) return Fail(kExitFailure, input.error);
         return ReportWords(input.cp1250, command);
     }
-    std::unique_ptr<SInputPieces> input = OpenInputPieces(command, error);
+    std::unique_ptr<SInputPieces> input =
+        OpenInputPieces(command, settings.ExtendedReading(), error);
     if (!input) return Fail(kExitFailure, error);
 
     if (!host.Load(&error)) return Fail(kExitFailure, error);
@@ -104,6 +106,7 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     PrepareProcess();
+    RemoveTemporariesOnInterrupt();
     try {
         std::vector<std::string> arguments = Utf8Arguments(argc, argv);
         std::vector<char*> pointers;

@@ -146,6 +146,10 @@ int vokrant_set_voice_pitch(vokrant* handle, int percent);
 /* Sets the output volume, 0..65535 (65535 is full). */
 int vokrant_set_volume(vokrant* handle, int volume);
 
+/* Returns the output volume, 0..65535: the saved setting until vokrant_set_volume or
+ * vokrant_set(h, "Volume", ...) changes it; VOKRANT_ERROR_ARGUMENT for a NULL handle. */
+int vokrant_get_volume(const vokrant* handle);
+
 /* Sets one pause (a vokrant_pause) to a length in milliseconds, 0..10000. */
 int vokrant_set_pause(vokrant* handle, int pause, int milliseconds);
 

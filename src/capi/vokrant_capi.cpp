@@ -145,6 +145,11 @@ int vokrant_set_volume(vokrant* handle, int volume) {
     });
 }
 
+int vokrant_get_volume(const vokrant* handle) {
+    if (handle == nullptr) return VOKRANT_ERROR_ARGUMENT;
+    return static_cast<int>(handle->settings->volume & VOKRANT_MAX_VOLUME);
+}
+
 int vokrant_set_pause(vokrant* handle, int pause, int milliseconds) {
     return Guarded(handle, "vokrant_set_pause",
                    [&](vokrant& h) { return SetPause(h, pause, milliseconds); });

@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "sentence_tune.h"
 #include "capi_speaking.h"
 #include "vokrant/vokrant.h"
 
@@ -329,6 +330,19 @@ TEST_F(CApiTest, SettersChangeWhatIsSpoken) {
             EXPECT_NE(changed, normal);
         EXPECT_EQ(speaker.Speak(text).pcm.size(), normal) << "undone";
     }
+}
+
+TEST_F(CApiTest, QuestionsRiseAndCommasRiseLess) {
+    SHandle speaker;
+    sentence_tune::ExpectQuestionsRiseAndCommasRiseLess(
+        [&](const std::string& text, bool intonation) {
+            EXPECT_EQ(vokrant_set_switch(speaker.handle, VOKRANT_SWITCH_INTONATION, intonation),
+                      VOKRANT_OK);
+            SSpoken spoken = speaker.Speak(text);
+            EXPECT_EQ(spoken.status, VOKRANT_OK);
+            return spoken.pcm;
+        },
+        vokrant_sample_rate(speaker.handle));
 }
 
 TEST_F(CApiTest, SettingsFolderIsReadAndAnotherVoiceDirectoryIsRefused) {
