@@ -27,6 +27,12 @@ std::string SRunSettings::Prepare(const SCommandLine& command, bool* usageError)
         }
         changed = true;
     }
+    // Text without --tagged is plain text, whatever ForceTagSensitivity says:
+    // a passed-on text must not change speed or volume or open the settings.
+    if (!command.tagged && settings.forceTagSensitivity) {
+        settings.forceTagSensitivity = false;
+        changed = true;
+    }
     // A saved WorkDir that no longer holds the voice (the data moved, or it
     // was saved before the voice was installed) falls back to the data
     // directory, unless the user named the directory on the command line.
@@ -39,6 +45,7 @@ std::string SRunSettings::Prepare(const SCommandLine& command, bool* usageError)
         changed = true;
     }
     workDir_ = settings.workDir;
+    extendedReading_ = settings.extendedReading;
     if (!changed) return "";
 
     std::string error = MoveToScratchHive(ConfigDir());

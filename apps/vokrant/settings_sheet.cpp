@@ -12,6 +12,11 @@
 #include "dialogs/sheet_runner.h"
 #include "engine/tts_engine.h"
 #include "platform/log.h"
+#elif !defined(_WIN32)
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #endif
 
 #if defined(VOKRANT_HAVE_DIALOGS) && defined(_WIN32)
@@ -41,9 +46,17 @@ std::string OpenSettingsSheet(int, char**) {
                ? "cannot show the settings sheet: no display (set DISPLAY or WAYLAND_DISPLAY)"
                : "";
 }
-#else
+#elif defined(_WIN32)
 std::string OpenSettingsSheet(int, char**) {
-    return "this vokrant was built without Qt 6 and has no settings sheet; install qt6-base-dev "
-           "and rebuild";
+    return "this vokrant was built without its settings sheet; rebuild with the dialogs";
+}
+#else
+// The sheet lives in the settings program: a command line built without Qt
+// hands the request over to it.
+std::string OpenSettingsSheet(int, char**) {
+    execlp("vokrant-settings", "vokrant-settings", static_cast<char*>(nullptr));
+    return "this vokrant has no settings sheet of its own and cannot start vokrant-settings (" +
+           std::string(std::strerror(errno)) +
+           "); install it (Debian package vokrant-settings, or build with qt6-base-dev)";
 }
 #endif

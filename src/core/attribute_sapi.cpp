@@ -46,6 +46,15 @@ bool ReadYesNo(SRegKey& key, const char* name, bool defaultValue) {
     return key.ReadString(name, &text) ? ParseYesNo(text) : defaultValue;
 }
 
+// A folder or file setting: missing, it takes its default, which is written
+// back unless it lies in the source tree (a build tree's default, which an
+// installed program reading the same settings must not follow).
+std::string GetPath(SRegKey& key, const char* name, const std::string& defaultValue) {
+    if (!DataDirIsSourceTree()) return key.GetPath(name, defaultValue);
+    std::string value;
+    return key.ReadPath(name, &value) ? value : defaultValue;
+}
+
 int32_t GetInt(SRegKey& key, const char* name, uint32_t defaultValue) {
     return static_cast<int32_t>(key.GetDword(name, defaultValue));
 }
@@ -61,11 +70,11 @@ bool SAttributeSAPI::Load() {
     SRegKey root(SRegRoot::CurrentUser, kSettingsKeyPath);
 
     SRegKey global(root, "Global");
-    workDir = WithTrailingSlash(global.GetPath("WorkDir", DataDir()));
+    workDir = WithTrailingSlash(GetPath(global, "WorkDir", DataDir()));
     if (workDir.empty()) workDir = "./";
 
     SRegKey dictionary(root, "Dictionary");
-    extDict = dictionary.GetPath("ExtDict", workDir + "client.exp");
+    extDict = GetPath(dictionary, "ExtDict", workDir + "client.exp");
     useExtDict = GetYesNo(dictionary, "UseExtDict", true);
 
     SRegKey sound(root, "Sound");

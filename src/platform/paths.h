@@ -25,10 +25,16 @@ private:
 };
 
 // The data directory (stand-in for the Windows directory): $VOKRANT_DATA_DIR,
-// else on Linux the build tree's data/ when it exists, else the installed
-// share/vokrant; on Windows the directory of the DLL (or program) this code is
+// else on Linux the source tree's data/ for a program run from the build tree,
+// else share/vokrant under the prefix the program is installed in; on Windows the directory of the DLL (or program) this code is
 // in. Always ends with a separator.
 std::string DataDir();
+
+// True when DataDir() is the source tree's data/ (a program run from the
+// build tree, no $VOKRANT_DATA_DIR): a default of that build alone, never
+// worth saving where installed programs read the same settings. Always
+// false on Windows.
+bool DataDirIsSourceTree();
 
 // Appends the directory separator unless the path already ends with one (an
 // empty path stays empty).

@@ -77,6 +77,9 @@ void Collect(const SSentence& sentence, const SAlfPattArr& store, std::vector<SS
             t += length;
         }
     }
+    // A question mark that is the text's last character is no word of its
+    // own; the sentence still remembers it.
+    if (sentence.endMark == '?') question = true;
     if (!sounds.empty()) boundaries.push_back({t, question, true});
 }
 

@@ -5,7 +5,9 @@
 // here or by the driver.
 #include "core/attribute.h"
 #include "model/chars.h"
+#include "resources/character_names.h"
 #include "text/address.h"
+#include "text/declined_abbreviations.h"
 #include "text/dictionary.h"
 #include "text/dotted_abbreviations.h"
 #include "text/emoticons.h"
@@ -102,6 +104,16 @@ bool STextAnalyser::OfferToGovernedHourNoun(const std::string& word) {
     return true;
 }
 
+bool STextAnalyser::OfferToDeclinedAbbreviation(const std::string& word) {
+    if (!GetSettings()->extendedReading || readingInsertion_) return false;
+    auto words = ReadDeclinedAbbreviation(Lowered(word), mainCursor_.GetText(),
+                                          static_cast<uint32_t>(wordStart_), mainCursor_.GetRest());
+    if (!words) return false;
+    sourceText_ = word;
+    currentSentence_->AppendText(*words, sourceText_);
+    return true;
+}
+
 bool STextAnalyser::OfferToSpelling(const std::string& word) {
     SSpellingContext context;
     context.fromReplacement = readingInsertion_;
@@ -171,6 +183,8 @@ bool STextAnalyser::ReadNumber(STextCursor& cursor) {
 }
 
 const std::string* STextAnalyser::CharacterName(unsigned char c) const {
+    if (GetSettings()->extendedReading)
+        if (const std::string* name = ExtendedCharacterName(ToLowerChar(c))) return name;
     if (!spell_) return nullptr;
     int index = spell_->Find(std::string(1, static_cast<char>(ToLowerChar(c))));
     return index >= 0 ? &spell_->ValueAt(index) : nullptr;

@@ -18,68 +18,17 @@
 #include <thread>
 #include <vector>
 
+#include "sentence_tune.h"
+#include "capi_speaking.h"
 #include "vokrant/vokrant.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kVoiceDir = VOKRANT_SOURCE_DATA_DIR;
+using namespace capi_test;
+
 const std::string kBinaryDir = VOKRANT_BINARY_DIR;
-
-struct SMark {
-    uint64_t sample;
-    std::string type;
-    int64_t value;
-    bool operator==(const SMark&) const = default;
-};
-
-struct SSpoken {
-    int status = 0;
-    std::vector<int16_t> pcm;
-    std::vector<SMark> marks;  // word values are byte offsets
-    size_t largestChunk = 0;
-    int ends = 0;
-};
-
-int Collect(const vokrant_event* event, void* user) {
-    auto& spoken = *static_cast<SSpoken*>(user);
-    switch (event->type) {
-        case VOKRANT_EVENT_AUDIO:
-            EXPECT_EQ(event->sample_position, spoken.pcm.size());
-            spoken.pcm.insert(spoken.pcm.end(), event->samples,
-                              event->samples + event->sample_count);
-            spoken.largestChunk = std::max(spoken.largestChunk, event->sample_count);
-            break;
-        case VOKRANT_EVENT_WORD:
-            spoken.marks.push_back(
-                {event->sample_position, "word", static_cast<int64_t>(event->text_offset)});
-            break;
-        case VOKRANT_EVENT_BOOKMARK:
-            spoken.marks.push_back({event->sample_position, "bookmark", event->bookmark});
-            break;
-        case VOKRANT_EVENT_END:
-            EXPECT_EQ(event->sample_position, spoken.pcm.size());
-            ++spoken.ends;
-            break;
-    }
-    return 0;
-}
-
-struct SHandle {
-    vokrant* handle = nullptr;
-    SHandle() {
-        int status = 0;
-        handle = vokrant_new(kVoiceDir.c_str(), nullptr, &status);
-        EXPECT_EQ(status, VOKRANT_OK) << vokrant_last_error(nullptr);
-    }
-    ~SHandle() { vokrant_free(handle); }
-    SSpoken Speak(const std::string& text, unsigned flags = 0) {
-        SSpoken spoken;
-        spoken.status = vokrant_speak(handle, text.data(), text.size(), flags, Collect, &spoken);
-        return spoken;
-    }
-};
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -103,9 +52,9 @@ SCommandResult RunCommand(const std::string& text) {
     fs::path dir = ScratchDir();
     std::ofstream(dir / "in.txt", std::ios::binary) << text;
     std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" + kBinaryDir +
-                          "apps/vokrant/vokrant' --voice-dir '" + kVoiceDir + "' --marks -o '" +
-                          (dir / "out.wav").string() + "' < '" + (dir / "in.txt").string() +
-                          "' > '" + (dir / "marks.txt").string() + "'";
+                          "apps/vokrant/vokrant' --voice-dir '" + kVoiceDir +
+                          "' --tagged --marks -o '" + (dir / "out.wav").string() + "' < '" +
+                          (dir / "in.txt").string() + "' > '" + (dir / "marks.txt").string() + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     SCommandResult result;
     std::string wav = ReadFile(dir / "out.wav");
@@ -134,10 +83,6 @@ std::vector<int64_t> CharacterOffsets(const std::string& text) {
     return offsets;
 }
 
-bool VoicePresent() {
-    return fs::exists(kVoiceDir + "pln_22.als") && fs::exists(kVoiceDir + "pln_11.als");
-}
-
 class CApiTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -155,7 +100,7 @@ TEST_F(CApiTest, ChunksAndMarksMatchTheCommand) {
     SHandle speaker;
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
-        SSpoken spoken = speaker.Speak(text);
+        SSpoken spoken = speaker.Speak(text, VOKRANT_TEXT_TAGGED);
         ASSERT_EQ(spoken.status, VOKRANT_OK) << vokrant_last_error(speaker.handle);
         SCommandResult expected = RunCommand(text);
         ASSERT_FALSE(expected.pcm.empty());
@@ -176,7 +121,7 @@ TEST_F(CApiTest, BookmarksAfterTheLastWordAreDelivered) {
     SHandle speaker;
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
-        SSpoken spoken = speaker.Speak(text);
+        SSpoken spoken = speaker.Speak(text, VOKRANT_TEXT_TAGGED);
         ASSERT_EQ(spoken.status, VOKRANT_OK);
         ASSERT_FALSE(spoken.marks.empty());
         EXPECT_EQ(spoken.marks.back(), (SMark{spoken.pcm.size(), "bookmark", 9}));
@@ -385,6 +330,19 @@ TEST_F(CApiTest, SettersChangeWhatIsSpoken) {
             EXPECT_NE(changed, normal);
         EXPECT_EQ(speaker.Speak(text).pcm.size(), normal) << "undone";
     }
+}
+
+TEST_F(CApiTest, QuestionsRiseAndCommasRiseLess) {
+    SHandle speaker;
+    sentence_tune::ExpectQuestionsRiseAndCommasRiseLess(
+        [&](const std::string& text, bool intonation) {
+            EXPECT_EQ(vokrant_set_switch(speaker.handle, VOKRANT_SWITCH_INTONATION, intonation),
+                      VOKRANT_OK);
+            SSpoken spoken = speaker.Speak(text);
+            EXPECT_EQ(spoken.status, VOKRANT_OK);
+            return spoken.pcm;
+        },
+        vokrant_sample_rate(speaker.handle));
 }
 
 TEST_F(CApiTest, SettingsFolderIsReadAndAnotherVoiceDirectoryIsRefused) {

@@ -41,6 +41,21 @@ TEST_F(AttributeTest, FirstLoadWritesTheWholeTree) {
     EXPECT_EQ(yes, "No");
 }
 
+TEST_F(AttributeTest, TheSourceTreeVoiceIsUsedButNeverSaved) {
+    // Saved, the build tree's own folder would lead an installed program
+    // reading the same settings back into the checkout.
+    ::unsetenv("VOKRANT_DATA_DIR");
+    SAttributeSAPI settings;
+    EXPECT_EQ(settings.workDir, VOKRANT_SOURCE_DATA_DIR);
+    EXPECT_EQ(settings.extDict, std::string(VOKRANT_SOURCE_DATA_DIR) + "client.exp");
+    EXPECT_EQ(SettingsKey("Global").ValueNames(), std::vector<std::string>{});
+    EXPECT_EQ(SettingsKey("Dictionary").ValueNames(), std::vector<std::string>{"UseExtDict"});
+    SettingsKey("Global").SetString("WorkDir", "/voices/");
+    SAttributeSAPI saved;
+    EXPECT_EQ(saved.workDir, "/voices/");
+    EXPECT_EQ(saved.extDict, "/voices/client.exp");
+}
+
 TEST_F(AttributeTest, StoredValuesAreReadWithTheirRules) {
     SRegKey global = SettingsKey("Global");
     global.SetString("WorkDir", "/voices/");

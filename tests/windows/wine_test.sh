@@ -188,6 +188,61 @@ unregister)
     ! reg_query 'HKLM\Software\Voice\TextToSpeech\Engine' | grep -q Vokrant
     reg_query 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI\Sound' | grep -q 'Speed *REG_DWORD *0x78'
     ;;
+sapi5_register)
+    # Twice: registering again replaces, never duplicates.
+    mkdir -p "$install_dir"
+    cp "$build/src/sapi5/vokrant-sapi5.dll" "$source/data/pln_22.als" "$source/data/pln_11.als" "$source/data/client.exp" "$install_dir/"
+    run regsvr32 /s 'C:\vokrant\vokrant-sapi5.dll'
+    run regsvr32 /s 'C:\vokrant\vokrant-sapi5.dll'
+    server=$(reg_query "HKCR\\CLSID\\$voice_clsid\\InprocServer32")
+    echo "$server"
+    grep -qi 'REG_SZ *C:\\vokrant\\vokrant-sapi5.dll' <<<"$server"
+    grep -q 'ThreadingModel *REG_SZ *Both' <<<"$server"
+    token=$(reg_query "$voice_token_key" /s)
+    echo "$token"
+    grep -q "CLSID *REG_SZ *$voice_clsid" <<<"$token"
+    grep -q 'Language *REG_SZ *415$' <<<"$token"
+    [[ $(grep -c 'HKEY_LOCAL_MACHINE.*Tokens\\Vokrant$' <<<"$token") == 1 ]]
+    run "$build/tests/windows/wine_sapi5.exe" registered
+    ;;
+sapi5_cases)
+    run reg delete 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI' /f >/dev/null 2>&1 || true
+    run "$build/tests/windows/wine_sapi5.exe" cases
+    ;;
+sapi5_linux)
+    # The same text, the same sound and the same marks as the Linux build:
+    # plain text, and SAPI XML with a bookmark against the tagged text.
+    run reg delete 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI' /f >/dev/null 2>&1 || true
+    vokrant="$linux_build/apps/vokrant/vokrant"
+    [[ -x $vokrant ]] || { echo "no Linux build at '$linux_build': nothing to compare"; exit 1; }
+    work=$(mktemp -d)
+    xml_head='Dzień dobry. ' xml_tag='<bookmark mark="5"/>' linux_tag='\Mrk=5\' tail='Ala ma kota, a kot ma Alę.'
+    printf '%s' "$text" >"$work/plain.txt"
+    printf '%s' "<volume level=\"100\">$xml_head$xml_tag$tail</volume>" >"$work/marked.txt"
+    run "$build/tests/windows/wine_sapi5.exe" speak "$work/plain.txt" "$work/plain.pcm" "$work/plain.events"
+    run "$build/tests/windows/wine_sapi5.exe" speak "$work/marked.txt" "$work/marked.pcm" "$work/marked.events" xml
+    export VOKRANT_CONFIG_DIR=$work/config
+    "$vokrant" --marks -o "$work/plain.wav" "$text" >"$work/plain.marks"
+    "$vokrant" --tagged --marks -o "$work/marked.wav" "$xml_head$linux_tag$tail" >"$work/marked.marks"
+    for name in plain marked; do
+        python3 "$source/tests/windows/wav_data.py" "$work/$name.wav" "$work/$name.linux"
+        cmp "$work/$name.pcm" "$work/$name.linux"
+        echo "$name: PCM identical to the Linux build ($(stat -c %s "$work/$name.pcm") bytes)"
+    done
+    # Offsets: the XML's markup differs from the tagged text's, so there they name the same words.
+    python3 "$source/tests/windows/sapi5/compare_marks.py" "$work/plain.events" "$work/plain.marks"
+    python3 "$source/tests/windows/sapi5/compare_marks.py" "$work/marked.events" "$work/marked.marks" \
+        "$work/marked.txt" "$xml_head$linux_tag$tail"
+    rm -rf "$work"
+    ;;
+sapi5_unregister)
+    run reg add 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI\Sound' /v Speed /t REG_DWORD /d 120 /f >/dev/null
+    run regsvr32 /u /s 'C:\vokrant\vokrant-sapi5.dll'
+    ! reg_query "HKCR\\CLSID\\$voice_clsid" | grep -q InprocServer32
+    ! reg_query "$voice_token_key" | grep -q .
+    run "$build/tests/windows/wine_sapi5.exe" unregistered
+    reg_query 'HKCU\Software\Dravenlab\Vokrant 1.6 SAPI\Sound' | grep -q 'Speed *REG_DWORD *0x78'
+    ;;
 *)
     echo "unknown step $step" >&2
     exit 2

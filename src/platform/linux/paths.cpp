@@ -1,5 +1,6 @@
 #include "platform/paths.h"
 #include "platform/config_dir_override.h"
+#include "platform/linux/install_layout.h"
 
 #include <sys/stat.h>
 
@@ -41,15 +42,19 @@ std::string ConfigDir() {
     return dir;
 }
 
+bool DataDirIsSourceTree() {
+    // Only a program of the build tree may speak with the source tree's
+    // voice; an installed one must not depend on a checkout still lying about.
+    return EnvOrEmpty("VOKRANT_DATA_DIR").empty() && RunsFromBuildTree() &&
+           IsDirectory(VOKRANT_SOURCE_DATA_DIR);
+}
+
 std::string DataDir() {
     std::string dir = EnvOrEmpty("VOKRANT_DATA_DIR");
     if (dir.empty()) {
-#ifdef VOKRANT_SOURCE_DATA_DIR
-        if (IsDirectory(VOKRANT_SOURCE_DATA_DIR)) dir = VOKRANT_SOURCE_DATA_DIR;
-#endif
-#ifdef VOKRANT_INSTALLED_DATA_DIR
-        if (dir.empty()) dir = VOKRANT_INSTALLED_DATA_DIR;
-#endif
+        dir = DataDirIsSourceTree()
+                  ? std::string(VOKRANT_SOURCE_DATA_DIR)
+                  : InstalledFolder(VOKRANT_INSTALL_DATA_SUBDIR, VOKRANT_INSTALLED_DATA_DIR);
     }
     return WithTrailingSlash(dir);
 }

@@ -65,6 +65,10 @@ std::string DataDir() {
     return WithTrailingSlash(dir);
 }
 
+bool DataDirIsSourceTree() {
+    return false;
+}
+
 bool MakeDirectories(const std::string& path) {
     if (path.empty()) return false;
     DWORD attributes = GetFileAttributesA(path.c_str());

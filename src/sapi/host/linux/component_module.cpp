@@ -4,6 +4,8 @@
 #include <limits.h>
 #include <unistd.h>
 
+#include "platform/linux/install_layout.h"
+
 std::string SComponentModule::BesideProgram() {
     char self[PATH_MAX];
     ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
@@ -12,11 +14,11 @@ std::string SComponentModule::BesideProgram() {
         path = path.substr(0, path.rfind('/') + 1) + "libvokrant-sapi.so";
         if (access(path.c_str(), R_OK) == 0) return path;
     }
-    // An installed program uses the installed component, a build tree its own.
-    if (access(VOKRANT_INSTALLED_SAPI_MODULE_PATH, R_OK) == 0 &&
-        access(VOKRANT_SAPI_MODULE_PATH, R_OK) != 0)
-        return VOKRANT_INSTALLED_SAPI_MODULE_PATH;
-    return VOKRANT_SAPI_MODULE_PATH;
+    // A program of the build tree uses the component built with it; an
+    // installed one the component of its own prefix.
+    if (RunsFromBuildTree()) return VOKRANT_SAPI_MODULE_PATH;
+    return InstalledFolder(VOKRANT_SAPI_DIR, VOKRANT_INSTALLED_SAPI_DIR) + "/" +
+           VOKRANT_SAPI_MODULE_NAME;
 }
 
 bool SComponentModule::Load(const std::string& fallbackPath, std::string* error) {
