@@ -167,7 +167,10 @@ cli_leftovers)
     # temporary file and the scratch key go, the old file stays, and the
     # status is STATUS_CONTROL_C_EXIT (its low byte 0x3A on the Unix side).
     cp "$work/killed.wav" "$work/before.wav"
+    # With job control a background job keeps Ctrl-C, as one started from a terminal does.
+    set -m
     (cd "$work" && exec "$wine" "$exe" --set Speed=100 -f long.txt -o killed.wav) & pid=$!
+    set +m
     wait_for_temp killed.wav
     status=0
     kill -INT $pid; wait $pid || status=$?
