@@ -152,6 +152,7 @@ Function RegisterOrAbort
   ${EndIf}
 FunctionEnd
 
+!ifdef SAPI5_X86_DLL
 ; The 32-bit voice, in the 32-bit view. A system that cannot start 32-bit
 ; programs at all has no 32-bit hosts either: it is only noted there.
 Function RegisterX86Voice
@@ -164,6 +165,7 @@ Function RegisterX86Voice
     Abort
   ${EndIf}
 FunctionEnd
+!endif
 
 ; $1: the regsvr32 to run, $2: the DLL it unregisters (if it is there).
 Function un.Unregister
