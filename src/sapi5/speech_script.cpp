@@ -35,9 +35,18 @@ void AppendUtf16(SScriptItem& item, std::u16string_view text, uint32_t firstOffs
         } else if (c >= kHighFirst && c <= kLowLast) {
             c = u'?';
         }
-        item.text.cp1250 += c == 0 ? ' ' : UnicodeToCp1250(c);
+        const char byte = c == 0 ? ' ' : UnicodeToCp1250(c);
+        item.text.cp1250 += byte;
         item.text.sourceOffset.push_back(offset);
         item.inserted.push_back(0);
+        // The engine reads this text with tags on (bookmarks travel as tags),
+        // so a backslash of the caller's text is doubled: a web page read
+        // aloud must never turn the volume down or spell the next text.
+        if (byte == '\\') {
+            item.text.cp1250 += byte;
+            item.text.sourceOffset.push_back(offset);
+            item.inserted.push_back(0);
+        }
     }
 }
 
