@@ -12,8 +12,6 @@ namespace {
 
 // Largest message accepted; a longer one is refused once its end has been read.
 constexpr size_t kMaxMessageBytes = 16u << 20;
-// Where speech-dispatcher's sound-icons package puts its files.
-constexpr const char* kDefaultSoundIconDir = "/usr/share/sounds/sound-icons/";
 
 std::string Unquoted(std::string value) {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
@@ -25,7 +23,6 @@ std::string Unquoted(std::string value) {
 
 SModuleConfig ReadModuleConfig(const std::string& path) {
     SModuleConfig config;
-    config.soundIconDir = kDefaultSoundIconDir;
     std::ifstream in(path);
     for (std::string line; std::getline(in, line);) {
         std::istringstream words(line);
@@ -71,6 +68,7 @@ bool SModuleSession::Init() {
         return false;
     }
     userVolume_ = static_cast<unsigned>(std::max(vokrant_get_volume(voice_), 0));
+    sampleRate_ = vokrant_sample_rate(voice_);
     Reply("299-Vokrant " + std::string(vokrant_version()) +
           " initialized\n299 OK LOADED SUCCESSFULLY\n");
     return true;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <iterator>
 
+#include "protocol_io.h"
+
 namespace {
 
 constexpr int kMinSpeed = 40, kMaxSpeed = 200;
@@ -198,7 +200,8 @@ void SSsmlConverter::Element(const SElement& element) {
 void SSsmlConverter::Mark(const SElement& element) {
     auto found = element.attributes.find("name");
     if (found == element.attributes.end()) return;
-    piece_.markNames.push_back(found->second);
+    // Sent to the server as one line of a reply: nothing in it may end the line.
+    piece_.markNames.push_back(SingleLine(found->second));
     piece_.text += "\\Mrk=" + std::to_string(piece_.markNames.size()) + "\\";
 }
 
