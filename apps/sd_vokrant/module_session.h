@@ -87,6 +87,7 @@ private:
     unsigned userVolume_ = VOKRANT_MAX_VOLUME;  // the volume of the user's settings
     int sampleRate_ = 0;  // asked once: no call on the handle from inside its callback
     SModuleSettings settings_;
+    int appliedVoicePitch_ = 100;  // the voice pitch last given to the handle
     bool speaking_ = false;
     bool stopRequested_ = false;
     bool pauseRequested_ = false;

@@ -194,7 +194,9 @@ void SSsmlConverter::Element(const SElement& element) {
         return element.closing ? CloseProsody() : element.empty ? void() : OpenProsody(element);
     if (name == "say-as")
         return element.closing ? CloseSpell() : element.empty ? void() : OpenSayAs(element);
-    if (name == "p" || name == "s" || name == "speak") piece_.text += ' ';
+    // Paragraphs and sentences are apart from what surrounds them; the text's
+    // own end is left as the text ends, so its last sentence keeps its end mark.
+    if (name == "p" || name == "s" || (name == "speak" && !element.closing)) piece_.text += ' ';
 }
 
 void SSsmlConverter::Mark(const SElement& element) {

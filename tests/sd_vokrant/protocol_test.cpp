@@ -51,7 +51,7 @@ TEST(SsmlText, ElementsBecomeTagsAndTextStaysText) {
         std::vector<std::string> marks;
     };
     const SCase cases[] = {
-        {"<speak>Ala <mark name=\"__spd_1\"/>ma</speak>", " Ala \\Mrk=1\\ma ", {"__spd_1"}},
+        {"<speak>Ala <mark name=\"__spd_1\"/>ma</speak>", " Ala \\Mrk=1\\ma", {"__spd_1"}},
         {"a<mark name='x'/>b<mark name=\"y\" />c", "a\\Mrk=1\\b\\Mrk=2\\c", {"x", "y"}},
         {"a &lt;b&gt; &amp; &quot;&apos; &#322;&#x142;", "a <b> & \"' łł", {}},
         {"&nope; &#0; &#xD800; &", "&nope; &#0; &#xD800; &", {}},
