@@ -5,6 +5,8 @@
 #include <cmath>
 #include <iterator>
 
+#include "protocol_io.h"
+
 namespace {
 
 constexpr int kMinSpeed = 40, kMaxSpeed = 200;
@@ -192,13 +194,16 @@ void SSsmlConverter::Element(const SElement& element) {
         return element.closing ? CloseProsody() : element.empty ? void() : OpenProsody(element);
     if (name == "say-as")
         return element.closing ? CloseSpell() : element.empty ? void() : OpenSayAs(element);
-    if (name == "p" || name == "s" || name == "speak") piece_.text += ' ';
+    // Paragraphs and sentences are apart from what surrounds them; the text's
+    // own end is left as the text ends, so its last sentence keeps its end mark.
+    if (name == "p" || name == "s" || (name == "speak" && !element.closing)) piece_.text += ' ';
 }
 
 void SSsmlConverter::Mark(const SElement& element) {
     auto found = element.attributes.find("name");
     if (found == element.attributes.end()) return;
-    piece_.markNames.push_back(found->second);
+    // Sent to the server as one line of a reply: nothing in it may end the line.
+    piece_.markNames.push_back(SingleLine(found->second));
     piece_.text += "\\Mrk=" + std::to_string(piece_.markNames.size()) + "\\";
 }
 

@@ -18,8 +18,8 @@
 #include <thread>
 #include <vector>
 
-#include "sentence_tune.h"
 #include "capi_speaking.h"
+#include "sentence_tune.h"
 #include "vokrant/vokrant.h"
 
 namespace fs = std::filesystem;
@@ -330,6 +330,19 @@ TEST_F(CApiTest, SettersChangeWhatIsSpoken) {
             EXPECT_NE(changed, normal);
         EXPECT_EQ(speaker.Speak(text).pcm.size(), normal) << "undone";
     }
+}
+
+// A front end that scales around the user's own volume reads it back.
+TEST_F(CApiTest, VolumeReadsBackAsItWasSetEitherWay) {
+    SHandle speaker;
+    EXPECT_EQ(vokrant_get_volume(speaker.handle), VOKRANT_MAX_VOLUME);  // built-in default
+    ASSERT_EQ(vokrant_set_volume(speaker.handle, 1234), VOKRANT_OK);
+    EXPECT_EQ(vokrant_get_volume(speaker.handle), 1234);
+    ASSERT_EQ(vokrant_set(speaker.handle, "Volume", "4321"), VOKRANT_OK);
+    EXPECT_EQ(vokrant_get_volume(speaker.handle), 4321);
+    EXPECT_EQ(vokrant_set_volume(speaker.handle, 70000), VOKRANT_ERROR_ARGUMENT);
+    EXPECT_EQ(vokrant_get_volume(speaker.handle), 4321);
+    EXPECT_EQ(vokrant_get_volume(nullptr), VOKRANT_ERROR_ARGUMENT);
 }
 
 TEST_F(CApiTest, QuestionsRiseAndCommasRiseLess) {
