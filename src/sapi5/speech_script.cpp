@@ -174,9 +174,23 @@ private:
 
 std::vector<SScriptItem> BuildSpeechScript(const SPVTEXTFRAG* fragments, bool userSpellMode) {
     SScriptBuilder builder(userSpellMode);
-    for (const SPVTEXTFRAG* fragment = fragments; fragment != nullptr; fragment = fragment->pNext)
+    // A list that loops back on itself ends here instead of never.
+    size_t count = 0;
+    for (const SPVTEXTFRAG* fragment = fragments; fragment != nullptr && count < kMaxFragments;
+         fragment = fragment->pNext, ++count)
         builder.Add(*fragment);
     return builder.Finish();
+}
+
+bool LoopsBack(const SPVTEXTFRAG* fragments) {
+    const SPVTEXTFRAG* slow = fragments;
+    const SPVTEXTFRAG* fast = fragments;
+    while (fast != nullptr && fast->pNext != nullptr) {
+        slow = slow->pNext;
+        fast = fast->pNext->pNext;
+        if (slow == fast) return true;
+    }
+    return false;
 }
 
 long BookmarkValue(std::u16string_view name) {
