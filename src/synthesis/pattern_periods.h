@@ -34,7 +34,7 @@ public:
     double PeriodAt(int from, bool back) const;
 
 private:
-    double Likeness(int a, int b, int n) const;
+    double Likeness(int a, int b, int n, int stride) const;
 
     std::vector<int16_t> samples_;
     int shortest_, longest_, fallback_;

@@ -23,8 +23,8 @@ for percent in $settings; do
     while IFS= read -r line; do
         [ -n "$line" ] || continue
         n=$((n + 1))
-        "$vokrant" --voice-dir "$voice_dir" --set "VoicePitch=$percent" \
-            -o "$out/$percent/$(printf '%02d' "$n").wav" "$line"
+        wav=$out/$percent/$(printf '%02d' "$n").wav
+        [ -s "$wav" ] || "$vokrant" --voice-dir "$voice_dir" --set "VoicePitch=$percent" -o "$wav" "$line"
     done < "$sentences"
 done
 
@@ -32,7 +32,7 @@ printf '%8s %12s %12s %10s\n' setting 'pitch ratio' 'sample ratio' 'MCD dB'
 for percent in $settings; do
     pairs=()
     for wav in "$out/100"/*.wav; do pairs+=("$wav" "$out/$percent/$(basename "$wav")"); done
-    distortion=$(/usr/bin/python3 "$mcd" "${pairs[@]}" | awk '/mean/ {print $NF}')
+    distortion=$(/usr/bin/python3 "$mcd" "${pairs[@]}" | awk '/mean/ {print $3}')
     /usr/bin/python3 - "$out/100" "$out/$percent" "$percent" "$distortion" <<'EOF'
 import sys, wave, glob, os
 import numpy as np
@@ -42,19 +42,22 @@ def pcm(path):
         return np.frombuffer(w.readframes(w.getnframes()), dtype='<i2').astype(float), w.getframerate()
 
 def pitches(x, rate):
+    # Frames of 40 ms every 5 ms; the autocorrelation of each frame by FFT.
     window, hop = rate // 25, rate // 200
     lo, hi = rate // 400, rate // 60
-    frames = [x[i:i + window] for i in range(0, len(x) - window - hi, hop)]
-    loud = max(float(np.dot(f, f)) for f in frames)
+    starts = range(0, len(x) - window, hop)
+    frames = np.array([x[i:i + window] for i in starts])
+    energy = (frames ** 2).sum(axis=1)
+    spectrum = np.fft.rfft(frames * np.hanning(window), 2 * window)
+    r = np.fft.irfft(np.abs(spectrum) ** 2)[:, :window]
+    r = r / np.maximum(r[:, :1], 1e-9)
     out = []
-    for i, f in zip(range(0, len(x), hop), frames):
-        if np.dot(f, f) < loud * 0.01:
+    for k in range(len(frames)):
+        if energy[k] < energy.max() * 0.01:
             continue
-        a = x[i:i + window // 2]
-        r = [np.dot(a, x[i + l:i + l + len(a)]) / (np.sqrt(np.dot(a, a) * np.dot(x[i + l:i + l + len(a)], x[i + l:i + l + len(a)])) + 1e-9) for l in range(lo, hi + 1)]
-        best = int(np.argmax(r))
-        if r[best] > 0.6:
-            out.append(rate / (lo + best))
+        best = lo + int(np.argmax(r[k, lo:hi + 1]))
+        if r[k, best] > 0.4:
+            out.append(rate / best)
     return out
 
 natural, shifted, n0, n1 = [], [], 0, 0
