@@ -92,7 +92,7 @@ bool SAttributeSAPI::Load() {
     uint32_t storedVoicePitch = kDefaults.voicePitch;
     sound.ReadDword("VoicePitch", &storedVoicePitch);
     SetVoicePitch(static_cast<int>(std::min<uint32_t>(storedVoicePitch, kMaxVoicePitch)));
-    smoothJoins = ReadYesNo(sound, "SmoothJoins", true);
+    smoothJoins = ReadYesNo(sound, "SmoothJoins", false);
     pauseInterSentence = GetInt(sound, "PauseInterSentence", kDefaults.pauseInterSentence);
     pausePunctuation = GetInt(sound, "PausePunctation", kDefaults.pausePunctuation);
     pauseInterWord = GetInt(sound, "PauseInterWord", kDefaults.pauseInterWord);
