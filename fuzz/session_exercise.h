@@ -60,7 +60,10 @@ inline void ExerciseSession(const uint8_t* data, size_t size, const std::string&
     {
         SQuietOutput quiet;
         SLineReader reader(input);
-        SModuleSession session(reader, SModuleConfig{voiceDir, ScratchSettingsDir()});
+        SModuleConfig config;
+        config.voiceDir = voiceDir;
+        config.settingsDir = ScratchSettingsDir();
+        SModuleSession session(reader, config);
         session.Run();
     }
     close(input);

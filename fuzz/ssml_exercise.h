@@ -60,9 +60,6 @@ inline void CheckTaggedText(const STaggedText& tagged) {
         i += length - 1;
     }
     if (marks != tagged.markNames.size()) Injected("bookmarks and names disagree", text);
-    for (const std::string& name : tagged.markNames)
-        if (name.find_first_of("\r\n") != std::string::npos)
-            Injected("a mark name that breaks its protocol line", name);
 }
 
 // The first byte chooses the state the text starts in; the rest is SSML.

@@ -41,8 +41,8 @@ pid_t StartVokrant(const fs::path& config, int& input) {
         close(fds[0]);
         close(fds[1]);
         setenv("VOKRANT_CONFIG_DIR", config.c_str(), 1);
-        execl(kVokrant.c_str(), "vokrant", "--voice-dir", kVoiceDir.c_str(), "-o", "/dev/null",
-              static_cast<char*>(nullptr));
+        execl(kVokrant.c_str(), kVokrant.c_str(), "--voice-dir", kVoiceDir.c_str(), "-o",
+              "/dev/null", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[0]);
