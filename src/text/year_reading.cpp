@@ -32,8 +32,7 @@ std::optional<SYearNounForm> YearNounAt(const char* text, uint32_t position, uin
 SGrammaticalCase CaseFromContext(const char* text, uint32_t start) {
     const std::string previous = PreviousWord(text, start);
     if (IsGoverningPreposition(previous)) {
-        const SGrammaticalCase asTime =
-            CaseAfterPreposition(previous, SGovernedNumber::kClockHour);
+        const SGrammaticalCase asTime = CaseAfterPreposition(previous, SGovernedNumber::kClockHour);
         if (asTime != SGrammaticalCase::kNominative) return asTime;
         return CaseAfterPreposition(previous, SGovernedNumber::kNoun);
     }
