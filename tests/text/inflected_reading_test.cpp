@@ -72,7 +72,9 @@ TEST(InflectedReadingTest, AYearTakesTheCaseOfWhatStandsBeforeIt) {
         {"przed 2000 rokiem", 6, "dwutysięcznym"},
         {"2020 rok był", 0, "dwa tysiące dwudziesty"},
         {"w 966 r. chrzest", 2, "dziewieńcet sześćdziesiątym szóstym roku"},
-        {"w 3000 r. nic", 2, "trzy tysiące"},  // past the years read as ordinals
+        {"w 3000 r. nic", 2, "trzy tysiące"},
+        {"dnia 5 r. ery", 5,
+         "piątego roku"},  // no "zero" before a year below 100  // past the years read as ordinals
     };
     for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
 }
