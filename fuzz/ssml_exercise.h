@@ -1,7 +1,8 @@
 // Converts one arbitrary SSML message as the speech-dispatcher module does
 // and checks that no client text turned into a tag: every backslash of the
-// result either is disarmed (a blank follows it) or opens one of the tags the
-// converter writes itself, with a number, closed at once; bookmarks are
+// result either is a doubled one (the engine reads the pair as one backslash
+// of the text) or opens one of the tags the converter writes itself, with a
+// number, closed at once; bookmarks are
 // numbered 1, 2, ... as their names were collected; no mark name can break
 // out of the one protocol line it is sent in. A broken promise aborts.
 #pragma once
@@ -47,7 +48,10 @@ inline void CheckTaggedText(const STaggedText& tagged) {
     uint64_t marks = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\\') continue;
-        if (i + 1 < text.size() && text[i + 1] == ' ') continue;  // disarmed
+        if (i + 1 < text.size() && text[i + 1] == '\\') {  // a backslash of the text
+            ++i;
+            continue;
+        }
         uint64_t number = 0;
         const size_t length = OwnTag(text.substr(i), number);
         if (length == 0) Injected("a backslash the converter did not write", text.substr(i));

@@ -12,8 +12,6 @@ namespace {
 
 // Largest message accepted; a longer one is refused once its end has been read.
 constexpr size_t kMaxMessageBytes = 16u << 20;
-// Where speech-dispatcher's sound-icons package puts its files.
-constexpr const char* kDefaultSoundIconDir = "/usr/share/sounds/sound-icons/";
 
 std::string Unquoted(std::string value) {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
@@ -25,7 +23,6 @@ std::string Unquoted(std::string value) {
 
 SModuleConfig ReadModuleConfig(const std::string& path) {
     SModuleConfig config;
-    config.soundIconDir = kDefaultSoundIconDir;
     std::ifstream in(path);
     for (std::string line; std::getline(in, line);) {
         std::istringstream words(line);
@@ -71,6 +68,9 @@ bool SModuleSession::Init() {
         return false;
     }
     userVolume_ = static_cast<unsigned>(std::max(vokrant_get_volume(voice_), 0));
+    sampleRate_ = vokrant_sample_rate(voice_);
+    // Every text, the first too, speaks with the server's settings (before any SET, its defaults).
+    ApplySettings();
     Reply("299-Vokrant " + std::string(vokrant_version()) +
           " initialized\n299 OK LOADED SUCCESSFULLY\n");
     return true;
@@ -163,7 +163,10 @@ void SModuleSession::Set() {
 
 void SModuleSession::ApplySettings() {
     vokrant_set_speed(voice_, settings_.speed);
-    vokrant_set_voice_pitch(voice_, settings_.voicePitch);
+    // The voice's own pitch is left as the user saved it until a pitch arrives.
+    if (settings_.voicePitch != appliedVoicePitch_ &&
+        vokrant_set_voice_pitch(voice_, settings_.voicePitch) == VOKRANT_OK)
+        appliedVoicePitch_ = settings_.voicePitch;
     vokrant_set_volume(voice_, static_cast<int>(EngineVolume(settings_.volumeLevel, userVolume_)));
     vokrant_set_switch(voice_, VOKRANT_SWITCH_READ_PUNCTUATION, settings_.readPunctuation);
     vokrant_set_switch(voice_, VOKRANT_SWITCH_SPELL_MODE, settings_.spellMode);

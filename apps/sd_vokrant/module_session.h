@@ -22,9 +22,10 @@
 #include "vokrant/vokrant.h"
 
 struct SModuleConfig {
-    std::string voiceDir;      // "" for the installed voice
-    std::string settingsDir;   // "" for the user's settings folder
-    std::string soundIconDir;  // speech-dispatcher's sound icons
+    std::string voiceDir;     // "" for the installed voice
+    std::string settingsDir;  // "" for the user's settings folder
+    // speech-dispatcher's sound icons, where its sound-icons package puts them
+    std::string soundIconDir = "/usr/share/sounds/sound-icons/";
 };
 
 // Reads "VokrantVoiceDir", "VokrantSettingsDir" and "VokrantSoundIconFolder"
@@ -84,7 +85,9 @@ private:
     SModuleConfig config_;
     vokrant* voice_ = nullptr;
     unsigned userVolume_ = VOKRANT_MAX_VOLUME;  // the volume of the user's settings
+    int sampleRate_ = 0;  // asked once: no call on the handle from inside its callback
     SModuleSettings settings_;
+    int appliedVoicePitch_ = 100;  // the voice pitch last given to the handle
     bool speaking_ = false;
     bool stopRequested_ = false;
     bool pauseRequested_ = false;

@@ -141,8 +141,7 @@ int SModuleSession::OnEvent(const vokrant_event& event) {
     if (Interrupted()) return 1;
     switch (event.type) {
         case VOKRANT_EVENT_AUDIO:
-            if (!skipping_)
-                SendSamples(event.samples, event.sample_count, vokrant_sample_rate(voice_));
+            if (!skipping_) SendSamples(event.samples, event.sample_count, sampleRate_);
             return Interrupted() ? 1 : 0;
         case VOKRANT_EVENT_WORD:
             return OnWord();

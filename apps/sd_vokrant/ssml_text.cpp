@@ -1,8 +1,11 @@
 #include "ssml_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <iterator>
+
+#include "protocol_io.h"
 
 namespace {
 
@@ -14,6 +17,12 @@ constexpr size_t kMaxElementBytes = 64u << 10;
 
 bool StartsWith(std::string_view text, size_t at, std::string_view prefix) {
     return text.substr(at, prefix.size()) == prefix;
+}
+
+// Whether markup can start with the byte after a '<'.
+bool CanStartMarkup(char c) {
+    return c == '!' || c == '?' || c == '/' || c == '_' ||
+           std::isalpha(static_cast<unsigned char>(c)) != 0;
 }
 
 bool IsContinuationByte(char c) {
@@ -124,6 +133,10 @@ size_t SSsmlConverter::Construct(size_t open, std::string_view begin, SForwardFi
 
 // Handles the markup at `open` ('<'); returns where reading goes on.
 size_t SSsmlConverter::Markup(size_t open) {
+    if (open + 1 >= ssml_.size() || !CanStartMarkup(ssml_[open + 1])) {
+        AppendText("<", true);  // a '<' of the text
+        return open + 1;
+    }
     struct SConstruct {
         std::string_view begin;
         SForwardFinder* close;
@@ -181,13 +194,16 @@ void SSsmlConverter::Element(const SElement& element) {
         return element.closing ? CloseProsody() : element.empty ? void() : OpenProsody(element);
     if (name == "say-as")
         return element.closing ? CloseSpell() : element.empty ? void() : OpenSayAs(element);
-    if (name == "p" || name == "s" || name == "speak") piece_.text += ' ';
+    // Paragraphs and sentences are apart from what surrounds them; the text's
+    // own end is left as the text ends, so its last sentence keeps its end mark.
+    if (name == "p" || name == "s" || (name == "speak" && !element.closing)) piece_.text += ' ';
 }
 
 void SSsmlConverter::Mark(const SElement& element) {
     auto found = element.attributes.find("name");
     if (found == element.attributes.end()) return;
-    piece_.markNames.push_back(found->second);
+    // Sent to the server as one line of a reply: nothing in it may end the line.
+    piece_.markNames.push_back(SingleLine(found->second));
     piece_.text += "\\Mrk=" + std::to_string(piece_.markNames.size()) + "\\";
 }
 

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -61,6 +62,7 @@ protected:
             dup2(null, STDIN_FILENO);
             dup2(stdoutFd >= 0 ? stdoutFd : null, STDOUT_FILENO);
             dup2(null, STDERR_FILENO);
+            close_range(3, ~0u, 0);  // a pipe's read end held here would keep it open
             std::vector<char*> argv{const_cast<char*>(kVokrant.c_str())};
             for (const std::string& argument : arguments)
                 argv.push_back(const_cast<char*>(argument.c_str()));

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/attribute.h"
 #include "model/chars.h"
+#include "platform/codepage.h"
 #include "text/dictionary.h"
 #include "text/spell.h"
 
@@ -230,6 +232,22 @@ TEST(Segmentation, SpellModeSpeaksNames) {
     const std::string speedUp = std::string("\x03\x0A") + "90";
     const std::string speedBack = std::string("\x03\x0A") + "80";
     EXPECT_EQ(Texts(sentences), speedUp + "/a/" + speedBack + "/be/kropka");
+}
+
+// The written name of ó is its sound, "u", the name of u too; the extended
+// reading tells them apart as Polish spelling does.
+TEST(Segmentation, SpellModeNamesOWithStrokeWithTheExtendedReading) {
+    SSpell spell;
+    spell.Load();
+    for (bool extended : {true, false}) {
+        SAttribute settings;
+        settings.spellMode = true;
+        settings.extendedReading = extended;
+        std::string heard = Cp1250ToUtf8(Texts(Segment(Utf8ToCp1250("ó"), settings, &spell)));
+        std::replace(heard.begin(), heard.end(), '/', ' ');
+        EXPECT_EQ(heard, extended ? "o z kreską" : "u") << extended;
+        EXPECT_EQ(Texts(Segment("u", settings, &spell)), "u") << extended;
+    }
 }
 
 TEST(Segmentation, SpellModeReadsThroughSentenceEnds) {
