@@ -11,8 +11,12 @@ rules alone, and a comment. This script
   capture  writes the heard words of a vokrant build into the plain column
            (run once on a build without the extended rules);
   espeak   counts the rows espeak-ng reads right: it phonemises the text and
-           the expected reading (`espeak-ng -v pl -q -x`) and compares them,
-           ignoring stress marks, pauses and word boundaries.
+           each accepted reading (`espeak-ng -v pl -q -x`) and compares them,
+           ignoring stress marks, pauses and word boundaries;
+  compare  both, per group, side by side.
+
+The expected column may list several accepted readings separated by " | ";
+a row is right when the reading matches any of them.
 
 Words are compared as the letters a listener hears: punctuation-only words
 are left out, everything is lower-cased.
@@ -106,9 +110,35 @@ def standard(reading):
     return " ".join(STANDARD_SPELLING.get(w, w) for w in reading.split())
 
 
+def variants(expected):
+    return expected.split(" | ")
+
+
+def ours_right(heard, rows, column):
+    if column == 3:
+        return [h == row[3] for h, row in zip(heard, rows)]
+    return [standard(h) in [standard(v) for v in variants(row[2])] for h, row in zip(heard, rows)]
+
+
+def espeak_right(rows):
+    said = phonemes([row[1] for row in rows])
+    right = []
+    for s, row in zip(said, rows):
+        right.append(s in phonemes([standard(v) for v in variants(row[2])]))
+    return right
+
+
+def per_group(rows, right):
+    groups = {}
+    for ok, row in zip(right, rows):
+        total, good = groups.get(row[0], (0, 0))
+        groups[row[0]] = (total + 1, good + ok)
+    return groups
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("mode", choices=["ours", "capture", "espeak"])
+    parser.add_argument("mode", choices=["ours", "capture", "espeak", "compare"])
     parser.add_argument("--vokrant", default=os.path.join(ROOT, "build", "apps", "vokrant", "vokrant"))
     parser.add_argument("--voice-dir", default=os.path.join(ROOT, "data"))
     parser.add_argument("--corpus", default=CORPUS)
@@ -118,9 +148,17 @@ def main():
 
     rows = read_corpus(args.corpus)
     texts = [row[1] for row in rows]
+    if args.mode == "compare":
+        heard = heard_per_row(args.vokrant, texts, [], args.voice_dir)
+        ours, theirs = per_group(rows, ours_right(heard, rows, 2)), per_group(rows, espeak_right(rows))
+        print(f"{'group':12} {'rows':>5} {'Vokrant':>8} {'espeak-ng':>10}")
+        for group, (total, good) in ours.items():
+            print(f"{group:12} {total:5} {good:8} {theirs[group][1]:10}")
+        print(f"{'all':12} {len(rows):5} {sum(g for _, g in ours.values()):8} "
+              f"{sum(g for _, g in theirs.values()):10}")
+        return 0
     if args.mode == "espeak":
-        said, wanted = phonemes(texts), phonemes([standard(row[2]) for row in rows])
-        right = [s == w for s, w in zip(said, wanted)]
+        right = espeak_right(rows)
     else:
         options = [x for name in args.set for x in ("--set", name)]
         heard = heard_per_row(args.vokrant, texts, options, args.voice_dir)
@@ -131,16 +169,12 @@ def main():
             print(f"captured {len(rows)} readings")
             return 0
         column = 3 if any(s.startswith("ExtendedReading=N") for s in args.set) else 2
-        right = [h == row[column] for h, row in zip(heard, rows)]
+        right = ours_right(heard, rows, column)
         if args.verbose:
             for ok, h, row in zip(right, heard, rows):
                 if not ok:
                     print(f"{row[0]}: {row[1]}\n  want: {row[column]}\n  got:  {h}")
-    groups = {}
-    for ok, row in zip(right, rows):
-        total, good = groups.get(row[0], (0, 0))
-        groups[row[0]] = (total + 1, good + ok)
-    for group, (total, good) in groups.items():
+    for group, (total, good) in per_group(rows, right).items():
         print(f"{group:10} {good:4}/{total}")
     print(f"{'all':10} {sum(right):4}/{len(rows)}")
     if args.mode == "espeak" and args.verbose:

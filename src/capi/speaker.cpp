@@ -93,10 +93,9 @@ int SpeakText(vokrant& handle, std::string_view text, unsigned flags, vokrant_ca
             handle, VOKRANT_ERROR_ARGUMENT,
             "vokrant_speak: the text is longer than " + std::to_string(kMaxSpeakBytes) + " bytes");
     handle.stopRequested.store(false);
-    const SEngineText engineText =
-        (flags & VOKRANT_TEXT_CP1250) != 0
-            ? EngineTextFromCp1250(text)
-            : EngineTextFromUtf8(text, handle.settings->extendedReading);
+    const SEngineText engineText = (flags & VOKRANT_TEXT_CP1250) != 0
+                                       ? EngineTextFromCp1250(text)
+                                       : EngineTextFromUtf8(text, handle.settings->extendedReading);
     if (!engineText.error.empty())
         return Fail(handle, VOKRANT_ERROR_TEXT, "vokrant_speak: " + engineText.error);
     return RunEngine(handle, engineText, flags, callback, userData);

@@ -42,8 +42,14 @@ const SRow kRows[] = {
      "",
      "",
      false},
-    {{"pl."}, K::kNoun, G::Masculine, {"plac", "placu", "placowi", "plac", "placem", "placu"},
-     kNone, "", "", false},
+    {{"pl."},
+     K::kNoun,
+     G::Masculine,
+     {"plac", "placu", "placowi", "plac", "placem", "placu"},
+     kNone,
+     "",
+     "",
+     false},
     {{"os."},
      K::kNoun,
      G::Neuter,
@@ -56,8 +62,7 @@ const SRow kRows[] = {
      K::kNoun,
      G::Neuter,
      {"województwo", "województwa", "województwu", "województwo", "województwem", "województwie"},
-     {"województwa", "województw", "województwom", "województwa", "województwami",
-      "województwach"},
+     {"województwa", "województw", "województwom", "województwa", "województwami", "województwach"},
      "",
      "",
      true},
@@ -69,8 +74,14 @@ const SRow kRows[] = {
      "",
      "",
      true},
-    {{"gm."}, K::kNoun, G::Feminine, {"gmina", "gminy", "gminie", "gminę", "gminą", "gminie"},
-     kNone, "", "", true},
+    {{"gm."},
+     K::kNoun,
+     G::Feminine,
+     {"gmina", "gminy", "gminie", "gminę", "gminą", "gminie"},
+     kNone,
+     "",
+     "",
+     true},
     {{"nr", "nr."},
      K::kNoun,
      G::Masculine,
@@ -282,25 +293,27 @@ const std::vector<SAbbreviationForms>& AbbreviationForms() {
 }
 
 const std::vector<std::string>& FeminineGivenNames() {
-    static const std::vector<std::string> names = ToCp1250(
-        {"anna",      "maria",     "katarzyna", "małgorzata", "agnieszka", "barbara",  "ewa",
-         "krystyna",  "elżbieta",  "zofia",     "teresa",     "magdalena", "joanna",   "monika",
-         "jadwiga",   "danuta",    "irena",     "halina",     "helena",    "beata",    "aleksandra",
-         "marta",     "dorota",    "karolina",  "jolanta",    "iwona",     "grażyna",  "alicja",
-         "renata",    "urszula",   "natalia",   "agata",      "justyna",   "paulina",  "julia",
-         "weronika",  "kinga",     "cecylia",   "faustyna",   "rita",      "klara",    "łucja",
-         "apolonia",  "bernadeta", "genowefa",  "wanda",      "bożena",    "stanisława", "hanna",
-         "ludwika",   "otylia",    "scholastyka", "rozalia",  "marianna",  "emilia",   "izabela",
-         "wiktoria",  "olga",      "lucyna",    "wioletta",   "edyta",     "sylwia",   "ilona",
-         "dominika",  "patrycja",  "martyna",   "zuzanna",    "maja",      "lena",     "oliwia",
-         "gabriela",  "kamila",    "jagoda",    "michalina",  "antonina",  "tekla",    "kunegunda",
-         "brygida",   "małgosia",  "wiesława",  "bogumiła",   "mirosława"});
+    static const std::vector<std::string> names =
+        ToCp1250({"anna",     "maria",     "katarzyna",  "małgorzata",  "agnieszka", "barbara",
+                  "ewa",      "krystyna",  "elżbieta",   "zofia",       "teresa",    "magdalena",
+                  "joanna",   "monika",    "jadwiga",    "danuta",      "irena",     "halina",
+                  "helena",   "beata",     "aleksandra", "marta",       "dorota",    "karolina",
+                  "jolanta",  "iwona",     "grażyna",    "alicja",      "renata",    "urszula",
+                  "natalia",  "agata",     "justyna",    "paulina",     "julia",     "weronika",
+                  "kinga",    "cecylia",   "faustyna",   "rita",        "klara",     "łucja",
+                  "apolonia", "bernadeta", "genowefa",   "wanda",       "bożena",    "stanisława",
+                  "hanna",    "ludwika",   "otylia",     "scholastyka", "rozalia",   "marianna",
+                  "emilia",   "izabela",   "wiktoria",   "olga",        "lucyna",    "wioletta",
+                  "edyta",    "sylwia",    "ilona",      "dominika",    "patrycja",  "martyna",
+                  "zuzanna",  "maja",      "lena",       "oliwia",      "gabriela",  "kamila",
+                  "jagoda",   "michalina", "antonina",   "tekla",       "kunegunda", "brygida",
+                  "małgosia", "wiesława",  "bogumiła",   "mirosława"});
     return names;
 }
 
 const std::vector<std::string>& MasculineNamesWithVowelEnding() {
-    static const std::vector<std::string> names = ToCp1250(
-        {"jerzy", "antoni", "ignacy", "bonifacy", "kuba", "barnaba", "bonawentura", "zawisza",
-         "sasza", "kosma", "nikita", "jeremi"});
+    static const std::vector<std::string> names =
+        ToCp1250({"jerzy", "antoni", "ignacy", "bonifacy", "kuba", "barnaba", "bonawentura",
+                  "zawisza", "sasza", "kosma", "nikita", "jeremi"});
     return names;
 }

@@ -12,9 +12,9 @@
 #include "resources/unit_words.h"
 
 enum class SAbbreviationKind {
-    kNoun,       // a noun of its own gender, in the case the sentence gives
-    kAgreeing,   // an adjective taking the gender and case of the next noun
-    kTitle,      // a title before a name: declined for a man, not for a woman
+    kNoun,      // a noun of its own gender, in the case the sentence gives
+    kAgreeing,  // an adjective taking the gender and case of the next noun
+    kTitle,     // a title before a name: declined for a man, not for a woman
 };
 
 struct SAbbreviationForms {

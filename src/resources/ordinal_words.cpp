@@ -78,8 +78,8 @@ constexpr struct {
     const char* velar;
     const char* soft;
 } kPluralEndings[] = {
-    {C::Nominative, "e", "ie", "e"},  {C::Genitive, "ych", "ich", "ch"},
-    {C::Dative, "ym", "im", "m"},     {C::Accusative, "e", "ie", "e"},
+    {C::Nominative, "e", "ie", "e"},       {C::Genitive, "ych", "ich", "ch"},
+    {C::Dative, "ym", "im", "m"},          {C::Accusative, "e", "ie", "e"},
     {C::Instrumental, "ymi", "imi", "mi"}, {C::Locative, "ych", "ich", "ch"},
 };
 

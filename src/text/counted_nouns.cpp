@@ -47,12 +47,27 @@ bool IsFew(int64_t n) {
 
 // Collective numerals, 2..20 ("dwoje", "troje", "pięcioro").
 std::optional<std::string> CollectiveWords(int64_t n) {
-    static const char* const kWords[] = {
-        "",            "",              "dwoje",          "troje",        "czworo",
-        "pięcioro",    "sześcioro",     "siedmioro",      "ośmioro",      "dziewięcioro",
-        "dziesięcioro", "jedenaścioro", "dwanaścioro",    "trzynaścioro", "czternaścioro",
-        "piętnaścioro", "szesnaścioro", "siedemnaścioro", "osiemnaścioro", "dziewiętnaścioro",
-        "dwadzieścioro"};
+    static const char* const kWords[] = {"",
+                                         "",
+                                         "dwoje",
+                                         "troje",
+                                         "czworo",
+                                         "pięcioro",
+                                         "sześcioro",
+                                         "siedmioro",
+                                         "ośmioro",
+                                         "dziewięcioro",
+                                         "dziesięcioro",
+                                         "jedenaścioro",
+                                         "dwanaścioro",
+                                         "trzynaścioro",
+                                         "czternaścioro",
+                                         "piętnaścioro",
+                                         "szesnaścioro",
+                                         "siedemnaścioro",
+                                         "osiemnaścioro",
+                                         "dziewiętnaścioro",
+                                         "dwadzieścioro"};
     if (n < 2 || n > 20) return std::nullopt;
     return Utf8ToCp1250(kWords[n]) + ' ';
 }

@@ -104,8 +104,7 @@ std::optional<std::string> AgreeingWords(const SAbbreviationForms& forms,
                                          const std::string& preposition, const std::string& next,
                                          bool capitalised) {
     const bool person = capitalised || forms.written == "hab.";
-    auto guess =
-        ChooseGuess(person ? GuessPersonName(next) : GuessCommonNoun(next), preposition);
+    auto guess = ChooseGuess(person ? GuessPersonName(next) : GuessCommonNoun(next), preposition);
     if (!guess) return std::nullopt;
     SCase grammaticalCase = AdjectiveCaseOf(guess->grammaticalCase);
     // A man is animate: his accusative is the genitive ("na świętego Jana").

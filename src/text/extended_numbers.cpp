@@ -10,20 +10,20 @@
 #include "resources/date_words.h"
 #include "resources/number_words.h"
 #include "resources/resource_strings.h"
+#include "text/counted_nouns.h"
 #include "text/dates.h"
 #include "text/governed_hour_noun.h"
 #include "text/governing_prepositions.h"
 #include "text/hour_ranges.h"
+#include "text/number_compounds.h"
 #include "text/number_words.h"
 #include "text/numbers.h"
-#include "text/counted_nouns.h"
-#include "text/number_compounds.h"
 #include "text/numeral_cases.h"
 #include "text/scan_words.h"
 #include "text/times.h"
 #include "text/unit_agreement.h"
-#include "text/year_reading.h"
 #include "text/word_sink.h"
+#include "text/year_reading.h"
 
 namespace {
 
@@ -138,7 +138,7 @@ bool IsGroupSpace(char c) {
 // Words before a number whose blanks part digit groups of a telephone or
 // account number, not thousands.
 bool NamesADialledNumber(const std::string& word) {
-    static const char* const kWords[] = {"tel.", "tel", "telefon", "telefonu", "nr",  "nr.",
+    static const char* const kWords[] = {"tel.",  "tel",    "telefon", "telefonu", "nr",   "nr.",
                                          "numer", "numeru", "faks",    "fax",      "kom.", "konta"};
     for (const char* listed : kWords)
         if (word == listed) return true;
@@ -395,8 +395,8 @@ std::optional<SReading> ReadFromDigit(const char* text, uint32_t position, uint3
     auto number = ScanPlainNumber(text, position, switches);
     if (!number) return std::nullopt;
     if (number->fraction.empty() && !number->spacedGroups && switches.convertTime)
-        if (auto hours = ReadHourRange(text, wordStart, number->value, number->end,
-                                       switches.hours24))
+        if (auto hours =
+                ReadHourRange(text, wordStart, number->value, number->end, switches.hours24))
             return SReading{hours->words, hours->end};
     if (number->fraction.empty() && !number->spacedGroups) {
         if (auto compound = ReadHyphenCompound(text, number->value, number->end))

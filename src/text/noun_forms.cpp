@@ -50,7 +50,8 @@ const std::vector<SEndingGuess>& CommonNounEndings() {
         {"y", {{G::Feminine, C::kGenitive}, {G::Masculine, C::kNominative, true}}},
         {"i", {{G::Feminine, C::kGenitive}, {G::Feminine, C::kLocative}}},
         {"ość", {{G::Feminine, C::kNominative}, {G::Feminine, C::kAccusative}}},
-        {"ości", {{G::Feminine, C::kGenitive}, {G::Feminine, C::kLocative}, {G::Feminine, C::kDative}}},
+        {"ości",
+         {{G::Feminine, C::kGenitive}, {G::Feminine, C::kLocative}, {G::Feminine, C::kDative}}},
         {"ością", {{G::Feminine, C::kInstrumental}}},
         {"o", {{G::Neuter, C::kNominative}, {G::Neuter, C::kAccusative}}},
         {"nie", {{G::Neuter, C::kNominative}, {G::Neuter, C::kAccusative}}},
@@ -72,8 +73,10 @@ const std::vector<SEndingGuess>& PersonNameEndings() {
         {"cka", {{G::Feminine, C::kNominative}}},
         {"owa", {{G::Feminine, C::kNominative}}},
         {"ówna", {{G::Feminine, C::kNominative}}},
-        {"skiej", {{G::Feminine, C::kGenitive}, {G::Feminine, C::kLocative}, {G::Feminine, C::kDative}}},
-        {"ckiej", {{G::Feminine, C::kGenitive}, {G::Feminine, C::kLocative}, {G::Feminine, C::kDative}}},
+        {"skiej",
+         {{G::Feminine, C::kGenitive}, {G::Feminine, C::kLocative}, {G::Feminine, C::kDative}}},
+        {"ckiej",
+         {{G::Feminine, C::kGenitive}, {G::Feminine, C::kLocative}, {G::Feminine, C::kDative}}},
         {"ską", {{G::Feminine, C::kInstrumental}, {G::Feminine, C::kAccusative}}},
         {"cką", {{G::Feminine, C::kInstrumental}, {G::Feminine, C::kAccusative}}},
         {"ego", {{G::Masculine, C::kGenitive}, {G::Masculine, C::kAccusative}}},
@@ -98,7 +101,8 @@ std::vector<SNounGuess> FeminineNameForm(const std::string& word) {
     static const std::vector<SEndingGuess> endings = {
         {"", {{G::Feminine, C::kNominative}}},
         {"y", {{G::Feminine, C::kGenitive}}},
-        {"i", {{G::Feminine, C::kGenitive}, {G::Feminine, C::kDative}, {G::Feminine, C::kLocative}}},
+        {"i",
+         {{G::Feminine, C::kGenitive}, {G::Feminine, C::kDative}, {G::Feminine, C::kLocative}}},
         {"ę", {{G::Feminine, C::kAccusative}}},
         {"ą", {{G::Feminine, C::kInstrumental}}},
         {"ie", {{G::Feminine, C::kLocative}, {G::Feminine, C::kDative}}},
@@ -148,7 +152,8 @@ std::vector<SNounGuess> GuessPersonName(const std::string& word) {
 
 std::vector<SNounGuess> GuessAgreeingAdjective(const std::string& word, SGender gender) {
     static const std::vector<SEndingGuess> feminine = {
-        {"ej", {{G::Feminine, C::kGenitive}, {G::Feminine, C::kLocative}, {G::Feminine, C::kDative}}},
+        {"ej",
+         {{G::Feminine, C::kGenitive}, {G::Feminine, C::kLocative}, {G::Feminine, C::kDative}}},
         {"ą", {{G::Feminine, C::kInstrumental}, {G::Feminine, C::kAccusative}}},
     };
     static const std::vector<SEndingGuess> masculine = {

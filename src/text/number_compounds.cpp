@@ -17,10 +17,10 @@ bool IsDigit(char c) {
 }
 
 // Our own tables, from ordinary Polish word formation.
-const char* const kUnitPrefixes[] = {"",          "jedno",      "dwu",        "trzy",
-                                     "cztero",    "pięcio",     "sześcio",    "siedmio",
-                                     "ośmio",     "dziewięcio", "dziesięcio", "jedenasto",
-                                     "dwunasto",  "trzynasto",  "czternasto", "piętnasto",
+const char* const kUnitPrefixes[] = {"",          "jedno",       "dwu",        "trzy",
+                                     "cztero",    "pięcio",      "sześcio",    "siedmio",
+                                     "ośmio",     "dziewięcio",  "dziesięcio", "jedenasto",
+                                     "dwunasto",  "trzynasto",   "czternasto", "piętnasto",
                                      "szesnasto", "siedemnasto", "osiemnasto", "dziewiętnasto"};
 const char* const kTensPrefixes[] = {"",
                                      "",
@@ -32,9 +32,9 @@ const char* const kTensPrefixes[] = {"",
                                      "siedemdziesięcio",
                                      "osiemdziesięcio",
                                      "dziewięćdziesięcio"};
-const char* const kHundredsPrefixes[] = {"",        "stu",       "dwustu",    "trzystu",
-                                         "czterystu", "pięćset", "sześćset", "siedemset",
-                                         "osiemset", "dziewięćset"};
+const char* const kHundredsPrefixes[] = {"",          "stu",        "dwustu",   "trzystu",
+                                         "czterystu", "pięćset",    "sześćset", "siedemset",
+                                         "osiemset",  "dziewięćset"};
 
 // The endings written after the digits of an ordinal ("5-ty", "2-go",
 // "3-cią"), with the gender and case they show.
@@ -44,20 +44,20 @@ struct SOrdinalTail {
     SCase grammaticalCase;
 };
 const SOrdinalTail kOrdinalTails[] = {
-    {"y", SGender::Masculine, SCase::Nominative},     {"ty", SGender::Masculine, SCase::Nominative},
-    {"i", SGender::Masculine, SCase::Nominative},     {"gi", SGender::Masculine, SCase::Nominative},
-    {"ci", SGender::Masculine, SCase::Nominative},    {"a", SGender::Feminine, SCase::Nominative},
-    {"ta", SGender::Feminine, SCase::Nominative},     {"ga", SGender::Feminine, SCase::Nominative},
-    {"cia", SGender::Feminine, SCase::Nominative},    {"e", SGender::Neuter, SCase::Nominative},
-    {"te", SGender::Neuter, SCase::Nominative},       {"gie", SGender::Neuter, SCase::Nominative},
-    {"cie", SGender::Neuter, SCase::Nominative},      {"go", SGender::Masculine, SCase::Genitive},
-    {"ego", SGender::Masculine, SCase::Genitive},     {"tego", SGender::Masculine, SCase::Genitive},
-    {"giego", SGender::Masculine, SCase::Genitive},   {"ciego", SGender::Masculine, SCase::Genitive},
-    {"ej", SGender::Feminine, SCase::Genitive},       {"tej", SGender::Feminine, SCase::Genitive},
-    {"giej", SGender::Feminine, SCase::Genitive},     {"ciej", SGender::Feminine, SCase::Genitive},
-    {"ym", SGender::Masculine, SCase::Locative},      {"tym", SGender::Masculine, SCase::Locative},
-    {"im", SGender::Masculine, SCase::Locative},      {"gim", SGender::Masculine, SCase::Locative},
-    {"cim", SGender::Masculine, SCase::Locative},     {"mu", SGender::Masculine, SCase::Dative},
+    {"y", SGender::Masculine, SCase::Nominative},   {"ty", SGender::Masculine, SCase::Nominative},
+    {"i", SGender::Masculine, SCase::Nominative},   {"gi", SGender::Masculine, SCase::Nominative},
+    {"ci", SGender::Masculine, SCase::Nominative},  {"a", SGender::Feminine, SCase::Nominative},
+    {"ta", SGender::Feminine, SCase::Nominative},   {"ga", SGender::Feminine, SCase::Nominative},
+    {"cia", SGender::Feminine, SCase::Nominative},  {"e", SGender::Neuter, SCase::Nominative},
+    {"te", SGender::Neuter, SCase::Nominative},     {"gie", SGender::Neuter, SCase::Nominative},
+    {"cie", SGender::Neuter, SCase::Nominative},    {"go", SGender::Masculine, SCase::Genitive},
+    {"ego", SGender::Masculine, SCase::Genitive},   {"tego", SGender::Masculine, SCase::Genitive},
+    {"giego", SGender::Masculine, SCase::Genitive}, {"ciego", SGender::Masculine, SCase::Genitive},
+    {"ej", SGender::Feminine, SCase::Genitive},     {"tej", SGender::Feminine, SCase::Genitive},
+    {"giej", SGender::Feminine, SCase::Genitive},   {"ciej", SGender::Feminine, SCase::Genitive},
+    {"ym", SGender::Masculine, SCase::Locative},    {"tym", SGender::Masculine, SCase::Locative},
+    {"im", SGender::Masculine, SCase::Locative},    {"gim", SGender::Masculine, SCase::Locative},
+    {"cim", SGender::Masculine, SCase::Locative},   {"mu", SGender::Masculine, SCase::Dative},
 };
 
 const SOrdinalTail* FindOrdinalTail(const std::string& tail) {
@@ -124,15 +124,16 @@ std::optional<SCompoundReading> ReadHyphenCompound(const char* text, int64_t val
     return SCompoundReading{prefix + tail + ' ', end};
 }
 
-std::optional<SCompoundReading> ReadCommonFraction(const char* text, uint32_t start,
-                                                   int64_t value, uint32_t numberEnd) {
+std::optional<SCompoundReading> ReadCommonFraction(const char* text, uint32_t start, int64_t value,
+                                                   uint32_t numberEnd) {
     if (text[numberEnd] != '/' || !IsDigit(text[numberEnd + 1])) return std::nullopt;
     if (start > 0 && (text[start - 1] == '/' || IsDigit(text[start - 1]))) return std::nullopt;
     uint32_t p = numberEnd + 1;
     int64_t denominator = 0;
     while (IsDigit(text[p]) && denominator <= kMaxDenominator)
         denominator = denominator * 10 + (text[p++] - '0');
-    if (IsDigit(text[p]) || text[p] == '/' || text[p] == '-' || (text[p] == '.' && IsDigit(text[p + 1])))
+    if (IsDigit(text[p]) || text[p] == '/' || text[p] == '-' ||
+        (text[p] == '.' && IsDigit(text[p + 1])))
         return std::nullopt;
     if (denominator < 2 || denominator > kMaxDenominator || value < 1 || value >= denominator)
         return std::nullopt;

@@ -22,8 +22,8 @@ std::optional<SCompoundReading> ReadHyphenCompound(const char* text, int64_t val
 // The digits of `value` at `start` end at `numberEnd`, followed by '/' and a
 // denominator: a common fraction when the numerator is below the
 // denominator (2..100) and nothing makes it a date, an address or a ratio.
-std::optional<SCompoundReading> ReadCommonFraction(const char* text, uint32_t start,
-                                                   int64_t value, uint32_t numberEnd);
+std::optional<SCompoundReading> ReadCommonFraction(const char* text, uint32_t start, int64_t value,
+                                                   uint32_t numberEnd);
 
 // The first part of a compound adjective made with a number 1..999 or 1000
 // ("pięcio", "dwudziestopięcio", "stu", "tysiąc"), or empty.

@@ -12,23 +12,27 @@ std::string Inflected(const std::string& stem, SGender gender, SCase grammatical
     return stem + OrdinalEnding(stem, gender, grammaticalCase) + ' ';
 }
 
-std::string PluralInflected(const std::string& stem, SCase grammaticalCase) {
-    return stem + PluralEnding(stem, grammaticalCase) + ' ';
+// The parts of an ordinal 1..999, each stem given its ending by `ending`.
+template <typename Ending>
+std::string ComposedOrdinal(int n, Ending ending) {
+    if (n < 1 || n > kMaxOrdinal) return std::string();
+    std::string words;
+    auto add = [&](const std::string& stem) { words += stem + ending(stem) + ' '; };
+    if (n >= 100) add(OrdinalHundredsStem(n / 100));
+    n %= 100;
+    if (n >= 20) {
+        add(OrdinalTensStem(n / 10));
+        n %= 10;
+    }
+    if (n >= 1) add(OrdinalUnitStem(n));
+    return words;
 }
 
 }  // namespace
 
 std::string OrdinalWords(int n, SGender gender, SCase grammaticalCase) {
-    if (n < 1 || n > kMaxOrdinal) return std::string();
-    std::string words;
-    if (n >= 100) words += Inflected(OrdinalHundredsStem(n / 100), gender, grammaticalCase);
-    n %= 100;
-    if (n >= 20) {
-        words += Inflected(OrdinalTensStem(n / 10), gender, grammaticalCase);
-        n %= 10;
-    }
-    if (n >= 1) words += Inflected(OrdinalUnitStem(n), gender, grammaticalCase);
-    return words;
+    return ComposedOrdinal(
+        n, [&](const std::string& stem) { return OrdinalEnding(stem, gender, grammaticalCase); });
 }
 
 std::string YearOrdinalWordsIn(int year, SCase grammaticalCase) {
@@ -66,14 +70,6 @@ std::string YearNounIn(SCase grammaticalCase) {
 }
 
 std::string OrdinalPluralWords(int n, SCase grammaticalCase) {
-    if (n < 1 || n > kMaxOrdinal) return std::string();
-    std::string words;
-    if (n >= 100) words += PluralInflected(OrdinalHundredsStem(n / 100), grammaticalCase);
-    n %= 100;
-    if (n >= 20) {
-        words += PluralInflected(OrdinalTensStem(n / 10), grammaticalCase);
-        n %= 10;
-    }
-    if (n >= 1) words += PluralInflected(OrdinalUnitStem(n), grammaticalCase);
-    return words;
+    return ComposedOrdinal(
+        n, [&](const std::string& stem) { return PluralEnding(stem, grammaticalCase); });
 }

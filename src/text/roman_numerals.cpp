@@ -94,17 +94,19 @@ std::optional<SRulerForm> InflectedRuler(const std::string& word) {
         {"a", SCase::Genitive}, {"owi", SCase::Dative}, {"em", SCase::Instrumental}};
     static const SEnding kFeminine[] = {{"y", SCase::Genitive},
                                         {"i", SCase::Genitive},
-                                        {"\xEA", SCase::Accusative},  // ę
+                                        {"\xEA", SCase::Accusative},     // ę
                                         {"\xB9", SCase::Instrumental}};  // ą
     for (const std::string& name : RulerNames(SGender::Masculine)) {
         const std::string stem = MasculineStem(name);
         for (const SEnding& ending : kMasculine)
-            if (word == stem + ending.ending) return SRulerForm{SGender::Masculine, ending.grammaticalCase};
+            if (word == stem + ending.ending)
+                return SRulerForm{SGender::Masculine, ending.grammaticalCase};
     }
     for (const std::string& name : RulerNames(SGender::Feminine)) {
         const std::string stem = name.substr(0, name.size() - 1);
         for (const SEnding& ending : kFeminine)
-            if (word == stem + ending.ending) return SRulerForm{SGender::Feminine, ending.grammaticalCase};
+            if (word == stem + ending.ending)
+                return SRulerForm{SGender::Feminine, ending.grammaticalCase};
     }
     return std::nullopt;
 }
@@ -138,10 +140,10 @@ std::optional<std::string> ReadRomanNumeral(const std::string& word, const SRoma
         return words(SGender::Masculine, SCase::Nominative);
     if (auto ruler = InflectedRuler(context.previous)) {
         // A man is animate: his accusative is the genitive.
-        const SCase grammaticalCase = ruler->gender == SGender::Masculine &&
-                                              ruler->grammaticalCase == SCase::Accusative
-                                          ? SCase::Genitive
-                                          : ruler->grammaticalCase;
+        const SCase grammaticalCase =
+            ruler->gender == SGender::Masculine && ruler->grammaticalCase == SCase::Accusative
+                ? SCase::Genitive
+                : ruler->grammaticalCase;
         return words(ruler->gender, grammaticalCase);
     }
     if (const SNumberedNoun* noun = FindNoun(context.previous, NumberedNounsBefore()))

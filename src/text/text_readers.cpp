@@ -86,7 +86,8 @@ SRomanContext RomanContextAt(const SSentence& sentence, const char* text, uint32
                              const char* rest) {
     SRomanContext context;
     context.previous = LastWordOf(sentence);
-    if (IsCoordinator(context.previous) && ParseRoman(UpperCased(WordBeforePrevious(text, start)))) {
+    if (IsCoordinator(context.previous) &&
+        ParseRoman(UpperCased(WordBeforePrevious(text, start)))) {
         uint32_t p = start;
         for (int words = 0; words < 2; ++words) {
             while (p > 0 && text[p - 1] == ' ') --p;

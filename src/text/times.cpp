@@ -119,7 +119,8 @@ std::string STime::ToWordsIn(SGrammaticalCase hourCase, const SAttribute& switch
     const bool bare =
         minutes == 0 && (switches.colloquialTime || (switches.bareFullHour && seconds == 0));
     if (bare) return hourPart + secondsPart;
-    return hourPart + AmountWords(minutes, SUnit::kNone, SClockCase::kNominative, false) + secondsPart;
+    return hourPart + AmountWords(minutes, SUnit::kNone, SClockCase::kNominative, false) +
+           secondsPart;
 }
 
 bool STime::IsValid() const {

@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int kFirstDatedYear = 100;
+
 // The form of "rok" written after the year, and the case it shows when it
 // shows one.
 enum class SYearNounForm { kAbbreviated, kNominative, kGenitiveOrLocative, kInstrumental };
@@ -32,8 +34,7 @@ std::optional<SYearNounForm> YearNounAt(const char* text, uint32_t position, uin
 SGrammaticalCase CaseFromContext(const char* text, uint32_t start) {
     const std::string previous = PreviousWord(text, start);
     if (IsGoverningPreposition(previous)) {
-        const SGrammaticalCase asTime =
-            CaseAfterPreposition(previous, SGovernedNumber::kClockHour);
+        const SGrammaticalCase asTime = CaseAfterPreposition(previous, SGovernedNumber::kClockHour);
         if (asTime != SGrammaticalCase::kNominative) return asTime;
         return CaseAfterPreposition(previous, SGovernedNumber::kNoun);
     }
@@ -64,8 +65,9 @@ std::optional<SYearReading> ReadYearNoun(const char* text, uint32_t start, int y
     auto form = YearNounAt(text, numberEnd, end);
     if (!form) return std::nullopt;
     const SGrammaticalCase yearCase = CaseOf(*form, text, start);
-    // The genitive keeps the words the year of a date is read with.
-    const std::string ordinal = yearCase == SGrammaticalCase::kGenitive
+    // The genitive keeps the date reader's words, except below 100, where
+    // they would begin with "zero".
+    const std::string ordinal = yearCase == SGrammaticalCase::kGenitive && year >= kFirstDatedYear
                                     ? YearOrdinalWords(year)
                                     : YearOrdinalWordsIn(year, AdjectiveCaseOf(yearCase));
     if (ordinal.empty()) return std::nullopt;

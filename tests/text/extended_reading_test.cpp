@@ -195,7 +195,7 @@ TEST(ExtendedNumberTest, UnitsDatesYearsAndTimes) {
         {"22 osoby", "dwadzieścia dwie"},  // the noun is read by the driver
         {"1 stycznia", "pierwszego"},
         {"29 lutego", "dwudziestego dziewiątego"},
-        {"31 kwietnia", "trzydzieści jeden"},  // April has 30 days
+        {"31 kwietnia", "trzydzieści jeden"},                            // April has 30 days
         {"1791 r.", "tysiąc siedemset dziewięćdziesiąty pierwszy rok"},  // opens the sentence
         {"1989 roku", "tysiąc dziewieńcet osiemdziesiątego dziewiątego"},
         {"3000 r.", "trzy tysiące"},  // past the years the date words cover

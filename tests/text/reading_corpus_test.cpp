@@ -8,9 +8,9 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <cstdio>
 #include <fstream>
 #include <map>
 #include <regex>
@@ -105,10 +105,14 @@ bool VoicePresent() {
 // sides are compared in that spelling.
 std::string StandardSpelling(std::string words) {
     static const std::pair<const char*, const char*> kSpellings[] = {
-        {"pieńdziesi", "pięćdziesi"}, {"sześdziesi", "sześćdziesi"},
-        {"dziewieńdziesi", "dziewięćdziesi"}, {"pieńcet", "pięćset"},
-        {"sześset", "sześćset"},    {"dziewieńcet", "dziewięćset"},
-        {"pietna", "piętna"},       {"dziewietna", "dziewiętna"},
+        {"pieńdziesi", "pięćdziesi"},
+        {"sześdziesi", "sześćdziesi"},
+        {"dziewieńdziesi", "dziewięćdziesi"},
+        {"pieńcet", "pięćset"},
+        {"sześset", "sześćset"},
+        {"dziewieńcet", "dziewięćset"},
+        {"pietna", "piętna"},
+        {"dziewietna", "dziewiętna"},
     };
     for (const auto& [pronounced, written] : kSpellings)
         for (size_t at = words.find(pronounced); at != std::string::npos;
@@ -167,8 +171,9 @@ TEST(ReadingCorpusTest, ExtendedReadingSoundsAsAPolishReaderSaysIt) {
     std::map<std::string, std::pair<int, int>> score;  // group: accepted, rows
     for (size_t i = 0; i < rows.size(); ++i) {
         const bool accepted = IsAccepted(heard[i], rows[i].extended);
-        EXPECT_TRUE(accepted) << rows[i].group << ": " << rows[i].text << "\n  heard:    "
-                              << heard[i] << "\n  expected: " << rows[i].extended;
+        EXPECT_TRUE(accepted) << rows[i].group << ": " << rows[i].text
+                              << "\n  heard:    " << heard[i]
+                              << "\n  expected: " << rows[i].extended;
         auto& [good, all] = score[rows[i].group];
         good += accepted ? 1 : 0;
         ++all;
