@@ -25,7 +25,14 @@ namespace speech_exercise {
 // A destination that throws the sound away, offering a varying free space.
 class SVaryingDest : public SAudioDest {
 public:
-    explicit SVaryingDest(uint32_t seed) : state_(seed * 2654435761u + 1) {}
+    explicit SVaryingDest(uint32_t seed = 0) { Reseed(seed); }
+
+    // Starts a new input: its own room sequence, nothing received yet.
+    void Reseed(uint32_t seed) {
+        state_ = seed * 2654435761u + 1;
+        free_ = 0;
+        received_ = 0;
+    }
 
     // Picks the room for the next step: mostly generous, sometimes tiny or none.
     void NextRoom() {
@@ -48,7 +55,7 @@ public:
     uint64_t Received() const { return received_; }
 
 private:
-    uint32_t state_;
+    uint32_t state_ = 1;
     uint32_t free_ = 0;
     uint64_t received_ = 0;
 };
@@ -143,16 +150,42 @@ inline uint64_t SpeakToEnd(STtsEngine& engine, SVaryingDest& dest, size_t textBy
     return dest.Received();
 }
 
-// The settings and the engine are built afresh for every input so a
-// reproducer replays the same way on its own.
+// One engine per process: building it (spelling table, user dictionary,
+// analyser) costs far more than speaking most inputs. Every input starts
+// from fresh settings, a reseeded destination and a new request, which
+// resets the pipeline, so a reproducer replays the same way on its own.
+struct SSharedEngine {
+    SAttribute pristine;  // the settings before any input (regional values read once)
+    SAttribute settings;
+    SVaryingDest dest;
+    STtsEngine engine{&dest, &settings};
+};
+
+inline SSharedEngine& SharedEngine(const std::string& voiceDir) {
+    static SSharedEngine* shared = [&] {
+        auto* built = new SSharedEngine;  // lives as long as the process
+        built->settings.workDir = voiceDir;
+        if (built->engine.Load(0) != 0) std::abort();  // the shipped voice must load
+        built->pristine = built->settings;
+        return built;
+    }();
+    return *shared;
+}
+
+// The shared engine with the settings the first bytes choose.
+inline STtsEngine& EngineFor(const uint8_t* data, const std::string& voiceDir) {
+    SSharedEngine& shared = SharedEngine(voiceDir);
+    shared.settings = shared.pristine;
+    ApplySettings(shared.settings, data);
+    shared.dest.Reseed(data[3] >> 4 | data[0] << 4);
+    shared.engine.SetAudioDest(&shared.dest);
+    return shared.engine;
+}
+
 inline void ExerciseSpeech(const uint8_t* data, size_t size, const std::string& voiceDir) {
     if (size < kSettingsBytes) return;
-    SAttribute settings;
-    settings.workDir = voiceDir;
-    ApplySettings(settings, data);
-    SVaryingDest dest(data[3] >> 4 | data[0] << 4);
-    STtsEngine engine(&dest, &settings);
-    if (engine.Load(0) != 0) std::abort();  // the shipped voice must load
+    STtsEngine& engine = EngineFor(data, voiceDir);
+    SVaryingDest& dest = SharedEngine(voiceDir).dest;
 
     const char* text = reinterpret_cast<const char*>(data + kSettingsBytes);
     const size_t textBytes = size - kSettingsBytes;
@@ -179,27 +212,39 @@ inline void ExerciseSpeech(const uint8_t* data, size_t size, const std::string& 
     }
 }
 
-// The text stages alone (sentences, readers, transcription, sentence rules),
-// many times faster than speaking: the fuzzer reaches the readers' corners sooner.
-inline void ExerciseText(const uint8_t* data, size_t size, const std::string& voiceDir) {
-    if (size < kSettingsBytes) return;
-    SAttribute settings;
-    settings.workDir = voiceDir;
-    ApplySettings(settings, data);
-    STtsEngine engine(nullptr, &settings);
-    if (engine.Load(0) != 0) std::abort();
-    const size_t textBytes = size - kSettingsBytes;
-    engine.StartRequest(
-        std::string_view(reinterpret_cast<const char*>(data + kSettingsBytes), textBytes));
-    // Every sentence consumes at least one character of the text.
+// Runs the sentence stages of the table up to timing, which computes a
+// position per output sample: its cost follows the sound, not the text.
+inline void RunTextStages(SSentence& sentence) {
+    for (const SSentenceStage* stage = kSentenceStages; stage->run; ++stage) {
+        if (std::string_view(stage->name) == "timing") return;
+        stage->run(sentence);
+    }
+}
+
+// Reads the request's sentences through the text stages; every sentence
+// consumes at least one character of the text, so their number is bounded.
+inline void ReadSentences(STtsEngine& engine, size_t textBytes) {
     const uint64_t maxSentences = 16 + static_cast<uint64_t>(textBytes);
     uint64_t sentences = 0;
-    while (NextReadySentence(engine.GetTextAnalyser()))
+    while (SSentence* sentence = engine.GetTextAnalyser().NextSentence()) {
+        RunTextStages(*sentence);
         if (++sentences > maxSentences) {
             std::fprintf(stderr, "NextSentence does not finish: %llu sentences for %zu bytes\n",
                          static_cast<unsigned long long>(sentences), textBytes);
             std::abort();
         }
+    }
+}
+
+// The text stages alone (sentences, readers, transcription, sentence rules),
+// many times faster than speaking: the fuzzer reaches the readers' corners sooner.
+inline void ExerciseText(const uint8_t* data, size_t size, const std::string& voiceDir) {
+    if (size < kSettingsBytes) return;
+    STtsEngine& engine = EngineFor(data, voiceDir);
+    const size_t textBytes = size - kSettingsBytes;
+    engine.StartRequest(
+        std::string_view(reinterpret_cast<const char*>(data + kSettingsBytes), textBytes));
+    ReadSentences(engine, textBytes);
 }
 
 }  // namespace speech_exercise

@@ -23,6 +23,9 @@ const std::pair<std::string_view, std::string_view> kKeyNames[] = {
     {"right", "strzałka w prawo"},
     {"page-up", "strona w górę"},
     {"page-down", "strona w dół"},
+    {"prior", "strona w górę"},
+    {"next", "strona w dół"},
+    {"begin", "początek"},
     {"shift", "shift"},
     {"control", "control"},
     {"alt", "alt"},
@@ -41,6 +44,23 @@ const std::pair<std::string_view, std::string_view> kKeyNames[] = {
     {"double-quote", "cudzysłów"},
     {"underscore", "podkreślnik"},
     {"kp-enter", "enter numeryczny"},
+    {"kp-add", "plus numeryczny"},
+    {"kp-subtract", "minus numeryczny"},
+    {"kp-multiply", "razy numeryczne"},
+    {"kp-divide", "dzielenie numeryczne"},
+    {"kp-delete", "delete numeryczny"},
+    {"kp-insert", "insert numeryczny"},
+    {"kp-begin", "środek numeryczny"},
+    {"kp-home", "home numeryczny"},
+    {"kp-end", "end numeryczny"},
+    {"kp-up", "strzałka w górę numeryczna"},
+    {"kp-down", "strzałka w dół numeryczna"},
+    {"kp-left", "strzałka w lewo numeryczna"},
+    {"kp-right", "strzałka w prawo numeryczna"},
+    {"kp-prior", "strona w górę numeryczna"},
+    {"kp-page-up", "strona w górę numeryczna"},
+    {"kp-next", "strona w dół numeryczna"},
+    {"kp-page-down", "strona w dół numeryczna"},
 };
 
 bool IsSingleCharacter(std::string_view text) {
@@ -50,9 +70,13 @@ bool IsSingleCharacter(std::string_view text) {
     return text.size() == length;
 }
 
-// Spell mode reads the character by its name; it is switched off again at once.
+// Spell mode reads the character by its name; it is switched off again at
+// once, with no blank between (a blank would be spelled as "spacja"). A
+// backslash would start a tag instead of being spelled: its name, as the
+// voice's spelling table gives it, is read as a word.
 std::string Spelled(std::string_view character) {
-    return "\\RmS=1\\" + EscapeTags(character) + " \\RmS=0\\";
+    if (character == "\\") return std::string(kBackslashName);
+    return "\\RmS=1\\" + std::string(character) + "\\RmS=0\\";
 }
 
 // One key of a combination.

@@ -1,5 +1,6 @@
 #include "module_session.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -11,7 +12,8 @@ namespace {
 
 // Largest message accepted; a longer one is refused once its end has been read.
 constexpr size_t kMaxMessageBytes = 16u << 20;
-constexpr const char* kSpdMarkPrefix = "__spd_";
+// Where speech-dispatcher's sound-icons package puts its files.
+constexpr const char* kDefaultSoundIconDir = "/usr/share/sounds/sound-icons/";
 
 std::string Unquoted(std::string value) {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
@@ -23,6 +25,7 @@ std::string Unquoted(std::string value) {
 
 SModuleConfig ReadModuleConfig(const std::string& path) {
     SModuleConfig config;
+    config.soundIconDir = kDefaultSoundIconDir;
     std::ifstream in(path);
     for (std::string line; std::getline(in, line);) {
         std::istringstream words(line);
@@ -34,6 +37,8 @@ SModuleConfig ReadModuleConfig(const std::string& path) {
             config.voiceDir = Unquoted(value);
         else if (name == "VokrantSettingsDir")
             config.settingsDir = Unquoted(value);
+        else if (name == "VokrantSoundIconFolder")
+            config.soundIconDir = Unquoted(value);
     }
     return config;
 }
@@ -65,6 +70,7 @@ bool SModuleSession::Init() {
         Reply("399-" + std::string(vokrant_last_error(nullptr)) + "\n399 ERR CANT INIT MODULE\n");
         return false;
     }
+    userVolume_ = static_cast<unsigned>(std::max(vokrant_get_volume(voice_), 0));
     Reply("299-Vokrant " + std::string(vokrant_version()) +
           " initialized\n299 OK LOADED SUCCESSFULLY\n");
     return true;
@@ -116,17 +122,14 @@ void SModuleSession::ReadMessage(SMessage type) {
     if (text.empty()) return Reply("301 ERROR CANT SPEAK\n");
     if (type != SMessage::Text && lines.size() > 1) return Reply("305 DATA MORE THAN ONE LINE\n");
     switch (type) {
-        case SMessage::Text: {
-            SSsmlState start{settings_.speed, settings_.volume, settings_.spellMode};
-            STaggedText tagged = SsmlToTaggedText(text, start);
-            return Speak(tagged.text, std::move(tagged.markNames));
-        }
+        case SMessage::Text:
+            return SpeakSsml(text);
         case SMessage::Character:
-            return Speak(CharacterText(text, settings_.sayCapitals), {});
+            return SpeakTagged(CharacterText(text, settings_.sayCapitals));
         case SMessage::Key:
-            return Speak(KeyText(text), {});
+            return SpeakTagged(KeyText(text));
         case SMessage::SoundIcon:
-            return Reply("200 OK SPEAKING\n701 BEGIN\n702 END\n");  // no sound icons to play
+            return SoundIcon(text);
     }
 }
 
@@ -152,13 +155,16 @@ void SModuleSession::Set() {
     }
     if (!good) return Reply("303 ERROR INVALID PARAMETER OR VALUE\n");
     settings_ = changed;
-    ApplySettings();
+    // While a text is spoken this runs inside the C interface's callback,
+    // where its setters must not be called: the text ends first.
+    if (!speaking_) ApplySettings();
     Reply("203 OK SETTINGS RECEIVED\n");
 }
 
 void SModuleSession::ApplySettings() {
     vokrant_set_speed(voice_, settings_.speed);
-    vokrant_set_volume(voice_, static_cast<int>(settings_.volume));
+    vokrant_set_voice_pitch(voice_, settings_.voicePitch);
+    vokrant_set_volume(voice_, static_cast<int>(EngineVolume(settings_.volumeLevel, userVolume_)));
     vokrant_set_switch(voice_, VOKRANT_SWITCH_READ_PUNCTUATION, settings_.readPunctuation);
     vokrant_set_switch(voice_, VOKRANT_SWITCH_SPELL_MODE, settings_.spellMode);
 }
@@ -180,58 +186,4 @@ void SModuleSession::ListVoices(const std::string& line) {
         language != "pl_PL")
         return Reply("304 CANT LIST VOICES\n");
     Reply("200-vokrant\tpl\tnone\n200 OK VOICE LIST SENT\n");
-}
-
-void SModuleSession::Speak(const std::string& tagged, std::vector<std::string> markNames) {
-    markNames_ = std::move(markNames);
-    marksReported_ = 0;
-    stopRequested_ = pauseRequested_ = paused_ = false;
-    speaking_ = true;
-    Reply("200 OK SPEAKING\n701 BEGIN\n");
-    const int status =
-        vokrant_speak(voice_, tagged.data(), tagged.size(), VOKRANT_TEXT_TAGGED, EventThunk, this);
-    speaking_ = false;
-    if (status < 0) std::fprintf(stderr, "sd_vokrant: %s\n", vokrant_last_error(voice_));
-    // Tags in the text may have moved the rate and volume; the next text starts from the settings.
-    ApplySettings();
-    if (paused_) {
-        Reply("704 PAUSE\n");
-    } else if (stopRequested_) {
-        Reply("703 STOP\n");
-    } else {
-        ReportMarksUpTo(markNames_.size());  // marks at the very end of the text
-        Reply("702 END\n");
-    }
-    if (quitRequested_) Reply("210 OK QUIT\n");
-}
-
-int SModuleSession::EventThunk(const vokrant_event* event, void* self) {
-    return static_cast<SModuleSession*>(self)->OnEvent(*event);
-}
-
-void SModuleSession::ReportMarksUpTo(size_t count) {
-    for (; marksReported_ < count && marksReported_ < markNames_.size(); ++marksReported_)
-        Reply("700-" + markNames_[marksReported_] + "\n700 INDEX MARK\n");
-}
-
-int SModuleSession::OnEvent(const vokrant_event& event) {
-    for (std::string line; !stopRequested_ && input_.ReadLine(line, false);) Command(line);
-    if (stopRequested_ || serverGone_ || input_.AtEnd()) return 1;
-    switch (event.type) {
-        case VOKRANT_EVENT_AUDIO:
-            Reply(AudioBlock(event.samples, event.sample_count, vokrant_sample_rate(voice_)));
-            return 0;
-        case VOKRANT_EVENT_BOOKMARK: {
-            if (event.bookmark == 0 || event.bookmark > markNames_.size()) return 0;
-            ReportMarksUpTo(event.bookmark);
-            // A pause waits for the next mark of the server's own: it resumes from there.
-            if (pauseRequested_ && markNames_[event.bookmark - 1].rfind(kSpdMarkPrefix, 0) == 0) {
-                paused_ = true;
-                return 1;
-            }
-            return 0;
-        }
-        default:
-            return 0;
-    }
 }

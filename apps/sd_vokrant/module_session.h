@@ -1,25 +1,42 @@
 // One run of the output module: the INIT handshake, then commands from the
 // server until QUIT or the end of input. A text is spoken on this thread
-// through the C interface; between two audio blocks the module reads the
-// commands that have arrived, so STOP and PAUSE take effect before the next
-// block (10 ms of sound) is sent.
+// through the C interface, a piece at a time; between two audio blocks, and
+// between two pieces, the module reads the commands that have arrived, so
+// STOP and PAUSE take effect before the next block (10 ms of sound) is sent.
+// Settings that arrive while a text is spoken are kept and given to the C
+// interface once it has returned: its setters are never called from inside
+// its own callback. The sound goes out no more than kLeadMs ahead of real
+// time, so a PAUSE, which the server obeys at the next mark it plays, stops
+// the sound at the next word.
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "message_resume.h"
 #include "module_settings.h"
 #include "protocol_io.h"
+#include "ssml_text.h"
 #include "vokrant/vokrant.h"
 
 struct SModuleConfig {
-    std::string voiceDir;     // "" for the installed voice
-    std::string settingsDir;  // "" for the user's settings folder
+    std::string voiceDir;      // "" for the installed voice
+    std::string settingsDir;   // "" for the user's settings folder
+    std::string soundIconDir;  // speech-dispatcher's sound icons
 };
 
-// Reads "VokrantVoiceDir" and "VokrantSettingsDir" from a module
-// configuration file (speech-dispatcher's format: name, blank, quoted value).
+// Reads "VokrantVoiceDir", "VokrantSettingsDir" and "VokrantSoundIconFolder"
+// from a module configuration file (speech-dispatcher's format: name, blank,
+// quoted value).
 SModuleConfig ReadModuleConfig(const std::string& path);
+
+// About how many bytes of a message one piece takes: converting it and
+// starting to speak it stay far below the 50 ms a command may wait.
+constexpr size_t kPieceBytes = 8u << 10;
+// How far the sound sent may run ahead of the time it takes to play.
+constexpr int kLeadMs = 150;
 
 class SModuleSession {
 public:
@@ -43,16 +60,30 @@ private:
     void Audio();
     void Params(const char* receivingReply, const char* doneReply);
     void ListVoices(const std::string& line);
-    void Speak(const std::string& tagged, std::vector<std::string> markNames);
     void ApplySettings();
+    void Reply(const std::string& text);
+
+    // Speaking (module_speaking.cpp).
+    void SpeakSsml(const std::string& ssml);
+    void SpeakTagged(const std::string& tagged);
+    void SoundIcon(const std::string& name);
+    void BeginSpeaking();
+    void SpeakPiece(STaggedText piece);
+    void SendSamples(const int16_t* samples, size_t count, int sampleRate);
+    void KeepPace(size_t count, int sampleRate);
+    int OnWord();
+    void OnBookmark(uint32_t bookmark);
+    void EndSpeaking();
+    bool Interrupted() const;
+    void ReadPendingCommands();
     int OnEvent(const vokrant_event& event);
     void ReportMarksUpTo(size_t count);
-    void Reply(const std::string& text);
     static int EventThunk(const vokrant_event* event, void* self);
 
     SLineReader& input_;
     SModuleConfig config_;
     vokrant* voice_ = nullptr;
+    unsigned userVolume_ = VOKRANT_MAX_VOLUME;  // the volume of the user's settings
     SModuleSettings settings_;
     bool speaking_ = false;
     bool stopRequested_ = false;
@@ -60,6 +91,21 @@ private:
     bool paused_ = false;
     bool quitRequested_ = false;
     bool serverGone_ = false;
+    double sampleGain_ = 1.0;
     std::vector<std::string> markNames_;
     size_t marksReported_ = 0;
+
+    // Pace: when the message began and how much sound has gone out since.
+    std::chrono::steady_clock::time_point speakStart_;
+    double secondsSent_ = 0;
+
+    // Pause and resume: the SSML being spoken, the last server mark passed
+    // and the words since it; where a paused message stands; the words of a
+    // resumed message still to skip, and whether the sound is skipped now.
+    std::string message_;
+    std::string lastServerMark_;
+    size_t wordsSinceServerMark_ = 0;
+    std::optional<SPausePoint> pausePoint_;
+    size_t wordsToSkip_ = 0;
+    bool skipping_ = false;
 };

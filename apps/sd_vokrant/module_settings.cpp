@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -26,9 +27,21 @@ int SpeedFromRate(int rate) {
     return kNormalSpeed + rate * span / 100;
 }
 
-unsigned VolumeFromLevel(int level) {
-    level = std::clamp(level, -100, 100);
-    return static_cast<unsigned>((level + 100) * kFullVolume / 200);
+int VoicePitchFromLevel(int pitch) {
+    pitch = std::clamp(pitch, -100, 100);
+    return static_cast<int>(std::lround(100 * std::exp2(pitch / 100.0)));
+}
+
+unsigned EngineVolume(int level, unsigned userVolume) {
+    level = std::clamp(level, 0, 100);
+    userVolume = std::min(userVolume, kFullVolume);
+    return userVolume + (kFullVolume - userVolume) * static_cast<unsigned>(level) / 100;
+}
+
+double SampleGain(int level) {
+    if (level <= -100) return 0.0;
+    if (level >= 0) return 1.0;
+    return std::pow(10.0, kDecibelsPerLevel * level / 20);
 }
 
 bool ApplyModuleSetting(SModuleSettings& settings, const std::string& name,
@@ -39,9 +52,13 @@ bool ApplyModuleSetting(SModuleSettings& settings, const std::string& name,
         settings.speed = SpeedFromRate(level);
     } else if (name == "volume") {
         if (!ParseLevel(value, level)) return false;
-        settings.volume = VolumeFromLevel(level);
-    } else if (name == "pitch" || name == "pitch_range") {
-        // The voice has one reading rate and no separate voice pitch to move.
+        settings.volumeLevel = level;
+    } else if (name == "pitch") {
+        if (value == "NULL") return true;
+        if (!ParseLevel(value, level)) return false;
+        settings.voicePitch = VoicePitchFromLevel(level);
+    } else if (name == "pitch_range") {
+        // The voice has no range of its own to widen: read and ignored.
         return value == "NULL" || ParseLevel(value, level);
     } else if (name == "punctuation_mode") {
         if (value != "none" && value != "some" && value != "most" && value != "all") return false;

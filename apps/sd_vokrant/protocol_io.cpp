@@ -11,14 +11,14 @@ constexpr char kEscape = 0x7D;
 constexpr char kInvert = 0x20;
 }  // namespace
 
-bool SLineReader::Fill(bool wait) {
+bool SLineReader::Fill(int milliseconds) {
     if (atEnd_) return false;
     pollfd ready{fd_, POLLIN, 0};
     int polled;
-    do polled = poll(&ready, 1, wait ? -1 : 0);
+    do polled = poll(&ready, 1, milliseconds);
     while (polled < 0 && errno == EINTR);
     if (polled <= 0) return false;
-    char chunk[4096];
+    char chunk[1u << 16];
     ssize_t got;
     do got = read(fd_, chunk, sizeof chunk);
     while (got < 0 && errno == EINTR);
@@ -32,7 +32,9 @@ bool SLineReader::Fill(bool wait) {
 
 bool SLineReader::ReadLine(std::string& line, bool wait) {
     for (;;) {
-        const size_t newline = buffer_.find('\n');
+        // A long line arrives in many reads: each byte is searched once.
+        const size_t newline = buffer_.find('\n', searched_);
+        searched_ = newline == std::string::npos ? buffer_.size() : 0;
         if (newline != std::string::npos) {
             const bool wasCut = cutting_;
             cutting_ = false;
@@ -48,12 +50,14 @@ bool SLineReader::ReadLine(std::string& line, bool wait) {
             if (!cutting_) {
                 line.assign(buffer_, 0, kMaxLine);
                 buffer_.clear();
+                searched_ = 0;
                 cutting_ = true;
                 return true;
             }
             buffer_.clear();
+            searched_ = 0;
         }
-        if (!Fill(wait)) return false;
+        if (!Fill(wait ? -1 : 0)) return false;
     }
 }
 
@@ -65,6 +69,46 @@ bool SendToServer(std::string_view data) {
         data.remove_prefix(static_cast<size_t>(written));
     }
     return true;
+}
+
+namespace {
+
+// Length of the UTF-8 character at `at`, 0 when the bytes there are not one.
+size_t Utf8Length(std::string_view text, size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const size_t length = lead < 0x80                    ? 1
+                          : lead >= 0xC2 && lead <= 0xDF ? 2
+                          : lead >= 0xE0 && lead <= 0xEF ? 3
+                          : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                         : 0;
+    if (length == 0 || at + length > text.size()) return 0;
+    for (size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return 0;
+    // Overlong forms, surrogates and code points past U+10FFFF.
+    const auto second = length > 1 ? static_cast<unsigned char>(text[at + 1]) : 0;
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+        return 0;
+    return length;
+}
+
+}  // namespace
+
+std::string SingleLine(std::string_view text) {
+    std::string line;
+    line.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = Utf8Length(text, at);
+        const auto c = static_cast<unsigned char>(text[at]);
+        if (length == 0)
+            line += '?';
+        else if (c < 0x20 || c == 0x7F)
+            line += '_';
+        else
+            line.append(text, at, length);
+        at += length == 0 ? 1 : length;
+    }
+    return line;
 }
 
 std::string EscapeAudio(const void* data, size_t bytes) {

@@ -13,7 +13,7 @@
 class SLineReader {
 public:
     // Longest line kept; a longer one is cut (the rest is dropped up to its newline).
-    static constexpr size_t kMaxLine = 1u << 20;
+    static constexpr size_t kMaxLine = 16u << 20;
 
     explicit SLineReader(int fd) : fd_(fd) {}
 
@@ -21,18 +21,27 @@ public:
     // at once when no whole line has arrived. False at end of input too.
     bool ReadLine(std::string& line, bool wait);
     bool AtEnd() const { return atEnd_; }
+    // Waits up to `milliseconds` for input to arrive, and takes in what has.
+    void WaitForInput(int milliseconds) { Fill(milliseconds); }
 
 private:
-    bool Fill(bool wait);
+    // Takes in what arrives within `milliseconds` (-1: waits for it).
+    bool Fill(int milliseconds);
 
     int fd_;
     std::string buffer_;
+    size_t searched_ = 0;  // bytes of buffer_ known to hold no newline
     bool atEnd_ = false;
     bool cutting_ = false;
 };
 
 // Writes all of `data` to standard output; false when the server is gone.
 bool SendToServer(std::string_view data);
+
+// A client's text (a mark name) made safe to send as one line of a reply:
+// control characters become '_' and bytes that are not UTF-8 become '?', so
+// nothing a client writes can end the line or start another reply.
+std::string SingleLine(std::string_view text);
 
 // The escaped form of audio bytes.
 std::string EscapeAudio(const void* data, size_t bytes);

@@ -1,331 +1,314 @@
 #include "ssml_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
-#include <cstdlib>
-#include <map>
-#include <optional>
-
-#include "platform/codepage.h"
+#include <iterator>
 
 namespace {
 
 constexpr int kMinSpeed = 40, kMaxSpeed = 200;
 constexpr int kMaxPauseMs = 99999;  // five digits: the longest pause tag
 constexpr unsigned kMaxVolume = 0xFFFF;
+// Longer markup between '<' and '>' is not an element: the '<' is text.
+constexpr size_t kMaxElementBytes = 64u << 10;
 
-struct SElement {
-    std::string name;
-    std::map<std::string, std::string> attributes;
-    bool closing = false;
-    bool empty = false;  // <name/>
-};
-
-// Decodes the entity at `at` ('&'); returns its length, 0 when it is not one.
-size_t DecodeEntity(std::string_view text, size_t at, std::string& out) {
-    const size_t end = text.find(';', at);
-    if (end == std::string_view::npos || end - at > 10) return 0;
-    const std::string_view name = text.substr(at + 1, end - at - 1);
-    static const std::pair<std::string_view, char> kNamed[] = {
-        {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
-    for (const auto& [entity, c] : kNamed)
-        if (name == entity) return out += c, end - at + 1;
-    if (name.size() < 2 || name[0] != '#') return 0;
-    const bool hex = name[1] == 'x' || name[1] == 'X';
-    const std::string digits(name.substr(hex ? 2 : 1));
-    if (digits.empty() || digits.size() > 7) return 0;
-    char* stop = nullptr;
-    const unsigned long code = std::strtoul(digits.c_str(), &stop, hex ? 16 : 10);
-    if (*stop != '\0' || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    AppendUtf8(out, static_cast<char32_t>(code));
-    return end - at + 1;
+bool StartsWith(std::string_view text, size_t at, std::string_view prefix) {
+    return text.substr(at, prefix.size()) == prefix;
 }
 
-// Text with entities decoded and backslashes kept from starting tags.
-std::string DecodeText(std::string_view text) {
-    std::string decoded;
-    for (size_t i = 0; i < text.size();) {
-        if (text[i] == '&') {
-            if (size_t length = DecodeEntity(text, i, decoded)) {
-                i += length;
-                continue;
-            }
-        }
-        decoded += text[i++];
-    }
-    return EscapeTags(decoded);
+// Whether markup can start with the byte after a '<'.
+bool CanStartMarkup(char c) {
+    return c == '!' || c == '?' || c == '/' || c == '_' ||
+           std::isalpha(static_cast<unsigned char>(c)) != 0;
 }
 
-bool IsNameChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == ':' ||
-           c == '.';
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
-
-// Parses the element between '<' and '>' (exclusive); nullopt when it is not one.
-std::optional<SElement> ParseElement(std::string_view inside) {
-    SElement element;
-    size_t i = 0;
-    if (i < inside.size() && inside[i] == '/') element.closing = true, ++i;
-    if (!inside.empty() && inside.back() == '/') element.empty = true, inside.remove_suffix(1);
-    const size_t nameStart = i;
-    if (i >= inside.size() ||
-        !(std::isalpha(static_cast<unsigned char>(inside[i])) || inside[i] == '_'))
-        return std::nullopt;
-    while (i < inside.size() && IsNameChar(inside[i])) ++i;
-    element.name = std::string(inside.substr(nameStart, i - nameStart));
-    for (;;) {
-        while (i < inside.size() && std::isspace(static_cast<unsigned char>(inside[i]))) ++i;
-        if (i >= inside.size()) break;
-        const size_t attrStart = i;
-        while (i < inside.size() && IsNameChar(inside[i])) ++i;
-        if (i == attrStart) return std::nullopt;
-        std::string attribute(inside.substr(attrStart, i - attrStart));
-        while (i < inside.size() && inside[i] == ' ') ++i;
-        if (i >= inside.size() || inside[i] != '=') return std::nullopt;
-        ++i;
-        while (i < inside.size() && inside[i] == ' ') ++i;
-        if (i >= inside.size() || (inside[i] != '"' && inside[i] != '\'')) return std::nullopt;
-        const char quote = inside[i++];
-        const size_t valueEnd = inside.find(quote, i);
-        if (valueEnd == std::string_view::npos) return std::nullopt;
-        std::string value;
-        std::string_view raw = inside.substr(i, valueEnd - i);
-        for (size_t k = 0; k < raw.size();) {
-            size_t length = raw[k] == '&' ? DecodeEntity(raw, k, value) : 0;
-            if (length == 0) value += raw[k], length = 1;
-            k += length;
-        }
-        element.attributes[attribute] = value;
-        i = valueEnd + 1;
-    }
-    return element;
-}
-
-// "500ms", "1.5s", "2" (seconds) -> milliseconds; nullopt when unreadable.
-std::optional<int> Milliseconds(const std::string& time) {
-    char* end = nullptr;
-    const double value = std::strtod(time.c_str(), &end);
-    if (end == time.c_str() || !(value >= 0) || !std::isfinite(value)) return std::nullopt;
-    const std::string unit(end);
-    double ms = 0;
-    if (unit == "ms")
-        ms = value;
-    else if (unit == "s" || unit.empty())
-        ms = value * 1000;
-    else
-        return std::nullopt;
-    return static_cast<int>(std::min<double>(ms, kMaxPauseMs));
-}
-
-int BreakMilliseconds(const SElement& element) {
-    if (auto time = element.attributes.find("time"); time != element.attributes.end())
-        if (auto ms = Milliseconds(time->second)) return *ms;
-    static const std::pair<const char*, int> kStrengths[] = {{"none", 0},     {"x-weak", 100},
-                                                             {"weak", 200},   {"medium", 400},
-                                                             {"strong", 700}, {"x-strong", 1000}};
-    if (auto strength = element.attributes.find("strength"); strength != element.attributes.end())
-        for (const auto& [name, ms] : kStrengths)
-            if (strength->second == name) return ms;
-    return 400;
-}
-
-// A prosody value relative to `current`: keyword, "150%", "+20%", or a factor.
-double ProsodyFactor(const std::string& value, const std::pair<const char*, double>* keywords,
-                     size_t count) {
-    for (size_t i = 0; i < count; ++i)
-        if (value == keywords[i].first) return keywords[i].second;
-    char* end = nullptr;
-    const double number = std::strtod(value.c_str(), &end);
-    if (end == value.c_str() || !std::isfinite(number)) return 1.0;
-    if (std::string(end) == "%")
-        return value[0] == '+' || value[0] == '-' ? 1.0 + number / 100 : number / 100;
-    return std::string(end).empty() ? number : 1.0;
-}
-
-struct SProsody {
-    int speed;
-    unsigned volume;
-};
-
-class SConverter {
-public:
-    explicit SConverter(const SSsmlState& start)
-        : speed_(start.speed), volume_(start.volume), spell_(start.spellMode) {}
-
-    STaggedText Convert(std::string_view ssml) {
-        size_t i = 0;
-        while (i < ssml.size()) {
-            const size_t open = ssml.find('<', i);
-            AppendText(
-                ssml.substr(i, open == std::string_view::npos ? std::string_view::npos : open - i));
-            if (open == std::string_view::npos) break;
-            i = Markup(ssml, open);
-        }
-        // Elements left open end with the text: their changes do not outlive it.
-        while (!prosody_.empty()) CloseProsody();
-        if (spellDepth_ > 0) spellDepth_ = 1, CloseSpell();
-        return std::move(result_);
-    }
-
-private:
-    void AppendText(std::string_view text) {
-        if (skipDepth_ == 0) result_.text += DecodeText(text);
-    }
-
-    // Handles the markup at `open` ('<'); returns where reading goes on.
-    size_t Markup(std::string_view ssml, size_t open) {
-        for (const auto& [begin, end] : {std::pair{"<!--", "-->"}, {"<?", "?>"}, {"<!", ">"}}) {
-            if (ssml.substr(open, std::char_traits<char>::length(begin)) != begin) continue;
-            if (std::string_view(begin) == "<!" && ssml.substr(open, 9) == "<![CDATA[") {
-                const size_t close = ssml.find("]]>", open + 9);
-                if (close == std::string_view::npos) break;
-                if (skipDepth_ == 0)
-                    result_.text += EscapeTags(ssml.substr(open + 9, close - open - 9));
-                return close + 3;
-            }
-            const size_t close = ssml.find(end, open);
-            if (close == std::string_view::npos) break;
-            return close + std::char_traits<char>::length(end);
-        }
-        const size_t close = ssml.find('>', open);
-        std::optional<SElement> element;
-        if (close != std::string_view::npos)
-            element = ParseElement(ssml.substr(open + 1, close - open - 1));
-        if (!element) {
-            AppendText("<");  // not markup: a '<' of the text
-            return open + 1;
-        }
-        Element(*element);
-        return close + 1;
-    }
-
-    void Element(const SElement& element) {
-        const std::string& name = element.name;
-        if (name == "desc") {  // a description of audio, not to be read
-            if (element.empty) return;
-            skipDepth_ += element.closing ? -1 : 1;
-            skipDepth_ = std::max(skipDepth_, 0);
-            return;
-        }
-        if (name == "sub") return element.closing ? CloseSubstitute() : Substitute(element);
-        if (skipDepth_ > 0) return;
-        if (name == "mark" && !element.closing) return Mark(element);
-        if (name == "break" && !element.closing) return Pause(BreakMilliseconds(element));
-        if (name == "prosody")
-            return element.closing ? CloseProsody() : element.empty ? void() : OpenProsody(element);
-        if (name == "say-as")
-            return element.closing ? CloseSpell() : element.empty ? void() : OpenSayAs(element);
-        if (name == "p" || name == "s" || name == "speak") result_.text += ' ';
-    }
-
-    void Mark(const SElement& element) {
-        auto found = element.attributes.find("name");
-        if (found == element.attributes.end()) return;
-        result_.markNames.push_back(found->second);
-        result_.text += "\\Mrk=" + std::to_string(result_.markNames.size()) + "\\";
-    }
-
-    void Pause(int ms) {
-        if (ms > 0) result_.text += "\\Pau=" + std::to_string(std::min(ms, kMaxPauseMs)) + "\\";
-    }
-
-    void OpenProsody(const SElement& element) {
-        prosody_.push_back({speed_, volume_});
-        if (auto rate = element.attributes.find("rate"); rate != element.attributes.end()) {
-            static const std::pair<const char*, double> kRates[] = {
-                {"x-slow", 0.5},  {"slow", 0.75}, {"medium", 1.0},
-                {"default", 1.0}, {"fast", 1.5},  {"x-fast", 2.0}};
-            const double factor = ProsodyFactor(rate->second, kRates, std::size(kRates));
-            SetSpeed(static_cast<int>(std::lround(std::clamp(speed_ * factor, 1.0, 1000.0))));
-        }
-        if (auto volume = element.attributes.find("volume"); volume != element.attributes.end()) {
-            static const std::pair<const char*, double> kVolumes[] = {
-                {"silent", 0.0},  {"x-soft", 0.25}, {"soft", 0.5},  {"medium", 0.75},
-                {"default", 1.0}, {"loud", 1.0},    {"x-loud", 1.0}};
-            const double factor = ProsodyFactor(volume->second, kVolumes, std::size(kVolumes));
-            SetVolume(static_cast<unsigned>(
-                std::lround(std::clamp(volume_ * factor, 0.0, double(kMaxVolume)))));
-        }
-    }
-
-    void CloseProsody() {
-        if (prosody_.empty()) return;
-        const SProsody previous = prosody_.back();
-        prosody_.pop_back();
-        SetSpeed(previous.speed);
-        SetVolume(previous.volume);
-    }
-
-    void SetSpeed(int speed) {
-        speed = std::clamp(speed, kMinSpeed, kMaxSpeed);
-        if (speed != speed_) result_.text += "\\Spd=" + std::to_string(speed) + "\\";
-        speed_ = speed;
-    }
-
-    // The volume tag refuses 0: silence is the quietest step it takes.
-    void SetVolume(unsigned volume) {
-        volume = std::clamp(volume, 1u, kMaxVolume);
-        if (volume != volume_) result_.text += "\\Vol=" + std::to_string(volume) + "\\";
-        volume_ = volume;
-    }
-
-    void OpenSayAs(const SElement& element) {
-        auto kind = element.attributes.find("interpret-as");
-        const bool spell = kind != element.attributes.end() &&
-                           (kind->second == "characters" || kind->second == "spell-out" ||
-                            kind->second == "letters");
-        spellStack_.push_back(spell);
-        if (spell && spellDepth_++ == 0 && !spell_) result_.text += " \\RmS=1\\";
-    }
-
-    void CloseSpell() {
-        bool spell = true;
-        if (!spellStack_.empty()) spell = spellStack_.back(), spellStack_.pop_back();
-        if (!spell || spellDepth_ == 0) return;
-        if (--spellDepth_ == 0 && !spell_) result_.text += " \\RmS=0\\ ";
-    }
-
-    // <sub alias="..."> reads the alias instead of its content.
-    void Substitute(const SElement& element) {
-        auto alias = element.attributes.find("alias");
-        const bool replaced = alias != element.attributes.end() && skipDepth_ == 0;
-        if (replaced) result_.text += EscapeTags(alias->second);
-        if (element.empty) return;
-        subStack_.push_back(replaced);
-        if (replaced) ++skipDepth_;
-    }
-
-    void CloseSubstitute() {
-        if (subStack_.empty()) return;
-        if (subStack_.back()) skipDepth_ = std::max(skipDepth_ - 1, 0);
-        subStack_.pop_back();
-    }
-
-    STaggedText result_;
-    int speed_;
-    unsigned volume_;
-    bool spell_;
-    std::vector<SProsody> prosody_;
-    std::vector<bool> spellStack_;
-    std::vector<bool> subStack_;
-    int spellDepth_ = 0;
-    int skipDepth_ = 0;
-};
 
 }  // namespace
+
+size_t SForwardFinder::Find(std::string_view text, size_t from, size_t& examined) {
+    // Nothing lies between the last search's start and what it found.
+    if (searchedFrom_ != std::string_view::npos && from >= searchedFrom_ && from <= found_)
+        return found_;
+    found_ = text.find(pattern_, from);
+    const size_t end = found_ == std::string_view::npos ? text.size() : found_ + pattern_.size();
+    examined += end > from ? end - from : 0;
+    searchedFrom_ = from;
+    return found_;
+}
+
+SSsmlConverter::SSsmlConverter(std::string_view ssml, const SSsmlState& start, size_t pieceBytes)
+    : ssml_(ssml),
+      start_(start),
+      pieceBytes_(pieceBytes == 0 ? ssml.size() + 1 : pieceBytes),
+      speed_(start.speed),
+      volume_(start.volume) {}
+
+bool SSsmlConverter::Next(STaggedText& piece) {
+    if (finished_) return false;
+    piece_ = STaggedText{};
+    StateTags();
+    const size_t pieceEnd = std::min(at_ + pieceBytes_, ssml_.size());
+    pieceCut_ = false;
+    while (at_ < pieceEnd && !pieceCut_) Step(pieceEnd);
+    if (at_ >= ssml_.size()) {
+        CloseAll();
+        finished_ = true;
+    }
+    piece = std::move(piece_);
+    return true;
+}
+
+// Elements left open end with the text: their changes do not outlive it.
+void SSsmlConverter::CloseAll() {
+    while (!prosody_.empty()) CloseProsody();
+    if (spellDepth_ > 0) spellDepth_ = 1, CloseSpell();
+}
+
+// A piece after the first starts where the message stands.
+void SSsmlConverter::StateTags() {
+    if (speed_ != start_.speed) piece_.text += "\\Spd=" + std::to_string(speed_) + "\\";
+    if (volume_ != start_.volume) piece_.text += "\\Vol=" + std::to_string(volume_) + "\\";
+    if (spellDepth_ > 0 && !start_.spellMode) piece_.text += "\\RmS=1\\";
+}
+
+void SSsmlConverter::Step(size_t pieceEnd) {
+    if (inCdata_) {
+        TextRun(cdataEnd_, pieceEnd, true);
+        if (at_ == cdataEnd_) at_ += 3, inCdata_ = false;  // past "]]>"
+        return;
+    }
+    if (ssml_[at_] == '<') {
+        at_ = Markup(at_);
+        return;
+    }
+    const size_t open = lt_.Find(ssml_, at_, examined_);
+    TextRun(std::min(open, ssml_.size()), pieceEnd, false);
+}
+
+// The text from at_ to `end`, cut where the piece ends.
+void SSsmlConverter::TextRun(size_t end, size_t pieceEnd, bool raw) {
+    if (end > pieceEnd) end = CutPoint(pieceEnd), pieceCut_ = true;
+    AppendText(ssml_.substr(at_, end - at_), raw);
+    examined_ += end - at_;
+    at_ = end;
+}
+
+// Where to end a piece's text before `limit`: after a sentence's end or a
+// blank when there is one, else on a character boundary outside an entity.
+size_t SSsmlConverter::CutPoint(size_t limit) const {
+    const std::string_view window = ssml_.substr(at_, limit - at_);
+    for (std::string_view end : {". ", "? ", "! ", "\n"})
+        if (size_t found = window.rfind(end); found != std::string_view::npos && found > 0)
+            return at_ + found + end.size();
+    if (size_t blank = window.find_last_of(" \t"); blank != std::string_view::npos && blank > 0)
+        return at_ + blank + 1;
+    size_t cut = limit;
+    while (cut > at_ + 1 && IsContinuationByte(ssml_[cut])) --cut;
+    const size_t amp =
+        window.find('&', window.size() > kMaxEntityBytes ? window.size() - kMaxEntityBytes : 0);
+    if (amp != std::string_view::npos && at_ + amp > at_) cut = std::min(cut, at_ + amp);
+    return cut;
+}
+
+// A construct from `begin` to its closing pattern, skipped whole (a CDATA
+// section's text is read); returns where reading goes on, or 0 when it is
+// not closed.
+size_t SSsmlConverter::Construct(size_t open, std::string_view begin, SForwardFinder& close,
+                                 size_t closeLength) {
+    const size_t end = close.Find(ssml_, open + begin.size(), examined_);
+    if (end == std::string_view::npos) return 0;
+    if (begin == "<![CDATA[") {
+        cdataEnd_ = end;
+        inCdata_ = true;
+        return open + begin.size();
+    }
+    return end + closeLength;
+}
+
+// Handles the markup at `open` ('<'); returns where reading goes on.
+size_t SSsmlConverter::Markup(size_t open) {
+    if (open + 1 >= ssml_.size() || !CanStartMarkup(ssml_[open + 1])) {
+        AppendText("<", true);  // a '<' of the text
+        return open + 1;
+    }
+    struct SConstruct {
+        std::string_view begin;
+        SForwardFinder* close;
+        size_t closeLength;
+    };
+    const SConstruct constructs[] = {
+        {"<!--", &commentEnd_, 3}, {"<![CDATA[", &cdataClose_, 3}, {"<?", &piEnd_, 2}};
+    for (const SConstruct& c : constructs) {
+        if (!StartsWith(ssml_, open, c.begin)) continue;
+        if (size_t next = Construct(open, c.begin, *c.close, c.closeLength)) return next;
+        break;
+    }
+    // An element ends at the first '>' and holds no '<': each byte is parsed
+    // as part of one element at most.
+    const size_t close = gt_.Find(ssml_, open + 1, examined_);
+    const size_t nextOpen = lt_.Find(ssml_, open + 1, examined_);
+    std::optional<SElement> element;
+    if (close != std::string_view::npos && close < nextOpen && close - open <= kMaxElementBytes) {
+        const std::string_view inside = ssml_.substr(open + 1, close - open - 1);
+        examined_ += inside.size();
+        if (StartsWith(inside, 0, "!")) return close + 1;  // <!DOCTYPE ...> and the like
+        element = ParseElement(inside);
+    }
+    if (!element) {
+        AppendText("<", true);  // not markup: a '<' of the text
+        return open + 1;
+    }
+    Element(*element);
+    return close + 1;
+}
+
+void SSsmlConverter::AppendText(std::string_view text, bool raw) {
+    if (skipDepth_ > 0) return;
+    std::string decoded;
+    if (!raw && text.find('&') != std::string_view::npos) text = decoded = DecodeEntities(text);
+    if (Spelling())
+        AppendEscapedSpelled(piece_.text, text);
+    else
+        AppendEscaped(piece_.text, text);
+}
+
+void SSsmlConverter::Element(const SElement& element) {
+    const std::string& name = element.name;
+    if (name == "desc") {  // a description of audio, not to be read
+        if (element.empty) return;
+        skipDepth_ += element.closing ? -1 : 1;
+        skipDepth_ = std::max(skipDepth_, 0);
+        return;
+    }
+    if (name == "sub") return element.closing ? CloseSubstitute() : Substitute(element);
+    if (skipDepth_ > 0) return;
+    if (name == "mark" && !element.closing) return Mark(element);
+    if (name == "break" && !element.closing) return Pause(BreakMilliseconds(element, kMaxPauseMs));
+    if (name == "prosody")
+        return element.closing ? CloseProsody() : element.empty ? void() : OpenProsody(element);
+    if (name == "say-as")
+        return element.closing ? CloseSpell() : element.empty ? void() : OpenSayAs(element);
+    if (name == "p" || name == "s" || name == "speak") piece_.text += ' ';
+}
+
+void SSsmlConverter::Mark(const SElement& element) {
+    auto found = element.attributes.find("name");
+    if (found == element.attributes.end()) return;
+    piece_.markNames.push_back(found->second);
+    piece_.text += "\\Mrk=" + std::to_string(piece_.markNames.size()) + "\\";
+}
+
+void SSsmlConverter::Pause(int ms) {
+    if (ms > 0) piece_.text += "\\Pau=" + std::to_string(std::min(ms, kMaxPauseMs)) + "\\";
+}
+
+void SSsmlConverter::OpenProsody(const SElement& element) {
+    prosody_.push_back({speed_, volume_});
+    if (auto rate = element.attributes.find("rate"); rate != element.attributes.end()) {
+        static const std::pair<const char*, double> kRates[] = {{"x-slow", 0.5}, {"slow", 0.75},
+                                                                {"medium", 1.0}, {"default", 1.0},
+                                                                {"fast", 1.5},   {"x-fast", 2.0}};
+        const double factor = ProsodyFactor(rate->second, kRates, std::size(kRates));
+        SetSpeed(static_cast<int>(std::lround(std::clamp(speed_ * factor, 1.0, 1000.0))));
+    }
+    if (auto volume = element.attributes.find("volume"); volume != element.attributes.end()) {
+        static const std::pair<const char*, double> kVolumes[] = {
+            {"silent", 0.0},  {"x-soft", 0.25}, {"soft", 0.5},  {"medium", 0.75},
+            {"default", 1.0}, {"loud", 1.0},    {"x-loud", 1.0}};
+        const double factor = ProsodyFactor(volume->second, kVolumes, std::size(kVolumes));
+        SetVolume(static_cast<unsigned>(
+            std::lround(std::clamp(volume_ * factor, 0.0, double(kMaxVolume)))));
+    }
+}
+
+void SSsmlConverter::CloseProsody() {
+    if (prosody_.empty()) return;
+    const SProsody previous = prosody_.back();
+    prosody_.pop_back();
+    SetSpeed(previous.speed);
+    SetVolume(previous.volume);
+}
+
+void SSsmlConverter::SetSpeed(int speed) {
+    speed = std::clamp(speed, kMinSpeed, kMaxSpeed);
+    if (speed != speed_) piece_.text += "\\Spd=" + std::to_string(speed) + "\\";
+    speed_ = speed;
+}
+
+// The volume tag refuses 0: silence is the quietest step it takes.
+void SSsmlConverter::SetVolume(unsigned volume) {
+    volume = std::clamp(volume, 1u, kMaxVolume);
+    if (volume != volume_) piece_.text += "\\Vol=" + std::to_string(volume) + "\\";
+    volume_ = volume;
+}
+
+// Spell mode names every character, blanks included: no blank may stand
+// between the characters and the tags around them.
+void SSsmlConverter::OpenSayAs(const SElement& element) {
+    auto kind = element.attributes.find("interpret-as");
+    const bool spell =
+        kind != element.attributes.end() &&
+        (kind->second == "characters" || kind->second == "spell-out" || kind->second == "letters");
+    spellStack_.push_back(spell);
+    if (spell && spellDepth_++ == 0 && !start_.spellMode) piece_.text += " \\RmS=1\\";
+}
+
+void SSsmlConverter::CloseSpell() {
+    bool spell = true;
+    if (!spellStack_.empty()) spell = spellStack_.back(), spellStack_.pop_back();
+    if (!spell || spellDepth_ == 0) return;
+    if (--spellDepth_ == 0 && !start_.spellMode) piece_.text += "\\RmS=0\\ ";
+}
+
+// <sub alias="..."> reads the alias instead of its content.
+void SSsmlConverter::Substitute(const SElement& element) {
+    auto alias = element.attributes.find("alias");
+    const bool replaced = alias != element.attributes.end() && skipDepth_ == 0;
+    if (replaced) piece_.text += EscapeTags(alias->second);
+    if (element.empty) return;
+    subStack_.push_back(replaced);
+    if (replaced) ++skipDepth_;
+}
+
+void SSsmlConverter::CloseSubstitute() {
+    if (subStack_.empty()) return;
+    if (subStack_.back()) skipDepth_ = std::max(skipDepth_ - 1, 0);
+    subStack_.pop_back();
+}
+
+void AppendEscaped(std::string& out, std::string_view text) {
+    for (size_t at = 0; at < text.size();) {
+        const size_t backslash = std::min(text.find('\\', at), text.size());
+        out.append(text, at, backslash - at);
+        // The engine reads a doubled backslash as one backslash of the text.
+        if (backslash < text.size()) out += "\\\\";
+        at = backslash + 1;
+    }
+}
 
 std::string EscapeTags(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) {
-        out += c;
-        // A blank after a backslash: no tag name can follow it, so it is read as itself.
-        if (c == '\\') out += ' ';
-    }
+    AppendEscaped(out, text);
     return out;
 }
 
+void AppendEscapedSpelled(std::string& out, std::string_view text) {
+    for (char c : text) {
+        if (c == '\\')
+            out.append("\\RmS=0\\ ").append(kBackslashName).append(" \\RmS=1\\");
+        else
+            out += c;
+    }
+}
+
 STaggedText SsmlToTaggedText(std::string_view ssml, const SSsmlState& start) {
-    return SConverter(start).Convert(ssml);
+    SSsmlConverter converter(ssml, start);
+    STaggedText all;
+    converter.Next(all);
+    return all;
 }

@@ -10,10 +10,12 @@
 #include "desktop_speaker.h"
 #include "dialogs/param_sheet.h"
 #include "engine/tts_engine.h"
+#include "platform/interrupt_cleanup.h"
 #include "screenshots.h"
 #include "settings_options.h"
 
 int main(int argc, char** argv) {
+    RemoveTemporariesOnInterrupt();
     const SSettingsOptions options =
         ParseSettingsOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {

@@ -16,6 +16,7 @@
 #include "core/exceptions.h"
 #include "model/pattern_store.h"
 #include "platform/codepage.h"
+#include "platform/interrupt_cleanup.h"
 #include "soundfile/sound_file_io.h"
 #include "soundfile/voice_loader.h"
 #include "soundfile/voice_records.h"
@@ -146,6 +147,7 @@ int Run(std::vector<std::string> args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    RemoveTemporariesOnInterrupt();
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const SUsageError& e) {

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/codepage.h"
 #include "platform/file_open.h"
 
 namespace {
@@ -36,40 +35,17 @@ std::string JoinWords(const std::vector<std::string>& words) {
     return text;
 }
 
-// UTF-16 text (as Windows editors save it) is told by its byte-order mark.
-bool DecodeUtf16WithMark(const std::string& bytes, std::string* text) {
-    if (bytes.size() < 2) return false;
-    const auto b0 = static_cast<unsigned char>(bytes[0]), b1 = static_cast<unsigned char>(bytes[1]);
-    const bool little = b0 == 0xFF && b1 == 0xFE, big = b0 == 0xFE && b1 == 0xFF;
-    if (!little && !big) return false;
-    std::u16string units;
-    units.reserve(bytes.size() / 2);
-    for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-        const auto lo = static_cast<unsigned char>(bytes[little ? i : i + 1]);
-        const auto hi = static_cast<unsigned char>(bytes[little ? i + 1 : i]);
-        units += static_cast<char16_t>(lo | (hi << 8));
-    }
-    *text = Utf16ToCp1250(units);
-    if (bytes.size() % 2 != 0) *text += '?';  // half a character at the end
-    return true;
-}
-
 }  // namespace
 
-std::string ToEngineText(const std::string& bytes, SInputEncoding encoding) {
+std::string ToEngineText(const std::string& bytes, SInputEncoding encoding, bool bestFit) {
+    SStreamDecoder decoder(encoding, bestFit);
     std::string text;
-    if (encoding != SInputEncoding::Utf8) {
-        text = bytes;
-    } else if (!DecodeUtf16WithMark(bytes, &text)) {
-        const bool utf8Mark = bytes.rfind("\xEF\xBB\xBF", 0) == 0;
-        text = Utf8ToCp1250(utf8Mark ? std::string_view(bytes).substr(3) : std::string_view(bytes));
-    }
-    for (char& c : text)
-        if (c == '\0') c = ' ';
+    decoder.Feed(bytes, text);
+    decoder.Finish(text);
     return text;
 }
 
-STextInput ReadInputText(const SCommandLine& command) {
+STextInput ReadInputText(const SCommandLine& command, bool bestFit) {
     STextInput input;
     std::string raw;
     if (!command.inputFile.empty() && command.inputFile != "-") {
@@ -86,6 +62,24 @@ STextInput ReadInputText(const SCommandLine& command) {
     } else {
         raw = JoinWords(command.textWords);
     }
-    input.cp1250 = ToEngineText(raw, command.encoding);
+    input.cp1250 = ToEngineText(raw, command.encoding, bestFit);
     return input;
+}
+
+std::unique_ptr<SInputPieces> OpenInputPieces(const SCommandLine& command, bool bestFit,
+                                              std::string& error) {
+    if (!command.inputFile.empty() && command.inputFile != "-") {
+        std::FILE* file = OpenFile(command.inputFile, "rb");
+        if (!file) {
+            error = "cannot open " + command.inputFile + ": " + std::strerror(errno);
+            return nullptr;
+        }
+        return std::make_unique<SInputPieces>(file, true, command.encoding, command.tagged,
+                                              bestFit);
+    }
+    if (command.ReadsStandardInput())
+        return std::make_unique<SInputPieces>(stdin, false, command.encoding, command.tagged,
+                                              bestFit);
+    return std::make_unique<SInputPieces>(JoinWords(command.textWords), command.encoding,
+                                          command.tagged, bestFit);
 }

@@ -16,6 +16,7 @@
 #include "model/allophone_ids.h"
 #include "options.h"
 #include "platform/codepage.h"
+#include "platform/interrupt_cleanup.h"
 #include "platform/log.h"
 #include "program_setup.h"
 #include "run_settings.h"
@@ -37,7 +38,7 @@ int Fail(int status, const std::string& message) {
 // --words is analysis only: the engine's own analyser, no component needed.
 int ReportWords(const std::string& cp1250Text, const SCommandLine& command) {
     SAttributeSAPI settings(nullptr);  // this run's settings, as prepared
-    settings.taggedText = command.tagged || settings.forceTagSensitivity;
+    settings.taggedText = command.tagged;
     STtsEngine engine(nullptr, &settings);
     std::string log;
     SLogWriter previous = SetLogWriter([&](const std::string& line) { log += line; });
@@ -74,13 +75,25 @@ int Run(int argc, char** argv) {
     bool usageError = false;
     error = settings.Prepare(command, &usageError);
     if (!error.empty()) return Fail(usageError ? kExitUsage : kExitFailure, error);
-    STextInput input = ReadInputText(command);
-    if (!input.error.empty()) return Fail(kExitFailure, input.error);
-    if (command.words) return ReportWords(input.cp1250, command);
+    if (command.words) {
+        STextInput input = ReadInputText(command, settings.ExtendedReading());
+        if (!input.error.empty()) return Fail(kExitFailure, input.error);
+        return ReportWords(input.cp1250, command);
+    }
+    std::unique_ptr<SInputPieces> input =
+        OpenInputPieces(command, settings.ExtendedReading(), error);
+    if (!input) return Fail(kExitFailure, error);
 
     if (!host.Load(&error)) return Fail(kExitFailure, error);
     SSpeakRequest request;
-    request.text = Cp1250ToUtf16(input.cp1250);
+    request.pieces = [&input](SSpeakPiece& piece, std::string& readError) {
+        std::string cp1250;
+        if (!input->Next(cp1250, readError)) return false;
+        piece.text = Cp1250ToUtf16(cp1250);
+        piece.start = input->PieceStart();
+        piece.last = input->AtEnd();
+        return true;
+    };
     request.tagged = command.tagged;
     request.outputPath = command.outputPath;
     if (command.marks) request.marks = command.outputPath == "-" ? stderr : stdout;
@@ -93,6 +106,7 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     PrepareProcess();
+    RemoveTemporariesOnInterrupt();
     try {
         std::vector<std::string> arguments = Utf8Arguments(argc, argv);
         std::vector<char*> pointers;

@@ -36,7 +36,7 @@ void SMarkReport::Report(const SSpeechEvent& event, uint64_t position) {
         // The Unicode face counts word offsets in bytes of UTF-16; the report
         // counts characters, as the text was given.
         case Kind::Word:
-            Write(event.timeStamp, "word", event.value / 2);
+            Write(event.timeStamp, "word", static_cast<int64_t>(wordBase_ + event.value / 2));
             break;
         case Kind::Bookmark:
             Write(event.timeStamp, "bookmark", event.value);

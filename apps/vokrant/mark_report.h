@@ -16,6 +16,10 @@ public:
           bytesPerSecond_(bytesPerSecond ? bytesPerSecond : 44100),
           attributes_(attributes) {}
 
+    // Word offsets that follow count from this character of the whole text
+    // (the start of the piece being spoken).
+    void SetWordBase(uint64_t characters) { wordBase_ = characters; }
+
     // Writes the line of one event; `position` is the stream position the
     // host's destination reports for events that carry none.
     void Report(const SSpeechEvent& event, uint64_t position);
@@ -26,5 +30,6 @@ private:
 
     std::FILE* out_;
     uint32_t bytesPerSecond_;
+    uint64_t wordBase_ = 0;
     ITTSAttributesW* attributes_;
 };

@@ -1,15 +1,13 @@
 #include "run_settings.h"
 
-#include <unistd.h>
-
 #include "core/attribute.h"
 #include "core/setting_names.h"
+#include "platform/file_open.h"
 #include "platform/paths.h"
 #include "platform/reg_key.h"
 
 bool HoldsVoice(const std::string& dir) {
-    return access((dir + "pln_22.als").c_str(), R_OK) == 0 &&
-           access((dir + "pln_11.als").c_str(), R_OK) == 0;
+    return IsRegularFile(dir + "pln_22.als") && IsRegularFile(dir + "pln_11.als");
 }
 
 std::string SRunSettings::Prepare(const SCommandLine& command, bool* usageError) {
@@ -29,6 +27,12 @@ std::string SRunSettings::Prepare(const SCommandLine& command, bool* usageError)
         }
         changed = true;
     }
+    // Text without --tagged is plain text, whatever ForceTagSensitivity says:
+    // a passed-on text must not change speed or volume or open the settings.
+    if (!command.tagged && settings.forceTagSensitivity) {
+        settings.forceTagSensitivity = false;
+        changed = true;
+    }
     // A saved WorkDir that no longer holds the voice (the data moved, or it
     // was saved before the voice was installed) falls back to the data
     // directory, unless the user named the directory on the command line.
@@ -41,12 +45,13 @@ std::string SRunSettings::Prepare(const SCommandLine& command, bool* usageError)
         changed = true;
     }
     workDir_ = settings.workDir;
+    extendedReading_ = settings.extendedReading;
     if (!changed) return "";
 
     std::string error = MoveToScratchHive(ConfigDir());
     if (!error.empty()) return error;
     SRegKey(SRegKey(SRegRoot::CurrentUser, kSettingsKeyPath), "Global")
-        .SetString("WorkDir", settings.workDir);
+        .SetPath("WorkDir", settings.workDir);
     if (!settings.Save()) return "cannot write the settings of this run into " + scratchDir_;
     return "";
 }

@@ -26,12 +26,16 @@ public:
 
     // The working directory the voice is read from.
     const std::string& WorkDir() const { return workDir_; }
+    // Whether the run reads with the extended reading.
+    bool ExtendedReading() const { return extendedReading_; }
 
 private:
     std::string MoveToScratchHive(const std::string& userConfigDir);
 
     std::string workDir_;
+    bool extendedReading_ = true;
     std::string scratchDir_;  // the scratch folder (Linux) or key (Windows)
+    int scratchLock_ = -1;    // Linux: the descriptor holding the folder's lock
 };
 
 // Whether `dir` (ending in '/') holds both voice databases.

@@ -57,7 +57,7 @@ ITTSCentralW* SSpeechHost::SelectVoice(IUnknown* audio, std::string* error) {
     ITTSCentralW* central = nullptr;
     SStderrCapture log;  // the engine logs why its voice did not load
     if (FAILED(voices->Select(mode.gModeID, &central, audio)) || central == nullptr) {
-        std::string reason = Cp1250ToUtf8(log.Take());
+        std::string reason = log.Take();  // log lines reach standard error as UTF-8
         reason = reason.substr(0, reason.find('\n'));
         *error = "the speech component cannot select its voice" +
                  (reason.empty() ? "" : " (" + reason + ")") + "; use --voice-dir DIR";
@@ -79,16 +79,28 @@ bool SSpeechHost::Speak(const SSpeakRequest& request, std::string* error) {
     SComPtr<ITTSAttributesW> attributesHolder(attributes);
 
     SMarkReport report(request.marks, dest.Format().nAvgBytesPerSec, attributes);
+    SSpeakPiece piece;
     SSpeechEventHandler onEvent = [&](const SSpeechEvent& event) {
         if (request.marks == nullptr) return;
+        // Each piece ends with its own "done"; the run has one end.
+        if (event.kind == SSpeechEvent::Kind::Done && !piece.last) return;
         QWORD position = 0;
         dest.PosnGet(&position);
         report.Report(event, position);
     };
     SPumpFunction pump = [&] { return output->PumpRound(); };
-    HRESULT hr = SpeakAndWait(central.get(), request.text, request.tagged, onEvent, pump);
+    HRESULT hr = S_OK;
+    std::string readError;
+    while (SUCCEEDED(hr) && request.pieces(piece, readError)) {
+        report.SetWordBase(piece.start);
+        hr = SpeakAndWait(central.get(), piece.text, request.tagged, onEvent, pump);
+        if (piece.last) break;
+    }
+    if (!readError.empty()) hr = E_FAIL;
     if (SUCCEEDED(hr)) output->Drain();
     attributesHolder.reset();
     central.reset();
-    return output->Finish(hr, error);
+    const bool finished = output->Finish(hr, error);
+    if (!readError.empty()) *error = readError;
+    return finished && readError.empty();
 }

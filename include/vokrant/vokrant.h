@@ -9,7 +9,9 @@
    vokrant_last_error.
 
    Calls on one handle must not overlap, except vokrant_stop, which any
-   thread may call at any time. */
+   thread may call at any time, and the setters, which the callback may call
+   (they change the handle's settings for the next text, never the one being
+   spoken). */
 #ifndef VOKRANT_H
 #define VOKRANT_H
 
@@ -38,8 +40,9 @@ typedef enum {
 /* Flags of vokrant_speak. */
 #define VOKRANT_TEXT_UTF8 0u   /* the text is UTF-8 (the default) */
 #define VOKRANT_TEXT_CP1250 1u /* the text is Windows-1250 */
-#define VOKRANT_TEXT_TAGGED \
-    2u /* backslash control tags are read (always, while ForceTagSensitivity is on) */
+#define VOKRANT_TEXT_TAGGED                                                        \
+    2u /* backslash control tags are read; without it they never are, whatever the \
+          ForceTagSensitivity setting says (that setting serves Speech API hosts) */
 
 typedef enum {
     VOKRANT_EVENT_AUDIO = 0, /* samples/sample_count hold the next piece of sound */
@@ -143,6 +146,10 @@ int vokrant_set_voice_pitch(vokrant* handle, int percent);
 /* Sets the output volume, 0..65535 (65535 is full). */
 int vokrant_set_volume(vokrant* handle, int volume);
 
+/* Returns the output volume, 0..65535: the saved setting until vokrant_set_volume or
+ * vokrant_set(h, "Volume", ...) changes it; VOKRANT_ERROR_ARGUMENT for a NULL handle. */
+int vokrant_get_volume(const vokrant* handle);
+
 /* Sets one pause (a vokrant_pause) to a length in milliseconds, 0..10000. */
 int vokrant_set_pause(vokrant* handle, int pause, int milliseconds);
 
@@ -151,7 +158,9 @@ int vokrant_set_switch(vokrant* handle, int which, int on);
 
 /* Speaks length bytes of text (length (size_t)-1: up to its first NUL) in the encoding the flags
  * name, calling back with every sample and mark before it returns VOKRANT_OK, VOKRANT_STOPPED or an
- * error. */
+ * error. Every call starts from the handle's own settings: the tags of a tagged text (speed,
+ * pitch, volume, spelling, ...) last until the end of that text and never change the handle;
+ * \Dlg\ does nothing here. */
 int vokrant_speak(vokrant* handle, const char* text, size_t length, unsigned flags,
                   vokrant_callback callback, void* user_data);
 

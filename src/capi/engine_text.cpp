@@ -37,7 +37,7 @@ char EngineChar(char c) {
 
 }  // namespace
 
-SEngineText EngineTextFromUtf8(std::string_view text) {
+SEngineText EngineTextFromUtf8(std::string_view text, bool bestFit) {
     SEngineText result;
     result.cp1250.reserve(text.size());
     result.sourceOffset.reserve(text.size() + 1);
@@ -50,7 +50,7 @@ SEngineText EngineTextFromUtf8(std::string_view text) {
             result.sourceOffset.clear();
             return result;
         }
-        result.cp1250 += c == 0 ? ' ' : UnicodeToCp1250(c);
+        result.cp1250 += c == 0 ? ' ' : bestFit ? UnicodeToCp1250BestFit(c) : UnicodeToCp1250(c);
         result.sourceOffset.push_back(static_cast<uint32_t>(at));
         at += length;
     }

@@ -17,8 +17,9 @@ struct SEngineText {
 // Strict UTF-8: overlong forms, surrogates, code points above U+10FFFF and
 // cut sequences are refused with the byte offset of the fault. Characters
 // Windows-1250 lacks become '?'; NUL becomes a blank, which would otherwise
-// end the engine's text early.
-SEngineText EngineTextFromUtf8(std::string_view text);
+// end the engine's text early. With bestFit the minus sign and the narrow
+// spaces of numbers become their nearest Windows-1250 byte instead.
+SEngineText EngineTextFromUtf8(std::string_view text, bool bestFit = false);
 
 // Windows-1250 is the engine's own code page: only NUL is replaced.
 SEngineText EngineTextFromCp1250(std::string_view text);

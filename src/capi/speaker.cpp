@@ -1,101 +1,18 @@
 #include "capi/speaker.h"
 
-#include <array>
-#include <filesystem>
 #include <mutex>
 #include <new>
-#include <optional>
 
 #include "capi/callback_audio_dest.h"
 #include "capi/engine_text.h"
+#include "capi/shared_voice.h"
 #include "core/exceptions.h"
 #include "core/setting_names.h"
 #include "platform/codepage.h"
-#include "platform/log.h"
-#include "platform/paths.h"
 
 namespace {
 
-constexpr int kFirstPausePattern = 106, kLastPausePattern = 109;
 constexpr int kMaxPauseMs = 10000;
-
-// The voice databases and their pause patterns are shared by every engine in
-// the process: loading them and speaking with them is one at a time.
-std::mutex& VoiceMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-// The directory the process-wide voice was loaded from ("" before the first load).
-std::string& LoadedVoiceDir() {
-    static std::string dir;
-    return dir;
-}
-
-std::string Canonical(const std::string& dir) {
-    std::error_code error;
-    std::filesystem::path path = std::filesystem::weakly_canonical(dir, error);
-    return error ? dir : path.string();
-}
-
-std::unique_ptr<SAttribute> LoadSettings(const char* settingsDir) {
-    if (settingsDir == nullptr) {
-        auto settings = std::make_unique<SAttribute>();
-        settings->workDir = DataDir();
-        return settings;
-    }
-    if (*settingsDir == '\0') return std::make_unique<SAttributeSAPI>();
-    SConfigDirScope scope(settingsDir);
-    return std::make_unique<SAttributeSAPI>();
-}
-
-bool HoldsVoiceFiles(const std::string& dir) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(dir + "pln_22.als", error) &&
-           std::filesystem::is_regular_file(dir + "pln_11.als", error);
-}
-
-// Chooses the voice directory: the caller's, else the saved one when it holds
-// the voice, else the data directory.
-void ChooseVoiceDir(SAttribute& settings, const char* voiceDir) {
-    if (voiceDir != nullptr && *voiceDir != '\0') {
-        settings.workDir = WithTrailingSlash(voiceDir);
-        settings.extDict = settings.workDir + "client.exp";
-    } else if (!HoldsVoiceFiles(settings.workDir)) {
-        settings.workDir = DataDir();
-        settings.extDict = settings.workDir + "client.exp";
-    }
-}
-
-// Loads the engine; "" or why it failed.
-std::string LoadEngine(STtsEngine& engine, const std::string& workDir) {
-    std::lock_guard<std::mutex> lock(VoiceMutex());
-    const std::string wanted = Canonical(workDir);
-    if (!LoadedVoiceDir().empty() && LoadedVoiceDir() != wanted)
-        return "the voice from " + LoadedVoiceDir() + " is already in use in this process; " +
-               workDir + " cannot be loaded beside it";
-    if (!HoldsVoiceFiles(workDir)) return "no voice (pln_22.als, pln_11.als) in " + workDir;
-    std::string log;
-    SLogWriter previous = SetLogWriter([&](const std::string& line) { log += line; });
-    const int loaded = engine.Load(0);
-    SetLogWriter(previous);
-    if (loaded != 0)
-        return "cannot load the voice from " + workDir + ": " +
-               Cp1250ToUtf8(log.substr(0, log.find('\n')));
-    LoadedVoiceDir() = wanted;
-    return "";
-}
-
-// The shared pause patterns follow the pause settings of the handle that
-// speaks; they are rebuilt only when those differ from the last ones built.
-void RefreshPauses(STtsEngine& engine, const SAttribute& settings) {
-    static std::optional<std::array<int32_t, 4>> built;
-    const std::array<int32_t, 4> wanted = {settings.pauseDoubleLetter, settings.pauseInterWord,
-                                           settings.pausePunctuation, settings.pauseInterSentence};
-    if (built == wanted) return;
-    for (int id = kFirstPausePattern; id <= kLastPausePattern; ++id) engine.RefreshPausePattern(id);
-    built = wanted;
-}
 
 int Fail(vokrant& handle, int status, std::string message) {
     handle.lastError = std::move(message);
@@ -123,9 +40,11 @@ private:
 int RunEngine(vokrant& handle, const SEngineText& text, unsigned flags, vokrant_callback callback,
               void* userData) {
     std::lock_guard<std::mutex> lock(VoiceMutex());
-    SAttribute& settings = *handle.settings;
-    settings.taggedText = (flags & VOKRANT_TEXT_TAGGED) != 0 || settings.forceTagSensitivity;
-    RefreshPauses(*handle.engine, settings);
+    // Text a program merely passes on must not act as tags: only the flag
+    // makes a text tagged, whatever ForceTagSensitivity says.
+    handle.spoken = *handle.settings;
+    handle.spoken.taggedText = (flags & VOKRANT_TEXT_TAGGED) != 0;
+    RefreshPauses(*handle.engine, handle.spoken);
 
     SCallbackAudioDest dest(text, callback, userData, handle.stopRequested);
     SSpeakingScope speaking(handle, dest);
@@ -149,8 +68,9 @@ vokrant* CreateSpeaker(const char* voiceDir, const char* settingsDir, int& statu
     auto handle = std::make_unique<vokrant>();
     handle->settings = LoadSettings(settingsDir);
     ChooseVoiceDir(*handle->settings, voiceDir);
-    handle->engine = std::make_unique<STtsEngine>(nullptr, handle->settings.get());
-    error = LoadEngine(*handle->engine, handle->settings->workDir);
+    handle->spoken = *handle->settings;
+    handle->engine = std::make_unique<STtsEngine>(nullptr, &handle->spoken);
+    error = LoadSharedVoice(*handle->engine, handle->settings->workDir);
     if (!error.empty()) {
         status = VOKRANT_ERROR_VOICE;
         return nullptr;
@@ -174,7 +94,9 @@ int SpeakText(vokrant& handle, std::string_view text, unsigned flags, vokrant_ca
             "vokrant_speak: the text is longer than " + std::to_string(kMaxSpeakBytes) + " bytes");
     handle.stopRequested.store(false);
     const SEngineText engineText =
-        (flags & VOKRANT_TEXT_CP1250) != 0 ? EngineTextFromCp1250(text) : EngineTextFromUtf8(text);
+        (flags & VOKRANT_TEXT_CP1250) != 0
+            ? EngineTextFromCp1250(text)
+            : EngineTextFromUtf8(text, handle.settings->extendedReading);
     if (!engineText.error.empty())
         return Fail(handle, VOKRANT_ERROR_TEXT, "vokrant_speak: " + engineText.error);
     return RunEngine(handle, engineText, flags, callback, userData);
@@ -227,8 +149,7 @@ int SetPause(vokrant& handle, int pause, int milliseconds) {
                     "vokrant_set_pause: unknown pause " + std::to_string(pause));
     if (milliseconds < 0 || milliseconds > kMaxPauseMs)
         return Fail(handle, VOKRANT_ERROR_ARGUMENT,
-                    "vokrant_set_pause: " + std::to_string(milliseconds) + " ms is outside 0.." +
-                        std::to_string(kMaxPauseMs));
+                    "vokrant_set_pause: " + OutOfRangeMessage(milliseconds, 0, kMaxPauseMs));
     handle.settings.get()->*kPauses[index] = milliseconds;
     return VOKRANT_OK;
 }

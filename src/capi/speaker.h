@@ -12,7 +12,11 @@
 #include "vokrant/vokrant.h"
 
 struct vokrant {
+    // The handle's own settings: only the setters change them.
     std::unique_ptr<SAttribute> settings;
+    // What the engine reads while it speaks: a fresh copy of `settings` for
+    // every text, so the tags of one text (speed, volume, spelling) end with it.
+    SAttribute spoken;
     std::unique_ptr<STtsEngine> engine;
     std::atomic<bool> stopRequested{false};
     bool speaking = false;

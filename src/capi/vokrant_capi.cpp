@@ -5,6 +5,7 @@
 #include <string>
 
 #include "capi/speaker.h"
+#include "core/setting_names.h"
 #include "vokrant/vokrant.h"
 
 #ifndef VOKRANT_VERSION
@@ -33,8 +34,7 @@ int Guarded(vokrant* handle, const char* function, Body&& body) {
 }
 
 int OutOfRange(vokrant& handle, const char* function, int value, int low, int high) {
-    handle.lastError = std::string(function) + ": " + std::to_string(value) + " is outside " +
-                       std::to_string(low) + ".." + std::to_string(high);
+    handle.lastError = std::string(function) + ": " + OutOfRangeMessage(value, low, high);
     return VOKRANT_ERROR_ARGUMENT;
 }
 
@@ -143,6 +143,11 @@ int vokrant_set_volume(vokrant* handle, int volume) {
         h.settings->SetVolume(static_cast<uint32_t>(volume));
         return static_cast<int>(VOKRANT_OK);
     });
+}
+
+int vokrant_get_volume(const vokrant* handle) {
+    if (handle == nullptr) return VOKRANT_ERROR_ARGUMENT;
+    return static_cast<int>(handle->settings->volume & VOKRANT_MAX_VOLUME);
 }
 
 int vokrant_set_pause(vokrant* handle, int pause, int milliseconds) {

@@ -50,9 +50,9 @@ bool ReadYesNo(SRegKey& key, const char* name, bool defaultValue) {
 // back unless it lies in the source tree (a build tree's default, which an
 // installed program reading the same settings must not follow).
 std::string GetPath(SRegKey& key, const char* name, const std::string& defaultValue) {
-    if (!DataDirIsSourceTree()) return key.GetString(name, defaultValue);
+    if (!DataDirIsSourceTree()) return key.GetPath(name, defaultValue);
     std::string value;
-    return key.ReadString(name, &value) ? value : defaultValue;
+    return key.ReadPath(name, &value) ? value : defaultValue;
 }
 
 int32_t GetInt(SRegKey& key, const char* name, uint32_t defaultValue) {
@@ -92,6 +92,7 @@ bool SAttributeSAPI::Load() {
     uint32_t storedVoicePitch = kDefaults.voicePitch;
     sound.ReadDword("VoicePitch", &storedVoicePitch);
     SetVoicePitch(static_cast<int>(std::min<uint32_t>(storedVoicePitch, kMaxVoicePitch)));
+    smoothJoins = ReadYesNo(sound, "SmoothJoins", true);
     pauseInterSentence = GetInt(sound, "PauseInterSentence", kDefaults.pauseInterSentence);
     pausePunctuation = GetInt(sound, "PausePunctation", kDefaults.pausePunctuation);
     pauseInterWord = GetInt(sound, "PauseInterWord", kDefaults.pauseInterWord);
@@ -126,7 +127,7 @@ bool SAttributeSAPI::Save() {
     SRegKey root(SRegRoot::CurrentUser, kSettingsKeyPath);
 
     SRegKey dictionary(root, "Dictionary");
-    dictionary.SetString("ExtDict", extDict);
+    dictionary.SetPath("ExtDict", extDict);
     dictionary.SetString("UseExtDict", YesNo(useExtDict));
 
     SRegKey sound(root, "Sound");
@@ -137,6 +138,7 @@ bool SAttributeSAPI::Save() {
     sound.SetString("Intonation", YesNo(intonation));
     sound.SetDword("IntonationDepth", static_cast<uint32_t>(intonationDepth));
     sound.SetDword("VoicePitch", static_cast<uint32_t>(voicePitch));
+    sound.SetString("SmoothJoins", YesNo(smoothJoins));
     sound.SetDword("PauseDoubleLetter", static_cast<uint32_t>(pauseDoubleLetter));
     sound.SetDword("PauseInterSentence", static_cast<uint32_t>(pauseInterSentence));
     sound.SetDword("PauseInterWord", static_cast<uint32_t>(pauseInterWord));

@@ -19,6 +19,46 @@ struct SSettingName {
     std::string SAttribute::*text;
 };
 
+// What a number given by name may be: refused outside low..high, or brought
+// inside it where the settings record itself clamps.
+struct SNumberRange {
+    const char* name;
+    int64_t low, high;
+    bool clamps;
+};
+
+constexpr int kMaxPauseMs = 10000;
+
+// The same bounds as the typed setters of the C interface and the settings
+// sheet's sliders; Speed, Pitch, VoicePitch and AbbrevLimit clamp as their
+// setters and the stored-value rules do.
+constexpr SNumberRange kRanges[] = {
+    {"Speed", SAttribute::kMinSpeed, SAttribute::kMaxSpeed, true},
+    {"Pitch", SAttribute::kMinPitch, SAttribute::kMaxPitch, true},
+    {"VoicePitch", SAttribute::kMinVoicePitch, SAttribute::kMaxVoicePitch, true},
+    {"Volume", 0, SAttribute::kFullVolume, false},
+    {"AbbrevLimit", 0, SAttribute::kMaxAbbrevLimit, true},
+    {"RealTime", 5, 99, false},
+    {"IntonationDepth", 0, 100, false},
+    {"PauseInterSentence", 0, kMaxPauseMs, false},
+    {"PausePunctation", 0, kMaxPauseMs, false},
+    {"PauseInterWord", 0, kMaxPauseMs, false},
+    {"PauseDoubleLetter", 0, kMaxPauseMs, false},
+};
+
+// Checks or clamps a number given for `name`; "" when it may be stored.
+std::string FitToRange(const std::string& name, int64_t& value) {
+    for (const SNumberRange& range : kRanges) {
+        if (strcasecmp(name.c_str(), range.name) != 0) continue;
+        if (range.clamps) {
+            value = std::clamp(value, range.low, range.high);
+        } else if (value < range.low || value > range.high) {
+            return name + ": " + OutOfRangeMessage(value, range.low, range.high);
+        }
+    }
+    return "";
+}
+
 // Every persisted value except Volume, Pitch (a different field width),
 // Speed and VoicePitch, which need their own setters.
 constexpr SSettingName kSettings[] = {
@@ -28,6 +68,7 @@ constexpr SSettingName kSettings[] = {
     {"RealTime", SKind::Number, &SAttribute::realTime, nullptr, nullptr},
     {"Intonation", SKind::YesNo, nullptr, &SAttribute::intonation, nullptr},
     {"IntonationDepth", SKind::Number, &SAttribute::intonationDepth, nullptr, nullptr},
+    {"SmoothJoins", SKind::YesNo, nullptr, &SAttribute::smoothJoins, nullptr},
     {"PauseInterSentence", SKind::Number, &SAttribute::pauseInterSentence, nullptr, nullptr},
     {"PausePunctation", SKind::Number, &SAttribute::pausePunctuation, nullptr, nullptr},
     {"PauseInterWord", SKind::Number, &SAttribute::pauseInterWord, nullptr, nullptr},
@@ -75,14 +116,15 @@ std::string BadValue(const std::string& name, const std::string& value, const ch
     return name + ": '" + value + "' is not " + expected;
 }
 
-// The rate and volume settings, whose fields need their own handling.
+// The rate and volume settings, whose fields need their own handling; the
+// value is already inside its range.
 bool ApplyRate(SAttribute& settings, const std::string& name, int64_t value) {
     if (strcasecmp(name.c_str(), "Speed") == 0) {
-        settings.SetSpeed(static_cast<int>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)));
+        settings.SetSpeed(static_cast<int>(value));
     } else if (strcasecmp(name.c_str(), "Pitch") == 0) {
-        settings.SetPitch(static_cast<int>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)));
+        settings.SetPitch(static_cast<int>(value));
     } else if (strcasecmp(name.c_str(), "VoicePitch") == 0) {
-        settings.SetVoicePitch(static_cast<int>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)));
+        settings.SetVoicePitch(static_cast<int>(value));
     } else if (strcasecmp(name.c_str(), "Volume") == 0) {
         settings.SetVolume(static_cast<uint32_t>(value));
     } else {
@@ -93,6 +135,11 @@ bool ApplyRate(SAttribute& settings, const std::string& name, int64_t value) {
 
 }  // namespace
 
+std::string OutOfRangeMessage(int64_t value, int64_t low, int64_t high) {
+    return std::to_string(value) + " is outside " + std::to_string(low) + ".." +
+           std::to_string(high);
+}
+
 std::string SettingNames() {
     std::string names = "Speed, Pitch, VoicePitch, Volume";
     for (const SSettingName& setting : kSettings) names += std::string(", ") + setting.name;
@@ -102,24 +149,26 @@ std::string SettingNames() {
 std::string ApplySettingOverride(SAttribute& settings, const std::string& name,
                                  const std::string& value) {
     int64_t number = 0;
-    bool isRate = strcasecmp(name.c_str(), "Speed") == 0 ||
-                  strcasecmp(name.c_str(), "Pitch") == 0 || strcasecmp(name.c_str(), "Volume") == 0 ||
-                  strcasecmp(name.c_str(), "VoicePitch") == 0;
+    bool isRate =
+        strcasecmp(name.c_str(), "Speed") == 0 || strcasecmp(name.c_str(), "Pitch") == 0 ||
+        strcasecmp(name.c_str(), "Volume") == 0 || strcasecmp(name.c_str(), "VoicePitch") == 0;
     if (isRate) {
         if (!ParseNumber(value, number)) return BadValue(name, value, "a number");
+        std::string error = FitToRange(name, number);
+        if (!error.empty()) return error;
         ApplyRate(settings, name, number);
         return "";
     }
     for (const SSettingName& setting : kSettings) {
         if (strcasecmp(name.c_str(), setting.name) != 0) continue;
         switch (setting.kind) {
-            case SKind::Number:
-                if (!ParseNumber(value, number) || number > INT32_MAX)
-                    return BadValue(name, value, "a number");
-                if (setting.number == &SAttribute::abbrevLimit)
-                    number = std::clamp<int64_t>(number, 0, 10);
+            case SKind::Number: {
+                if (!ParseNumber(value, number)) return BadValue(name, value, "a number");
+                std::string error = FitToRange(name, number);
+                if (!error.empty()) return error;
                 settings.*setting.number = static_cast<int32_t>(number);
                 return "";
+            }
             case SKind::YesNo: {
                 bool flag = false;
                 if (!ParseYesNo(value, flag)) return BadValue(name, value, "Yes or No");

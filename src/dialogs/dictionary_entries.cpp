@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/exceptions.h"
+#include "platform/file_open.h"
 #include "platform/log.h"
 #include "soundfile/binary_file.h"
 
@@ -29,8 +30,7 @@ bool Exists(const std::string& path) {
 
 // Reads the whole file; false on any error (a directory, a file too large).
 bool ReadWhole(const std::string& path, std::string& text) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenFile(path, "rb"), &std::fclose);
     if (!file) return false;
     char buffer[4096];
     size_t got = 0;

@@ -62,6 +62,11 @@ public:
     int32_t phraseGrowStep = 0;
     SWave wave;                  // synthesised samples of the sentence
     uint8_t allophoneMarks = 1;  // word renderer emits allophone marks
+    // The sentence-end character ('.', '!' or '?') that closed the sentence,
+    // kept also when it was the text's last character and so never became a
+    // word of its own; 0 when the sentence ended otherwise. Only the
+    // intonation reads it: the words are what the reading rules made.
+    char endMark = 0;
 
 private:
     bool IsClitic(const SWord& word) const;

@@ -2,7 +2,10 @@
 // per-character mapping each system's codepage.cpp provides.
 #include "platform/codepage.h"
 
-std::string Utf16ToCp1250(std::u16string_view text) {
+namespace {
+
+template <typename Convert>
+std::string Utf16ToCp1250With(std::u16string_view text, Convert convert) {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
@@ -13,9 +16,37 @@ std::string Utf16ToCp1250(std::u16string_view text) {
             out += '?';
             continue;
         }
-        out += UnicodeToCp1250(u);
+        out += convert(u);
     }
     return out;
+}
+
+}  // namespace
+
+char UnicodeToCp1250BestFit(char32_t c) {
+    switch (c) {
+        case 0x2212:
+            return '-';
+        case 0x202F:
+        case 0x2007:
+            return '\xA0';
+        case 0x2009:
+            return ' ';
+        default:
+            return UnicodeToCp1250(c);
+    }
+}
+
+std::string Utf16ToCp1250(std::u16string_view text) {
+    return Utf16ToCp1250With(text, [](char16_t u) { return UnicodeToCp1250(u); });
+}
+
+std::string Utf16ToCp1250BestFit(std::u16string_view text) {
+    return Utf16ToCp1250With(text, [](char16_t u) { return UnicodeToCp1250BestFit(u); });
+}
+
+std::string Utf8ToCp1250BestFit(std::string_view text) {
+    return Utf16ToCp1250BestFit(Utf8ToUtf16(text));
 }
 
 void AppendUtf8(std::string& out, char32_t c) {

@@ -14,10 +14,6 @@ bool FlushToDisk(std::FILE* stream);
 // Renames `from` to `to`, replacing `to` when it exists. False (errno set) on failure.
 bool MoveOver(const std::string& from, const std::string& to);
 
-// Creates and opens for writing and reading back ("w+b") a new, uniquely named file beside
-// `path`, readable like any other file once renamed. Null (errno set) on failure.
-std::FILE* CreateSiblingTempFile(const std::string& path, std::string* tempPath);
-
 // Whether writes to the stream always go to its end (opened for appending),
 // so that seeking back to patch a header would not work.
 bool StreamAppends(std::FILE* stream);

@@ -4,6 +4,7 @@
 // C:\dźwięki\zdanie.wav works whatever the ANSI code page is.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -12,3 +13,7 @@ std::FILE* OpenFile(const std::string& path, const char* mode);
 
 // Removes the file. False (errno set) on failure.
 bool RemoveFile(const std::string& path);
+
+// Whether `path` names an existing regular file (not a folder or device);
+// its size in bytes goes to `size` when given.
+bool IsRegularFile(const std::string& path, std::uint64_t* size = nullptr);

@@ -32,6 +32,13 @@ public:
     // a decimal number); missing: as GetString.
     uint32_t GetDword(const std::string& name, uint32_t defaultValue);
 
+    // A file or folder name in UTF-8, whatever its letters: on Windows read
+    // and written through the wide calls, on Linux the bytes as stored. As
+    // GetString, ReadString and SetString otherwise.
+    std::string GetPath(const std::string& name, const std::string& defaultValue);
+    bool ReadPath(const std::string& name, std::string* value) const;
+    bool SetPath(const std::string& name, const std::string& value);
+
     // Reads without writing anything back. False when missing or of another form.
     bool ReadString(const std::string& name, std::string* value) const;
     bool ReadDword(const std::string& name, uint32_t* value) const;

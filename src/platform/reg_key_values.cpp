@@ -79,6 +79,13 @@ std::string SRegKey::GetString(const std::string& name, const std::string& defau
     return defaultValue;
 }
 
+std::string SRegKey::GetPath(const std::string& name, const std::string& defaultValue) {
+    std::string value;
+    if (ReadPath(name, &value)) return value;
+    if (!HasValue(name)) SetPath(name, defaultValue);
+    return defaultValue;
+}
+
 uint32_t SRegKey::GetDword(const std::string& name, uint32_t defaultValue) {
     uint32_t value;
     if (ReadDword(name, &value)) return value;

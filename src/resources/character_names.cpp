@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/codepage.h"
 #include "resources/resource_strings.h"
 
 namespace {
@@ -109,4 +110,10 @@ std::span<const SResourceEntry> CharacterNameResources() {
 
 std::span<const SCharacterName> CharacterNameTable() {
     return kTable;
+}
+
+const std::string* ExtendedCharacterName(unsigned char lowerCase) {
+    static const std::string kOWithStroke = Utf8ToCp1250("o z kreską");
+    constexpr unsigned char kSmallOAcute = 0xF3;  // ó in Windows-1250
+    return lowerCase == kSmallOAcute ? &kOWithStroke : nullptr;
 }

@@ -53,13 +53,34 @@ struct SEndingRow {
 constexpr SEndingRow kEndings[] = {
     {G::Masculine, C::Nominative, "y", "i", ""},
     {G::Masculine, C::Genitive, "ego", "iego", "ego"},
+    {G::Masculine, C::Dative, "emu", "iemu", "emu"},
+    {G::Masculine, C::Accusative, "y", "i", ""},
+    {G::Masculine, C::Instrumental, "ym", "im", "m"},
     {G::Masculine, C::Locative, "ym", "im", "m"},
     {G::Feminine, C::Nominative, "a", "a", "a"},
     {G::Feminine, C::Genitive, "ej", "iej", "ej"},
+    {G::Feminine, C::Dative, "ej", "iej", "ej"},
+    {G::Feminine, C::Accusative, "\xB9", "\xB9", "\xB9"},
+    {G::Feminine, C::Instrumental, "\xB9", "\xB9", "\xB9"},
     {G::Feminine, C::Locative, "ej", "iej", "ej"},
     {G::Neuter, C::Nominative, "e", "ie", "e"},
     {G::Neuter, C::Genitive, "ego", "iego", "ego"},
+    {G::Neuter, C::Dative, "emu", "iemu", "emu"},
+    {G::Neuter, C::Accusative, "e", "ie", "e"},
+    {G::Neuter, C::Instrumental, "ym", "im", "m"},
     {G::Neuter, C::Locative, "ym", "im", "m"},
+};
+
+// The plural endings, by case in the order of SCase.
+constexpr struct {
+    C grammaticalCase;
+    const char* hard;
+    const char* velar;
+    const char* soft;
+} kPluralEndings[] = {
+    {C::Nominative, "e", "ie", "e"},  {C::Genitive, "ych", "ich", "ch"},
+    {C::Dative, "ym", "im", "m"},     {C::Accusative, "e", "ie", "e"},
+    {C::Instrumental, "ymi", "imi", "mi"}, {C::Locative, "ych", "ich", "ch"},
 };
 
 struct SNounRow {
@@ -91,6 +112,17 @@ std::string OrdinalEnding(const std::string& stem, SGender gender, SCase grammat
     const char last = stem.empty() ? '\0' : stem.back();
     for (const SEndingRow& row : kEndings) {
         if (row.gender != gender || row.grammaticalCase != grammaticalCase) continue;
+        if (last == 'g' || last == 'k') return row.velar;
+        if (last == 'i') return row.soft;
+        return row.hard;
+    }
+    return std::string();
+}
+
+std::string PluralEnding(const std::string& stem, SCase grammaticalCase) {
+    const char last = stem.empty() ? '\0' : stem.back();
+    for (const auto& row : kPluralEndings) {
+        if (row.grammaticalCase != grammaticalCase) continue;
         if (last == 'g' || last == 'k') return row.velar;
         if (last == 'i') return row.soft;
         return row.hard;

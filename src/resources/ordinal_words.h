@@ -9,8 +9,9 @@
 
 #include "resources/unit_words.h"
 
-// The cases an ordinal takes in the readings we make.
-enum class SCase { Nominative, Genitive, Locative };
+// The cases of an ordinal or adjective. A masculine accusative is read as
+// the nominative (an inanimate noun); an animate one asks for the genitive.
+enum class SCase { Nominative, Genitive, Dative, Accusative, Instrumental, Locative };
 
 // Stems of 1..19 ("pierwsz", "drug", "trzeci", ...), of the tens 20..90
 // ("dwudziest" ...) and of the hundreds 100..900 ("setn" ...). A compound
@@ -23,6 +24,9 @@ const std::string& OrdinalHundredsStem(int h);  // 1..9
 // stems that soften before e and y ("drug-i", "drug-iego") and soft stems
 // already ending in i ("trzeci", "trzeci-ego").
 std::string OrdinalEnding(const std::string& stem, SGender gender, SCase grammaticalCase);
+// The same endings in the plural of every gender but masculine persons
+// ("tak zwane", "tak zwanych", "tak zwanymi").
+std::string PluralEnding(const std::string& stem, SCase grammaticalCase);
 
 // A word that names a Roman-numbered thing before the numeral ("rozdział",
 // "w rozdziale"): its written form, and the gender and case the numeral takes.

@@ -80,6 +80,8 @@ const SUnitRow kRows[] = {
     {{"tys"}, G::Masculine, "tysiąc", "tysiące", "tysięcy", "tysiąca", -1, true, false},
     {{"mln"}, G::Masculine, "milion", "miliony", "milionów", "miliona", -1, true, false},
     {{"mld"}, G::Masculine, "miliard", "miliardy", "miliardów", "miliarda", -1, true, false},
+    {{"bln"}, G::Masculine, "bilion", "biliony", "bilionów", "biliona", -1, true, false},
+    {{"szt"}, G::Feminine, "sztuka", "sztuki", "sztuk", "sztuki", -1, false, false},
     // Written-out nouns whose gender differs from the masculine the plain
     // numbers use (feminine "dwie", neuter "jedno").
     {{"tona", "tony", "ton"}, G::Feminine, "", "", "", "", -1, false, true},

@@ -246,7 +246,9 @@ HRESULT CMode::StartHeadText(DWORD free) {
     std::size_t length = 0;
     const std::size_t capacity = textQueue.GetLength(0) / 2;  // records always end in a null
     while (length < capacity && units[length] != 0) ++length;
-    engine->StartRequest(Utf16ToCp1250(std::u16string_view(units, length)));
+    const std::u16string_view text(units, length);
+    engine->StartRequest(settings->extendedReading ? Utf16ToCp1250BestFit(text)
+                                                   : Utf16ToCp1250(text));
     textQueue.MarkStarted(0);
     for (int i = 0; i < sinkQueue.GetCount(); ++i) {
         auto* record = static_cast<SinkRecord*>(sinkQueue.GetAt(i));

@@ -1,15 +1,13 @@
 #include "soundfile/binary_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include "core/exceptions.h"
 #include "platform/file_commit.h"
+#include "platform/file_open.h"
+#include "platform/sibling_temp_file.h"
 #include "soundfile/sound_messages.h"
 
 namespace {
@@ -22,7 +20,7 @@ int64_t ClampPosition(int64_t position) {
 
 std::unique_ptr<SDiskFile> SDiskFile::Open(const std::string& path, Mode mode) {
     const char* modes[] = {"rb", "wb+", "rb+"};
-    std::FILE* stream = std::fopen(path.c_str(), modes[mode]);
+    std::FILE* stream = OpenFile(path, modes[mode]);
     if (!stream) return nullptr;
     return std::unique_ptr<SDiskFile>(new SDiskFile(stream));
 }
@@ -60,6 +58,12 @@ void SDiskFile::Flush() {
     if (!FlushToDisk(stream_)) ThrowExit(kExitProcessing, kMsgWriteError, std::strerror(errno));
 }
 
+std::FILE* SDiskFile::TakeStream() {
+    std::FILE* stream = stream_;
+    stream_ = nullptr;
+    return stream;
+}
+
 void SDiskFile::Close() {
     std::FILE* stream = stream_;
     stream_ = nullptr;
@@ -93,32 +97,17 @@ void SMemoryFile::Write(const void* buffer, int64_t count) {
 }
 
 SAtomicFile::SAtomicFile(const std::string& path) : path_(path) {
-    std::string pattern = path + ".tmpXXXXXX";
-    int fd = mkstemp(pattern.data());
-    if (fd < 0) ThrowExit(kExitFileOpen, kMsgCannotCreate, path.c_str());
-    close(fd);
-    tempPath_ = pattern;
-    file_ = SDiskFile::Open(tempPath_, SDiskFile::kReadWrite);
-    if (!file_) {
-        std::remove(tempPath_.c_str());
-        ThrowExit(kExitFileOpen, kMsgCannotCreate, path.c_str());
-    }
+    std::FILE* stream = CreateSiblingTempFile(path, &tempPath_);
+    if (stream == nullptr) ThrowExit(kExitFileOpen, kMsgCannotCreate, path.c_str());
+    file_.reset(new SDiskFile(stream));
 }
 
 SAtomicFile::~SAtomicFile() {
-    if (committed_) return;
-    file_.reset();
-    std::remove(tempPath_.c_str());
+    if (file_ && file_->stream_ != nullptr) DiscardSiblingTempFile(file_->TakeStream(), tempPath_);
 }
 
 void SAtomicFile::Commit() {
-    file_->Flush();
-    file_->Close();
-    // mkstemp creates the file private to its owner; give it the usual mode.
-    mode_t mask = umask(0);
-    umask(mask);
-    chmod(tempPath_.c_str(), 0666 & ~mask);
-    if (!MoveOver(tempPath_, path_))
+    std::FILE* stream = file_->TakeStream();
+    if (stream != nullptr && !CommitSiblingTempFile(stream, tempPath_, path_))
         ThrowExit(kExitProcessing, kMsgWriteError, std::strerror(errno));
-    committed_ = true;
 }

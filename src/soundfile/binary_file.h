@@ -52,6 +52,10 @@ public:
     void Close();
 
 private:
+    friend class SAtomicFile;
+    // Hands the stream over; the object is then closed.
+    std::FILE* TakeStream();
+
     explicit SDiskFile(std::FILE* stream) : stream_(stream) {}
     std::FILE* stream_;
 };
@@ -74,9 +78,10 @@ private:
     int64_t position_ = 0;
 };
 
-// Writes `path` atomically: everything goes to a temporary file beside it,
-// which Commit flushes and renames over the target. Without Commit (an error
-// part-way) the temporary file is removed and the target is left untouched.
+// Writes `path` atomically: everything goes to a temporary file beside it
+// (platform/sibling_temp_file.h), which Commit flushes and renames over the
+// target. Without Commit (an error part-way) the temporary file is removed
+// and the target is left untouched. Commit is called at most once.
 class SAtomicFile {
 public:
     // Throws SExitException (code -2) when the temporary file cannot be made.
@@ -93,5 +98,4 @@ private:
     std::string path_;
     std::string tempPath_;
     std::unique_ptr<SDiskFile> file_;
-    bool committed_ = false;
 };

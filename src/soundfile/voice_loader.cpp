@@ -1,8 +1,7 @@
 #include "soundfile/voice_loader.h"
 
-#include <sys/stat.h>
-
 #include "core/exceptions.h"
+#include "platform/file_open.h"
 #include "platform/paths.h"
 #include "soundfile/binary_file.h"
 #include "soundfile/format_detector.h"
@@ -10,11 +9,6 @@
 #include "soundfile/voice_records.h"
 
 namespace {
-
-bool IsRegularFile(const std::string& path) {
-    struct stat info;
-    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
 
 // The version a voice database of this format must carry, or null for a
 // format that is no voice database.

@@ -1,11 +1,11 @@
 #include "text/dictionary.h"
 
-#include <sys/stat.h>
-
-#include <fstream>
-#include <iterator>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
 
 #include "model/chars.h"
+#include "platform/file_open.h"
 #include "platform/log.h"
 #include "platform/paths.h"
 
@@ -44,16 +44,22 @@ std::string SDictionary::ResolvePath(const std::string& fileName, const std::str
 bool SDictionary::Load(const std::string& fileName, const std::string& directory) {
     RemoveAll();
     const std::string path = ResolvePath(fileName, directory);
-    struct stat info {};
-    if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    if (info.st_size > kMaxFileBytes) {
+    std::uint64_t size = 0;
+    if (!IsRegularFile(path, &size)) return false;
+    if (size > static_cast<std::uint64_t>(kMaxFileBytes)) {
         LogMessage("s\xB3ownik '%s' jest za du\xBFy\n", path.c_str());
         return false;
     }
-    std::ifstream file(path, std::ios::binary);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenFile(path, "rb"), &std::fclose);
     if (!file) return false;
-    std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return false;
+    std::string content;
+    char buffer[65536];
+    std::size_t got = 0;
+    while (content.size() <= static_cast<std::size_t>(kMaxFileBytes) &&
+           (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        content.append(buffer, got);
+    if (std::ferror(file.get()) || content.size() > static_cast<std::size_t>(kMaxFileBytes))
+        return false;
     Parse(content);
     return true;
 }

@@ -13,20 +13,26 @@
 #include "text/dates.h"
 #include "text/governed_hour_noun.h"
 #include "text/governing_prepositions.h"
+#include "text/hour_ranges.h"
 #include "text/number_words.h"
 #include "text/numbers.h"
+#include "text/counted_nouns.h"
+#include "text/number_compounds.h"
 #include "text/numeral_cases.h"
+#include "text/scan_words.h"
 #include "text/times.h"
 #include "text/unit_agreement.h"
+#include "text/year_reading.h"
 #include "text/word_sink.h"
 
 namespace {
 
 constexpr size_t kMaxIntegerDigits = 9;   // longer numbers stay with the plain reader
 constexpr size_t kMaxFractionDigits = 6;  // the longest with a denominator word
-constexpr uint32_t kMaxLookBehind = 32;
 constexpr int kMaxDay = 31;
 constexpr int kMaxYear = 2999;
+constexpr unsigned char kNoBreakSpace = 0xA0;
+constexpr unsigned char kEnDash = 0x96;
 constexpr size_t kMinStemmedNoun = 5;  // shorter nouns' stems begin too many words
 
 // What a rule read: its words (blank-separated) and where the text it
@@ -43,6 +49,7 @@ struct SNumberText {
     int64_t value = 0;
     int32_t fractionValue = 0;
     uint32_t end = 0;
+    bool spacedGroups = false;  // "25 000": the plain reader would split it
 };
 
 unsigned char U(char c) {
@@ -56,65 +63,6 @@ int32_t ValueOf(const std::string& digits) {
     int32_t value = 0;
     for (char d : digits) value = value * 10 + (d - '0');
     return value;
-}
-
-std::string Lowered(const char* text, uint32_t from, uint32_t to) {
-    std::string word;
-    for (uint32_t i = from; i < to; ++i) word += static_cast<char>(ToLowerChar(U(text[i])));
-    return word;
-}
-
-// The word just before `position` (letters, with a period after them),
-// lower-cased; empty when there is none.
-std::string PreviousWord(const char* text, uint32_t position) {
-    uint32_t end = position;
-    while (end > 0 && text[end - 1] == ' ') --end;
-    uint32_t start = end;
-    if (start > 0 && text[start - 1] == '.') --start;
-    while (start > 0 && IsLetter(U(text[start - 1])) && end - start < kMaxLookBehind) --start;
-    return Lowered(text, start, end);
-}
-
-// The run of letters at `position`, lower-cased; `end` is set after it.
-std::string LetterWordAt(const char* text, uint32_t position, uint32_t& end) {
-    end = position;
-    while (IsLetter(U(text[end])) && end - position < kMaxLookBehind) ++end;
-    return Lowered(text, position, end);
-}
-
-// An abbreviation's period is part of it while the sentence goes on after it
-// in lower case; otherwise it is left to end the sentence.
-uint32_t AfterAbbreviationPeriod(const char* text, uint32_t end) {
-    if (text[end] == '.' && text[end + 1] == ' ' && IsLowerLetter(U(text[end + 2]))) return end + 1;
-    if (text[end] == '.' && text[end + 1] == ',') return end + 1;
-    return end;
-}
-
-// " r." or " roku" after a year. `abbreviated` tells which.
-std::optional<uint32_t> YearWordEnd(const char* text, uint32_t position, bool& abbreviated) {
-    uint32_t start = text[position] == ' ' ? position + 1 : position;
-    uint32_t end = 0;
-    const std::string word = LetterWordAt(text, start, end);
-    if (word == "r") {
-        abbreviated = true;
-        return AfterAbbreviationPeriod(text, end);
-    }
-    if (word == "roku") {
-        abbreviated = false;
-        return end;
-    }
-    return std::nullopt;
-}
-
-// The word before the one that ends at `position`, as PreviousWord gives it.
-std::string WordBeforePrevious(const char* text, uint32_t position) {
-    uint32_t end = position;
-    while (end > 0 && text[end - 1] == ' ') --end;
-    if (end > 0 && text[end - 1] == '.') --end;
-    uint32_t start = end;
-    while (start > 0 && IsLetter(U(text[start - 1])) && end - start < kMaxLookBehind) --start;
-    if (start == end) return std::string();
-    return PreviousWord(text, start);
 }
 
 // Hours and minutes joined by `separator` at `p`; nothing when the text
@@ -160,6 +108,17 @@ std::optional<SReading> TimeAfterHourWord(const char* text, uint32_t position,
     return FullHourAt(text, position, hourCase, switches);
 }
 
+// "o 7:05", "od 9:00 do 17:00": a clock time right after a preposition
+// that governs the hour takes its case ("o siódmej zero pięć").
+std::optional<SReading> TimeAfterPreposition(const char* text, uint32_t position,
+                                             const SAttribute& switches) {
+    if (!switches.convertTime) return std::nullopt;
+    const SGrammaticalCase hourCase =
+        CaseAfterPreposition(PreviousWord(text, position), SGovernedNumber::kClockHour);
+    if (hourCase == SGrammaticalCase::kNominative) return std::nullopt;
+    return ClockTimeAt(text, position, ':', hourCase, switches);
+}
+
 // A numeric date, its day in the genitive; a " r." or " roku" after it is
 // already said.
 std::optional<SReading> NumericDate(const char* text, uint32_t position,
@@ -168,9 +127,49 @@ std::optional<SReading> NumericDate(const char* text, uint32_t position,
     auto found = ScanDate(text, position, switches);
     if (!found) return std::nullopt;
     uint32_t end = position + found->second;
-    bool abbreviated = false;
-    if (auto yearWordEnd = YearWordEnd(text, end, abbreviated)) end = *yearWordEnd;
+    if (auto yearWordEnd = DateYearNounEnd(text, end)) end = *yearWordEnd;
     return SReading{found->first.ToWords(true), end};
+}
+
+bool IsGroupSpace(char c) {
+    return c == ' ' || U(c) == kNoBreakSpace;
+}
+
+// Words before a number whose blanks part digit groups of a telephone or
+// account number, not thousands.
+bool NamesADialledNumber(const std::string& word) {
+    static const char* const kWords[] = {"tel.", "tel", "telefon", "telefonu", "nr",  "nr.",
+                                         "numer", "numeru", "faks",    "fax",      "kom.", "konta"};
+    for (const char* listed : kWords)
+        if (word == listed) return true;
+    return false;
+}
+
+// "25 000", "1 200 000": groups of three digits after a blank or a no-break
+// space (or the narrow one, which arrives as a no-break space) continue the
+// number. A run that goes on with a group of another length ("22 333 44
+// 55") and three groups of three without a unit ("601 234 567") are
+// telephone numbers, left to be read group by group.
+bool TakeSpacedGroups(const char* text, uint32_t start, uint32_t& p, std::string& integer) {
+    if (integer.size() > 3 || NamesADialledNumber(PreviousWord(text, start))) return false;
+    // A group right after another number's digits is part of a dialled one.
+    if (start >= 2 && IsGroupSpace(text[start - 1]) && IsDigit(text[start - 2])) return false;
+    std::string digits = integer;
+    uint32_t q = p;
+    int groups = 0;
+    while (IsGroupSpace(text[q]) && IsDigit(text[q + 1])) {
+        uint32_t r = q + 1;
+        while (IsDigit(text[r]) && r - q <= 4) ++r;
+        if (r - q - 1 != 3) return false;
+        digits.append(text + q + 1, 3);
+        q = r;
+        ++groups;
+    }
+    if (groups == 0 || digits.size() > kMaxIntegerDigits) return false;
+    if (groups == 2 && integer.size() == 3 && !ScanUnit(text, q)) return false;
+    integer = digits;
+    p = q;
+    return true;
 }
 
 std::optional<SNumberText> ScanPlainNumber(const char* text, uint32_t position,
@@ -180,6 +179,8 @@ std::optional<SNumberText> ScanPlainNumber(const char* text, uint32_t position,
     number.integer =
         ReadDigitGroups(text, p, switches.thousandsSeparator, true, kMaxIntegerDigits + 1);
     if (number.integer.empty() || number.integer.size() > kMaxIntegerDigits) return std::nullopt;
+    if (number.integer[0] != '0')
+        number.spacedGroups = TakeSpacedGroups(text, position, p, number.integer);
     if (text[p] == switches.decimalSeparator && IsDigit(text[p + 1])) {
         ++p;
         number.fraction = ReadDigitGroups(text, p, '\0', false, kMaxFractionDigits + 1);
@@ -208,6 +209,19 @@ std::string NumberWords(const SNumberText& number, SGender gender) {
     return words;
 }
 
+// A measure read as Poles say it: a half is "pół" ("pół litra", "półtora
+// kilograma", "półtorej tony", "dwa i pół miliona"), other fractions as
+// NumberWords gives them.
+std::string MeasureWords(const SNumberText& number, SGender gender) {
+    if (number.fraction != "5") return NumberWords(number, gender);
+    static const std::string half = Utf8ToCp1250("pół ");
+    if (number.value == 0) return half;
+    if (number.value == 1)
+        return Utf8ToCp1250(gender == SGender::Feminine ? "półtorej " : "półtora ");
+    return GenderedIntegerWords(number.value, gender) + ResourceString(number_ids::kFractionAnd) +
+           ' ' + half;
+}
+
 // "3 maja": a day before a genitive month name is a genitive ordinal.
 std::optional<SReading> DayBeforeMonth(const char* text, const SNumberText& number) {
     if (!number.fraction.empty() || number.value < 1 || number.value > kMaxDay) return std::nullopt;
@@ -218,16 +232,15 @@ std::optional<SReading> DayBeforeMonth(const char* text, const SNumberText& numb
     return SReading{GenitiveDayWords(static_cast<int>(number.value)), number.end};
 }
 
-// "1791 r.", "1989 roku": a genitive ordinal year.
-std::optional<SReading> YearBeforeYearWord(const char* text, const SNumberText& number) {
+// "1791 r.", "w 1989 roku", "przed 2000 rokiem": an ordinal year in the
+// case its noun shows or the sentence gives it.
+std::optional<SReading> YearBeforeYearWord(const char* text, uint32_t position,
+                                           const SNumberText& number) {
     if (!number.fraction.empty() || number.value < 1 || number.value > kMaxYear)
         return std::nullopt;
-    bool abbreviated = false;
-    auto end = YearWordEnd(text, number.end, abbreviated);
-    if (!end) return std::nullopt;
-    std::string words = YearOrdinalWords(static_cast<int>(number.value));
-    if (!abbreviated) return SReading{words, number.end};  // the text says "roku" itself
-    return SReading{words + ResourceString(date_ids::kYearWord) + ' ', *end};
+    auto year = ReadYearNoun(text, position, static_cast<int>(number.value), number.end);
+    if (!year) return std::nullopt;
+    return SReading{year->words, year->end};
 }
 
 std::string CountedWords(int64_t count, const SUnitWord& unit) {
@@ -265,8 +278,10 @@ std::optional<SReading> NumberWithUnit(const char* text, const SNumberText& numb
     std::string words;
     if (unit.minorUnit >= 0 && number.fraction.size() == 2) {
         words = MoneyWords(number, unit);
+    } else if (unit.multiplier && number.value == 1 && number.fraction.empty()) {
+        words = unit.forms.one + ' ';  // "1 mln" is "milion", never "jeden milion"
     } else {
-        words = NumberWords(number, unit.gender) +
+        words = MeasureWords(number, unit.gender) +
                 UnitForm(unit, number.value, !number.fraction.empty()) + ' ';
     }
     uint32_t end = AfterAbbreviationPeriod(text, match->end);
@@ -370,17 +385,40 @@ std::optional<SReading> GovernedCount(const char* text, uint32_t position,
     return SReading{*words, end};
 }
 
-std::optional<SReading> ReadFromDigit(const char* text, uint32_t position,
+// `wordStart` is where the number's word begins: its sign, or its first digit.
+std::optional<SReading> ReadFromDigit(const char* text, uint32_t position, uint32_t wordStart,
                                       const SAttribute& switches) {
     if (auto time = TimeAfterHourWord(text, position, switches)) return time;
+    if (auto time = TimeAfterPreposition(text, position, switches)) return time;
     if (auto date = NumericDate(text, position, switches)) return date;
     if (!switches.convertNumber) return std::nullopt;
     auto number = ScanPlainNumber(text, position, switches);
     if (!number) return std::nullopt;
+    if (number->fraction.empty() && !number->spacedGroups && switches.convertTime)
+        if (auto hours = ReadHourRange(text, wordStart, number->value, number->end,
+                                       switches.hours24))
+            return SReading{hours->words, hours->end};
+    if (number->fraction.empty() && !number->spacedGroups) {
+        if (auto compound = ReadHyphenCompound(text, number->value, number->end))
+            return SReading{compound->words, compound->end};
+        if (auto fraction = ReadCommonFraction(text, position, number->value, number->end))
+            return SReading{fraction->words, fraction->end};
+    }
     if (auto day = DayBeforeMonth(text, *number)) return day;
-    if (auto year = YearBeforeYearWord(text, *number)) return year;
-    if (auto governed = GovernedCount(text, position, *number)) return governed;
-    return NumberWithUnit(text, *number);
+    if (auto year = YearBeforeYearWord(text, wordStart, *number)) return year;
+    if (auto governed = GovernedCount(text, wordStart, *number)) return governed;
+    if (number->fraction.empty())
+        if (auto numeral = NumeralBeforeNoun(text, number->value, number->end))
+            return SReading{*numeral, number->end};
+    if (auto withUnit = NumberWithUnit(text, *number)) return withUnit;
+    if (number->spacedGroups)
+        return SReading{NumberWords(*number, SGender::Masculine), number->end};
+    return std::nullopt;
+}
+
+// The word a sign before a number is read as.
+std::string SignWord(char sign) {
+    return sign == '+' ? std::string("plus") : ResourceString(number_ids::kMinus);
 }
 
 void Append(const char* text, uint32_t from, const SReading& reading, SWordSink& sink) {
@@ -389,34 +427,36 @@ void Append(const char* text, uint32_t from, const SReading& reading, SWordSink&
 
 }  // namespace
 
+bool IsExtendedNumberSign(char c) {
+    return c == '-' || c == '+' || U(c) == kEnDash;
+}
+
 bool ReadExtendedNumber(const char* text, uint32_t& position, const SAttribute& switches,
                         SWordSink& sink) {
-    if (text[position] == '-') {
-        if (!IsDigit(text[position + 1])) return false;
-        uint32_t p = position + 1;
-        auto reading = ReadFromDigit(text, p, switches);
-        // Between digits the hyphen is a dash: a range, a telephone number,
-        // a postal code. Only a leading one is a sign.
-        if (position > 0 && IsDigit(text[position - 1])) {
-            if (reading) {
-                Append(text, p, *reading, sink);
-                position = reading->end;
-                return true;
-            }
-            if (!ReadNumber(text, p, switches, sink)) return false;
-            position = p;
-            return true;
-        }
+    const char first = text[position];
+    if (IsDigit(first)) {
+        auto reading = ReadFromDigit(text, position, position, switches);
         if (!reading) return false;
-        sink.AppendWord(ResourceString(number_ids::kMinus), "-", 1, 0);
+        Append(text, position, *reading, sink);
+        position = reading->end;
+        return true;
+    }
+    if (!IsExtendedNumberSign(first) || !IsDigit(text[position + 1])) return false;
+    uint32_t p = position + 1;
+    // Between digits a hyphen or a dash is a range, a telephone number or a
+    // postal code; only a leading one, and every plus, is a sign.
+    const bool dash = first != '+' && position > 0 && IsDigit(text[position - 1]);
+    auto reading = ReadFromDigit(text, p, dash ? p : position, switches);
+    if (!dash) {
+        if (!reading && first == '-') return false;  // the plain reader says "minus" itself
+        sink.AppendWord(SignWord(first), std::string(1, first), 1, 0);
+    }
+    if (reading) {
         Append(text, p, *reading, sink);
         position = reading->end;
         return true;
     }
-    if (!IsDigit(text[position])) return false;
-    auto reading = ReadFromDigit(text, position, switches);
-    if (!reading) return false;
-    Append(text, position, *reading, sink);
-    position = reading->end;
+    if (!ReadNumber(text, p, switches, sink)) return false;
+    position = p;
     return true;
 }

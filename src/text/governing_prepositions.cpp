@@ -12,66 +12,121 @@ struct SPrepositionRow {
     const char* word;
     SGrammaticalCase count;
     SGrammaticalCase clockHour;
+    SGrammaticalCase noun;
+    SGrammaticalCase nounAlternative;
 };
 
 // Our own list, from ordinary Polish grammar. A preposition whose case
 // depends on the meaning ("o 5%" by how much, "o 5" at what hour) has the
-// nominative for the reading it cannot tell apart.
+// nominative for the reading it cannot tell apart. The noun columns are the
+// case of a noun phrase after it, the usual one first.
 const SPrepositionRow kRows[] = {
-    {"około", C::kGenitive, C::kGenitive},
-    {"ok.", C::kGenitive, C::kGenitive},
-    {"ok", C::kGenitive, C::kGenitive},
-    {"do", C::kGenitive, C::kGenitive},
-    {"od", C::kGenitive, C::kGenitive},
-    {"bez", C::kGenitive, C::kGenitive},
-    {"dla", C::kGenitive, C::kGenitive},
-    {"u", C::kGenitive, C::kNominative},
-    {"koło", C::kGenitive, C::kGenitive},
-    {"wśród", C::kGenitive, C::kNominative},
-    {"spośród", C::kGenitive, C::kNominative},
-    {"powyżej", C::kGenitive, C::kGenitive},
-    {"poniżej", C::kGenitive, C::kGenitive},
-    {"sprzed", C::kGenitive, C::kGenitive},
-    {"według", C::kGenitive, C::kNominative},
-    {"dzięki", C::kDative, C::kNominative},
-    {"ku", C::kDative, C::kDative},
-    {"przeciw", C::kDative, C::kNominative},
-    {"przeciwko", C::kDative, C::kNominative},
-    {"przed", C::kInstrumental, C::kInstrumental},
-    {"nad", C::kInstrumental, C::kNominative},
-    {"między", C::kInstrumental, C::kInstrumental},
-    {"o", C::kNominative, C::kLocative},
-    {"po", C::kNominative, C::kLocative},
-    {"przy", C::kLocative, C::kNominative},
-    {"na", C::kNominative, C::kAccusative},
+    {"około", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"ok.", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"ok", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"do", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"od", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"ode", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"bez", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"dla", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"u", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"koło", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"obok", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"wzdłuż", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"naprzeciwko", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"spod", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"zza", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"wśród", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"spośród", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"powyżej", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"poniżej", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"sprzed", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"według", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"wg", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"z", C::kNominative, C::kNominative, C::kGenitive, C::kInstrumental},
+    {"ze", C::kNominative, C::kNominative, C::kGenitive, C::kInstrumental},
+    {"dzięki", C::kDative, C::kNominative, C::kDative, C::kNominative},
+    {"ku", C::kDative, C::kDative, C::kDative, C::kNominative},
+    {"przeciw", C::kDative, C::kNominative, C::kDative, C::kNominative},
+    {"przeciwko", C::kDative, C::kNominative, C::kDative, C::kNominative},
+    {"przed", C::kInstrumental, C::kInstrumental, C::kInstrumental, C::kAccusative},
+    {"nad", C::kInstrumental, C::kNominative, C::kInstrumental, C::kAccusative},
+    {"pod", C::kNominative, C::kNominative, C::kInstrumental, C::kAccusative},
+    {"między", C::kInstrumental, C::kInstrumental, C::kInstrumental, C::kAccusative},
+    {"za", C::kNominative, C::kNominative, C::kAccusative, C::kInstrumental},
+    {"o", C::kNominative, C::kLocative, C::kLocative, C::kAccusative},
+    {"po", C::kNominative, C::kLocative, C::kLocative, C::kAccusative},
+    {"przy", C::kLocative, C::kNominative, C::kLocative, C::kNominative},
+    {"w", C::kNominative, C::kNominative, C::kLocative, C::kAccusative},
+    {"we", C::kNominative, C::kNominative, C::kLocative, C::kAccusative},
+    {"na", C::kNominative, C::kAccusative, C::kLocative, C::kAccusative},
+    {"przez", C::kNominative, C::kNominative, C::kAccusative, C::kNominative},
 };
 
 struct SPreposition {
     std::string word;
-    SGrammaticalCase count;
-    SGrammaticalCase clockHour;
+    SPrepositionRow cases;
 };
 
 const std::vector<SPreposition>& Prepositions() {
     static const std::vector<SPreposition> list = [] {
         std::vector<SPreposition> converted;
-        for (const SPrepositionRow& row : kRows)
-            converted.push_back({Utf8ToCp1250(row.word), row.count, row.clockHour});
+        for (const SPrepositionRow& row : kRows) converted.push_back({Utf8ToCp1250(row.word), row});
         return converted;
     }();
     return list;
 }
 
+const SPrepositionRow* Find(const std::string& word) {
+    for (const SPreposition& preposition : Prepositions())
+        if (preposition.word == word) return &preposition.cases;
+    return nullptr;
+}
+
 }  // namespace
 
 SGrammaticalCase CaseAfterPreposition(const std::string& word, SGovernedNumber number) {
-    for (const SPreposition& preposition : Prepositions())
-        if (preposition.word == word)
-            return number == SGovernedNumber::kCount ? preposition.count : preposition.clockHour;
-    return SGrammaticalCase::kNominative;
+    const SPrepositionRow* row = Find(word);
+    if (!row) return SGrammaticalCase::kNominative;
+    switch (number) {
+        case SGovernedNumber::kCount:
+            return row->count;
+        case SGovernedNumber::kClockHour:
+            return row->clockHour;
+        case SGovernedNumber::kNoun:
+            break;
+    }
+    return row->noun;
+}
+
+SGrammaticalCase AlternativeNounCase(const std::string& word) {
+    const SPrepositionRow* row = Find(word);
+    return row ? row->nounAlternative : SGrammaticalCase::kNominative;
+}
+
+bool IsGoverningPreposition(const std::string& word) {
+    return Find(word) != nullptr;
 }
 
 bool ChangesCount(SGrammaticalCase grammaticalCase) {
     return grammaticalCase != SGrammaticalCase::kNominative &&
            grammaticalCase != SGrammaticalCase::kAccusative;
+}
+
+SCase AdjectiveCaseOf(SGrammaticalCase grammaticalCase) {
+    switch (grammaticalCase) {
+        case C::kGenitive:
+            return SCase::Genitive;
+        case C::kDative:
+            return SCase::Dative;
+        case C::kAccusative:
+            return SCase::Accusative;
+        case C::kInstrumental:
+            return SCase::Instrumental;
+        case C::kLocative:
+            return SCase::Locative;
+        case C::kNominative:
+            break;
+    }
+    return SCase::Nominative;
 }

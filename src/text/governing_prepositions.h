@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "resources/ordinal_words.h"
+
 enum class SGrammaticalCase {
     kNominative,
     kGenitive,
@@ -15,8 +17,9 @@ enum class SGrammaticalCase {
     kLocative
 };
 
-// What the number after the preposition stands for.
-enum class SGovernedNumber { kCount, kClockHour };
+// What the number after the preposition stands for: a count, a clock hour,
+// or a noun phrase (a year with "r.", an abbreviated noun such as "ul.").
+enum class SGovernedNumber { kCount, kClockHour, kNoun };
 
 // The case after a lower-cased preposition (Windows-1250, abbreviated forms
 // such as "ok." included); kNominative when the word governs no case we can
@@ -24,6 +27,18 @@ enum class SGovernedNumber { kCount, kClockHour };
 // only the noun after the number tells which.
 SGrammaticalCase CaseAfterPreposition(const std::string& word, SGovernedNumber number);
 
+// The other case a preposition may give a noun phrase, told apart only by
+// the words after it: "w" is locative ("w województwie") or accusative ("w
+// aleję"), "z" genitive ("z ulicy") or instrumental ("z profesorem").
+// kNominative when there is none.
+SGrammaticalCase AlternativeNounCase(const std::string& word);
+
+// True when the word is a preposition of the table.
+bool IsGoverningPreposition(const std::string& word);
+
 // True for the cases whose numeral differs from the plain (nominative)
 // reading: a count in the accusative is read as today.
 bool ChangesCount(SGrammaticalCase grammaticalCase);
+
+// The same case in the vocabulary of the ordinal and adjective endings.
+SCase AdjectiveCaseOf(SGrammaticalCase grammaticalCase);

@@ -118,6 +118,7 @@ std::string ReadDigitGroups(const char* text, uint32_t& position, char thousands
 
 bool ReadNumber(const char* text, uint32_t& position, const SAttribute& switches, SWordSink& sink) {
     if (switches.extendedReading && ReadExtendedNumber(text, position, switches, sink)) return true;
+    if (!IsDigit(text[position]) && text[position] != '-') return false;
     const std::string token = SourceToken(text, position, switches.convertDate);
     if (IsDigit(text[position]) && ReadDateOrTime(text, position, token, switches, sink))
         return true;

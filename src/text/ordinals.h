@@ -9,3 +9,16 @@
 
 // Words of the ordinal, or an empty string outside 1..999.
 std::string OrdinalWords(int n, SGender gender, SCase grammaticalCase);
+
+// The plural of the ordinal, every part inflected ("trzecie", "piątych",
+// "dwudziestych pierwszych"); empty outside 1..999.
+std::string OrdinalPluralWords(int n, SCase grammaticalCase);
+
+// A year (1..2999) as the masculine ordinal that goes with "rok": the
+// cardinal hundreds and thousands, then the ordinal of the rest ("tysiąc
+// czterysta dziesiątym"); round years make the last part one ordinal
+// ("dwutysięcznym", "tysiąc dziewięćsetnym"). Empty outside 1..2999.
+std::string YearOrdinalWordsIn(int year, SCase grammaticalCase);
+
+// "rok" in a case: "rok", "roku", "rokowi", "rokiem".
+std::string YearNounIn(SCase grammaticalCase);

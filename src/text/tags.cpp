@@ -1,7 +1,5 @@
 #include "text/tags.h"
 
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -11,6 +9,8 @@
 #include "model/chars.h"
 #include "model/inventory.h"
 #include "model/wave.h"
+#include "platform/codepage.h"
+#include "platform/file_open.h"
 #include "soundfile/binary_file.h"
 #include "soundfile/format_detector.h"
 
@@ -173,7 +173,8 @@ int STagReader::ReadQuoted(STagName tag, uint32_t& end) {
     if (tag != STagName::kWav) return kTagConsumed;
     std::string name(open + 1, close);
     buffer_.clear();
-    if (wave_ && name.size() <= kMaxTagFileName && LoadTagSound(name, *wave_))
+    // The name is text (Windows-1250); file names are UTF-8.
+    if (wave_ && name.size() <= kMaxTagFileName && LoadTagSound(Cp1250ToUtf8(name), *wave_))
         buffer_ = ControlWord(kTagWave, "\x01");
     return kTagWave;
 }
@@ -249,9 +250,8 @@ bool LoadTagSound(const std::string& name, SWave& wave) {
     wave.Clear();
     if (name.empty() || name.find('\0') != std::string::npos) return false;
     std::string path = name.find('.') == std::string::npos ? name + ".wav" : name;
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_size > kMaxTagSoundBytes)
+    std::uint64_t size = 0;
+    if (!IsRegularFile(path, &size) || size > static_cast<std::uint64_t>(kMaxTagSoundBytes))
         return false;
     std::unique_ptr<SDiskFile> file = SDiskFile::Open(path, SDiskFile::kRead);
     if (!file) return false;

@@ -2,6 +2,7 @@
 
 #include "core/attribute.h"
 #include "model/chars.h"
+#include "text/extended_numbers.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ bool STextAnalyser::FlushWord(std::string& buffer, int closes, bool takeSource, 
     if (buffer.empty()) return false;
     const bool fromMain = !readingInsertion_;
     if (takeSource && fromMain) sourceText_ = buffer;
-    const bool governed = OfferToGovernedHourNoun(buffer);
+    const bool governed = OfferToGovernedHourNoun(buffer) || OfferToDeclinedAbbreviation(buffer);
     bool replaced = !governed && OfferToDictionary(buffer);
     if (!governed && !replaced && !OfferToRomanNumeral(buffer) && !OfferToSpelling(buffer))
         currentSentence_->AppendWord(buffer, sourceText_, closes, continuation);
@@ -151,7 +152,9 @@ void STextAnalyser::StepCharacter(std::string& buffer, STextCursor*& previous) {
         buffer += static_cast<char>(c);
         ++(IsUpperLetter(c) ? upperCount_ : lowerCount_);
         if (static_cast<int>(buffer.size()) > kMaxWordChars) FlushWord(buffer, 1, true, 0);
-    } else if (IsDigitChar(c) || c == '-') {
+    } else if (IsDigitChar(c) || c == '-' ||
+               (settings.extendedReading && IsExtendedNumberSign(static_cast<char>(c)) &&
+                IsDigitChar(cursor.Peek()))) {
         HandleDigitOrMinus(buffer, cursor, c);
     } else if (IsControlChar(c) || c == ' ') {
         HandleSeparator(buffer, cursor, c);
@@ -162,9 +165,11 @@ void STextAnalyser::StepCharacter(std::string& buffer, STextCursor*& previous) {
 
 void STextAnalyser::HandleSentenceEnd(std::string& buffer, STextCursor& cursor, unsigned char c) {
     const bool onMain = &cursor == &mainCursor_;
+    if (c == '.' || c == '!' || c == '?') currentSentence_->endMark = static_cast<char>(c);
     if (!buffer.empty()) {
         if (c == '.' &&
-            (OfferToGovernedHourNoun(buffer + ".") || OfferToDictionary(buffer + "."))) {
+            (OfferToGovernedHourNoun(buffer + ".") || OfferToDeclinedAbbreviation(buffer + ".") ||
+             OfferToDictionary(buffer + "."))) {
             sourceText_ = buffer + ".";
             buffer.clear();
             upperCount_ = lowerCount_ = 0;
@@ -179,7 +184,10 @@ void STextAnalyser::HandleSentenceEnd(std::string& buffer, STextCursor& cursor, 
     }
     const SSentence& sentence = *currentSentence_;
     bool real = c != 0 && (c != '\n' || !sentence.HasNoRealWords());
-    if (real && GetSettings()->convertSequence && ReadRepeated(cursor, nullptr)) real = false;
+    if (real && GetSettings()->convertSequence && ReadRepeated(cursor, nullptr)) {
+        real = false;
+        currentSentence_->endMark = 0;  // the run is read out as words, not as the end
+    }
     if (real) FlushSingle(buffer, c, true, 0);
     endOfSentence_ = true;
     endOfInput_ = c == 0 && onMain;

@@ -90,6 +90,9 @@ private:
     bool OfferToRomanNumeral(const std::string& word);
     // "godz." after a preposition that governs the hour's case.
     bool OfferToGovernedHourNoun(const std::string& word);
+    // Extended reading: "ul.", "tzw.", "prof." ... in the form the sentence
+    // needs; `word` carries its period when it has one.
+    bool OfferToDeclinedAbbreviation(const std::string& word);
     // Abbreviation and spelling decision: true when it appended the names.
     bool OfferToSpelling(const std::string& word);
     // Runs of a repeated character or pair starting at c; flushes the

@@ -5,7 +5,9 @@
 // here or by the driver.
 #include "core/attribute.h"
 #include "model/chars.h"
+#include "resources/character_names.h"
 #include "text/address.h"
+#include "text/declined_abbreviations.h"
 #include "text/dictionary.h"
 #include "text/dotted_abbreviations.h"
 #include "text/emoticons.h"
@@ -13,6 +15,7 @@
 #include "text/numbers.h"
 #include "text/repeated.h"
 #include "text/roman_numerals.h"
+#include "text/scan_words.h"
 #include "text/sentence_sink.h"
 #include "text/spell.h"
 #include "text/spelling.h"
@@ -43,6 +46,12 @@ std::string Lowered(const std::string& word) {
     return lowered;
 }
 
+std::string UpperCased(const std::string& word) {
+    std::string upper;
+    for (char c : word) upper += static_cast<char>(ToUpperChar(static_cast<unsigned char>(c)));
+    return upper;
+}
+
 // The last word of the sentence that is not a blank or a marker, lower-cased.
 std::string LastWordOf(const SSentence& sentence) {
     for (int i = sentence.WordCount() - 1; i >= 0; --i) {
@@ -55,15 +64,43 @@ std::string LastWordOf(const SSentence& sentence) {
     return std::string();
 }
 
+bool IsCoordinator(const std::string& word) {
+    return word == "i" || word == "lub" || word == "albo" || word == "oraz" || word == "do" ||
+           word == "a";
+}
+
+// The run of letters at p after blanks; p moves past it.
+std::string LetterRunAt(const char*& p) {
+    while (*p == ' ') ++p;
+    std::string run;
+    while (IsLetter(static_cast<unsigned char>(*p)) && run.size() < 32) run += *p++;
+    return run;
+}
+
 // Neighbours of a word about to be flushed: the sentence's last word before
-// it, and the next word of the text after the blanks that follow.
-SRomanContext RomanContextAt(const SSentence& sentence, const char* rest) {
+// it, and the next word of the text after the blanks that follow. Numerals
+// joined by "i", "do" or a dash share their neighbours: in "w XV i XVI
+// wieku" the first takes the noun after the second, the second the
+// preposition before the first.
+SRomanContext RomanContextAt(const SSentence& sentence, const char* text, uint32_t start,
+                             const char* rest) {
     SRomanContext context;
     context.previous = LastWordOf(sentence);
+    if (IsCoordinator(context.previous) && ParseRoman(UpperCased(WordBeforePrevious(text, start)))) {
+        uint32_t p = start;
+        for (int words = 0; words < 2; ++words) {
+            while (p > 0 && text[p - 1] == ' ') --p;
+            while (p > 0 && IsLetter(static_cast<unsigned char>(text[p - 1]))) --p;
+        }
+        context.previous = PreviousWord(text, p);
+    }
     const char* p = rest;
-    while (*p == ' ') ++p;
-    std::string next;
-    while (IsLetter(static_cast<unsigned char>(*p)) && next.size() < 32) next += *p++;
+    std::string next = LetterRunAt(p);
+    const char* afterNext = p;
+    if (IsCoordinator(Lowered(next)) && ParseRoman(LetterRunAt(afterNext))) {
+        p = afterNext;
+        next = LetterRunAt(p);
+    }
     context.next = Lowered(next);
     context.nextEndsWithPeriod = *p == '.';
     return context;
@@ -85,7 +122,9 @@ bool STextAnalyser::OfferToDictionary(const std::string& word) {
 
 bool STextAnalyser::OfferToRomanNumeral(const std::string& word) {
     if (!GetSettings()->extendedReading || readingInsertion_) return false;
-    auto words = ReadRomanNumeral(word, RomanContextAt(*currentSentence_, mainCursor_.GetRest()));
+    auto words = ReadRomanNumeral(
+        word, RomanContextAt(*currentSentence_, mainCursor_.GetText(),
+                             static_cast<uint32_t>(wordStart_), mainCursor_.GetRest()));
     if (!words) return false;
     currentSentence_->AppendText(*words, sourceText_);
     return true;
@@ -99,6 +138,16 @@ bool STextAnalyser::OfferToGovernedHourNoun(const std::string& word) {
     if (!noun) return false;
     sourceText_ = word;
     currentSentence_->AppendText(*noun, sourceText_);
+    return true;
+}
+
+bool STextAnalyser::OfferToDeclinedAbbreviation(const std::string& word) {
+    if (!GetSettings()->extendedReading || readingInsertion_) return false;
+    auto words = ReadDeclinedAbbreviation(Lowered(word), mainCursor_.GetText(),
+                                          static_cast<uint32_t>(wordStart_), mainCursor_.GetRest());
+    if (!words) return false;
+    sourceText_ = word;
+    currentSentence_->AppendText(*words, sourceText_);
     return true;
 }
 
@@ -171,6 +220,8 @@ bool STextAnalyser::ReadNumber(STextCursor& cursor) {
 }
 
 const std::string* STextAnalyser::CharacterName(unsigned char c) const {
+    if (GetSettings()->extendedReading)
+        if (const std::string* name = ExtendedCharacterName(ToLowerChar(c))) return name;
     if (!spell_) return nullptr;
     int index = spell_->Find(std::string(1, static_cast<char>(ToLowerChar(c))));
     return index >= 0 ? &spell_->ValueAt(index) : nullptr;

@@ -16,7 +16,7 @@ constexpr size_t kMinTimeLength = 4;
 constexpr int kMaxFields = 3;
 
 enum class SUnit { kNone, kMinutes, kSeconds };
-enum class SCase { kNominative, kGenitive, kAccusative };
+enum class SClockCase { kNominative, kGenitive, kAccusative };
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -32,10 +32,10 @@ std::string Append(std::string out, const std::string& word) {
     return out;
 }
 
-std::string HourStemWord(int h, SCase grammaticalCase) {
+std::string HourStemWord(int h, SClockCase grammaticalCase) {
     const STimeWords& w = TimeWords();
     std::string stem = R(date_ids::kHourStemsFirst + (h >= 20 ? 19 : h - 1));
-    if (grammaticalCase == SCase::kNominative) return stem + w.hourNominative;
+    if (grammaticalCase == SClockCase::kNominative) return stem + w.hourNominative;
     return stem + (h == 2 ? w.hourGenitiveAfterDrug : w.hourGenitive);
 }
 
@@ -43,7 +43,7 @@ std::string HourStemIn(int h, SGrammaticalCase hourCase) {
     static const std::string instrumental = Utf8ToCp1250("ą");
     switch (hourCase) {
         case SGrammaticalCase::kNominative:
-            return HourStemWord(h, SCase::kNominative);
+            return HourStemWord(h, SClockCase::kNominative);
         case SGrammaticalCase::kAccusative:
         case SGrammaticalCase::kInstrumental:
             return R(date_ids::kHourStemsFirst + (h >= 20 ? 19 : h - 1)) + instrumental;
@@ -52,7 +52,7 @@ std::string HourStemIn(int h, SGrammaticalCase hourCase) {
         case SGrammaticalCase::kLocative:
             break;
     }
-    return HourStemWord(h, SCase::kGenitive);
+    return HourStemWord(h, SClockCase::kGenitive);
 }
 
 // A count of 2..59 as clock numerals: "dwie", "dwadzieścia dwa", "jedenaście".
@@ -77,7 +77,7 @@ bool TakesManyForm(int a) {
     return last == 0 || last == 1 || last >= 5 || (a >= 12 && a <= 14);
 }
 
-std::string AmountWords(int a, SUnit unit, SCase grammaticalCase, bool withAnd) {
+std::string AmountWords(int a, SUnit unit, SClockCase grammaticalCase, bool withAnd) {
     const STimeWords& w = TimeWords();
     if (unit == SUnit::kNone) {
         if (a <= 9) return Append(Append("", w.zero), R(date_ids::kTimeUnitsFirst + a));
@@ -85,7 +85,7 @@ std::string AmountWords(int a, SUnit unit, SCase grammaticalCase, bool withAnd) 
     }
     std::string out;
     if (unit == SUnit::kSeconds && a > 0 && withAnd) out = Append(out, w.andWord);
-    bool accusative = grammaticalCase == SCase::kAccusative;
+    bool accusative = grammaticalCase == SClockCase::kAccusative;
     if (a == 1) {
         if (unit == SUnit::kSeconds)
             out = Append(out, accusative ? w.oneAccusative : w.oneNominative);
@@ -114,12 +114,12 @@ std::string STime::ToWordsIn(SGrammaticalCase hourCase, const SAttribute& switch
     if (switches.colloquialTime && minutes != 0) return ToWords(switches);
     const bool saySeconds = switches.readSeconds && seconds > 0;
     const std::string secondsPart =
-        saySeconds ? AmountWords(seconds, SUnit::kSeconds, SCase::kNominative, true) : "";
+        saySeconds ? AmountWords(seconds, SUnit::kSeconds, SClockCase::kNominative, true) : "";
     const std::string hourPart = HourWordsIn(hour, hourCase, switches.hours24);
     const bool bare =
         minutes == 0 && (switches.colloquialTime || (switches.bareFullHour && seconds == 0));
     if (bare) return hourPart + secondsPart;
-    return hourPart + AmountWords(minutes, SUnit::kNone, SCase::kNominative, false) + secondsPart;
+    return hourPart + AmountWords(minutes, SUnit::kNone, SClockCase::kNominative, false) + secondsPart;
 }
 
 bool STime::IsValid() const {
@@ -132,30 +132,30 @@ std::string STime::ToWords(const SAttribute& switches) const {
     const bool h24 = switches.hours24;
     const bool saySeconds = switches.readSeconds && seconds > 0;
     const std::string secondsPart =
-        saySeconds ? AmountWords(seconds, SUnit::kSeconds, SCase::kNominative, true) : "";
+        saySeconds ? AmountWords(seconds, SUnit::kSeconds, SClockCase::kNominative, true) : "";
     const int nextHour = (hour + 1) % 24;
 
     if (switches.bareFullHour && minutes == 0 && seconds == 0)
         return HourWordsIn(hour, SGrammaticalCase::kNominative, h24);
     if (!switches.colloquialTime)
         return HourWordsIn(hour, SGrammaticalCase::kNominative, h24) +
-               AmountWords(minutes, SUnit::kNone, SCase::kNominative, false) + secondsPart;
+               AmountWords(minutes, SUnit::kNone, SClockCase::kNominative, false) + secondsPart;
     if (minutes == 0) return HourWordsIn(hour, SGrammaticalCase::kNominative, h24) + secondsPart;
     if (minutes < 30)
-        return AmountWords(minutes, SUnit::kMinutes, SCase::kNominative, false) + secondsPart +
+        return AmountWords(minutes, SUnit::kMinutes, SClockCase::kNominative, false) + secondsPart +
                w.past + HourWordsIn(hour, SGrammaticalCase::kGenitive, h24);
     if (minutes == 30) {
         std::string out;
         if (saySeconds)
-            out = AmountWords(seconds, SUnit::kSeconds, SCase::kNominative, false) + w.past;
+            out = AmountWords(seconds, SUnit::kSeconds, SClockCase::kNominative, false) + w.past;
         return out + w.halfTo + HourWordsIn(nextHour, SGrammaticalCase::kGenitive, h24);
     }
     std::string out = w.to;
     int minutesLeft = saySeconds ? 59 - minutes : 60 - minutes;
     if (minutesLeft > 0)
-        out += AmountWords(minutesLeft, SUnit::kMinutes, SCase::kAccusative, false);
+        out += AmountWords(minutesLeft, SUnit::kMinutes, SClockCase::kAccusative, false);
     if (saySeconds)
-        out += AmountWords(60 - seconds, SUnit::kSeconds, SCase::kAccusative, minutesLeft > 0);
+        out += AmountWords(60 - seconds, SUnit::kSeconds, SClockCase::kAccusative, minutesLeft > 0);
     return out + HourWordsIn(nextHour, SGrammaticalCase::kNominative, h24);
 }
 

@@ -18,68 +18,17 @@
 #include <thread>
 #include <vector>
 
+#include "sentence_tune.h"
+#include "capi_speaking.h"
 #include "vokrant/vokrant.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kVoiceDir = VOKRANT_SOURCE_DATA_DIR;
+using namespace capi_test;
+
 const std::string kBinaryDir = VOKRANT_BINARY_DIR;
-
-struct SMark {
-    uint64_t sample;
-    std::string type;
-    int64_t value;
-    bool operator==(const SMark&) const = default;
-};
-
-struct SSpoken {
-    int status = 0;
-    std::vector<int16_t> pcm;
-    std::vector<SMark> marks;  // word values are byte offsets
-    size_t largestChunk = 0;
-    int ends = 0;
-};
-
-int Collect(const vokrant_event* event, void* user) {
-    auto& spoken = *static_cast<SSpoken*>(user);
-    switch (event->type) {
-        case VOKRANT_EVENT_AUDIO:
-            EXPECT_EQ(event->sample_position, spoken.pcm.size());
-            spoken.pcm.insert(spoken.pcm.end(), event->samples,
-                              event->samples + event->sample_count);
-            spoken.largestChunk = std::max(spoken.largestChunk, event->sample_count);
-            break;
-        case VOKRANT_EVENT_WORD:
-            spoken.marks.push_back(
-                {event->sample_position, "word", static_cast<int64_t>(event->text_offset)});
-            break;
-        case VOKRANT_EVENT_BOOKMARK:
-            spoken.marks.push_back({event->sample_position, "bookmark", event->bookmark});
-            break;
-        case VOKRANT_EVENT_END:
-            EXPECT_EQ(event->sample_position, spoken.pcm.size());
-            ++spoken.ends;
-            break;
-    }
-    return 0;
-}
-
-struct SHandle {
-    vokrant* handle = nullptr;
-    SHandle() {
-        int status = 0;
-        handle = vokrant_new(kVoiceDir.c_str(), nullptr, &status);
-        EXPECT_EQ(status, VOKRANT_OK) << vokrant_last_error(nullptr);
-    }
-    ~SHandle() { vokrant_free(handle); }
-    SSpoken Speak(const std::string& text, unsigned flags = 0) {
-        SSpoken spoken;
-        spoken.status = vokrant_speak(handle, text.data(), text.size(), flags, Collect, &spoken);
-        return spoken;
-    }
-};
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -103,9 +52,9 @@ SCommandResult RunCommand(const std::string& text) {
     fs::path dir = ScratchDir();
     std::ofstream(dir / "in.txt", std::ios::binary) << text;
     std::string command = "VOKRANT_CONFIG_DIR='" + (dir / "config").string() + "' '" + kBinaryDir +
-                          "apps/vokrant/vokrant' --voice-dir '" + kVoiceDir + "' --marks -o '" +
-                          (dir / "out.wav").string() + "' < '" + (dir / "in.txt").string() +
-                          "' > '" + (dir / "marks.txt").string() + "'";
+                          "apps/vokrant/vokrant' --voice-dir '" + kVoiceDir +
+                          "' --tagged --marks -o '" + (dir / "out.wav").string() + "' < '" +
+                          (dir / "in.txt").string() + "' > '" + (dir / "marks.txt").string() + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     SCommandResult result;
     std::string wav = ReadFile(dir / "out.wav");
@@ -134,10 +83,6 @@ std::vector<int64_t> CharacterOffsets(const std::string& text) {
     return offsets;
 }
 
-bool VoicePresent() {
-    return fs::exists(kVoiceDir + "pln_22.als") && fs::exists(kVoiceDir + "pln_11.als");
-}
-
 class CApiTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -155,7 +100,7 @@ TEST_F(CApiTest, ChunksAndMarksMatchTheCommand) {
     SHandle speaker;
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
-        SSpoken spoken = speaker.Speak(text);
+        SSpoken spoken = speaker.Speak(text, VOKRANT_TEXT_TAGGED);
         ASSERT_EQ(spoken.status, VOKRANT_OK) << vokrant_last_error(speaker.handle);
         SCommandResult expected = RunCommand(text);
         ASSERT_FALSE(expected.pcm.empty());
@@ -176,7 +121,7 @@ TEST_F(CApiTest, BookmarksAfterTheLastWordAreDelivered) {
     SHandle speaker;
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
-        SSpoken spoken = speaker.Speak(text);
+        SSpoken spoken = speaker.Speak(text, VOKRANT_TEXT_TAGGED);
         ASSERT_EQ(spoken.status, VOKRANT_OK);
         ASSERT_FALSE(spoken.marks.empty());
         EXPECT_EQ(spoken.marks.back(), (SMark{spoken.pcm.size(), "bookmark", 9}));
@@ -385,6 +330,65 @@ TEST_F(CApiTest, SettersChangeWhatIsSpoken) {
             EXPECT_NE(changed, normal);
         EXPECT_EQ(speaker.Speak(text).pcm.size(), normal) << "undone";
     }
+}
+
+TEST_F(CApiTest, QuestionsRiseAndCommasRiseLess) {
+    SHandle speaker;
+    sentence_tune::ExpectQuestionsRiseAndCommasRiseLess(
+        [&](const std::string& text, bool intonation) {
+            EXPECT_EQ(vokrant_set_switch(speaker.handle, VOKRANT_SWITCH_INTONATION, intonation),
+                      VOKRANT_OK);
+            SSpoken spoken = speaker.Speak(text);
+            EXPECT_EQ(spoken.status, VOKRANT_OK);
+            return spoken.pcm;
+        },
+        vokrant_sample_rate(speaker.handle));
+}
+
+// Smoothed joins change samples near the joins only: the same length, the
+// same marks, and with the switch off the sound of the recordings as cut.
+TEST_F(CApiTest, SmoothJoinsChangeOnlyTheSamplesAroundJoins) {
+    const std::string text = "Ala ma mało wina, a Ola lubi mleko.";
+    SHandle speaker;
+    const SSpoken smooth = speaker.Speak(text);
+    ASSERT_EQ(vokrant_set(speaker.handle, "SmoothJoins", "No"), VOKRANT_OK);
+    const SSpoken plain = speaker.Speak(text);
+    ASSERT_EQ(smooth.pcm.size(), plain.pcm.size());
+    EXPECT_EQ(smooth.marks, plain.marks);
+    size_t changed = 0;
+    for (size_t i = 0; i < plain.pcm.size(); ++i) changed += smooth.pcm[i] != plain.pcm[i];
+    EXPECT_GT(changed, 0u);
+    // 6 ms per join, a join every 60 ms or more: at most a tenth of the sound.
+    EXPECT_LT(changed, plain.pcm.size() / 10);
+    ASSERT_EQ(vokrant_set(speaker.handle, "SmoothJoins", "Yes"), VOKRANT_OK);
+    EXPECT_EQ(speaker.Speak(text).pcm, smooth.pcm);
+}
+
+// The voice's own pitch moves the pitch the listener hears and keeps every
+// duration; the setting's extremes are clamped to the range the voice moves
+// cleanly (70 to 150 per cent); values outside the setting's range are refused.
+TEST_F(CApiTest, VoicePitchMovesThePitchAndKeepsEverySample) {
+    const std::string text = "Wczoraj wieczorem padał gęsty śnieg, a dzieci bawiły się w ogrodzie.";
+    SHandle speaker;
+    const int rate = vokrant_sample_rate(speaker.handle);
+    const SSpoken natural = speaker.Speak(text);
+    const double naturalHz = sentence_tune::MedianPitch(natural.pcm, rate);
+    const struct {
+        int percent;
+        double heard;  // the pitch ratio a listener should hear
+    } cases[] = {{130, 1.3}, {85, 0.85}, {50, 0.7}, {200, 1.5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.percent);
+        ASSERT_EQ(vokrant_set_voice_pitch(speaker.handle, c.percent), VOKRANT_OK);
+        const SSpoken moved = speaker.Speak(text);
+        EXPECT_EQ(moved.pcm.size(), natural.pcm.size()) << "durations stay";
+        EXPECT_EQ(moved.marks, natural.marks);
+        EXPECT_NEAR(sentence_tune::MedianPitch(moved.pcm, rate) / naturalHz, c.heard, 0.06);
+    }
+    EXPECT_NE(vokrant_set_voice_pitch(speaker.handle, 49), VOKRANT_OK);
+    EXPECT_NE(vokrant_set_voice_pitch(speaker.handle, 201), VOKRANT_OK);
+    ASSERT_EQ(vokrant_set_voice_pitch(speaker.handle, 100), VOKRANT_OK);
+    EXPECT_EQ(speaker.Speak(text).pcm, natural.pcm);
 }
 
 TEST_F(CApiTest, SettingsFolderIsReadAndAnotherVoiceDirectoryIsRefused) {

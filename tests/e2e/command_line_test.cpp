@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "sentence_tune.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -353,6 +355,21 @@ TEST(CommandLine, PauseSettingsAreHeardAndWordsAgreeWithTheSound) {
                     2.0)
             << "the longer sentence pause is heard";
     }
+}
+
+// The text as typed by a user: the end mark is the text's last character.
+TEST(CommandLine, QuestionsRiseAndCommasRiseLess) {
+    if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
+    sentence_tune::ExpectQuestionsRiseAndCommasRiseLess(
+        [](const std::string& text, bool intonation) {
+            std::string set = intonation ? "" : "--set Intonation=No ";
+            SRun run = Vokrant("--voice-dir '" + kVoiceDir + "' " + set + "-o - '" + text + "'");
+            EXPECT_EQ(run.status, 0) << run.err;
+            uint32_t data = CheckWavHeader(run.out);
+            std::vector<int16_t> pcm(data / 2);
+            if (!pcm.empty()) std::memcpy(pcm.data(), run.out.data() + 44, pcm.size() * 2);
+            return pcm;
+        });
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/file_commit.h"
 #include "platform/paths.h"
 #include "platform/process_priority.h"
+#include "platform/sibling_temp_file.h"
 
 namespace {
 
@@ -60,8 +61,8 @@ TEST_F(FileCommitTest, SiblingTempFilesAreNewEachTimeAndReadableByOthers) {
     ASSERT_EQ(stat(first.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0644u);
     EXPECT_EQ(st.st_size, 3);
-    std::fclose(a);
-    std::fclose(b);
+    DiscardSiblingTempFile(a, first);
+    DiscardSiblingTempFile(b, second);
     EXPECT_EQ(CreateSiblingTempFile((dir_ / "no" / "such" / "dir.wav").string(), &first), nullptr);
 }
 

@@ -119,11 +119,15 @@ TEST_F(HostileCommandLine, BadSettingsAreUsageErrorsOrClamped) {
         {"NoSuchName=1", 2},
         {"=5", 2},
         {"ConvertDate=maybe", 2},
-        {"PauseInterSentence=-5", 0},
-        {"PauseInterWord=2000000000", 0},
+        {"PauseInterSentence=-5", 2},
+        {"PauseInterWord=2000000000", 2},
+        {"PauseInterWord=10000", 0},
         {"AbbrevLimit=-3", 0},
-        {"IntonationDepth=100000", 0},
-        {"Volume=4294967295", 0},
+        {"IntonationDepth=100000", 2},
+        {"Volume=4294967295", 2},
+        {"Volume=65536", 2},
+        {"Volume=65535", 0},
+        {"VoicePitch=1000", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.set);
@@ -135,6 +139,32 @@ TEST_F(HostileCommandLine, BadSettingsAreUsageErrorsOrClamped) {
             EXPECT_TRUE(OneLine()) << err;
         }
     }
+}
+
+// Without --tagged a backslash is text: no tag changes the speed or opens the
+// settings, whatever ForceTagSensitivity says.
+TEST_F(HostileCommandLine, UntaggedTextIsReadAsPlainText) {
+    const std::string text = "Ala \\Dlg\\ ma \\Spd=200\\ kota.";
+    ASSERT_EQ(Run("--voice-dir '" + kVoiceDir + "' --words", text), 0) << err;
+    const std::string plain = ReadFile(dir / "out.bin");
+    EXPECT_EQ(plain.find("\"control\":true"), std::string::npos) << plain;
+    EXPECT_NE(plain.find("\"source\":\"Dlg\""), std::string::npos) << plain;
+    ASSERT_EQ(Run("--voice-dir '" + kVoiceDir + "' --words --tagged", text), 0) << err;
+    EXPECT_NE(ReadFile(dir / "out.bin").find("\"control\":true"), std::string::npos);
+
+    const fs::path untagged = dir / "untagged.wav", tagged = dir / "tagged.wav";
+    const std::string fast = "Ala \\Spd=200\\ ma kota i psa, a pies ma kota.";
+    ASSERT_EQ(Run(Speak(untagged) + " --set ForceTagSensitivity=Yes", fast), 0) << err;
+    ASSERT_EQ(Run(Speak(tagged) + " --tagged", fast), 0) << err;
+    EXPECT_GT(ReadFile(untagged).size(), ReadFile(tagged).size());
+}
+
+// A volume beyond 16 bits is refused, not wrapped into near silence.
+TEST_F(HostileCommandLine, VolumeByNameBeyondItsRangeIsRefused) {
+    EXPECT_EQ(Run(Speak(dir / "out.wav") + " --set Volume=65536", "Ala ma kota."), 2);
+    EXPECT_TRUE(OneLine()) << err;
+    EXPECT_NE(err.find("65536 is outside 0..65535"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(dir / "out.wav"));
 }
 
 TEST_F(HostileCommandLine, UnwritableOutputLeavesNothing) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../../fuzz/speech_exercise.h"
+#include "fuzz_replay.h"
 
 namespace fs = std::filesystem;
 
@@ -19,33 +20,31 @@ bool VoicePresent() {
            fs::exists(fs::path(VOKRANT_SOURCE_DATA_DIR) / "pln_11.als");
 }
 
-std::vector<uint8_t> ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
-                                std::istreambuf_iterator<char>());
+void Speak(const uint8_t* data, size_t size) {
+    speech_exercise::ExerciseSpeech(data, size, VOKRANT_SOURCE_DATA_DIR);
 }
 
-int ReplayFolder(const fs::path& root) {
-    int replayed = 0;
-    if (!fs::exists(root)) return 0;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
-        if (!entry.is_regular_file()) continue;
-        SCOPED_TRACE(entry.path().string());
-        std::vector<uint8_t> bytes = ReadBytes(entry.path());
-        speech_exercise::ExerciseSpeech(bytes.data(), bytes.size(), VOKRANT_SOURCE_DATA_DIR);
-        ++replayed;
-    }
-    return replayed;
+void Read(const uint8_t* data, size_t size) {
+    speech_exercise::ExerciseText(data, size, VOKRANT_SOURCE_DATA_DIR);
 }
+
+const fs::path kRobust = fs::path(VOKRANT_TEST_DATA_DIR) / "robust";
 
 TEST(SpeechFuzzCorpus, SeedsAreSpokenWithoutFault) {
     if (!VoicePresent()) GTEST_SKIP() << "shipped voice missing";
-    EXPECT_GE(ReplayFolder(fs::path(VOKRANT_TEST_DATA_DIR) / "robust" / "corpus"), 30);
+    EXPECT_GE(fuzz_replay::ReplayFolder(kRobust / "corpus", Speak), 30);
 }
 
 TEST(SpeechFuzzCorpus, ReproducersAreSpokenWithoutFault) {
     if (!VoicePresent()) GTEST_SKIP() << "shipped voice missing";
-    ReplayFolder(fs::path(VOKRANT_TEST_DATA_DIR) / "robust" / "crashes");
+    fuzz_replay::ReplayFolder(kRobust / "crashes", Speak);
+}
+
+// The text target's view of the same corpus: the text stages alone.
+TEST(SpeechFuzzCorpus, SeedsAreReadByTheTextStagesWithoutFault) {
+    if (!VoicePresent()) GTEST_SKIP() << "shipped voice missing";
+    EXPECT_GE(fuzz_replay::ReplayFolder(kRobust / "corpus", Read), 30);
+    fuzz_replay::ReplayFolder(kRobust / "crashes", Read);
 }
 
 // Every settings combination over a sentence that reaches every reader.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "mode_object_fixture.h"
+#include "sentence_tune.h"
 
 namespace {
 
@@ -316,6 +317,22 @@ TEST_F(ModeSpeakingTest, ResetWhilePausedInMidTextAbortsItAndFreesTheDevice) {
     EXPECT_EQ(next.events, (std::vector<std::string>{"started", "done 0"}));
     ASSERT_FALSE(next.wordOffsets.empty());
     EXPECT_EQ(next.wordOffsets.front(), 0u) << "the new text starts from its own beginning";
+}
+
+// \Pro=0\ is how a host switches the intonation off for one text.
+TEST_F(ModeSpeakingTest, QuestionsRiseAndCommasRiseLess) {
+    sentence_tune::ExpectQuestionsRiseAndCommasRiseLess([&](const std::string& text,
+                                                            bool intonation) {
+        std::u16string request = (intonation ? u"" : u"\\Pro=0\\ ") + sentence_tune::Utf16(text);
+        RecordingBufSink sink;
+        const size_t before = dest->Written().size();
+        EXPECT_EQ(SpeakTagged(request, &sink), S_OK);
+        PlayUntilDone(sink);
+        const auto& bytes = dest->Written();
+        std::vector<int16_t> pcm((bytes.size() - before) / 2);
+        if (!pcm.empty()) std::memcpy(pcm.data(), bytes.data() + before, pcm.size() * 2);
+        return pcm;
+    });
 }
 
 }  // namespace

@@ -4,15 +4,19 @@
 // the middle of a text, the other message kinds, malformed input and QUIT.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "module_process.h"
+#include "sentence_tune.h"
 #include "ssml_text.h"
 #include "vokrant/vokrant.h"
 
@@ -23,13 +27,25 @@ namespace {
 const std::string kModule = std::string(VOKRANT_BINARY_DIR) + "apps/sd_vokrant/sd_vokrant";
 const std::string kVoiceDir = VOKRANT_SOURCE_DATA_DIR;
 
-// A configuration file naming the repository's voice.
-std::string ConfigFile() {
+fs::path ScratchDir() {
     fs::path dir = fs::temp_directory_path() / ("sd-vokrant-test-" + std::to_string(getpid()));
     fs::create_directories(dir);
-    fs::path file = dir / "vokrant.conf";
-    std::ofstream(file) << "# test\nVokrantVoiceDir \"" << kVoiceDir << "\"\n";
+    return dir;
+}
+
+// A configuration file naming the repository's voice (and a sound-icon folder).
+std::string ConfigFile(const std::string& soundIconDir = "") {
+    fs::path file = ScratchDir() / "vokrant.conf";
+    std::ofstream out(file);
+    out << "# test\nVokrantVoiceDir \"" << kVoiceDir << "\"\n";
+    if (!soundIconDir.empty()) out << "VokrantSoundIconFolder \"" << soundIconDir << "\"\n";
     return file.string();
+}
+
+int Peak(const std::vector<int16_t>& pcm) {
+    int peak = 0;
+    for (int16_t s : pcm) peak = std::max(peak, std::abs(static_cast<int>(s)));
+    return peak;
 }
 
 // What one spoken message came back as.
@@ -88,6 +104,22 @@ SLibrarySound LibrarySound(const std::string& tagged) {
     return sound;
 }
 
+// A settings folder (the library writes its defaults) with the intonation
+// switched off, as the settings program saves it.
+fs::path SettingsWithoutIntonation() {
+    fs::path dir = fs::temp_directory_path() / ("sd-vokrant-flat-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    vokrant_free(vokrant_new(kVoiceDir.c_str(), dir.c_str(), nullptr));
+    std::ifstream in(dir / "user.reg");
+    std::string hive(std::istreambuf_iterator<char>(in), {});
+    const std::string on = "\"Intonation\"=\"Yes\"";
+    size_t at = hive.find(on);
+    EXPECT_NE(at, std::string::npos) << hive;
+    if (at != std::string::npos) hive.replace(at, on.size(), "\"Intonation\"=\"No\"");
+    std::ofstream(dir / "user.reg", std::ios::binary | std::ios::trunc) << hive;
+    return dir;
+}
+
 class ModulePipeTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -98,11 +130,25 @@ protected:
     }
 
     // Starts the module and takes it through INIT and AUDIO.
-    std::unique_ptr<SModuleProcess> Start(int stdoutPipeSize = 0) {
-        auto module = std::make_unique<SModuleProcess>(kModule, ConfigFile(), stdoutPipeSize);
+    std::unique_ptr<SModuleProcess> Start(int stdoutPipeSize = 0,
+                                          const std::string& config = ConfigFile()) {
+        auto module = std::make_unique<SModuleProcess>(kModule, config, stdoutPipeSize);
         module->Send("INIT\n");
         auto lines = module->ReadUntil({"299 ", "399 "});
         EXPECT_EQ(lines.back(), "299 OK LOADED SUCCESSFULLY");
+        module->Send("AUDIO\naudio_output_method=server\n.\n");
+        EXPECT_EQ(module->ReadUntil({"203", "303"}).back(), "203 OK AUDIO INITIALIZED");
+        return module;
+    }
+
+    // Starts the module with a configuration file of its own.
+    std::unique_ptr<SModuleProcess> StartWith(const std::string& config) {
+        fs::path file =
+            fs::temp_directory_path() / ("sd-vokrant-conf-" + std::to_string(getpid()) + ".conf");
+        std::ofstream(file) << config;
+        auto module = std::make_unique<SModuleProcess>(kModule, file.string());
+        module->Send("INIT\n");
+        EXPECT_EQ(module->ReadUntil({"299 ", "399 "}).back(), "299 OK LOADED SUCCESSFULLY");
         module->Send("AUDIO\naudio_output_method=server\n.\n");
         EXPECT_EQ(module->ReadUntil({"203", "303"}).back(), "203 OK AUDIO INITIALIZED");
         return module;
@@ -214,25 +260,90 @@ TEST_F(ModulePipeTest, StopEndsALongTextAtOnce) {
     EXPECT_GT(next.pcm.size(), 0u);
 }
 
-TEST_F(ModulePipeTest, PauseStopsAtTheNextServerMark) {
-    auto module = Start(4096);
+// speech-dispatcher's own marks, put in as its server does: after a '.',
+// '?' or '!' followed by a blank, '<' or '&', outside markup, numbered from 0.
+std::string WithServerMarks(const std::string& ssml) {
+    std::string marked;
+    bool insideTag = false;
+    int n = 0;
+    for (size_t i = 0; i < ssml.size(); ++i) {
+        const char c = ssml[i];
+        marked += c;
+        insideTag = c == '<' ? true : c == '>' ? false : insideTag;
+        const char next = i + 1 < ssml.size() ? ssml[i + 1] : '\0';
+        if (!insideTag && (c == '.' || c == '?' || c == '!') &&
+            (next == ' ' || next == '\n' || next == '<' || next == '&'))
+            marked += "<mark name=\"__spd_" + std::to_string(n++) + "\"/>";
+    }
+    return marked;
+}
+
+// What the server sends on RESUME: the text after the mark it paused at (the
+// whole text for a number below 0), its own marks stripped, after <speak>,
+// marked anew.
+std::string ServerResumeText(const std::string& marked, const std::string& pauseMark) {
+    std::string rest = marked;
+    if (pauseMark != "__spd_-1") {
+        const std::string tag = "<mark name=\"" + pauseMark + "\"/>";
+        rest = marked.substr(marked.find(tag) + tag.size());
+    }
+    std::string stripped = "<speak>";
+    for (size_t at = 0; at < rest.size();) {
+        const size_t mark = rest.find("<mark name=\"__spd_", at);
+        stripped += rest.substr(at, mark == std::string::npos ? mark : mark - at);
+        if (mark == std::string::npos) break;
+        at = rest.find('>', mark) + 1;
+    }
+    return WithServerMarks(stripped);
+}
+
+std::vector<std::string> ClientMarks(const SHeard& heard) {
+    std::vector<std::string> names;
+    for (const auto& [name, position] : heard.marks)
+        if (name.rfind("__spd_", 0) != 0) names.push_back(name);
+    return names;
+}
+
+TEST_F(ModulePipeTest, PauseStopsAtTheNextWordAndResumingLosesAndRepeatsNothing) {
     std::string text = "<speak>";
-    for (int i = 0; i < 10; ++i) {
-        text += "Zdanie numer " + std::to_string(i) + " jest dość długie, żeby było co przerwać. ";
-        text += i % 2 == 0 ? "<mark name=\"own" + std::to_string(i) + "\"/>"
-                           : "<mark name=\"__spd_" + std::to_string(i) + "\"/>";
+    std::vector<std::string> ownMarks;
+    for (int i = 0; i < 3; ++i) {
+        ownMarks.push_back("own" + std::to_string(i));
+        text += "Zdanie numer " + std::to_string(i) + " jest dość długie, <mark name=\"" +
+                ownMarks.back() + "\"/>żeby było co przerwać. ";
     }
     text += "</speak>";
-    SpeakMessage(*module, "SPEAK", text);
-    ASSERT_EQ(Listen(*module, {"701"}).events.back(), "701 BEGIN");
-    module->Send("PAUSE\n");
-    SHeard heard = Listen(*module);
-    ASSERT_EQ(heard.events.back(), "704 PAUSE");
-    ASSERT_FALSE(heard.marks.empty());
-    // The last mark reported is a server mark, and no sound follows it.
-    EXPECT_EQ(heard.marks.back().first.rfind("__spd_", 0), 0u) << heard.marks.back().first;
-    EXPECT_EQ(heard.marks.back().second, heard.pcm.size());
-    EXPECT_LT(heard.marks.size(), 10u);
+    const std::string marked = WithServerMarks(text);
+    const size_t wholeSamples =
+        LibrarySound(SsmlToTaggedText(marked, SSsmlState{}).text).pcm.size();
+    for (int pauseAfterMs : {300, 2600}) {
+        SCOPED_TRACE(pauseAfterMs);
+        auto module = Start(4096);
+        SpeakMessage(*module, "SPEAK", marked);
+        ASSERT_EQ(Listen(*module, {"701"}).events.back(), "701 BEGIN");
+        std::this_thread::sleep_for(std::chrono::milliseconds(pauseAfterMs));
+        module->Send("PAUSE\n");
+        SHeard first = Listen(*module);
+        ASSERT_EQ(first.events.back(), "704 PAUSE");
+        ASSERT_FALSE(first.marks.empty());
+        // The server stops playing at the mark reported last, and no sound follows it.
+        const std::string pauseMark = first.marks.back().first;
+        EXPECT_EQ(pauseMark.rfind("__spd_", 0), 0u) << pauseMark;
+        EXPECT_EQ(first.marks.back().second, first.pcm.size());
+        // Paced to real time: not much more than was played before the pause.
+        EXPECT_LT(first.pcm.size(), 22050u * (pauseAfterMs + 1000) / 1000);
+
+        SpeakMessage(*module, "SPEAK", ServerResumeText(marked, pauseMark));
+        SHeard rest = Listen(*module);
+        ASSERT_EQ(rest.events.back(), "702 END");
+        std::vector<std::string> heardMarks = ClientMarks(first);
+        for (const std::string& name : ClientMarks(rest)) heardMarks.push_back(name);
+        EXPECT_EQ(heardMarks, ownMarks);
+        // Every word once: the two parts are as long as the whole.
+        const double total = static_cast<double>(first.pcm.size() + rest.pcm.size());
+        EXPECT_NEAR(total / wholeSamples, 1.0, 0.01)
+            << first.pcm.size() << " + " << rest.pcm.size();
+    }
 }
 
 TEST_F(ModulePipeTest, OtherMessagesAndBadInputNeverHang) {
@@ -247,7 +358,8 @@ TEST_F(ModulePipeTest, OtherMessagesAndBadInputNeverHang) {
         {"key", "KEY", "shift_a", "702 END", true},
         {"character", "CHAR", "ż", "702 END", true},
         {"character space", "CHAR", "space", "702 END", true},
-        {"sound icon", "SOUND_ICON", "message", "702 END", false},
+        {"sound icon without a file: its name", "SOUND_ICON", "message", "702 END", true},
+        {"sound icon outside the folder", "SOUND_ICON", "../../etc/passwd", "702 END", true},
         {"two-line key", "KEY", "a\nb", "305 DATA MORE THAN ONE LINE", false},
         {"empty text", "SPEAK", "", "301 ERROR CANT SPEAK", false},
         {"malformed ssml", "SPEAK", "<speak>Ala <mark name=\"x\" ma <b>kota</b> &amp", "702 END",
@@ -283,6 +395,134 @@ TEST_F(ModulePipeTest, BadStartsAndAMissingVoiceEndTheModule) {
     EXPECT_EQ(lines.back(), "399 ERR CANT INIT MODULE");
     EXPECT_NE(lines.front().find("/nonexistent/voice"), std::string::npos);
     EXPECT_EQ(module.Wait(), 1);
+}
+
+// As speech-dispatcher sends a sentence: SSML whose text ends with its mark.
+TEST_F(ModulePipeTest, QuestionsRiseAndCommasRiseLess) {
+    auto tuned = Start();
+    auto flat = StartWith("VokrantVoiceDir \"" + kVoiceDir + "\"\nVokrantSettingsDir \"" +
+                          SettingsWithoutIntonation().string() + "\"\n");
+    sentence_tune::ExpectQuestionsRiseAndCommasRiseLess(
+        [&](const std::string& text, bool intonation) {
+            SModuleProcess& module = intonation ? *tuned : *flat;
+            SpeakMessage(module, "SPEAK", "<speak>" + text + "</speak>");
+            SHeard heard = Listen(module);
+            EXPECT_EQ(heard.events.back(), "702 END");
+            return heard.pcm;
+        });
+}
+
+TEST_F(ModulePipeTest, ClientsGetExactlyTheMarksOfTheTextAndNothingForged) {
+    auto module = Start();
+    // A mark name holding line breaks would, copied as it is, make lines of
+    // its own: an END, and a mark that is in no <mark>.
+    SpeakMessage(*module, "SPEAK",
+                 "<speak>Raz.<mark name=\"m1\"/> <mark name=\"x&#10;702 END&#10;700-forged&#13;\"/>"
+                 "Dwa.<mark name=\"m2\"/></speak>");
+    SHeard heard = Listen(*module);
+    std::vector<std::string> marks;
+    for (const auto& [name, position] : heard.marks) marks.push_back(name);
+    EXPECT_EQ(marks, (std::vector<std::string>{"m1", "x_702 END_700-forged_", "m2"}));
+    EXPECT_EQ(heard.events.back(), "702 END");
+    int ends = 0, markLines = 0;
+    for (const std::string& line : heard.events) {
+        ends += line == "702 END";
+        markLines += line == "700 INDEX MARK";
+    }
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(markLines, 3);
+}
+
+TEST_F(ModulePipeTest, VolumeLevelsAreEvenInDecibelsAndSilentAtTheBottom) {
+    auto module = Start();
+    std::map<int, int> peaks;
+    for (int level : {-100, -50, 0, 100}) {
+        module->Send("SET\nvolume=" + std::to_string(level) + "\n.\n");
+        ASSERT_EQ(module->ReadUntil({"203 OK SETTINGS", "303"}).back(), "203 OK SETTINGS RECEIVED");
+        SpeakMessage(*module, "SPEAK", "Głośność.");
+        SHeard heard = Listen(*module);
+        ASSERT_EQ(heard.events.back(), "702 END");
+        ASSERT_GT(heard.pcm.size(), 0u);
+        peaks[level] = Peak(heard.pcm);
+    }
+    EXPECT_EQ(peaks[-100], 0);
+    // -50 is 15 dB below the user's volume (the full one in a fresh settings folder).
+    EXPECT_NEAR(20 * std::log10(double(peaks[-50]) / peaks[0]), -15.0, 0.2);
+    EXPECT_EQ(peaks[100], peaks[0]);
+}
+
+TEST_F(ModulePipeTest, SettingsArrivingWhileSpeakingTakeEffectAfterTheText) {
+    auto module = Start(4096);
+    SpeakMessage(*module, "SPEAK",
+                 "To jest zdanie, które trwa dość długo, żeby coś nadeszło w trakcie.");
+    ASSERT_EQ(Listen(*module, {"701"}).events.back(), "701 BEGIN");
+    module->Send("SET\nvolume=-100\npitch=50\nrate=30\n.\n");
+    SHeard first = Listen(*module);
+    EXPECT_EQ(first.events.back(), "702 END");
+    EXPECT_NE(std::find(first.events.begin(), first.events.end(), "203 OK SETTINGS RECEIVED"),
+              first.events.end());
+    EXPECT_GT(Peak(first.pcm), 0);
+    SpeakMessage(*module, "SPEAK", "Cisza.");
+    SHeard next = Listen(*module);
+    EXPECT_EQ(next.events.back(), "702 END");
+    EXPECT_GT(next.pcm.size(), 0u);
+    EXPECT_EQ(Peak(next.pcm), 0) << "volume -100 is silence";
+}
+
+TEST_F(ModulePipeTest, SoundIconsPlayTheirFileAtItsOwnRate) {
+    const fs::path icons = ScratchDir() / "icons";
+    fs::create_directories(icons);
+    // 8000 Hz mono, 16 bits: 400 samples of a square wave.
+    std::vector<int16_t> wave(400);
+    for (size_t i = 0; i < wave.size(); ++i) wave[i] = (i / 20) % 2 ? 8000 : -8000;
+    {
+        std::ofstream out(icons / "bell.wav", std::ios::binary);
+        auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+        auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+        out << "RIFF";
+        u32(36 + 800);
+        out << "WAVEfmt ";
+        u32(16), u16(1), u16(1), u32(8000), u32(16000), u16(2), u16(16);
+        out << "data";
+        u32(800);
+        out.write(reinterpret_cast<const char*>(wave.data()), 800);
+    }
+    auto module = Start(0, ConfigFile(icons.string()));
+    SpeakMessage(*module, "SOUND_ICON", "bell");
+    std::vector<std::string> lines = module->ReadUntil({"702", "703", "301"});
+    EXPECT_EQ(lines.back(), "702 END");
+    std::vector<int16_t> pcm;
+    int rates = 0;
+    for (const std::string& line : lines) {
+        if (line.rfind("705-AUDIO", 0) == 0) {
+            EXPECT_TRUE(DecodeAudioLine(line, pcm));
+        }
+        rates += line == "705-sample_rate=8000";
+    }
+    EXPECT_EQ(pcm, wave);
+    EXPECT_GT(rates, 0);
+    // A name with no file is read out instead.
+    SpeakMessage(*module, "SOUND_ICON", "dzwonek");
+    SHeard spoken = Listen(*module);
+    EXPECT_EQ(spoken.events.back(), "702 END");
+    EXPECT_GT(Peak(spoken.pcm), 1000);
+}
+
+// Sixteen megabytes of a comment that never closes took the old conversion
+// more than a day; now it is read as text, and STOP is answered at once.
+TEST_F(ModulePipeTest, UnclosedMarkupOfTheLargestMessageIsSpokenAndStopped) {
+    auto module = Start(4096);
+    std::string message;
+    message.reserve(16u << 20);
+    while (message.size() + 4 < (16u << 20)) message += "<!--";
+    SpeakMessage(*module, "SPEAK", message);
+    SHeard start = Listen(*module, {"701", "301"});
+    ASSERT_EQ(start.events.back(), "701 BEGIN");
+    module->Send("STOP\n");
+    SHeard rest = Listen(*module);
+    EXPECT_EQ(rest.events.back(), "703 STOP");
+    SpeakMessage(*module, "SPEAK", "Dalej.");
+    EXPECT_EQ(Listen(*module).events.back(), "702 END");
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 // names, and the mapping of speech-dispatcher's settings.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
-#include "key_names.h"
 #include "module_process.h"
 #include "module_settings.h"
 #include "protocol_io.h"
@@ -66,13 +66,17 @@ TEST(SsmlText, ElementsBecomeTagsAndTextStaysText) {
          {}},
         {"<prosody volume=\"soft\">cicho</prosody>", "\\Vol=32768\\cicho\\Vol=65535\\", {}},
         {"<prosody rate=\"fast\">nie zamknięte", "\\Spd=120\\nie zamknięte\\Spd=80\\", {}},
-        {"<say-as interpret-as=\"characters\">ABC</say-as>", " \\RmS=1\\ABC \\RmS=0\\ ", {}},
+        {"<say-as interpret-as=\"characters\">ABC</say-as>", " \\RmS=1\\ABC\\RmS=0\\ ", {}},
         {"<say-as interpret-as=\"date\">1.2</say-as>", "1.2", {}},
         {"<foo bar=\"1\">x</foo><voice name=\"a\">y</voice>", "xy", {}},
         {"<sub alias=\"doktor\">dr</sub> Kowalski", "doktor Kowalski", {}},
         {"<audio src=\"a.wav\"><desc>dzwonek</desc>dzwoni</audio>", "dzwoni", {}},
         {"<!-- uwaga --><?xml version=\"1.0\"?>tekst<![CDATA[ <b> ]]>", "tekst <b> ", {}},
-        {"\\Wav=\"/etc/passwd\"\\ \\Spd=200\\", "\\ Wav=\"/etc/passwd\"\\  \\ Spd=200\\ ", {}},
+        {"\\Wav=\"/etc/passwd\"\\ \\Spd=200\\", "\\\\Wav=\"/etc/passwd\"\\\\ \\\\Spd=200\\\\", {}},
+        {"<mark name=\"a&#10;702 END\"/>", "\\Mrk=1\\", {"a\n702 END"}},
+        {"<![CDATA[]]>x", "x", {}},
+        {"<!DOCTYPE speak>x", "x", {}},
+        {"a<b c='<'>d", "a<b c='<'>d", {}},
         {"a < b i c > d", "a < b i c > d", {}},
         {"<speak>x <mark name=\"a\"", " x <mark name=\"a\"", {}},
         {"<mark>bez nazwy", "bez nazwy", {}},
@@ -96,43 +100,42 @@ TEST(SsmlText, SpellModeAlreadyOnIsLeftOnAndRateStartsFromTheSettings) {
               "\\Spd=50\\a\\Spd=100\\");
 }
 
-TEST(KeyNames, KeysAreReadInPolishAndCharactersSpelled) {
-    struct SCase {
-        const char* key;
-        const char* text;
-    };
-    const SCase keys[] = {
-        {"space", "spacja"},
-        {"up", "strzałka w górę"},
-        {"page-down", "strona w dół"},
-        {"f5", "ef 5"},
-        {"f12", "ef 12"},
-        {"a", "\\RmS=1\\a \\RmS=0\\"},
-        {"shift_a", "shift \\RmS=1\\a \\RmS=0\\"},
-        {"control_alt_delete", "control alt delete"},
-        {"_", "\\RmS=1\\_ \\RmS=0\\"},
-        {"\\", "\\RmS=1\\\\  \\RmS=0\\"},
-        {"ż", "\\RmS=1\\ż \\RmS=0\\"},
-        {"unknown-key", "unknown-key"},
-    };
-    for (const SCase& c : keys) EXPECT_EQ(KeyText(c.key), c.text) << c.key;
-    EXPECT_EQ(CharacterText("Ż", true), "duże \\RmS=1\\Ż \\RmS=0\\");
-    EXPECT_EQ(CharacterText("Ż", false), "\\RmS=1\\Ż \\RmS=0\\");
-    EXPECT_EQ(CharacterText("ż", true), "\\RmS=1\\ż \\RmS=0\\");
-    EXPECT_EQ(CharacterText("space", true), "spacja");
-}
-
 TEST(ModuleSettings, LevelsMapOntoVokrantsRanges) {
     struct SCase {
-        int level, speed;
-        unsigned volume;
+        int level, speed, voicePitch;
     };
-    const SCase cases[] = {{-100, 40, 0},    {-50, 60, 16383},  {0, 80, 32767},
-                           {50, 140, 49151}, {100, 200, 65535}, {250, 200, 65535}};
+    // Pitch: an octave down and up, 50..200 per cent; half way is a tritone (sqrt 2).
+    const SCase cases[] = {{-100, 40, 50}, {-50, 60, 71},   {0, 80, 100},
+                           {50, 140, 141}, {100, 200, 200}, {250, 200, 200}};
     for (const SCase& c : cases) {
         EXPECT_EQ(SpeedFromRate(c.level), c.speed) << c.level;
-        EXPECT_EQ(VolumeFromLevel(c.level), c.volume) << c.level;
+        EXPECT_EQ(VoicePitchFromLevel(c.level), c.voicePitch) << c.level;
     }
+}
+
+TEST(ModuleSettings, VolumeIsSilentAtTheBottomTheUsersAtZeroAndEvenInDecibels) {
+    EXPECT_EQ(SampleGain(-100), 0.0);
+    EXPECT_EQ(SampleGain(-150), 0.0);
+    EXPECT_EQ(SampleGain(0), 1.0);
+    EXPECT_EQ(SampleGain(100), 1.0);
+    // Equal steps of level are equal steps in decibels: -15 dB at -50.
+    EXPECT_NEAR(20 * std::log10(SampleGain(-50)), -15.0, 1e-9);
+    EXPECT_NEAR(20 * std::log10(SampleGain(-20)) - 20 * std::log10(SampleGain(-10)),
+                20 * std::log10(SampleGain(-90)) - 20 * std::log10(SampleGain(-80)), 1e-9);
+    // Above 0 the engine's own volume (a scale even in decibels) goes from
+    // the user's to the full one.
+    struct SCase {
+        int level;
+        unsigned user, engine;
+    };
+    const SCase cases[] = {{-100, 40000, 40000}, {0, 40000, 40000},   {50, 40000, 52767},
+                           {100, 40000, 65535},  {100, 65535, 65535}, {0, 0, 0},
+                           {100, 0, 65535},      {0, 70000, 65535}};
+    for (const SCase& c : cases)
+        EXPECT_EQ(EngineVolume(c.level, c.user), c.engine) << c.level << " " << c.user;
+}
+
+TEST(ModuleSettings, SetValuesAreReadOrRefused) {
     SModuleSettings settings;
     struct SSet {
         const char* name;
@@ -149,6 +152,8 @@ TEST(ModuleSettings, LevelsMapOntoVokrantsRanges) {
         {"cap_let_recogn", "spell", true},
         {"pitch", "NULL", true},
         {"pitch", "x", false},
+        {"pitch", "-100", true},
+        {"pitch_range", "20", true},
         {"synthesis_voice", "NULL", true},
         {"language", "pl", true},
         {"voice", "male1", true},
@@ -157,6 +162,7 @@ TEST(ModuleSettings, LevelsMapOntoVokrantsRanges) {
         EXPECT_EQ(ApplyModuleSetting(settings, s.name, s.value), s.accepted)
             << s.name << "=" << s.value;
     EXPECT_EQ(settings.speed, 140);
+    EXPECT_EQ(settings.voicePitch, 50);
     EXPECT_TRUE(settings.readPunctuation);
     EXPECT_TRUE(settings.spellMode);
     EXPECT_TRUE(settings.sayCapitals);

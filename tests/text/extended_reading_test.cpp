@@ -189,13 +189,14 @@ TEST(ExtendedNumberTest, UnitsDatesYearsAndTimes) {
     const std::pair<const char*, const char*> cases[] = {
         {"3,49 zł", "trzy złote czterdzieści dziewięć groszy"},
         {"0,05 zł", "pięć groszy"},
-        {"2,5 kg", "dwa i pięć dziesiątych kilograma"},
+        {"2,5 kg", "dwa i pół kilograma"},  // a half is "pół"
+        {"2,25 kg", "dwa i dwadzieścia pięć setnych kilograma"},
         {"5 tys. zł", "pięć tysięcy złotych"},
         {"22 osoby", "dwadzieścia dwie"},  // the noun is read by the driver
         {"1 stycznia", "pierwszego"},
         {"29 lutego", "dwudziestego dziewiątego"},
         {"31 kwietnia", "trzydzieści jeden"},  // April has 30 days
-        {"1791 r.", "tysiąc siedemset dziewieńdziesiątego pierwszego roku"},
+        {"1791 r.", "tysiąc siedemset dziewięćdziesiąty pierwszy rok"},  // opens the sentence
         {"1989 roku", "tysiąc dziewieńcet osiemdziesiątego dziewiątego"},
         {"3000 r.", "trzy tysiące"},  // past the years the date words cover
         {"12.05.2002", "dwunastego maja dwa tysiące drugiego roku"},

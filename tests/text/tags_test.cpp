@@ -209,6 +209,19 @@ TEST_F(TagSoundTest, LoadsAWaveAndKeepsSampleCountConsistent) {
     EXPECT_EQ(wave.format.bitsPerSample, 16);
 }
 
+// The tag is text (Windows-1250); the file's name on disk is UTF-8.
+TEST_F(TagSoundTest, APolishFileNameInTheTextFindsTheFileOfThatName) {
+    WriteWave8("d\u017awi\u0119k \u017c\u00f3\u0142wia.wav", 50);  // dźwięk żółwia.wav
+    std::string tag = "Wav=\"" + directory_.string() + "/d\x9Fwi\xEAk \xBF\xF3\xB3wia.wav\"\\";
+    SAttribute settings;
+    SWave wave;
+    std::string buffer;
+    uint32_t position = 0;
+    ASSERT_EQ(ReadTag(tag.c_str(), position, settings, buffer, &wave), kTagWave);
+    EXPECT_EQ(buffer, Control(kTagWave, "\x01"));
+    EXPECT_EQ(wave.SampleCount(), 50);
+}
+
 TEST_F(TagSoundTest, FailuresSkipTheSoundButConsumeTheTag) {
     std::filesystem::create_directories(directory_ / "adir.wav");
     std::string junk = (directory_ / "junk.wav").string();

@@ -25,6 +25,7 @@ struct SeenSentence {
     std::vector<SeenWord> words;
     int start;
     int length;
+    char endMark;
 };
 
 // Segments a whole text with the given settings.
@@ -36,7 +37,7 @@ std::vector<SeenSentence> Segment(const std::string& text, SAttribute& settings,
     analyser.BeginText(text.c_str());
     std::vector<SeenSentence> sentences;
     while (SSentence* sentence = analyser.NextSentence()) {
-        SeenSentence seen{{}, sentence->start, sentence->length};
+        SeenSentence seen{{}, sentence->start, sentence->length, sentence->endMark};
         for (const SWord* word : sentence->words)
             seen.words.push_back({word->text, word->hidden != 0, word->closesPhrase,
                                   word->sourcePosition, word->sourceText, word->continuation});
@@ -88,6 +89,30 @@ INSTANTIATE_TEST_SUITE_P(
         SegmentCase{"a\tb", "a/\t/b"}, SegmentCase{"k\xF3\xB3ko", "k\xF3\xB3ko"},  // kółko
         SegmentCase{"caf\xE9 ok", "caf/\xE9/ /ok"},  // é is not a letter
         SegmentCase{"  kot", " / /kot"}));
+
+// The mark that closed each sentence, also where it made no word of its own
+// (the text's last character); '-' for none.
+TEST(Segmentation, EachSentenceKeepsTheMarkThatClosedIt) {
+    const struct {
+        const char* text;
+        const char* marks;  // one per sentence
+    } cases[] = {
+        {"Czy Ala ma kota?", "?"},
+        {"Czy Ala ma kota.", "."},
+        {"Ala ma kota", "-"},
+        {"Czy Ala ma kota? Tak.", "?."},
+        {"Tak?!", "?"},
+        {"Tak!?", "!"},
+        {"Tak ?", "?"},
+        {"kot\npies!", "-!"},
+        {"Ala, Ola?", "?"},
+    };
+    for (const auto& c : cases) {
+        std::string marks;
+        for (const SeenSentence& s : Segment(c.text)) marks += s.endMark ? s.endMark : '-';
+        EXPECT_EQ(marks, c.marks) << c.text;
+    }
+}
 
 TEST(Segmentation, EmptyTextHasNoSentence) {
     for (const char* text : {"", static_cast<const char*>(nullptr)}) {

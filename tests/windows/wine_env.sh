@@ -7,6 +7,8 @@ wine=$(command -v wine64 || true)
 [[ -n $wine ]] || { [[ -x /usr/lib/wine/wine64 ]] && wine=/usr/lib/wine/wine64; } || wine=$(command -v wine)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 engine_clsid='{C7CC431F-6667-4855-8D86-086362FEB667}'
+voice_clsid='{5E3A7C21-9B04-4D6F-A18E-27C4903B6D52}'
+voice_token_key='HKLM\Software\Microsoft\Speech\Voices\Tokens\Vokrant'
 
 run() { "$wine" "$@"; }
 reg_query() { run reg query "$@" 2>/dev/null | tr -d '\r'; }

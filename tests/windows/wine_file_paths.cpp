@@ -13,8 +13,11 @@
 #include <vector>
 
 #include "check.h"
+#include "platform/codepage.h"
 #include "platform/file_commit.h"
 #include "platform/file_open.h"
+#include "platform/interrupt_cleanup.h"
+#include "platform/sibling_temp_file.h"
 #include "sapi/audio/wave_file_audio_dest.h"
 
 namespace {
@@ -79,11 +82,13 @@ void CheckHelpersReachTheNameGiven() {
         std::string temp;
         std::FILE* sibling = CreateSiblingTempFile(name.Utf8(), &temp);
         if (CHECK_NOTE(sibling != nullptr, note)) {
-            CHECK(std::fputs("new", sibling) >= 0 && std::fclose(sibling) == 0);
+            CHECK(std::fputs("new", sibling) >= 0);
             CHECK_NOTE(temp.rfind(name.Utf8(), 0) == 0, temp);
-            CHECK_NOTE(MoveOver(temp, name.Utf8()), note);
+            CHECK_NOTE(CommitSiblingTempFile(sibling, temp, name.Utf8()), note);
             CHECK_NOTE(ReadWide(name.Wide()) == "new", note);
         }
+        std::uint64_t size = 0;
+        CHECK_NOTE(IsRegularFile(name.Utf8(), &size) && size == 3, note);
         CHECK_NOTE(RemoveFile(name.Utf8()), note);
         CHECK_NOTE(!ExistsWide(name.Wide()), note);
     }
@@ -148,6 +153,67 @@ void CheckAudioFileSetTakesAnyName() {
     CHECK(FolderEntries(dirWide).empty());
 }
 
+// Creates a file by its wide name, last written `ageSeconds` ago.
+void PutFile(const std::wstring& path, int ageSeconds) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (!CHECK(file != INVALID_HANDLE_VALUE)) return;
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER at{};
+    at.LowPart = now.dwLowDateTime;
+    at.HighPart = now.dwHighDateTime;
+    at.QuadPart -= static_cast<ULONGLONG>(ageSeconds) * 10000000ull;
+    FILETIME then{at.LowPart, at.HighPart};
+    CHECK(SetFileTime(file, nullptr, nullptr, &then));
+    CloseHandle(file);
+}
+
+// What a killed writer left is removed by the next writer of the same file:
+// only files of the exact pattern that nobody holds and that have not
+// changed for a minute.
+void CheckStaleTemporariesAreSweptAndNothingElse() {
+    const std::wstring folder = dirWide + L"東京 – ślady\\";
+    CHECK(CreateDirectoryW(folder.substr(0, folder.size() - 1).c_str(), nullptr));
+    const std::wstring target = folder + L"mowa.wav";
+    const std::wstring stale[] = {L"mowa.wav.vokrant-abc123.tmp", L"mowa.wav.vokrant-XYZ789.tmp"};
+    const std::wstring kept[] = {
+        L"mowa.wav.vokrant-abc12.tmp",  L"mowa.wav.vokrant-abc1234.tmp", L"mowa.wav.abc123",
+        L"inna.wav.vokrant-abc123.tmp",
+        L"mowa.wav.vokrant-fresh1.tmp",  // changed just now: maybe about to be renamed
+        L"mowa.wav.vokrant-held12.tmp",  // held open by a writer
+    };
+    for (const std::wstring& name : stale) PutFile(folder + name, 120);
+    for (const std::wstring& name : kept) PutFile(folder + name, 120);
+    PutFile(folder + L"mowa.wav.vokrant-fresh1.tmp", 0);
+    HANDLE held = CreateFileW((folder + L"mowa.wav.vokrant-held12.tmp").c_str(), GENERIC_WRITE,
+                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    CHECK(held != INVALID_HANDLE_VALUE);
+
+    std::string targetUtf8 = Utf16ToUtf8(reinterpret_cast<const char16_t*>(target.c_str()));
+    std::string temp;
+    std::FILE* file = CreateSiblingTempFile(targetUtf8, &temp);
+    if (CHECK(file != nullptr)) CHECK(CommitSiblingTempFile(file, temp, targetUtf8));
+    for (const std::wstring& name : stale)
+        CHECK_NOTE(!ExistsWide(folder + name), "stale file left");
+    for (const std::wstring& name : kept) CHECK_NOTE(ExistsWide(folder + name), "removed");
+    CHECK(FolderEntries(folder).size() == std::size(kept) + 1);
+
+    // The interruption handler's own step: a file its writer still holds is
+    // marked through the writer's handle and goes when the handle closes.
+    file = CreateSiblingTempFile(targetUtf8, &temp);
+    if (CHECK(file != nullptr)) {
+        RemoveTemporaries();
+        std::fclose(file);
+        std::u16string wide = Utf8ToUtf16(temp);
+        CHECK_NOTE(!ExistsWide(std::wstring(wide.begin(), wide.end())), temp);
+        ForgetTemporaryNamed(temp);
+    }
+    CloseHandle(held);
+    for (const std::wstring& name : FolderEntries(folder)) DeleteFileW((folder + name).c_str());
+    CHECK(RemoveDirectoryW(folder.substr(0, folder.size() - 1).c_str()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -159,5 +225,6 @@ int main(int argc, char** argv) {
     dirWide = std::wstring(dirUtf8.begin(), dirUtf8.end());
     CheckHelpersReachTheNameGiven();
     CheckAudioFileSetTakesAnyName();
+    CheckStaleTemporariesAreSweptAndNothingElse();
     return wine_check::Summary("wine_file_paths");
 }

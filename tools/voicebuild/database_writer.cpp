@@ -1,7 +1,6 @@
 #include "database_writer.h"
 
-#include <filesystem>
-#include <memory>
+#include <string>
 
 #include "core/exceptions.h"
 #include "model/inventory.h"
@@ -15,11 +14,9 @@ namespace voicebuild {
 // "ALOF" keeps the samples themselves: lossless, and about a tenth of the
 // size of the segment layouts for the same voice.
 void WriteVoiceDatabase(const std::string& path, const RecordingSet& set) {
-    const std::string temp = path + ".tmp";
+    SAtomicFile target(path);
     {
-        std::unique_ptr<SDiskFile> file = SDiskFile::Open(temp, SDiskFile::kWrite);
-        if (!file) ThrowExit(kExitFileOpen, "cannot write %s", temp.c_str());
-        SAlofFileFormat alof(file.get());
+        SAlofFileFormat alof(&target.File());
         alof.BeginDatabase(MonoPcm16(uint32_t(set.rate)));
         for (int id : RecordedIds()) {
             const AllophoneRecording* r = set.Find(std::string(InventoryName(id)));
@@ -30,9 +27,7 @@ void WriteVoiceDatabase(const std::string& path, const RecordingSet& set) {
         }
         alof.FinishDatabase();
     }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) ThrowExit(kExitFileOpen, "cannot write %s: %s", path.c_str(), ec.message().c_str());
+    target.Commit();
 }
 
 }  // namespace voicebuild

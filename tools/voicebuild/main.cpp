@@ -17,6 +17,7 @@
 #include "espeak_source.h"
 #include "join_survey.h"
 #include "model/pattern_store.h"
+#include "platform/interrupt_cleanup.h"
 #include "soundfile/voice_loader.h"
 #include "voice_builder.h"
 #include "voice_database.h"
@@ -93,6 +94,7 @@ int Build(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    RemoveTemporariesOnInterrupt();
     try {
         if (argc == 3 && std::strcmp(argv[1], "extract") == 0) return Extract(argv[2]);
         if (argc >= 4 && std::strcmp(argv[1], "build") == 0) return Build(argc, argv);

@@ -7,6 +7,7 @@
 
 #include "core/exceptions.h"
 #include "database_writer.h"
+#include "soundfile/binary_file.h"
 #include "voice_database.h"
 #include "voice_report.h"
 #include "wave_folder.h"
@@ -18,15 +19,9 @@ namespace fs = std::filesystem;
 namespace {
 
 void WriteTextAtomically(const fs::path& path, const std::string& text) {
-    fs::path temp = path;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.flush();
-        if (!out) ThrowExit(kExitFileOpen, "cannot write %s", temp.c_str());
-    }
-    fs::rename(temp, path);
+    SAtomicFile target(path.string());
+    target.File().Write(text.data(), static_cast<int64_t>(text.size()));
+    target.Commit();
 }
 
 // The measured figures that tools/voicebuild/voice_figures.sh produces are

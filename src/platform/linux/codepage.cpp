@@ -92,6 +92,23 @@ std::string Cp1250ToUtf8(std::string_view text) {
     return out;
 }
 
+std::string MixedTextToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        size_t next = i;
+        if (byte >= 0x80 && (DecodeUtf8(text, next), next - i > 1)) {
+            out.append(text.substr(i, next - i));
+            i = next;
+            continue;
+        }
+        AppendUtf8(out, Cp1250ToUnicode(byte));
+        ++i;
+    }
+    return out;
+}
+
 std::string Utf8ToCp1250(std::string_view text) {
     std::string out;
     out.reserve(text.size());

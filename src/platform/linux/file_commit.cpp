@@ -14,21 +14,6 @@ bool MoveOver(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-std::FILE* CreateSiblingTempFile(const std::string& path, std::string* tempPath) {
-    std::string pattern = path + ".XXXXXX";
-    int fd = mkstemp(pattern.data());
-    if (fd < 0) return nullptr;
-    fchmod(fd, 0644);
-    std::FILE* file = fdopen(fd, "w+b");
-    if (file == nullptr) {
-        close(fd);
-        unlink(pattern.c_str());
-        return nullptr;
-    }
-    *tempPath = pattern;
-    return file;
-}
-
 bool StreamAppends(std::FILE* stream) {
     int flags = fcntl(fileno(stream), F_GETFL);
     return flags == -1 || (flags & O_APPEND) != 0;

@@ -68,3 +68,12 @@ std::vector<std::string> SRegKey::ValueNames() const {
     });
     return names;
 }
+
+// File names are bytes on Linux: stored and read as they are.
+bool SRegKey::ReadPath(const std::string& name, std::string* value) const {
+    return ReadString(name, value);
+}
+
+bool SRegKey::SetPath(const std::string& name, const std::string& value) {
+    return SetString(name, value);
+}

@@ -14,6 +14,7 @@
 
 #include "platform/log.h"
 #include "platform/paths.h"
+#include "platform/sibling_temp_file.h"
 
 namespace {
 
@@ -100,37 +101,18 @@ bool ReadText(const std::string& file, std::string* text, int* error) {
     return true;
 }
 
-bool WriteAll(int fd, const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// Temporary file, flush, rename, then flush the directory entry.
+// Temporary file, flush, rename (platform/sibling_temp_file.h). The hive
+// stays private to its owner.
 bool WriteAtomically(const std::string& file, const std::string& text) {
-    std::string temp = file + ".tmp-" + std::to_string(::getpid());
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, text) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok) ok = ::rename(temp.c_str(), file.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
+    std::string temp;
+    std::FILE* stream = CreateSiblingTempFile(file, &temp);
+    if (stream == nullptr) return false;
+    if (::fchmod(fileno(stream), 0600) != 0 ||
+        std::fwrite(text.data(), 1, text.size(), stream) != text.size()) {
+        DiscardSiblingTempFile(stream, temp);
         return false;
     }
-    int dir = ::open(DirectoryOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    return CommitSiblingTempFile(stream, temp, file);
 }
 
 // Renames a damaged hive out of the way; the caller holds the file lock.

@@ -23,20 +23,6 @@ bool MoveOver(const std::string& from, const std::string& to) {
     return false;
 }
 
-std::FILE* CreateSiblingTempFile(const std::string& path, std::string* tempPath) {
-    for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        std::string candidate = path + "." + std::to_string(GetCurrentProcessId()) + "-" +
-                                std::to_string(GetTickCount() + attempt);
-        // "x": fails when the name is taken, so no other file is overwritten.
-        if (std::FILE* file = OpenFile(candidate, "w+bx")) {
-            *tempPath = candidate;
-            return file;
-        }
-        if (errno != EEXIST) return nullptr;
-    }
-    return nullptr;
-}
-
 bool StreamAppends(std::FILE* stream) {
     // Windows keeps no append flag on the handle that could be asked; a
     // file or pipe is patched only when seeking to its start works.

@@ -1,5 +1,7 @@
 #include "platform/file_open.h"
 
+#include <windows.h>
+
 #include <cerrno>
 #include <cstring>
 
@@ -20,4 +22,15 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
 
 bool RemoveFile(const std::string& path) {
     return _wremove(WidePath(path).c_str()) == 0;
+}
+
+bool IsRegularFile(const std::string& path, std::uint64_t* size) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (path.empty() || path.find('\0') != std::string::npos ||
+        !GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0)
+        return false;
+    if (size != nullptr)
+        *size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return true;
 }

@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 
+#include "platform/codepage.h"
+
 namespace {
 
 std::string EnvOrEmpty(const char* name) {
@@ -24,11 +26,13 @@ HMODULE OwnModule() {
     return module;
 }
 
+// In UTF-8, like every file name inside: the folder may be named in any script.
 std::string OwnModuleDirectory() {
-    char path[MAX_PATH * 2];
-    DWORD length = GetModuleFileNameA(OwnModule(), path, sizeof path);
-    if (length == 0 || length >= sizeof path) return {};
-    std::string dir(path, length);
+    std::wstring path(32768, L'\0');
+    DWORD length = GetModuleFileNameW(OwnModule(), path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0 || length >= path.size()) return {};
+    std::string dir =
+        Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(path.data()), length));
     std::string::size_type slash = dir.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : dir.substr(0, slash + 1);
 }

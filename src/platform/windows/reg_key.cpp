@@ -5,6 +5,9 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <string>
+
+#include "platform/codepage.h"
 
 namespace {
 
@@ -162,4 +165,38 @@ std::vector<std::string> SRegKey::ValueNames() const {
         names.emplace_back(name, length);
     }
     return names;
+}
+
+// Names go through the wide calls, so a folder named in any script survives
+// (the ANSI calls would turn what the code page lacks into '?').
+bool SRegKey::ReadPath(const std::string& name, std::string* value) const {
+    if (!open_ || !Valid(name)) return false;
+    SOpenKey key(root_, path_, KEY_READ, false);
+    if (!key) return false;
+    const std::wstring wideName(name.begin(), name.end());
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExW(key.get(), wideName.c_str(), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return false;
+    std::u16string wide(size / sizeof(char16_t) + 1, u'\0');
+    DWORD got = static_cast<DWORD>(wide.size() * sizeof(char16_t));
+    if (RegQueryValueExW(key.get(), wideName.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(wide.data()), &got) != ERROR_SUCCESS)
+        return false;
+    wide.resize(got / sizeof(char16_t));
+    while (!wide.empty() && wide.back() == u'\0') wide.pop_back();
+    *value = Utf16ToUtf8(wide);
+    return true;
+}
+
+bool SRegKey::SetPath(const std::string& name, const std::string& value) {
+    if (!open_ || !Valid(name) || value.find('\0') != std::string::npos) return false;
+    SOpenKey key(root_, path_, KEY_READ | KEY_WRITE, false);
+    if (!key) return false;
+    const std::wstring wideName(name.begin(), name.end());
+    std::u16string wide = Utf8ToUtf16(value);
+    return RegSetValueExW(
+               key.get(), wideName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+               static_cast<DWORD>((wide.size() + 1) * sizeof(char16_t))) == ERROR_SUCCESS;
 }

@@ -7,6 +7,7 @@
 #include "platform/codepage.h"
 #include "platform/file_commit.h"
 #include "platform/file_open.h"
+#include "platform/sibling_temp_file.h"
 
 CWaveFileAudioDest* CWaveFileAudioDest::Create(const std::string& path, DWORD bufferSize) {
     auto* dest = new (std::nothrow) CWaveFileAudioDest(path, bufferSize);
@@ -124,20 +125,15 @@ HRESULT CWaveFileAudioDest::Finish() {
         file_ = nullptr;
         return ok ? S_OK : Fail("cannot write to standard output");
     }
-    bool ok =
-        error_.empty() && CompleteWaveHeader(file_, Format(), dataBytes_) && FlushToDisk(file_);
-    std::string reason =
-        ok ? std::string() : (error_.empty() ? std::string(std::strerror(errno)) : error_);
-    ok = std::fclose(file_) == 0 && ok;
-    file_ = nullptr;
-    if (ok && !MoveOver(tempPath_, path_)) {
-        ok = false;
-        reason = std::strerror(errno);
-    }
-    if (!ok) {
-        RemoveFile(tempPath_);
+    if (!error_.empty() || !CompleteWaveHeader(file_, Format(), dataBytes_)) {
+        std::string reason = error_.empty() ? std::string(std::strerror(errno)) : error_;
+        Abandon();
         return Fail("cannot write " + path_ + ": " + reason);
     }
+    std::FILE* file = file_;
+    file_ = nullptr;
+    if (!CommitSiblingTempFile(file, tempPath_, path_))
+        return Fail("cannot write " + path_ + ": " + std::strerror(errno));
     return S_OK;
 }
 
@@ -150,8 +146,7 @@ void CWaveFileAudioDest::Abandon() {
         else
             std::fflush(file_);
     } else {
-        std::fclose(file_);
-        RemoveFile(tempPath_);
+        DiscardSiblingTempFile(file_, tempPath_);
     }
     file_ = nullptr;
 }
