@@ -109,7 +109,8 @@ void CharacterEcho(const std::string& config) {
 
 int main(int argc, char** argv) {
     const size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 16;
-    const size_t bytes = megabytes << 20;
+    // Just below the limit: a message of the limit and its line end is refused.
+    const size_t bytes = (megabytes << 20) - 16;
     ConversionTimes(bytes);
     const std::string config = ConfigFile();
     StopTimes(bytes, config);

@@ -1,12 +1,17 @@
-﻿; The Vokrant installer: the engine DLL, its two programs, the voice and the
-; shipped dictionary go into Program Files; the DLL is registered with the
-; regsvr32 of its own width. The uninstaller unregisters and removes what was
-; installed, but keeps the user's settings (HKCU\Software\Dravenlab) and a
-; dictionary the user has changed since it was installed.
+﻿; The Vokrant installer: the Speech API 4 engine DLL, the SAPI 5 voice, the
+; two programs, the voice and the shipped dictionary go into Program Files;
+; each DLL is registered with the regsvr32 of its own width. The 64-bit
+; installer also installs and registers the 32-bit SAPI 5 voice
+; (vokrant-sapi5-x86.dll, through SysWOW64's regsvr32), so that 64-bit
+; screen readers and the narrator find the one and 32-bit programs the
+; other. The uninstaller unregisters and removes what was installed, but
+; keeps the user's settings (HKCU\Software\Dravenlab) and a dictionary the
+; user has changed since it was installed.
 ;
 ; One script, two installers (the build passes the defines):
-;   makensis -DARCH=x86|x64 -DVERSION=0.1.0 -DDLL=... -DVOKRANT_EXE=... -DSETTINGS_EXE=...
-;            -DSOURCE_DIR=<repository> -DOUTFILE=vokrant-setup-x86.exe vokrant.nsi
+;   makensis -DARCH=x86|x64 -DVERSION=0.1.0 -DDLL=... -DSAPI5_DLL=... [-DSAPI5_X86_DLL=...]
+;            -DVOKRANT_EXE=... -DSETTINGS_EXE=... -DSOURCE_DIR=<repository>
+;            -DOUTFILE=vokrant-setup-x86.exe vokrant.nsi
 
 Unicode true
 !if "${ARCH}" == "x64"
@@ -138,9 +143,51 @@ Function WriteUninstallEntry
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 FunctionEnd
 
+; $1: the regsvr32 to run, $2: the DLL it registers.
+Function RegisterOrAbort
+  ExecWait '"$1" /s "$2"' $0
+  ${If} $0 != 0
+    MessageBox MB_OK|MB_ICONSTOP "Nie udało się zarejestrować $2 ($1: $0)." /SD IDOK
+    Abort
+  ${EndIf}
+FunctionEnd
+
+!ifdef SAPI5_X86_DLL
+; The 32-bit voice, in the 32-bit view. A system that cannot start 32-bit
+; programs at all has no 32-bit hosts either: it is only noted there.
+Function RegisterX86Voice
+  ClearErrors
+  ExecWait '"$WINDIR\SysWOW64\regsvr32.exe" /s "$INSTDIR\vokrant-sapi5-x86.dll"' $0
+  ${If} ${Errors}
+    DetailPrint "Ten system nie uruchamia programów 32-bitowych: głos 32-bitowy nie został zarejestrowany"
+  ${ElseIf} $0 != 0
+    MessageBox MB_OK|MB_ICONSTOP "Nie udało się zarejestrować $INSTDIR\vokrant-sapi5-x86.dll (regsvr32: $0)." /SD IDOK
+    Abort
+  ${EndIf}
+FunctionEnd
+!endif
+
+; $1: the regsvr32 to run, $2: the DLL it unregisters (if it is there).
+Function un.Unregister
+  ${If} ${FileExists} "$2"
+    ClearErrors
+    ExecWait '"$1" /u /s "$2"' $0
+    ${If} ${Errors}
+      DetailPrint "$1 nie działa: $2 nie został wyrejestrowany"
+    ${ElseIf} $0 != 0
+      DetailPrint "$1 /u $2 zwrócił $0"
+      SetErrorLevel 1
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
 Section "Vokrant"
   SetOutPath "$INSTDIR"
   File "${DLL}"
+  File "${SAPI5_DLL}"
+  !ifdef SAPI5_X86_DLL
+    File "/oname=vokrant-sapi5-x86.dll" "${SAPI5_X86_DLL}"
+  !endif
   File "${VOKRANT_EXE}"
   File "${SETTINGS_EXE}"
   File "${SOURCE_DIR}/data/pln_22.als"
@@ -154,11 +201,14 @@ Section "Vokrant"
   Call WriteUninstallEntry
 
   ; $SYSDIR of a 32-bit installer on 64-bit Windows is SysWOW64's regsvr32.
-  ExecWait '"$SYSDIR\regsvr32.exe" /s "$INSTDIR\vokrant.dll"' $0
-  ${If} $0 != 0
-    MessageBox MB_OK|MB_ICONSTOP "Nie udało się zarejestrować $INSTDIR\vokrant.dll (regsvr32: $0)." /SD IDOK
-    Abort
-  ${EndIf}
+  StrCpy $1 "$SYSDIR\regsvr32.exe"
+  StrCpy $2 "$INSTDIR\vokrant.dll"
+  Call RegisterOrAbort
+  StrCpy $2 "$INSTDIR\vokrant-sapi5.dll"
+  Call RegisterOrAbort
+  !ifdef SAPI5_X86_DLL
+    Call RegisterX86Voice
+  !endif
 
   CreateDirectory "${MENU_FOLDER}"
   CreateShortCut "${SETTINGS_LINK}" "$INSTDIR\vokrant-settings.exe" "" "" 0 SW_SHOWNORMAL "" \
@@ -166,16 +216,19 @@ Section "Vokrant"
 SectionEnd
 
 Section "Uninstall"
-  ${If} ${FileExists} "$INSTDIR\vokrant.dll"
-    ExecWait '"$SYSDIR\regsvr32.exe" /u /s "$INSTDIR\vokrant.dll"' $0
-    ${If} $0 != 0
-      DetailPrint "regsvr32 /u zwrócił $0"
-      SetErrorLevel 1
-    ${EndIf}
-  ${EndIf}
+  StrCpy $1 "$SYSDIR\regsvr32.exe"
+  StrCpy $2 "$INSTDIR\vokrant.dll"
+  Call un.Unregister
+  StrCpy $2 "$INSTDIR\vokrant-sapi5.dll"
+  Call un.Unregister
+  StrCpy $1 "$WINDIR\SysWOW64\regsvr32.exe"
+  StrCpy $2 "$INSTDIR\vokrant-sapi5-x86.dll"
+  Call un.Unregister
 
   ; A host still holding the engine keeps the DLL until the next restart.
   Delete /REBOOTOK "$INSTDIR\vokrant.dll"
+  Delete /REBOOTOK "$INSTDIR\vokrant-sapi5.dll"
+  Delete /REBOOTOK "$INSTDIR\vokrant-sapi5-x86.dll"
   Delete "$INSTDIR\vokrant.exe"
   Delete "$INSTDIR\vokrant-settings.exe"
   Delete "$INSTDIR\pln_22.als"

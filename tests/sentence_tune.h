@@ -74,6 +74,11 @@ inline double FinalPitch(const std::vector<int16_t>& pcm, int rate, size_t frame
     return pitches[pitches.size() / 2];
 }
 
+// The median pitch (Hz) of all voiced frames.
+inline double MedianPitch(const std::vector<int16_t>& pcm, int rate) {
+    return FinalPitch(pcm, rate, pcm.size());
+}
+
 // UTF-16 of a UTF-8 text (characters of the basic plane, as Polish needs).
 inline std::u16string Utf16(const std::string& utf8) {
     std::u16string out;
@@ -97,7 +102,7 @@ using SSpeakFunction =
 // A Polish yes/no question ends higher than the same words as a statement,
 // which falls at its end; a comma (the sentence goes on) rises less than a
 // question. Without intonation the end mark changes nothing: the question
-// and the statement are the same sound, the comma ends on the same pitch.
+// and the statement are the same sound.
 inline void ExpectQuestionsRiseAndCommasRiseLess(const SSpeakFunction& speak, int rate = 22050) {
     for (const char* words : {"Czy Ala ma kota", "Czy mogę prosić o szklankę wody"}) {
         SCOPED_TRACE(words);
@@ -112,9 +117,6 @@ inline void ExpectQuestionsRiseAndCommasRiseLess(const SSpeakFunction& speak, in
 
         std::vector<int16_t> flatStatement = speak(base + ".", false);
         EXPECT_EQ(speak(base + "?", false), flatStatement) << "one tune without intonation";
-        double flatComma = FinalPitch(speak(base + ",", false), rate);
-        EXPECT_NEAR(flatComma, FinalPitch(flatStatement, rate),
-                    FinalPitch(flatStatement, rate) * 0.01);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ssml_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <iterator>
 
@@ -14,6 +15,12 @@ constexpr size_t kMaxElementBytes = 64u << 10;
 
 bool StartsWith(std::string_view text, size_t at, std::string_view prefix) {
     return text.substr(at, prefix.size()) == prefix;
+}
+
+// Whether markup can start with the byte after a '<'.
+bool CanStartMarkup(char c) {
+    return c == '!' || c == '?' || c == '/' || c == '_' ||
+           std::isalpha(static_cast<unsigned char>(c)) != 0;
 }
 
 bool IsContinuationByte(char c) {
@@ -124,6 +131,10 @@ size_t SSsmlConverter::Construct(size_t open, std::string_view begin, SForwardFi
 
 // Handles the markup at `open` ('<'); returns where reading goes on.
 size_t SSsmlConverter::Markup(size_t open) {
+    if (open + 1 >= ssml_.size() || !CanStartMarkup(ssml_[open + 1])) {
+        AppendText("<", true);  // a '<' of the text
+        return open + 1;
+    }
     struct SConstruct {
         std::string_view begin;
         SForwardFinder* close;

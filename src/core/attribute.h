@@ -75,6 +75,9 @@ public:
     int32_t realTime = 30;
     int32_t intonationDepth = 50;
     int32_t voicePitch = kNaturalVoicePitch;  // per cent of the voice's natural pitch
+    // Beyond the written rules: two continuous sounds that meet are
+    // crossfaded instead of each fading to silence at its edge.
+    bool smoothJoins = true;
     int32_t pauseInterSentence = 500;  // ms
     int32_t pausePunctuation = 200;    // ms
     int32_t pauseInterWord = 70;       // ms

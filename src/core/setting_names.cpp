@@ -68,6 +68,7 @@ constexpr SSettingName kSettings[] = {
     {"RealTime", SKind::Number, &SAttribute::realTime, nullptr, nullptr},
     {"Intonation", SKind::YesNo, nullptr, &SAttribute::intonation, nullptr},
     {"IntonationDepth", SKind::Number, &SAttribute::intonationDepth, nullptr, nullptr},
+    {"SmoothJoins", SKind::YesNo, nullptr, &SAttribute::smoothJoins, nullptr},
     {"PauseInterSentence", SKind::Number, &SAttribute::pauseInterSentence, nullptr, nullptr},
     {"PausePunctation", SKind::Number, &SAttribute::pausePunctuation, nullptr, nullptr},
     {"PauseInterWord", SKind::Number, &SAttribute::pauseInterWord, nullptr, nullptr},

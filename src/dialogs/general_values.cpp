@@ -4,6 +4,7 @@
 
 #include "core/attribute.h"
 #include "model/allophone_ids.h"
+#include "synthesis/voice_pitch.h"
 
 namespace {
 
@@ -17,6 +18,9 @@ const std::array<SGeneralSliderSpec, static_cast<int>(V::Count)> kSpecs = {{
     {V::Volume, 302, 305, 402, "&Głośność (%) :", 0, 100, 1, 100, false, true},
     {V::Processor, 306, 307, 403, "P&rocesor (%) :", 5, 99, 1, 30, false, true},
     {V::Intonation, 316, 317, 404, "&Intonacja (%):", 0, 100, 1, 50, false, true},
+    // The range the voice moves cleanly; the setting itself takes 50..200.
+    {V::VoicePitch, 322, 323, 409, "T&on głosu (%):", kLowestVoicePitch, kHighestVoicePitch, 1,
+     SAttribute::kNaturalVoicePitch, false, true},
     {V::PauseDoubleLetter, 308, 309, 405, "Między &znakami:", 0, 10, 10, 30, true, true},
     {V::PauseInterWord, 310, 311, 406, "Między &słowami:", 0, 25, 10, 70, true, true},
     {V::PauseInterSentence, 312, 313, 407, "Między &frazami:", 0, 100, 10, 500, true, true},
@@ -68,6 +72,7 @@ SGeneralValues SGeneralValues::FromSettings(const SAttribute& settings) {
     v[V::Volume] = VolumePercentFromSettings(settings.volume);
     v[V::Processor] = settings.realTime;
     v[V::Intonation] = settings.intonationDepth;
+    v[V::VoicePitch] = settings.voicePitch;
     v[V::PauseDoubleLetter] = settings.pauseDoubleLetter;
     v[V::PauseInterWord] = settings.pauseInterWord;
     v[V::PauseInterSentence] = settings.pauseInterSentence;
@@ -110,6 +115,7 @@ void StoreForTest(const SGeneralValues& values, SAttribute& settings) {
     settings.SetRealTime(values[V::Processor]);
     settings.SetVolume(VolumeForTest(values[V::Volume]));
     settings.SetIntonationDepth(values[V::Intonation]);
+    settings.SetVoicePitch(values[V::VoicePitch]);
     settings.pauseInterSentence = values[V::PauseInterSentence];
     settings.pausePunctuation = values[V::PausePunctuation];
     settings.pauseInterWord = values[V::PauseInterWord];
@@ -121,6 +127,7 @@ std::vector<int> StoreForOk(const SGeneralValues& values, SAttribute& settings,
     settings.SetSpeed(values[V::Speed]);
     settings.SetPitch(values[V::Pitch]);
     settings.SetIntonationDepth(values[V::Intonation]);
+    settings.SetVoicePitch(values[V::VoicePitch]);
     settings.SetVolume(VolumeForOk(values[V::Volume]));
     settings.SetRealTime(values[V::Processor]);
 
@@ -141,6 +148,7 @@ SGeneralSnapshot SGeneralSnapshot::Capture(const SAttribute& s) {
             s.volume,
             s.realTime,
             s.intonationDepth,
+            s.voicePitch,
             s.pauseInterSentence,
             s.pausePunctuation,
             s.pauseInterWord,
@@ -153,6 +161,7 @@ void SGeneralSnapshot::RestoreTo(SAttribute& s) const {
     s.volume = volume;
     s.realTime = realTime;
     s.intonationDepth = intonationDepth;
+    s.voicePitch = voicePitch;
     s.pauseInterSentence = pauseInterSentence;
     s.pausePunctuation = pausePunctuation;
     s.pauseInterWord = pauseInterWord;

@@ -17,6 +17,7 @@ enum class SGeneralValue : int {
     Volume,
     Processor,
     Intonation,
+    VoicePitch,  // per cent of the voice's natural pitch
     PauseDoubleLetter,
     PauseInterWord,
     PauseInterSentence,
@@ -74,11 +75,11 @@ struct SGeneralValues {
 };
 
 // "&Testuj": stores the values for a trial run, in the order pitch, speed,
-// processor, volume (percent * 655), intonation, then the four pauses. Pause
+// processor, volume (percent * 655), intonation, voice pitch, then the four pauses. Pause
 // patterns are not rebuilt.
 void StoreForTest(const SGeneralValues& values, SAttribute& settings);
 
-// OK: stores speed, pitch, intonation, volume (full volume from 65500 up),
+// OK: stores speed, pitch, intonation, voice pitch, volume (full volume from 65500 up),
 // processor and the pauses. Returns the ids of the pause patterns to rebuild,
 // in the order punctuation, inter-word, inter-sentence, double letter: those
 // whose duration differs from the record's before this step or from
@@ -95,6 +96,7 @@ struct SGeneralSnapshot {
     uint32_t volume = 0;
     int32_t realTime = 0;
     int32_t intonationDepth = 0;
+    int32_t voicePitch = 0;
     int32_t pauseInterSentence = 0;
     int32_t pausePunctuation = 0;
     int32_t pauseInterWord = 0;

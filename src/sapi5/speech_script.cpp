@@ -35,9 +35,18 @@ void AppendUtf16(SScriptItem& item, std::u16string_view text, uint32_t firstOffs
         } else if (c >= kHighFirst && c <= kLowLast) {
             c = u'?';
         }
-        item.text.cp1250 += c == 0 ? ' ' : UnicodeToCp1250(c);
+        const char byte = c == 0 ? ' ' : UnicodeToCp1250(c);
+        item.text.cp1250 += byte;
         item.text.sourceOffset.push_back(offset);
         item.inserted.push_back(0);
+        // The engine reads this text with tags on (bookmarks travel as tags),
+        // so a backslash of the caller's text is doubled: a web page read
+        // aloud must never turn the volume down or spell the next text.
+        if (byte == '\\') {
+            item.text.cp1250 += byte;
+            item.text.sourceOffset.push_back(offset);
+            item.inserted.push_back(0);
+        }
     }
 }
 
@@ -174,9 +183,23 @@ private:
 
 std::vector<SScriptItem> BuildSpeechScript(const SPVTEXTFRAG* fragments, bool userSpellMode) {
     SScriptBuilder builder(userSpellMode);
-    for (const SPVTEXTFRAG* fragment = fragments; fragment != nullptr; fragment = fragment->pNext)
+    // A list that loops back on itself ends here instead of never.
+    size_t count = 0;
+    for (const SPVTEXTFRAG* fragment = fragments; fragment != nullptr && count < kMaxFragments;
+         fragment = fragment->pNext, ++count)
         builder.Add(*fragment);
     return builder.Finish();
+}
+
+bool LoopsBack(const SPVTEXTFRAG* fragments) {
+    const SPVTEXTFRAG* slow = fragments;
+    const SPVTEXTFRAG* fast = fragments;
+    while (fast != nullptr && fast->pNext != nullptr) {
+        slow = slow->pNext;
+        fast = fast->pNext->pNext;
+        if (slow == fast) return true;
+    }
+    return false;
 }
 
 long BookmarkValue(std::u16string_view name) {

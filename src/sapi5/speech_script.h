@@ -44,9 +44,16 @@ inline constexpr uint32_t kMaxSilenceMs = 60000;
 // the engine's marks; a longer run is cut at a blank before this.
 inline constexpr size_t kMaxRunChars = 1u << 19;
 
+// Most fragments of one list that are read (one per word of a long text fits).
+inline constexpr size_t kMaxFragments = 1u << 22;
+
 // Builds the items for a fragment list (null: none). `userSpellMode` is the
 // saved spelling setting that a spelled fragment restores after itself.
 std::vector<SScriptItem> BuildSpeechScript(const SPVTEXTFRAG* fragments, bool userSpellMode);
+
+// True when following pNext from `fragments` comes back to a fragment seen
+// before (a list no caller should send; reading it would never end).
+bool LoopsBack(const SPVTEXTFRAG* fragments);
 
 // What _wtol reads from a bookmark name: optional blanks and sign, then
 // digits; no digits give 0; too large values saturate.

@@ -105,7 +105,7 @@ HRESULT CVoiceObject::EnsureLoaded() {
 HRESULT CVoiceObject::Speak(DWORD /*flags*/, REFGUID /*formatId*/, const WAVEFORMATEX* /*format*/,
                             const SPVTEXTFRAG* fragments, ISpTTSEngineSite* site) {
     return GuardCall("ISpTTSEngine::Speak", [&]() -> HRESULT {
-        if (site == nullptr || fragments == nullptr) return E_INVALIDARG;
+        if (site == nullptr || fragments == nullptr || LoopsBack(fragments)) return E_INVALIDARG;
         std::lock_guard<std::mutex> lock(mutex_);
         const HRESULT loaded = EnsureLoaded();
         if (FAILED(loaded)) return loaded;

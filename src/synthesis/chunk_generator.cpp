@@ -11,6 +11,7 @@
 #include "model/wave.h"
 #include "model/word.h"
 #include "synthesis/apply_tag.h"
+#include "synthesis/join_smoothing.h"
 #include "synthesis/render.h"
 
 namespace {
@@ -108,6 +109,31 @@ void AddAllophoneMarks(SWord& word, uint32_t start, SBookmarkBff& marks) {
     marks.Append(word.bookmarks.GetData(), word.bookmarks.GetSize());
 }
 
+// Smooths every join between two allophones of the run that sound one right
+// after the other (a pause or a tag between them keeps them apart).
+void SmoothRunJoins(SSentence& sentence, const SRun& run, SWave& wave, const SVoicePair& voices) {
+    auto* samples = reinterpret_cast<int16_t*>(wave.GetData());
+    const SAlofon* previous = nullptr;
+    int64_t at = 0;  // samples from the start of the wave
+    for (int k = run.first; k <= run.last; ++k) {
+        const SWord& word = *sentence.words[k];
+        if (word.control) {
+            previous = nullptr;
+            continue;
+        }
+        for (int i = 0; i < word.GetSize(); ++i) {
+            const SAlofon& alofon = *word[i];
+            if (alofon.id > kAlfLastSounding) continue;
+            const int n = std::max(alofon.SampleCount(), 0);
+            if (n == 0) continue;
+            if (previous && alofon.id < kAlfFirstPause)
+                SmoothJoin(*previous, alofon, samples + at, voices);
+            previous = alofon.id < kAlfFirstPause ? &alofon : nullptr;
+            at += n;
+        }
+    }
+}
+
 // Renders words first..last into the wave with their marks.
 void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& marks,
                const SChunkContext& context) {
@@ -125,12 +151,13 @@ void RenderRun(SSentence& sentence, const SRun& run, SWave& wave, SBookmarkBff& 
         if (!word.continuation && !word.hidden)
             marks.Add(MakeBookmark(kMarkWord,
                                    static_cast<uint32_t>(std::max(word.sourcePosition, 0)), start));
-        char* at = wave.GetData() + offset;
-        int bytes = RenderWord(word, at, context.voices);
-        ApplyVolume(reinterpret_cast<int16_t*>(at), bytes, volume);
-        offset += bytes;
+        offset += RenderWord(word, wave.GetData() + offset, context.voices);
         if (sentence.allophoneMarks) AddAllophoneMarks(word, start, marks);
     }
+    if (context.settings && context.settings->smoothJoins)
+        SmoothRunJoins(sentence, run, wave, context.voices);
+    // One volume for the run: scaling it whole equals scaling word by word.
+    ApplyVolume(reinterpret_cast<int16_t*>(wave.GetData()), static_cast<int>(offset), volume);
 }
 
 // A run without sound (tags at the end of a sentence, or a sentence of tags

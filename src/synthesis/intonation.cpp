@@ -7,6 +7,7 @@
 #include "model/pattern_store.h"
 #include "model/sentence.h"
 #include "model/word.h"
+#include "synthesis/voice_pitch.h"
 
 namespace {
 
@@ -39,12 +40,6 @@ struct SBoundary {
     bool sentenceEnd;
 };
 
-// Voiceless stops, affricates and fricatives ([x] is marked neither way).
-bool IsVoiced(uint32_t features) {
-    if (features & AF_VOICELESS) return false;
-    return !(features & AF_FRICATIVE) || (features & AF_VOICED);
-}
-
 bool IsQuestionMark(const SWord& word) {
     return word.text == "?" || word.sourceText == "?";
 }
@@ -73,7 +68,7 @@ void Collect(const SSentence& sentence, const SAlfPattArr& store, std::vector<SS
             double length = std::max(0, p->end - p->first);
             bool stressed = id >= kFirstStressedVowel && id <= kLastStressedVowel;
             sounds.push_back({w, a, t, t + length, (p->features & AF_VOWEL) != 0, stressed,
-                              IsVoiced(p->features)});
+                              CarriesPitch(p->features)});
             t += length;
         }
     }

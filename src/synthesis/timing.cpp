@@ -12,6 +12,7 @@
 #include "model/sentence.h"
 #include "model/word.h"
 #include "synthesis/apply_tag.h"
+#include "synthesis/voice_pitch.h"
 
 namespace {
 
@@ -267,6 +268,7 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
     const SAlfPattArr* store = fast ? voices.halfRate : voices.normal;
     int normalRate = SampleRateOf(voices.normal);
     const SPauseLengths pauses = SPauseLengths::From(settings);
+    const double voicePitch = VoicePitchFactor(settings.voicePitch);
     SFP carry;
     for (int i = 0; i < word.GetSize(); ++i) {
         SAlofon& alofon = *word[i];
@@ -292,6 +294,10 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
         } else {
             carry = FillPositions(carry, step, limit, alofon.positions);
         }
+        // The voice's own pitch moves the voiced sounds only, as the
+        // intonation does, and keeps every sample count.
+        if (voicePitch != 1.0 && CarriesPitch(pattern->features))
+            ShiftPitchKeepingLength(*pattern, SampleRateOf(store), voicePitch, alofon.positions);
     }
 }
 

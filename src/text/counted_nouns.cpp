@@ -10,6 +10,8 @@ namespace {
 
 using C = SGrammaticalCase;
 
+constexpr int64_t kLargeCount = 1000;
+
 enum class SNounForm { kNominative, kGenitive, kAccusative, kNominativePlural, kGenitivePlural };
 
 struct SNounMatch {
@@ -92,12 +94,18 @@ std::optional<std::string> CountBefore(int64_t n, const SNounMatch& match) {
 
 std::optional<std::string> NumeralBeforeNoun(const char* text, int64_t value, uint32_t numberEnd) {
     if (value < 1 || value > kMaxDeclinedCount || text[numberEnd] != ' ') return std::nullopt;
+    // "25 000 mieszkańców": the noun is counted by "tysięcy"; and in "12 500
+    // mieszkańców" the plain "pięćset" is what is said, so large counts keep
+    // the plain reading.
+    if (value >= kLargeCount) return std::nullopt;
     uint32_t end = 0;
     const std::string word = LetterWordAt(text, numberEnd + 1, end);
     if (word.empty()) return std::nullopt;
     if (auto match = FindNoun(word, value == 1))
         return value == 1 ? OneBefore(*match) : CountBefore(value, *match);
-    if (value == 1 && EndsWith(word, Utf8ToCp1250("ę"))) return Utf8ToCp1250("jedną ");
+    // A feminine accusative or instrumental: "1 prośbę", "z 1 osobą".
+    if (value == 1 && (EndsWith(word, Utf8ToCp1250("ę")) || EndsWith(word, Utf8ToCp1250("ą"))))
+        return Utf8ToCp1250("jedną ");
     if (IsFew(value))
         for (const std::string& ending : FemininePluralEndings())
             if (EndsWith(word, ending)) return GenderedIntegerWords(value, SGender::Feminine);

@@ -13,6 +13,7 @@
 #include "text/dates.h"
 #include "text/governed_hour_noun.h"
 #include "text/governing_prepositions.h"
+#include "text/hour_ranges.h"
 #include "text/number_words.h"
 #include "text/numbers.h"
 #include "text/counted_nouns.h"
@@ -393,6 +394,10 @@ std::optional<SReading> ReadFromDigit(const char* text, uint32_t position, uint3
     if (!switches.convertNumber) return std::nullopt;
     auto number = ScanPlainNumber(text, position, switches);
     if (!number) return std::nullopt;
+    if (number->fraction.empty() && !number->spacedGroups && switches.convertTime)
+        if (auto hours = ReadHourRange(text, wordStart, number->value, number->end,
+                                       switches.hours24))
+            return SReading{hours->words, hours->end};
     if (number->fraction.empty() && !number->spacedGroups) {
         if (auto compound = ReadHyphenCompound(text, number->value, number->end))
             return SReading{compound->words, compound->end};

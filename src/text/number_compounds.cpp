@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr size_t kMinCompoundTail = 4;  // "letni", "krotnie", "latek"
+constexpr size_t kMinCompoundTail = 3;  // "pak", "letni", "krotnie", "latek"
 constexpr int64_t kMaxDenominator = 100;
 
 bool IsDigit(char c) {

@@ -68,6 +68,47 @@ const SNumberedNoun* NounAfter(const SRomanContext& context) {
     return FindNoun(context.next, NumberedNounsAfter());
 }
 
+// A ruler's name in a case other than the nominative ("Kazimierza",
+// "Pawła", "Elżbiety"): the gender and the case it shows.
+struct SRulerForm {
+    SGender gender;
+    SCase grammaticalCase;
+};
+
+// The stem a masculine name declines on: "paweł" "pawł-", "leszek"
+// "leszk-", "mieszko" "mieszk-".
+std::string MasculineStem(const std::string& name) {
+    const size_t n = name.size();
+    if (n > 2 && name[n - 2] == 'e' && (name[n - 1] == 'k' || name[n - 1] == '\xB3' /* ł */))
+        return name.substr(0, n - 2) + name[n - 1];
+    if (n > 1 && name[n - 1] == 'o') return name.substr(0, n - 1);
+    return name;
+}
+
+std::optional<SRulerForm> InflectedRuler(const std::string& word) {
+    struct SEnding {
+        const char* ending;
+        SCase grammaticalCase;
+    };
+    static const SEnding kMasculine[] = {
+        {"a", SCase::Genitive}, {"owi", SCase::Dative}, {"em", SCase::Instrumental}};
+    static const SEnding kFeminine[] = {{"y", SCase::Genitive},
+                                        {"i", SCase::Genitive},
+                                        {"\xEA", SCase::Accusative},  // ę
+                                        {"\xB9", SCase::Instrumental}};  // ą
+    for (const std::string& name : RulerNames(SGender::Masculine)) {
+        const std::string stem = MasculineStem(name);
+        for (const SEnding& ending : kMasculine)
+            if (word == stem + ending.ending) return SRulerForm{SGender::Masculine, ending.grammaticalCase};
+    }
+    for (const std::string& name : RulerNames(SGender::Feminine)) {
+        const std::string stem = name.substr(0, name.size() - 1);
+        for (const SEnding& ending : kFeminine)
+            if (word == stem + ending.ending) return SRulerForm{SGender::Feminine, ending.grammaticalCase};
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<int> ParseRoman(const std::string& word) {
@@ -95,6 +136,14 @@ std::optional<std::string> ReadRomanNumeral(const std::string& word, const SRoma
         return words(SGender::Feminine, SCase::Nominative);
     if (IsIn(context.previous, RulerNames(SGender::Masculine)))
         return words(SGender::Masculine, SCase::Nominative);
+    if (auto ruler = InflectedRuler(context.previous)) {
+        // A man is animate: his accusative is the genitive.
+        const SCase grammaticalCase = ruler->gender == SGender::Masculine &&
+                                              ruler->grammaticalCase == SCase::Accusative
+                                          ? SCase::Genitive
+                                          : ruler->grammaticalCase;
+        return words(ruler->gender, grammaticalCase);
+    }
     if (const SNumberedNoun* noun = FindNoun(context.previous, NumberedNounsBefore()))
         return words(noun->gender, noun->grammaticalCase);
     // Before a noun, a lone "I" is the conjunction far more often than "first".

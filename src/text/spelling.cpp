@@ -62,13 +62,19 @@ bool IsReadAsWord(const std::string& word) {
 
 // The extended reading's view of a word in capitals: acronyms said as words
 // stay words, and one at the very end of the text is no shouting (there is
-// no next word to shout with), so it is spelled like any other.
+// no next word to shout with), so it is spelled like any other. Nor is a
+// short acronym before another one ("PKO BP", "PKS PKP"): the parts of a
+// bank's or a company's name are spelled each in turn.
+constexpr size_t kMaxPartOfName = 4;
 std::optional<bool> ExtendedCapitalsDecision(const std::string& word,
                                              const SSpellingContext& context,
                                              const SAttribute& switches) {
     if (!IsAllUpper(word)) return std::nullopt;
     if (IsReadAsWord(word)) return false;
-    if (context.allCapsStart || !NextLetterWord(context.mainTextRest).empty()) return std::nullopt;
+    const std::string next = NextLetterWord(context.mainTextRest);
+    const bool partOfName = word.size() <= kMaxPartOfName && next.size() <= kMaxPartOfName &&
+                            IsAllUpper(next) && !SNoSpellWords::Instance().Contains(next);
+    if (context.allCapsStart || (!next.empty() && !partOfName)) return std::nullopt;
     return CountUpper(word) < switches.abbrevLimit && !SNoSpellWords::Instance().Contains(word);
 }
 

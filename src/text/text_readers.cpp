@@ -15,6 +15,7 @@
 #include "text/numbers.h"
 #include "text/repeated.h"
 #include "text/roman_numerals.h"
+#include "text/scan_words.h"
 #include "text/sentence_sink.h"
 #include "text/spell.h"
 #include "text/spelling.h"
@@ -45,6 +46,12 @@ std::string Lowered(const std::string& word) {
     return lowered;
 }
 
+std::string UpperCased(const std::string& word) {
+    std::string upper;
+    for (char c : word) upper += static_cast<char>(ToUpperChar(static_cast<unsigned char>(c)));
+    return upper;
+}
+
 // The last word of the sentence that is not a blank or a marker, lower-cased.
 std::string LastWordOf(const SSentence& sentence) {
     for (int i = sentence.WordCount() - 1; i >= 0; --i) {
@@ -57,15 +64,43 @@ std::string LastWordOf(const SSentence& sentence) {
     return std::string();
 }
 
+bool IsCoordinator(const std::string& word) {
+    return word == "i" || word == "lub" || word == "albo" || word == "oraz" || word == "do" ||
+           word == "a";
+}
+
+// The run of letters at p after blanks; p moves past it.
+std::string LetterRunAt(const char*& p) {
+    while (*p == ' ') ++p;
+    std::string run;
+    while (IsLetter(static_cast<unsigned char>(*p)) && run.size() < 32) run += *p++;
+    return run;
+}
+
 // Neighbours of a word about to be flushed: the sentence's last word before
-// it, and the next word of the text after the blanks that follow.
-SRomanContext RomanContextAt(const SSentence& sentence, const char* rest) {
+// it, and the next word of the text after the blanks that follow. Numerals
+// joined by "i", "do" or a dash share their neighbours: in "w XV i XVI
+// wieku" the first takes the noun after the second, the second the
+// preposition before the first.
+SRomanContext RomanContextAt(const SSentence& sentence, const char* text, uint32_t start,
+                             const char* rest) {
     SRomanContext context;
     context.previous = LastWordOf(sentence);
+    if (IsCoordinator(context.previous) && ParseRoman(UpperCased(WordBeforePrevious(text, start)))) {
+        uint32_t p = start;
+        for (int words = 0; words < 2; ++words) {
+            while (p > 0 && text[p - 1] == ' ') --p;
+            while (p > 0 && IsLetter(static_cast<unsigned char>(text[p - 1]))) --p;
+        }
+        context.previous = PreviousWord(text, p);
+    }
     const char* p = rest;
-    while (*p == ' ') ++p;
-    std::string next;
-    while (IsLetter(static_cast<unsigned char>(*p)) && next.size() < 32) next += *p++;
+    std::string next = LetterRunAt(p);
+    const char* afterNext = p;
+    if (IsCoordinator(Lowered(next)) && ParseRoman(LetterRunAt(afterNext))) {
+        p = afterNext;
+        next = LetterRunAt(p);
+    }
     context.next = Lowered(next);
     context.nextEndsWithPeriod = *p == '.';
     return context;
@@ -87,7 +122,9 @@ bool STextAnalyser::OfferToDictionary(const std::string& word) {
 
 bool STextAnalyser::OfferToRomanNumeral(const std::string& word) {
     if (!GetSettings()->extendedReading || readingInsertion_) return false;
-    auto words = ReadRomanNumeral(word, RomanContextAt(*currentSentence_, mainCursor_.GetRest()));
+    auto words = ReadRomanNumeral(
+        word, RomanContextAt(*currentSentence_, mainCursor_.GetText(),
+                             static_cast<uint32_t>(wordStart_), mainCursor_.GetRest()));
     if (!words) return false;
     currentSentence_->AppendText(*words, sourceText_);
     return true;

@@ -345,6 +345,52 @@ TEST_F(CApiTest, QuestionsRiseAndCommasRiseLess) {
         vokrant_sample_rate(speaker.handle));
 }
 
+// Smoothed joins change samples near the joins only: the same length, the
+// same marks, and with the switch off the sound of the recordings as cut.
+TEST_F(CApiTest, SmoothJoinsChangeOnlyTheSamplesAroundJoins) {
+    const std::string text = "Ala ma mało wina, a Ola lubi mleko.";
+    SHandle speaker;
+    const SSpoken smooth = speaker.Speak(text);
+    ASSERT_EQ(vokrant_set(speaker.handle, "SmoothJoins", "No"), VOKRANT_OK);
+    const SSpoken plain = speaker.Speak(text);
+    ASSERT_EQ(smooth.pcm.size(), plain.pcm.size());
+    EXPECT_EQ(smooth.marks, plain.marks);
+    size_t changed = 0;
+    for (size_t i = 0; i < plain.pcm.size(); ++i) changed += smooth.pcm[i] != plain.pcm[i];
+    EXPECT_GT(changed, 0u);
+    // 6 ms per join, a join every 60 ms or more: at most a tenth of the sound.
+    EXPECT_LT(changed, plain.pcm.size() / 10);
+    ASSERT_EQ(vokrant_set(speaker.handle, "SmoothJoins", "Yes"), VOKRANT_OK);
+    EXPECT_EQ(speaker.Speak(text).pcm, smooth.pcm);
+}
+
+// The voice's own pitch moves the pitch the listener hears and keeps every
+// duration; the setting's extremes are clamped to the range the voice moves
+// cleanly (70 to 150 per cent); values outside the setting's range are refused.
+TEST_F(CApiTest, VoicePitchMovesThePitchAndKeepsEverySample) {
+    const std::string text = "Wczoraj wieczorem padał gęsty śnieg, a dzieci bawiły się w ogrodzie.";
+    SHandle speaker;
+    const int rate = vokrant_sample_rate(speaker.handle);
+    const SSpoken natural = speaker.Speak(text);
+    const double naturalHz = sentence_tune::MedianPitch(natural.pcm, rate);
+    const struct {
+        int percent;
+        double heard;  // the pitch ratio a listener should hear
+    } cases[] = {{130, 1.3}, {85, 0.85}, {50, 0.7}, {200, 1.5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.percent);
+        ASSERT_EQ(vokrant_set_voice_pitch(speaker.handle, c.percent), VOKRANT_OK);
+        const SSpoken moved = speaker.Speak(text);
+        EXPECT_EQ(moved.pcm.size(), natural.pcm.size()) << "durations stay";
+        EXPECT_EQ(moved.marks, natural.marks);
+        EXPECT_NEAR(sentence_tune::MedianPitch(moved.pcm, rate) / naturalHz, c.heard, 0.06);
+    }
+    EXPECT_NE(vokrant_set_voice_pitch(speaker.handle, 49), VOKRANT_OK);
+    EXPECT_NE(vokrant_set_voice_pitch(speaker.handle, 201), VOKRANT_OK);
+    ASSERT_EQ(vokrant_set_voice_pitch(speaker.handle, 100), VOKRANT_OK);
+    EXPECT_EQ(speaker.Speak(text).pcm, natural.pcm);
+}
+
 TEST_F(CApiTest, SettingsFolderIsReadAndAnotherVoiceDirectoryIsRefused) {
     fs::path dir = ScratchDir() / "settings";
     fs::remove_all(dir);

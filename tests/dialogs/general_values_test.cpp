@@ -79,6 +79,7 @@ TEST(GeneralValues, DefaultsComeFromTheButtonTable) {
     EXPECT_EQ(d[V::Volume], 100);
     EXPECT_EQ(d[V::Processor], 30);
     EXPECT_EQ(d[V::Intonation], 50);
+    EXPECT_EQ(d[V::VoicePitch], 100);  // the voice's natural pitch
     EXPECT_EQ(d[V::PauseDoubleLetter], 30);
     EXPECT_EQ(d[V::PauseInterWord], 70);
     EXPECT_EQ(d[V::PauseInterSentence], 500);
@@ -140,6 +141,27 @@ TEST(GeneralValues, OkAfterATrialStillRebuildsThePauses) {
     EXPECT_EQ(StoreForOk(values, settings, built), std::vector<int>{108});
 }
 
+// The voice pitch is a setting of its own: trial, OK and undo carry it, and
+// a stored value beyond the slider's range shows at the slider's end.
+TEST(GeneralValues, VoicePitchIsStoredByTrialAndOkAndUndone) {
+    SAttribute settings;
+    const SGeneralSnapshot before = SGeneralSnapshot::Capture(settings);
+    SGeneralValues values = SGeneralValues::FromSettings(settings);
+    EXPECT_EQ(values.TakeSliderPosition(V::VoicePitch, 130), std::vector<V>{V::VoicePitch});
+    StoreForTest(values, settings);
+    EXPECT_EQ(settings.voicePitch, 130);
+    before.RestoreTo(settings);
+    EXPECT_EQ(settings.voicePitch, 100);
+    SGeneralValues built = values;
+    StoreForOk(values, settings, built);
+    EXPECT_EQ(settings.voicePitch, 130);
+    EXPECT_EQ(settings.pitch, 160) << "the rate stays";
+    settings.SetVoicePitch(200);
+    EXPECT_EQ(SGeneralValues::PositionOf(V::VoicePitch,
+                                         SGeneralValues::FromSettings(settings)[V::VoicePitch]),
+              150);
+}
+
 TEST(GeneralValues, SnapshotUndoesATrial) {
     SAttribute settings;
     settings.volume = 0x00FF1234;
@@ -158,9 +180,9 @@ TEST(GeneralValues, SnapshotUndoesATrial) {
 TEST(GeneralValues, EverySliderHasItsIdsAndRange) {
     const std::tuple<int, int, int, int> expected[] = {
         // slider, edit, min, max
-        {300, 303, 80, 400}, {301, 304, 40, 200}, {302, 305, 0, 100},
-        {306, 307, 5, 99},   {316, 317, 0, 100},  {308, 309, 0, 10},
-        {310, 311, 0, 25},   {312, 313, 0, 100},  {314, 315, 0, 50}};
+        {300, 303, 80, 400}, {301, 304, 40, 200}, {302, 305, 0, 100}, {306, 307, 5, 99},
+        {316, 317, 0, 100},  {322, 323, 70, 150}, {308, 309, 0, 10},  {310, 311, 0, 25},
+        {312, 313, 0, 100},  {314, 315, 0, 50}};
     ASSERT_EQ(GeneralSliderSpecs().size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {
         const SGeneralSliderSpec& s = GeneralSliderSpecs()[i];

@@ -70,10 +70,26 @@ def speak(client, speechd):
         raise RuntimeError("events %s, expected BEGIN then END" % events)
 
 
+def with_dummy_module(module_dir, scratch):
+    """A module folder holding links to MODULE_DIR's modules and to
+    speech-dispatcher's own dummy module, so that the server keeps running
+    when ours fails to start."""
+    folder = os.path.join(scratch, "modules")
+    os.makedirs(folder)
+    for name in os.listdir(module_dir):
+        os.symlink(os.path.join(module_dir, name), os.path.join(folder, name))
+    dummy = "/usr/lib/speech-dispatcher-modules/sd_dummy"
+    if os.path.exists(dummy) and not os.path.exists(os.path.join(folder, "sd_dummy")):
+        os.symlink(dummy, os.path.join(folder, "sd_dummy"))
+    return folder
+
+
 def run(module_dir, config_dir, expect_absent, scratch, processes):
     import speechd
     processes.append(start_pulse(scratch))
     conf = copy_config(config_dir, scratch)
+    if expect_absent:
+        module_dir = with_dummy_module(module_dir, scratch)
     socket = os.path.join(scratch, "speechd.sock")
     logs = os.path.join(scratch, "log")
     os.makedirs(logs)

@@ -260,25 +260,90 @@ TEST_F(ModulePipeTest, StopEndsALongTextAtOnce) {
     EXPECT_GT(next.pcm.size(), 0u);
 }
 
-TEST_F(ModulePipeTest, PauseStopsAtTheNextServerMark) {
-    auto module = Start(4096);
+// speech-dispatcher's own marks, put in as its server does: after a '.',
+// '?' or '!' followed by a blank, '<' or '&', outside markup, numbered from 0.
+std::string WithServerMarks(const std::string& ssml) {
+    std::string marked;
+    bool insideTag = false;
+    int n = 0;
+    for (size_t i = 0; i < ssml.size(); ++i) {
+        const char c = ssml[i];
+        marked += c;
+        insideTag = c == '<' ? true : c == '>' ? false : insideTag;
+        const char next = i + 1 < ssml.size() ? ssml[i + 1] : '\0';
+        if (!insideTag && (c == '.' || c == '?' || c == '!') &&
+            (next == ' ' || next == '\n' || next == '<' || next == '&'))
+            marked += "<mark name=\"__spd_" + std::to_string(n++) + "\"/>";
+    }
+    return marked;
+}
+
+// What the server sends on RESUME: the text after the mark it paused at (the
+// whole text for a number below 0), its own marks stripped, after <speak>,
+// marked anew.
+std::string ServerResumeText(const std::string& marked, const std::string& pauseMark) {
+    std::string rest = marked;
+    if (pauseMark != "__spd_-1") {
+        const std::string tag = "<mark name=\"" + pauseMark + "\"/>";
+        rest = marked.substr(marked.find(tag) + tag.size());
+    }
+    std::string stripped = "<speak>";
+    for (size_t at = 0; at < rest.size();) {
+        const size_t mark = rest.find("<mark name=\"__spd_", at);
+        stripped += rest.substr(at, mark == std::string::npos ? mark : mark - at);
+        if (mark == std::string::npos) break;
+        at = rest.find('>', mark) + 1;
+    }
+    return WithServerMarks(stripped);
+}
+
+std::vector<std::string> ClientMarks(const SHeard& heard) {
+    std::vector<std::string> names;
+    for (const auto& [name, position] : heard.marks)
+        if (name.rfind("__spd_", 0) != 0) names.push_back(name);
+    return names;
+}
+
+TEST_F(ModulePipeTest, PauseStopsAtTheNextWordAndResumingLosesAndRepeatsNothing) {
     std::string text = "<speak>";
-    for (int i = 0; i < 10; ++i) {
-        text += "Zdanie numer " + std::to_string(i) + " jest dość długie, żeby było co przerwać. ";
-        text += i % 2 == 0 ? "<mark name=\"own" + std::to_string(i) + "\"/>"
-                           : "<mark name=\"__spd_" + std::to_string(i) + "\"/>";
+    std::vector<std::string> ownMarks;
+    for (int i = 0; i < 3; ++i) {
+        ownMarks.push_back("own" + std::to_string(i));
+        text += "Zdanie numer " + std::to_string(i) + " jest dość długie, <mark name=\"" +
+                ownMarks.back() + "\"/>żeby było co przerwać. ";
     }
     text += "</speak>";
-    SpeakMessage(*module, "SPEAK", text);
-    ASSERT_EQ(Listen(*module, {"701"}).events.back(), "701 BEGIN");
-    module->Send("PAUSE\n");
-    SHeard heard = Listen(*module);
-    ASSERT_EQ(heard.events.back(), "704 PAUSE");
-    ASSERT_FALSE(heard.marks.empty());
-    // The last mark reported is a server mark, and no sound follows it.
-    EXPECT_EQ(heard.marks.back().first.rfind("__spd_", 0), 0u) << heard.marks.back().first;
-    EXPECT_EQ(heard.marks.back().second, heard.pcm.size());
-    EXPECT_LT(heard.marks.size(), 10u);
+    const std::string marked = WithServerMarks(text);
+    const size_t wholeSamples =
+        LibrarySound(SsmlToTaggedText(marked, SSsmlState{}).text).pcm.size();
+    for (int pauseAfterMs : {300, 2600}) {
+        SCOPED_TRACE(pauseAfterMs);
+        auto module = Start(4096);
+        SpeakMessage(*module, "SPEAK", marked);
+        ASSERT_EQ(Listen(*module, {"701"}).events.back(), "701 BEGIN");
+        std::this_thread::sleep_for(std::chrono::milliseconds(pauseAfterMs));
+        module->Send("PAUSE\n");
+        SHeard first = Listen(*module);
+        ASSERT_EQ(first.events.back(), "704 PAUSE");
+        ASSERT_FALSE(first.marks.empty());
+        // The server stops playing at the mark reported last, and no sound follows it.
+        const std::string pauseMark = first.marks.back().first;
+        EXPECT_EQ(pauseMark.rfind("__spd_", 0), 0u) << pauseMark;
+        EXPECT_EQ(first.marks.back().second, first.pcm.size());
+        // Paced to real time: not much more than was played before the pause.
+        EXPECT_LT(first.pcm.size(), 22050u * (pauseAfterMs + 1000) / 1000);
+
+        SpeakMessage(*module, "SPEAK", ServerResumeText(marked, pauseMark));
+        SHeard rest = Listen(*module);
+        ASSERT_EQ(rest.events.back(), "702 END");
+        std::vector<std::string> heardMarks = ClientMarks(first);
+        for (const std::string& name : ClientMarks(rest)) heardMarks.push_back(name);
+        EXPECT_EQ(heardMarks, ownMarks);
+        // Every word once: the two parts are as long as the whole.
+        const double total = static_cast<double>(first.pcm.size() + rest.pcm.size());
+        EXPECT_NEAR(total / wholeSamples, 1.0, 0.01)
+            << first.pcm.size() << " + " << rest.pcm.size();
+    }
 }
 
 TEST_F(ModulePipeTest, OtherMessagesAndBadInputNeverHang) {

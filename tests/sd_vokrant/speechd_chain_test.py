@@ -9,6 +9,7 @@ null sink, recorded from its monitor with parec.
 Usage: speechd_chain_test.py MODULE_DIR VOICE_DIR. Exit 77 (skipped) when a
 needed program is missing."""
 import array
+import math
 import os
 import shutil
 import signal
@@ -17,6 +18,7 @@ import sys
 import tempfile
 import threading
 import time
+import wave
 
 SKIP = 77
 
@@ -47,7 +49,11 @@ def start_pulse(scratch):
     return pulse
 
 
-def write_config(scratch, module_dir, voice_dir):
+ESPEAK_MODULE = "/usr/lib/speech-dispatcher-modules/sd_espeak-ng"
+RATE = 22050
+
+
+def write_config(scratch, module_dir, voice_dir, icons):
     conf = os.path.join(scratch, "conf")
     os.makedirs(os.path.join(conf, "modules"))
     with open(os.path.join(conf, "speechd.conf"), "w") as f:
@@ -59,9 +65,217 @@ def write_config(scratch, module_dir, voice_dir):
                 'DefaultVolume 100\n'
                 'DefaultRate 0\n'
                 'LogLevel 4\n')
+        # espeak-ng beside it, when installed, for the measurements.
+        if os.path.exists(ESPEAK_MODULE):
+            f.write('AddModule "espeak-ng" "%s" "espeak-ng.conf"\n' % ESPEAK_MODULE)
     with open(os.path.join(conf, "modules", "vokrant.conf"), "w") as f:
-        f.write('VokrantVoiceDir "%s"\n' % voice_dir)
+        f.write('VokrantVoiceDir "%s"\nVokrantSoundIconFolder "%s"\n' % (voice_dir, icons))
     return conf
+
+
+def write_icon(icons):
+    """A 440 Hz tone of 0.3 s at half scale, the sound icon "bell"."""
+    os.makedirs(icons)
+    tone = array.array("h", (int(16000 * math.sin(2 * math.pi * 440 * i / RATE))
+                             for i in range(RATE * 3 // 10)))
+    with wave.open(os.path.join(icons, "bell.wav"), "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(RATE)
+        w.writeframes(tone.tobytes())
+
+
+class Recording:
+    """The sink's monitor as parec writes it: a segment is the samples
+    between two moments, found by the file's size then."""
+
+    def __init__(self, path):
+        self.path = path
+
+    def mark(self):
+        return os.path.getsize(self.path) // 2
+
+    def samples(self, start, end=None):
+        with open(self.path, "rb") as f:
+            f.seek(start * 2)
+            data = f.read() if end is None else f.read((end - start) * 2)
+        out = array.array("h")
+        out.frombytes(data[: len(data) // 2 * 2])
+        return out
+
+
+def loud_span(samples, threshold=500):
+    """Seconds from the first to the last sample above the threshold."""
+    loud = [i for i, s in enumerate(samples) if abs(s) > threshold]
+    return (loud[-1] - loud[0]) / RATE if loud else 0.0
+
+
+def peak_rms(samples, threshold=None):
+    """Peak and RMS; with a threshold, the RMS of the sound between its first
+    and last sample above it, so the silence around does not count."""
+    if threshold is not None:
+        loud = [i for i, s in enumerate(samples) if abs(s) > threshold]
+        samples = samples[loud[0]: loud[-1] + 1] if loud else []
+    if not samples:
+        return 0, 0.0
+    return max(abs(s) for s in samples), math.sqrt(sum(s * s for s in samples) / len(samples))
+
+
+def decibels(value, reference):
+    return 20 * math.log10(value / reference) if value > 0 and reference > 0 else float("-inf")
+
+
+class Client:
+    """One python3-speechd connection whose messages are awaited to their end."""
+
+    def __init__(self, speechd, socket):
+        self.speechd = speechd
+        self.client = speechd.SSIPClient("vokrant-test", socket_path=socket, autospawn=False)
+        self.events = []
+        self.marks = []
+        self.done = threading.Event()
+        self.paused = threading.Event()
+
+    def callback(self, kind, index_mark=None):
+        CallbackType = self.speechd.CallbackType
+        self.events.append(index_mark if kind == CallbackType.INDEX_MARK else kind)
+        if kind == CallbackType.INDEX_MARK:
+            self.marks.append(index_mark)
+        if kind in (CallbackType.END, CallbackType.CANCEL):
+            self.done.set()
+        if kind == CallbackType.PAUSE:
+            self.paused.set()
+
+    def kwargs(self):
+        CallbackType = self.speechd.CallbackType
+        return dict(callback=self.callback,
+                    event_types=(CallbackType.BEGIN, CallbackType.END, CallbackType.CANCEL,
+                                 CallbackType.INDEX_MARK, CallbackType.PAUSE,
+                                 CallbackType.RESUME))
+
+    def run(self, send, seconds=30):
+        """Sends one message with `send`; the seconds it took to its END."""
+        self.events = []
+        self.done.clear()
+        started = time.monotonic()
+        send(**self.kwargs())
+        if not self.done.wait(seconds):
+            raise RuntimeError("no END within %d s; events: %s" % (seconds, self.events))
+        return time.monotonic() - started
+
+
+def sounded(recording, send, seconds=2.0):
+    """Sends a message that has no END event for the client (a character, a
+    key, a sound icon) and listens: seconds from sending to the first and
+    to the last loud sample, and the samples."""
+    start = recording.mark()
+    send()
+    time.sleep(seconds)
+    samples = recording.samples(start)
+    loud = [i for i, s in enumerate(samples) if abs(s) > 500]
+    if not loud:
+        return 0.0, 0.0, samples
+    return loud[0] / RATE, loud[-1] / RATE, samples
+
+
+def check_characters(client, recording, modules):
+    """A typed character or key says its name and nothing after it: the sound
+    is as short as the name (before, "żet spacja" took 0.92 s)."""
+    failures = []
+    for module in modules:
+        client.client.set_output_module(module)
+        for kind, value, longest in (("char", "ż", 0.5), ("key", "a", 0.5), ("key", "\\", 1.2),
+                                     ("char", "Ó", 1.4)):
+            send = getattr(client.client, kind)
+            first, last, _ = sounded(recording, lambda: send(value))
+            print("%-9s %s %-2s first sound %4.0f ms, end of sound %4.0f ms after the command"
+                  % (module, kind, value, first * 1000, last * 1000))
+            if module == "vokrant" and not 0.05 < last - first < longest:
+                failures.append("%s %s lasts %.2f s" % (kind, value, last - first))
+    return failures
+
+
+def check_volume(client, recording, modules):
+    """-100 is silence, 0 the user's loudness, +100 the loudest, even in dB."""
+    failures = []
+    for module in modules:
+        client.client.set_output_module(module)
+        levels = {}
+        for level in (-100, -50, 0, 50, 100):
+            client.client.set_volume(level)
+            start = recording.mark()
+            client.run(lambda **kw: client.client.speak("Sprawdzam głośność mowy.", **kw))
+            time.sleep(0.4)
+            levels[level] = peak_rms(recording.samples(start), threshold=30)
+        reference = levels[0][1]
+        print("%-9s volume  " % module + "  ".join(
+            "%+d: peak %d rms %.0f (%+.1f dB)" % (level, peak, rms, decibels(rms, reference))
+            for level, (peak, rms) in sorted(levels.items())))
+        if module == "vokrant":
+            if levels[-100][0] > 50:
+                failures.append("volume -100 is not silent: peak %d" % levels[-100][0])
+            if abs(decibels(levels[-50][0], levels[0][0]) + 15) > 1:
+                failures.append("volume -50 is not 15 dB below 0")
+            if levels[100][0] < levels[0][0] * 0.97 or levels[100][0] >= 32767:
+                failures.append("volume +100 is quieter than 0, or clips")
+    client.client.set_volume(100)
+    return failures
+
+
+def check_sound_icon(client, recording):
+    client.client.set_output_module("vokrant")
+    failures = []
+    first, last, played = sounded(recording, lambda: client.client.sound_icon("bell"))
+    peak, _ = peak_rms(played)
+    print("sound icon bell: peak %d, %.0f ms" % (peak, (last - first) * 1000))
+    # 0.3 s of tone; more when a busy machine leaves gaps in it.
+    if not (14000 < peak < 18000 and 0.25 < last - first < 1.0):
+        failures.append("the sound icon was not played (peak %d, %.2f s)" % (peak, last - first))
+    first, last, _ = sounded(recording, lambda: client.client.sound_icon("dzwonek"))
+    if last - first < 0.1:
+        failures.append("a sound icon without a file was silent")
+    return failures
+
+
+def check_pause(client, recording):
+    """PAUSE stops the sound within a word; RESUME goes on from there."""
+    client.client.set_output_module("vokrant")
+    speechd = client.speechd
+    client.client.set_data_mode(speechd.DataMode.SSML)
+    # Sentences of about six seconds: a pause at the next sentence's end
+    # would let the sound run on for seconds.
+    marks = ["m%d" % i for i in range(2)]
+    ssml = "<speak>" + "".join(
+        "Zdanie numer %d jest bardzo długie, bo wymienia po kolei jabłka, gruszki, śliwki, "
+        "<mark name=\"%s\"/>wiśnie, czereśnie, maliny, jeżyny, porzeczki i agrest. " % (i, m)
+        for i, m in enumerate(marks)) + "</speak>"
+    client.events = []
+    client.marks = []
+    client.done.clear()
+    client.paused.clear()
+    client.client.speak(ssml, **client.kwargs())
+    time.sleep(1.0)
+    paused_at = recording.mark()
+    client.client.pause()
+    failures = []
+    if not client.paused.wait(10):
+        return ["no PAUSE event; events: %s" % client.events]
+    time.sleep(1.5)
+    after = recording.samples(paused_at)
+    loud = [i for i, s in enumerate(after) if abs(s) > 500]
+    latency = loud[-1] / RATE if loud else 0.0
+    print("pause: sound went on for %.0f ms after PAUSE" % (latency * 1000))
+    # Our part is the rest of a word and kLeadMs; the server's sound output
+    # plays what it holds, longer on a busy machine.
+    if latency > 2.0:
+        failures.append("sound went on for %.2f s after PAUSE" % latency)
+    client.client.resume()
+    if not client.done.wait(60):
+        return failures + ["no END after RESUME; events: %s" % client.events]
+    if client.marks != marks:
+        failures.append("marks %s, expected %s" % (client.marks, marks))
+    client.client.set_data_mode(speechd.DataMode.TEXT)
+    return failures
 
 
 def main():
@@ -87,7 +301,9 @@ def main():
     client = None
     try:
         processes.append(start_pulse(scratch))
-        conf = write_config(scratch, module_dir, voice_dir)
+        icons = os.path.join(scratch, "icons")
+        write_icon(icons)
+        conf = write_config(scratch, module_dir, voice_dir, icons)
         socket = os.path.join(scratch, "speechd.sock")
         logs = os.path.join(scratch, "log")
         os.makedirs(logs)
@@ -152,6 +368,28 @@ def main():
         # The text lasts about two seconds; at least half a second of it must be sound.
         if loud < 11025:
             print("FAIL: the sound did not reach the server's output")
+            return 1
+
+        # A new recording for the measurements, read while it grows.
+        recording_path = os.path.join(scratch, "measured.raw")
+        with open(recording_path, "wb") as out:
+            parec = subprocess.Popen(["parec", "-d", "capture.monitor", "--raw", "--format=s16le",
+                                      "--rate=%d" % RATE, "--channels=1", "--latency-msec=20"],
+                                     stdout=out)
+        processes.append(parec)
+        time.sleep(0.5)
+        recording = Recording(recording_path)
+        checker = Client(speechd, socket)
+        checker.client.set_language("pl")
+        modules = ["vokrant"] + (["espeak-ng"] if "espeak-ng" in modules else [])
+        failures = check_characters(checker, recording, modules)
+        failures += check_volume(checker, recording, modules)
+        failures += check_sound_icon(checker, recording)
+        failures += check_pause(checker, recording)
+        checker.client.close()
+        for failure in failures:
+            print("FAIL:", failure)
+        if failures:
             return 1
         print("PASS")
         return 0

@@ -1,15 +1,18 @@
 // The reading corpus (data/reading/corpus.tsv) spoken through `vokrant
 // --words`: with the extended reading every row must sound as a Polish
-// reader says it; switched off, with the dictionary shipped before it grew,
-// every row must sound exactly as the plain rules read it. Needs the voice
-// files in data/; skipped without them.
+// reader says it (one of the readings listed, separated by " | ", where
+// Polish accepts more than one); switched off, with the dictionary shipped
+// before it grew, every row must sound exactly as the plain rules read it.
+// Needs the voice files in data/; skipped without them.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <cstdio>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -97,21 +100,81 @@ bool VoicePresent() {
     return fs::exists(kVoiceDir + "pln_22.als") && fs::exists(kVoiceDir + "pln_11.als");
 }
 
+// The number tables spell some numerals as they are pronounced
+// ("pieńdziesiąt"); the corpus writes them as Polish spells them, and both
+// sides are compared in that spelling.
+std::string StandardSpelling(std::string words) {
+    static const std::pair<const char*, const char*> kSpellings[] = {
+        {"pieńdziesi", "pięćdziesi"}, {"sześdziesi", "sześćdziesi"},
+        {"dziewieńdziesi", "dziewięćdziesi"}, {"pieńcet", "pięćset"},
+        {"sześset", "sześćset"},    {"dziewieńcet", "dziewięćset"},
+        {"pietna", "piętna"},       {"dziewietna", "dziewiętna"},
+    };
+    for (const auto& [pronounced, written] : kSpellings)
+        for (size_t at = words.find(pronounced); at != std::string::npos;
+             at = words.find(pronounced, at + 1))
+            words.replace(at, std::string(pronounced).size(), written);
+    return words;
+}
+
+// The accepted readings of a row.
+std::vector<std::string> Variants(const std::string& extended) {
+    std::vector<std::string> variants;
+    size_t start = 0;
+    for (;;) {
+        const size_t bar = extended.find(" | ", start);
+        variants.push_back(extended.substr(start, bar - start));
+        if (bar == std::string::npos) return variants;
+        start = bar + 3;
+    }
+}
+
+bool IsAccepted(const std::string& heard, const std::string& extended) {
+    for (const std::string& variant : Variants(extended))
+        if (StandardSpelling(heard) == StandardSpelling(variant)) return true;
+    return false;
+}
+
 TEST(ReadingCorpusTest, HasEnoughRowsInEveryGroup) {
     std::vector<SCorpusRow> rows = ReadCorpus();
-    EXPECT_GE(rows.size(), 150u);
+    EXPECT_GE(rows.size(), 500u);
+    std::map<std::string, int> perGroup;
     for (const SCorpusRow& row : rows) {
+        EXPECT_FALSE(row.group.empty()) << row.text;
         EXPECT_FALSE(row.extended.empty()) << row.text;
         EXPECT_FALSE(row.plain.empty()) << row.text;
+        for (const std::string& variant : Variants(row.extended))
+            EXPECT_FALSE(variant.empty()) << row.text;
+        ++perGroup[row.group];
     }
+    for (const auto& [group, count] : perGroup) EXPECT_GE(count, 5) << group;
+}
+
+TEST(ReadingCorpusTest, VariantsSplitOnTheBar) {
+    EXPECT_EQ(Variants("troje dzieci | trzy dzieci"),
+              (std::vector<std::string>{"troje dzieci", "trzy dzieci"}));
+    EXPECT_EQ(Variants("jedna"), std::vector<std::string>{"jedna"});
+    EXPECT_TRUE(IsAccepted("trzy dzieci", "troje dzieci | trzy dzieci"));
+    EXPECT_FALSE(IsAccepted("troje", "troje dzieci | trzy dzieci"));
+    EXPECT_TRUE(IsAccepted("pieńdziesiąt pietnaście", "pięćdziesiąt piętnaście"));
+    EXPECT_EQ(StandardSpelling("dziewieńcet sześdziesiąt"), "dziewięćset sześćdziesiąt");
 }
 
 TEST(ReadingCorpusTest, ExtendedReadingSoundsAsAPolishReaderSaysIt) {
     if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
     std::vector<SCorpusRow> rows = ReadCorpus();
     std::vector<std::string> heard = HeardPerRow(rows, "--set ExtendedReading=Yes");
-    for (size_t i = 0; i < rows.size(); ++i)
-        EXPECT_EQ(heard[i], rows[i].extended) << rows[i].group << ": " << rows[i].text;
+    std::map<std::string, std::pair<int, int>> score;  // group: accepted, rows
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const bool accepted = IsAccepted(heard[i], rows[i].extended);
+        EXPECT_TRUE(accepted) << rows[i].group << ": " << rows[i].text << "\n  heard:    "
+                              << heard[i] << "\n  expected: " << rows[i].extended;
+        auto& [good, all] = score[rows[i].group];
+        good += accepted ? 1 : 0;
+        ++all;
+    }
+    for (const auto& [group, counts] : score)
+        std::printf("corpus %-10s %3d / %3d\n", group.c_str(), counts.first, counts.second);
 }
 
 TEST(ReadingCorpusTest, SwitchedOffEveryRowReadsAsThePlainRulesDo) {

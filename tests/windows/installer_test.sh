@@ -18,7 +18,7 @@ install_dir_win='C:\Program Files\Vokrant'
 menu_link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vokrant/Ustawienia syntezatora Vokrant.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vokrant'
 settings_key='HKCU\Software\Dravenlab\Vokrant 1.6 SAPI\Sound'
-installed_files=(vokrant.dll vokrant.exe vokrant-settings.exe pln_22.als pln_11.als client.exp README.md VOICE.md LICENSE.txt uninstall.exe)
+installed_files=(vokrant.dll vokrant-sapi5.dll vokrant-sapi5-x86.dll vokrant.exe vokrant-settings.exe pln_22.als pln_11.als client.exp README.md VOICE.md LICENSE.txt uninstall.exe)
 user_entry='vokrant=wokrant'
 text='Dzień dobry. Ala ma kota, a kot ma Alę.'
 failures=0
@@ -54,6 +54,12 @@ check_installed() {
     grep -q 'ThreadingModel *REG_SZ *Apartment' <<<"$server" || fail "no ThreadingModel Apartment"
     reg_query 'HKLM\Software\Voice\TextToSpeech\Engine' | grep -q "Vokrant *REG_SZ *$engine_clsid" ||
         fail "the engine is not in the Speech API engine list"
+    # The SAPI 5 voice: its class and its token, in the 64-bit view (the
+    # 32-bit one is registered by SysWOW64's regsvr32, which wine64 cannot run).
+    server=$(reg_query "HKCR\\CLSID\\$voice_clsid\\InprocServer32")
+    grep -qiF "REG_SZ    $install_dir_win\\vokrant-sapi5.dll" <<<"$server" || fail "the SAPI 5 voice's class is not the installed DLL: $server"
+    grep -q 'ThreadingModel *REG_SZ *Both' <<<"$server" || fail "the SAPI 5 voice is not ThreadingModel Both"
+    reg_query "$voice_token_key" | grep -q "CLSID *REG_SZ *$voice_clsid" || fail "no SAPI 5 voice token"
     local entry
     entry=$(reg_query "$uninstall_key")
     grep -qF "UninstallString    REG_SZ    \"$install_dir_win\\uninstall.exe\"" <<<"$entry" ||
@@ -70,6 +76,8 @@ check_uninstalled() {
     [[ ! -e $menu_link ]] || fail "the Start-menu entry is left"
     ! reg_query "HKCR\\CLSID\\$engine_clsid" | grep -q InprocServer32 || fail "the engine class is still registered"
     ! reg_query 'HKLM\Software\Voice\TextToSpeech\Engine' | grep -q Vokrant || fail "the engine is still listed"
+    ! reg_query "HKCR\\CLSID\\$voice_clsid" | grep -q InprocServer32 || fail "the SAPI 5 voice's class is still registered"
+    ! reg_query "$voice_token_key" | grep -q . || fail "the SAPI 5 voice token is left"
     ! reg_query "$uninstall_key" | grep -q UninstallString || fail "the uninstall entry is left"
 }
 
@@ -101,6 +109,11 @@ speak)
     if linux_pcm "$work/linux"; then
         expect "the installed DLL's PCM differs from the Linux build's" cmp "$work/host.pcm" "$work/linux"
     fi
+    # The SAPI 5 voice speaks from Program Files, found through its token.
+    cp "$build/tests/windows/wine_sapi5.exe" "$work/"
+    expect "the SAPI 5 voice is not usable once installed" run "$work/wine_sapi5.exe" registered
+    expect "the installed SAPI 5 voice does not speak" run "$work/wine_sapi5.exe" speak "$work/text.txt" "$work/sapi5.pcm" "$work/sapi5.events"
+    [[ -s $work/sapi5.pcm ]] || fail "no sound from the installed SAPI 5 voice"
     # The launcher opens the installed engine and its dialogs; with no
     # desktop here it must then fail on the window, saying so.
     status=0

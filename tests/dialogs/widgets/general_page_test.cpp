@@ -33,9 +33,9 @@ TEST_F(GeneralPageTest, ControlsCarryTheirIdsLabelsAndRanges) {
     const std::tuple<int, const char*, int, int> rows[] = {
         {300, "&Wysokość (Hz) :", 80, 400}, {301, "&Prędkość (Sł) :", 40, 200},
         {302, "&Głośność (%) :", 0, 100},   {306, "P&rocesor (%) :", 5, 99},
-        {316, "&Intonacja (%):", 0, 100},   {308, "Między &znakami:", 0, 10},
-        {310, "Między &słowami:", 0, 25},   {312, "Między &frazami:", 0, 100},
-        {314, "&Interpunkcyjna:", 0, 50}};
+        {316, "&Intonacja (%):", 0, 100},   {322, "T&on głosu (%):", 70, 150},
+        {308, "Między &znakami:", 0, 10},   {310, "Między &słowami:", 0, 25},
+        {312, "Między &frazami:", 0, 100},  {314, "&Interpunkcyjna:", 0, 50}};
     for (const auto& [id, label, min, max] : rows) {
         const auto* slider = page_.ControlAs<QSlider>(id);
         ASSERT_NE(slider, nullptr) << id;
@@ -49,7 +49,7 @@ TEST_F(GeneralPageTest, ControlsCarryTheirIdsLabelsAndRanges) {
         EXPECT_TRUE(page_.ControlAs<QLineEdit>(control->editId)->isReadOnly()) << id;
     }
     // The intonation controls are live: the synthesis reads their setting.
-    for (int id : {316, 317, 404}) EXPECT_TRUE(page_.Control(id)->isEnabled()) << id;
+    for (int id : {316, 317, 404, 322, 323, 409}) EXPECT_TRUE(page_.Control(id)->isEnabled()) << id;
     EXPECT_EQ(page_.ControlAs<QLineEdit>(318)->text(), QStringLiteral("To jest test. Koniec."));
     EXPECT_EQ(page_.ControlAs<QPushButton>(241)->text(), QStringLiteral("&Testuj"));
     EXPECT_EQ(page_.ControlAs<QPushButton>(246)->text(), QString::fromUtf8("&Domyślne"));

@@ -104,6 +104,12 @@ void CaseBadInput(HostEngine& engine) {
     frag.ulTextLen = 12;
     CHECK(engine.SpeakRaw(&frag, &cut) == S_OK);
     CHECK(!whole.pcm.empty() && cut.pcm == whole.pcm);
+    // A list that loops back on itself is refused, not read for ever.
+    host::TextFrag loop[2] = {frag, frag};
+    loop[0].pNext = &loop[1];
+    loop[1].pNext = &loop[0];
+    HostSite looping;
+    CHECK(engine.SpeakRaw(loop, &looping) == E_INVALIDARG && looping.pcm.empty());
     // Lone surrogates and a pair the code page lacks.
     HostSite odd;
     CHECK(engine.Speak(

@@ -1,0 +1,72 @@
+#include "synthesis/pattern_periods.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/fixed_point.h"
+#include "model/pattern.h"
+#include "model/spline_read.h"
+
+namespace {
+
+constexpr double kShortestPeriodSeconds = 1.0 / 400, kLongestPeriodSeconds = 1.0 / 70;
+// A period when the recording shows none (a burst, a short pattern): 120 Hz.
+constexpr double kFallbackPeriodSeconds = 1.0 / 120;
+
+std::vector<int16_t> PatternSamples(const SAlofonPatt& pattern) {
+    const int length = std::max(0, pattern.end - pattern.first);
+    std::vector<SFP> at(static_cast<size_t>(length));
+    for (int i = 0; i < length; ++i) at[static_cast<size_t>(i)] = SFP::FromInt(i);
+    std::vector<int16_t> samples(static_cast<size_t>(length));
+    if (length > 0 && pattern.GetSize() > 0)
+        ReadSpline(FastestSplinePath(), pattern, &pattern.readTable, at.data(), length,
+                   samples.data());
+    return samples;
+}
+
+}  // namespace
+
+SPatternPeriods::SPatternPeriods(const SAlofonPatt& pattern, int sampleRate)
+    : samples_(PatternSamples(pattern)),
+      shortest_(std::max(2, static_cast<int>(sampleRate * kShortestPeriodSeconds))),
+      longest_(std::max(shortest_ + 1, static_cast<int>(sampleRate * kLongestPeriodSeconds))),
+      fallback_(std::max(1, static_cast<int>(sampleRate * kFallbackPeriodSeconds))) {}
+
+SPatternPeriods::SLag SPatternPeriods::BestLag(int from, bool back) const {
+    SLag best;
+    if (from < 0 || from >= Length()) return best;
+    std::vector<double> likeness(static_cast<size_t>(longest_ + 2), -2.0);
+    for (int lag = shortest_; lag <= longest_ + 1; ++lag) {
+        const int other = back ? from - lag : from + lag;
+        const int window = std::min({longest_, Length() - from, Length() - other});
+        if (other < 0 || window < shortest_) continue;
+        likeness[static_cast<size_t>(lag)] = Likeness(from, other, window);
+        if (lag <= longest_ && likeness[static_cast<size_t>(lag)] > best.likeness)
+            best = {lag, double(lag), likeness[static_cast<size_t>(lag)]};
+    }
+    if (best.samples == 0) return best;
+    // The peak between whole lags, through the parabola of its neighbours.
+    const double a = likeness[static_cast<size_t>(best.samples - 1)];
+    const double b = best.likeness, c = likeness[static_cast<size_t>(best.samples + 1)];
+    if (a > -2.0 && c > -2.0 && a - 2 * b + c < 0)
+        best.exact = best.samples + std::clamp(0.5 * (a - c) / (a - 2 * b + c), -0.5, 0.5);
+    return best;
+}
+
+double SPatternPeriods::PeriodAt(int from, bool back) const {
+    const SLag lag = BestLag(from, back);
+    return lag.samples > 0 && lag.likeness > 0.0 ? lag.exact : fallback_;
+}
+
+// Normalised correlation of samples [a, a + n) and [b, b + n).
+double SPatternPeriods::Likeness(int a, int b, int n) const {
+    double ab = 0, aa = 0, bb = 0;
+    for (int i = 0; i < n; ++i) {
+        const double p = samples_[static_cast<size_t>(a + i)];
+        const double q = samples_[static_cast<size_t>(b + i)];
+        ab += p * q;
+        aa += p * p;
+        bb += q * q;
+    }
+    return aa > 0 && bb > 0 ? ab / std::sqrt(aa * bb) : 0.0;
+}
