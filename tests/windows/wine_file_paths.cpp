@@ -8,7 +8,9 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/interrupt_cleanup_table.h"
 
 namespace {
