@@ -146,7 +146,7 @@ cli_leftovers)
     run reg add 'HKCU\Software\Dravenlab\Vokrant run 4000000000-1' /f >/dev/null  # its process is gone
     run reg add 'HKCU\Software\Dravenlab\Vokrant runner' /f >/dev/null           # no scratch key
     wait_for_temp() {
-        for _ in $(seq 600); do compgen -G "$work/$1.vokrant-*.tmp" >/dev/null && return 0; sleep 0.05; done
+        for _ in $(seq 600); do compgen -G "$work/$1.vokrant-??????.tmp" >/dev/null && return 0; sleep 0.05; done
         echo "FAILED: no temporary file for $1"; return 1
     }
     (cd "$work" && exec "$wine" "$exe" --set Speed=100 -f long.txt -o killed.wav) & pid=$!
