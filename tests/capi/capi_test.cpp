@@ -363,6 +363,7 @@ TEST_F(CApiTest, QuestionsRiseAndCommasRiseLess) {
 TEST_F(CApiTest, SmoothJoinsChangeOnlyTheSamplesAroundJoins) {
     const std::string text = "Ala ma mało wina, a Ola lubi mleko.";
     SHandle speaker;
+    ASSERT_EQ(vokrant_set(speaker.handle, "SmoothJoins", "Yes"), VOKRANT_OK);
     const SSpoken smooth = speaker.Speak(text);
     ASSERT_EQ(vokrant_set(speaker.handle, "SmoothJoins", "No"), VOKRANT_OK);
     const SSpoken plain = speaker.Speak(text);

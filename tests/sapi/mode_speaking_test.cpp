@@ -321,18 +321,20 @@ TEST_F(ModeSpeakingTest, ResetWhilePausedInMidTextAbortsItAndFreesTheDevice) {
 
 // \Pro=0\ is how a host switches the intonation off for one text.
 TEST_F(ModeSpeakingTest, QuestionsRiseAndCommasRiseLess) {
-    sentence_tune::ExpectQuestionsRiseAndCommasRiseLess([&](const std::string& text,
-                                                            bool intonation) {
-        std::u16string request = (intonation ? u"" : u"\\Pro=0\\ ") + sentence_tune::Utf16(text);
-        RecordingBufSink sink;
-        const size_t before = dest->Written().size();
-        EXPECT_EQ(SpeakTagged(request, &sink), S_OK);
-        PlayUntilDone(sink);
-        const auto& bytes = dest->Written();
-        std::vector<int16_t> pcm((bytes.size() - before) / 2);
-        if (!pcm.empty()) std::memcpy(pcm.data(), bytes.data() + before, pcm.size() * 2);
-        return pcm;
-    });
+    sentence_tune::ExpectQuestionsRiseAndCommasRiseLess(
+        [&](const std::string& text, bool intonation) {
+            // Tags set the mode's settings for good, so each text says which tune it wants.
+            std::u16string request =
+                (intonation ? u"\\Pro=1\\ " : u"\\Pro=0\\ ") + sentence_tune::Utf16(text);
+            RecordingBufSink sink;
+            const size_t before = dest->Written().size();
+            EXPECT_EQ(SpeakTagged(request, &sink), S_OK);
+            PlayUntilDone(sink);
+            const auto& bytes = dest->Written();
+            std::vector<int16_t> pcm((bytes.size() - before) / 2);
+            if (!pcm.empty()) std::memcpy(pcm.data(), bytes.data() + before, pcm.size() * 2);
+            return pcm;
+        });
 }
 
 }  // namespace
