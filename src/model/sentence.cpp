@@ -32,6 +32,13 @@ SWord* SSentence::VisibleWordAt(int visibleIndex) const {
     return WordAt(VisibleToIndex(visibleIndex));
 }
 
+std::vector<SWord*> SSentence::VisibleWords() const {
+    std::vector<SWord*> visible;
+    for (SWord* word : words)
+        if (word->IsVisible()) visible.push_back(word);
+    return visible;
+}
+
 bool SSentence::HasNoRealWords() const {
     for (const SWord* word : words) {
         if (word->control) continue;

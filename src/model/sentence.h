@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/phrase.h"
 #include "model/wave.h"
@@ -39,6 +40,9 @@ public:
     // Array index of the visible word with that visible index; -1 if out of range.
     int VisibleToIndex(int visibleIndex) const;
     SWord* VisibleWordAt(int visibleIndex) const;
+    // The visible words in order: one pass, for loops that would otherwise
+    // look each one up by visible index (quadratic in long sentences).
+    std::vector<SWord*> VisibleWords() const;
 
     // Groups the visible words into stress groups (replacing earlier ones).
     void BuildPhrases();

@@ -1,5 +1,7 @@
 #include "phonetics/sentence_rules.h"
 
+#include <vector>
+
 #include "core/attribute.h"
 #include "model/allophone_ids.h"
 #include "model/sentence.h"
@@ -15,10 +17,10 @@ int LastIndex(const SWord& word) {
 
 // The accent word of a group whose last vowel word has one vowel is the
 // word before it, when that word has vowels too.
-SWord* AccentWord(SSentence& sentence, const SPhrase& phrase, int lastVowelWord) {
-    SWord* last = sentence.VisibleWordAt(lastVowelWord);
+SWord* AccentWord(const std::vector<SWord*>& visible, const SPhrase& phrase, int lastVowelWord) {
+    SWord* last = visible[lastVowelWord];
     if (CountVowels(*last) != 1 || lastVowelWord <= phrase.firstWord) return last;
-    SWord* before = sentence.VisibleWordAt(lastVowelWord - 1);
+    SWord* before = visible[lastVowelWord - 1];
     return before && CountVowels(*before) > 0 ? before : last;
 }
 
@@ -51,10 +53,10 @@ bool IsLonePause(const SWord& word) {
 
 // From the end of the sentence: every stressed word gets its stressed vowel;
 // the last one before a punctuation or sentence pause is lengthened.
-void PlaceAccents(SSentence& sentence) {
+void PlaceAccents(const std::vector<SWord*>& visible) {
     bool lengthen = true;
-    for (int v = sentence.VisibleCount() - 1; v >= 0; --v) {
-        SWord& word = *sentence.VisibleWordAt(v);
+    for (auto it = visible.rbegin(); it != visible.rend(); ++it) {
+        SWord& word = **it;
         if (IsLonePause(word)) {
             lengthen = true;
         } else if (word.stressed) {
@@ -65,24 +67,27 @@ void PlaceAccents(SSentence& sentence) {
     }
 }
 
-}  // namespace
+// The visible word with that visible index, or null out of range.
+SWord* VisibleAt(const std::vector<SWord*>& visible, int index) {
+    return index >= 0 && index < static_cast<int>(visible.size()) ? visible[index] : nullptr;
+}
 
-void PhraseRules(SSentence& sentence, const SPhrase& phrase) {
+void PhraseRulesOver(const std::vector<SWord*>& visible, const SPhrase& phrase) {
     if (phrase.IsEmpty()) return;
     int lastVowelWord = -1;
     for (int v = phrase.lastWord; v >= phrase.firstWord && lastVowelWord < 0; --v) {
-        const SWord* word = sentence.VisibleWordAt(v);
+        const SWord* word = VisibleAt(visible, v);
         if (word && CountVowels(*word) > 0) lastVowelWord = v;
     }
-    SWord* last = lastVowelWord >= 0 ? sentence.VisibleWordAt(lastVowelWord) : nullptr;
-    SWord* accent = last ? AccentWord(sentence, phrase, lastVowelWord) : nullptr;
+    SWord* last = VisibleAt(visible, lastVowelWord);
+    SWord* accent = last ? AccentWord(visible, phrase, lastVowelWord) : nullptr;
     int finalFeatures = 0;
     if (last) {
         finalFeatures = RuleFeaturesAt(*last, LastIndex(*last));
         if (finalFeatures & AF_VOICED) last->RecordAt(LastIndex(*last))->Devoice();
     }
     for (int v = phrase.firstWord; v <= phrase.lastWord; ++v)
-        if (SWord* word = sentence.VisibleWordAt(v)) WordRules(*word);
+        if (SWord* word = VisibleAt(visible, v)) WordRules(*word);
     if (!last) return;
     if (finalFeatures & AF_VOWEL)
         FinalForm(*last, LastIndex(*last));
@@ -92,8 +97,15 @@ void PhraseRules(SSentence& sentence, const SPhrase& phrase) {
     accent->stressed = 1;
 }
 
+}  // namespace
+
+void PhraseRules(SSentence& sentence, const SPhrase& phrase) {
+    PhraseRulesOver(sentence.VisibleWords(), phrase);
+}
+
 void ApplySentenceRules(SSentence& sentence) {
-    for (const SPhrase* phrase : sentence.phrases) PhraseRules(sentence, *phrase);
+    const std::vector<SWord*> visible = sentence.VisibleWords();
+    for (const SPhrase* phrase : sentence.phrases) PhraseRulesOver(visible, *phrase);
 
     const bool fluent = sentence.GetSettings()->fluentSpeech;
     SWord* previous = nullptr;
@@ -102,5 +114,5 @@ void ApplySentenceRules(SSentence& sentence) {
         if (previous) JoinWords(*previous, *word, fluent);
         previous = word;
     }
-    PlaceAccents(sentence);
+    PlaceAccents(visible);
 }

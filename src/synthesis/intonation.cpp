@@ -78,12 +78,19 @@ void Collect(const SSentence& sentence, const SAlfPattArr& store, std::vector<SS
     if (!sounds.empty()) boundaries.push_back({t, question, true});
 }
 
+// The sounds that end at or before `at`, as a range's end: sounds follow one
+// another, so both their starts and their ends only grow.
+std::vector<SSound>::const_reverse_iterator LastEndingBy(const std::vector<SSound>& sounds,
+                                                         double at) {
+    return std::make_reverse_iterator(std::partition_point(
+        sounds.begin(), sounds.end(), [at](const SSound& s) { return s.end <= at; }));
+}
+
 // The start of the last stressed vowel (else the last vowel, else the last
 // sound) that ends at or before `at` and after `after`.
 double RiseStart(const std::vector<SSound>& sounds, double after, double at) {
     double vowel = -1.0, any = -1.0;
-    for (auto it = sounds.rbegin(); it != sounds.rend(); ++it) {
-        if (it->end > at || it->start < after) continue;
+    for (auto it = LastEndingBy(sounds, at); it != sounds.rend() && it->start >= after; ++it) {
         if (it->stressed) return it->start;
         if (it->vowel && vowel < 0) vowel = it->start;
         if (any < 0) any = it->start;
@@ -94,10 +101,8 @@ double RiseStart(const std::vector<SSound>& sounds, double after, double at) {
 // A statement falls over its last vowel only (else its last sound): a fall
 // from the last stressed vowel reads more of the sentence off its pitch.
 double FallStart(const std::vector<SSound>& sounds, double after, double at) {
-    for (auto it = sounds.rbegin(); it != sounds.rend(); ++it) {
-        if (it->end > at || it->start < after) continue;
+    for (auto it = LastEndingBy(sounds, at); it != sounds.rend() && it->start >= after; ++it)
         if (it->vowel) return it->start;
-    }
     return RiseStart(sounds, after, at);
 }
 
@@ -109,8 +114,13 @@ struct SContourShape {
 
 double Factor(const SContourShape& shape, double t) {
     double f = shape.scale * kDeclination * (0.5 - t / std::max(shape.total, 1.0));
-    for (const auto& [b, from] : shape.accents) {
-        if (t < from || t > b.at || b.at <= from) continue;
+    // Accents come in time order, each starting after the one before ends:
+    // only those from the first that ends at or after t can hold t.
+    auto accent = std::partition_point(shape.accents.begin(), shape.accents.end(),
+                                       [t](const auto& a) { return a.first.at < t; });
+    for (; accent != shape.accents.end() && accent->second <= t; ++accent) {
+        const auto& [b, from] = *accent;
+        if (b.at <= from) continue;
         double progress = (t - from) / (b.at - from);
         double size = b.question ? kQuestionRise : b.sentenceEnd ? -kFinalFall : kCommaRise;
         f += shape.scale * size * progress;
