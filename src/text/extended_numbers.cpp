@@ -388,6 +388,9 @@ std::optional<SReading> GovernedCount(const char* text, uint32_t position,
 // `wordStart` is where the number's word begins: its sign, or its first digit.
 std::optional<SReading> ReadFromDigit(const char* text, uint32_t position, uint32_t wordStart,
                                       const SAttribute& switches) {
+    if (switches.convertTime && position == wordStart)
+        if (auto hours = ReadHourRangeAfterHourWord(text, position, switches))
+            return SReading{hours->words, hours->end};
     if (auto time = TimeAfterHourWord(text, position, switches)) return time;
     if (auto time = TimeAfterPreposition(text, position, switches)) return time;
     if (auto date = NumericDate(text, position, switches)) return date;

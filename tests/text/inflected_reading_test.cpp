@@ -9,6 +9,7 @@
 #include "platform/codepage.h"
 #include "recording_sink.h"
 #include "text/declined_abbreviations.h"
+#include "text/governed_hour_noun.h"
 #include "text/noun_forms.h"
 #include "text/numbers.h"
 #include "text/ordinals.h"
@@ -300,6 +301,33 @@ TEST(InflectedReadingTest, RangesOfHoursAndTimesAfterPrepositions) {
         {"w 7:05", 2, "siódma zero pięć"},  // "w" gives a clock hour no case
     };
     for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, RangesOfHoursAfterAWordForHours) {
+    const SRow rows[] = {
+        {"w godz. 10–18", 8, "od dziesiątej do osiemnastej"},
+        {"godz. 8-16", 6, "od ósmej do szesnastej"},
+        {"w godzinach 9–17", 12, "od dziewiątej do siedemnastej"},
+        {"godziny 7 - 14", 8, "od siódmej do czternastej"},
+        {"godz. 22-6", 6, "od dwudziestej drugiej do szóstej"},  // a night shift
+        {"godz. 8.30-16.30", 6, "od ósmej trzydzieści do szesnastej trzydzieści"},
+        {"godz. 10:00–18:00", 6, "od dziesiątej zero zero do osiemnastej zero zero"},
+        // Not a pair of hours: the hour reader or the plain one takes them.
+        {"godz. 8:30-16", 6, "ósma trzydzieści"},  // a time and a bare number mixed
+        {"godz. 25-30", 6, "dwadzieścia pięć"},    // no such hours
+        {"godz. 8-16 km", 6, "osiem"},             // a unit: a distance
+        {"godz. 8-16,5", 6, "osiem"},              // a decimal
+        {"strony 8-16", 7, "osiem"},               // no word for hours
+    };
+    for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, TheHourNounBeforeARangeIsPlural) {
+    EXPECT_EQ(GovernedHourNoun("godz.", "w", " 10-18"), "godzinach");
+    EXPECT_EQ(GovernedHourNoun("godz.", Cp("czynne"), " 8:00 - 16:00"), "godziny");
+    EXPECT_EQ(GovernedHourNoun("godz", "", "9-17"), "godziny");
+    EXPECT_EQ(GovernedHourNoun("godz.", "o", " 8"), "godzinie");  // a single hour
+    EXPECT_FALSE(GovernedHourNoun("godz.", "w", " 8"));           // "w" governs no single hour
 }
 
 }  // namespace
