@@ -4,6 +4,7 @@
 
 #include "platform/codepage.h"
 #include "resources/abbreviation_forms.h"
+#include "text/locative_nouns.h"
 
 namespace {
 
@@ -41,7 +42,8 @@ bool EndsWithConsonant(const std::string& word) {
 }
 
 // Common nouns. "-ie" is left out: "systemie" and "strefie" are locatives of
-// different genders that no ending tells apart.
+// different genders that no ending tells apart (the noun tables do, through
+// GenderOfLocative).
 const std::vector<SEndingGuess>& CommonNounEndings() {
     static const std::vector<SEndingGuess> table = {
         {"a", {{G::Feminine, C::kNominative}}},
@@ -134,6 +136,18 @@ std::vector<SNounGuess> GuessCommonNoun(const std::string& word) {
     std::vector<SNounGuess> guesses = ByLongestEnding(word, CommonNounEndings());
     if (guesses.empty() && EndsWithConsonant(word))
         guesses = {{G::Masculine, C::kNominative}, {G::Masculine, C::kAccusative}};
+    auto locative = GenderOfLocative(word);
+    if (!locative) return guesses;
+    // A noun the tables know is surely that locative; one told by its
+    // ending alone may still be a neuter nominative ("serce"), which comes
+    // first where no preposition asks for the locative.
+    const SNounGuess guess{locative->gender, C::kLocative};
+    if (locative->inTables) {
+        guesses.insert(guesses.begin(), guess);
+    } else {
+        if (guesses.empty()) guesses = {{G::Neuter, C::kNominative}, {G::Neuter, C::kAccusative}};
+        guesses.push_back(guess);
+    }
     return guesses;
 }
 

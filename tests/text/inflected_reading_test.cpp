@@ -136,7 +136,9 @@ TEST(InflectedReadingTest, AbbreviatedNounsTitlesAndAgreeingAdjectives) {
         {"tzw. okienko", 0, 4, "tak zwane"},
         {"o tzw. rynku", 2, 6, "tak zwanym"},
         {"projekt tzw. ustawy", 8, 12, "tak zwanej"},
-        {"o tzw. kryzysie", 2, 6, "(plain)"},  // "-ie" does not tell the gender
+        {"o tzw. kryzysie", 2, 6, "tak zwanym"},  // the noun tables know "kryzys"
+        {"w tzw. strefie", 2, 6, "tak zwanej"},   // and "strefa"
+        {"o tzw. parasolie", 2, 6, "(plain)"},    // "-ie" alone does not tell the gender
         {"ww. osoba", 0, 3, "wyżej wymieniona"},
         {"ul. 5", 0, 3, "ulica"},
         {"kot", 0, 3, "(plain)"},
