@@ -10,6 +10,7 @@
 #include "resources/date_words.h"
 #include "resources/number_words.h"
 #include "resources/resource_strings.h"
+#include "text/common_fractions.h"
 #include "text/counted_nouns.h"
 #include "text/dates.h"
 #include "text/governed_hour_noun.h"
