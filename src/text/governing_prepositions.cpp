@@ -43,6 +43,16 @@ const SPrepositionRow kRows[] = {
     {"sprzed", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
     {"według", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
     {"wg", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    // The noun of "w ciągu", "w trakcie", "z powodu", "w wyniku" stands
+    // before the number as the preposition.
+    {"ciągu", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"trakcie", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"powodu", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"wyniku", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"podczas", C::kGenitive, C::kGenitive, C::kGenitive, C::kNominative},
+    {"oprócz", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"zamiast", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
+    {"wokół", C::kGenitive, C::kNominative, C::kGenitive, C::kNominative},
     {"z", C::kNominative, C::kNominative, C::kGenitive, C::kInstrumental},
     {"ze", C::kNominative, C::kNominative, C::kGenitive, C::kInstrumental},
     {"dzięki", C::kDative, C::kNominative, C::kDative, C::kNominative},

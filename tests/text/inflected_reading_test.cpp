@@ -233,6 +233,8 @@ TEST(InflectedReadingTest, SignsBeforeNumbers) {
     for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
     EXPECT_EQ(UnicodeToCp1250BestFit(0x2212), '-');
     EXPECT_EQ(UnicodeToCp1250BestFit(0x202F), '\xA0');
+    EXPECT_EQ(Utf8ToCp1250BestFit("50 m\xC2\xB2, 2 m\xC2\xB3"), "50 m2, 2 m3");
+    EXPECT_EQ(UnicodeToCp1250(0x00B2), '?');
     EXPECT_EQ(UnicodeToCp1250(0x2212), '?');  // without the extended reading: as ever
     EXPECT_EQ(Utf8ToCp1250BestFit("\xE2\x88\x92"
                                   "5\xE2\x80\xAF"
