@@ -1,5 +1,7 @@
 #include "text/dated_numbers.h"
 
+#include <cstring>
+
 #include "core/attribute.h"
 #include "resources/date_words.h"
 #include "text/dates.h"
@@ -10,6 +12,7 @@ namespace {
 
 constexpr int kMaxDay = 31;
 constexpr int kMaxYear = 2999;
+constexpr unsigned char kEnDash = 0x96;
 
 }  // namespace
 
@@ -25,13 +28,35 @@ std::optional<SNumberReading> ReadNumericDate(const char* text, uint32_t positio
     return SNumberReading{found->first.ToWords(true), end};
 }
 
-// "3 maja": a day before a genitive month name is a genitive ordinal.
+namespace {
+
+// The month named after the day's digits at `p` (" maja"), or after a
+// range's far end, a later day of that month (" do 15 lipca", "-15 lipca",
+// "–15 lipca"); 0 when none.
+int MonthAfterDay(const char* text, uint32_t p, int64_t day) {
+    int64_t farDay = day;
+    if (std::strncmp(text + p, " do ", 4) == 0 || text[p] == '-' ||
+        static_cast<unsigned char>(text[p]) == kEnDash) {
+        p += text[p] == ' ' ? 4 : 1;
+        const uint32_t digits = p;
+        farDay = 0;
+        while (text[p] >= '0' && text[p] <= '9' && p - digits < 3)
+            farDay = farDay * 10 + (text[p++] - '0');
+        if (p - digits > 2 || farDay <= day) return 0;
+    }
+    if (text[p] != ' ') return 0;
+    uint32_t end = 0;
+    const int month = MonthOfGenitiveName(LetterWordAt(text, p + 1, end));
+    return month != 0 && farDay <= DaysInMonth(month) ? month : 0;
+}
+
+}  // namespace
+
+// "3 maja": a day before a genitive month name is a genitive ordinal, and
+// so is the first day of a range ending in one ("od 1 do 15 lipca").
 std::optional<SNumberReading> ReadDayBeforeMonth(const char* text, const SNumberText& number) {
     if (!number.fraction.empty() || number.value < 1 || number.value > kMaxDay) return std::nullopt;
-    if (text[number.end] != ' ') return std::nullopt;
-    uint32_t end = 0;
-    const int month = MonthOfGenitiveName(LetterWordAt(text, number.end + 1, end));
-    if (month == 0 || number.value > DaysInMonth(month)) return std::nullopt;
+    if (MonthAfterDay(text, number.end, number.value) == 0) return std::nullopt;
     return SNumberReading{GenitiveDayWords(static_cast<int>(number.value)), number.end};
 }
 

@@ -116,11 +116,24 @@ std::optional<std::string> AgreeingWords(const SAbbreviationForms& forms,
     return forms.leadingWords + forms.stem + ending;
 }
 
+bool IsNominativeOnly(const std::vector<SNounGuess>& guesses) {
+    if (guesses.empty()) return false;
+    for (const SNounGuess& guess : guesses)
+        if (guess.grammaticalCase != C::kNominative && guess.grammaticalCase != C::kAccusative)
+            return false;
+    return true;
+}
+
 std::string TitleWords(const SAbbreviationForms& forms, const std::string& preposition,
                        const std::string& next) {
-    auto guess = ChooseGuess(GuessPersonName(next), preposition);
-    // A woman's title is not declined: "u doktor Kowalskiej".
+    const std::vector<SNounGuess> guesses = GuessPersonName(next);
+    auto guess = ChooseGuess(guesses, preposition);
+    // A woman's title is not declined: "u doktor Kowalskiej". Nor is her
+    // surname when it ends in a consonant: a name left in the nominative
+    // where the preposition asks for another case ("według prof. Nowak")
+    // is hers.
     if (guess && guess->gender != SGender::Masculine) return forms.singular[0];
+    if (!guess && !preposition.empty() && IsNominativeOnly(guesses)) return forms.singular[0];
     SGrammaticalCase grammaticalCase = C::kNominative;
     if (guess)
         grammaticalCase = guess->grammaticalCase;

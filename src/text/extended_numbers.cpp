@@ -12,6 +12,7 @@
 #include "text/governed_counts.h"
 #include "text/governed_times.h"
 #include "text/hour_ranges.h"
+#include "text/match_scores.h"
 #include "text/number_compounds.h"
 #include "text/number_text.h"
 #include "text/numbers.h"
@@ -35,6 +36,8 @@ std::optional<SNumberReading> ReadFromDigit(const char* text, uint32_t position,
     if (switches.convertTime && position == wordStart)
         if (auto hours = ReadHourRangeAfterHourWord(text, position, switches))
             return SNumberReading{hours->words, hours->end};
+    if (switches.convertNumber && position == wordStart)
+        if (auto score = ReadMatchScore(text, position)) return score;
     if (auto time = ReadGovernedTime(text, position, switches)) return time;
     if (auto date = ReadNumericDate(text, position, switches)) return date;
     if (!switches.convertNumber) return std::nullopt;

@@ -73,6 +73,21 @@ SGender GenderOfRangeEnd(const char* text, uint32_t numberEnd) {
     return unit ? unit->unit->gender : SGender::Masculine;
 }
 
+// "poniżej 0°C" is "poniżej zera stopni Celsjusza": zero is a noun, and
+// after a preposition of the genitive it takes that case; the unit follows
+// in the genitive plural.
+std::optional<SNumberReading> GovernedZero(const char* text, uint32_t position,
+                                           const SNumberText& number) {
+    const SGrammaticalCase numberCase =
+        CaseAfterPreposition(PreviousWord(text, position), SGovernedNumber::kCount);
+    auto match = ScanUnit(text, number.end);
+    if (numberCase != SGrammaticalCase::kGenitive || !match || match->unit->writtenOut ||
+        match->unit->multiplier)
+        return std::nullopt;
+    return SNumberReading{"zera " + match->unit->forms.many + ' ',
+                          AfterAbbreviationPeriod(text, match->end)};
+}
+
 }  // namespace
 
 // A whole number after a preposition that governs its case: "około 50%"
@@ -82,6 +97,7 @@ SGender GenderOfRangeEnd(const char* text, uint32_t numberEnd) {
 // number is left as it is.
 std::optional<SNumberReading> ReadGovernedCount(const char* text, uint32_t position,
                                                 const SNumberText& number) {
+    if (number.fraction.empty() && number.value == 0) return GovernedZero(text, position, number);
     if (!number.fraction.empty() || number.value < 1 || number.value > kMaxDeclinedCount)
         return std::nullopt;
     // "od 9:00", "do 1/2", "od 1-10": a time, a fraction or a range's first

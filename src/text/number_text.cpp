@@ -82,7 +82,12 @@ std::optional<SNumberText> ScanPlainNumber(const char* text, uint32_t position,
     }
     // "007" is read digit by digit by the plain reader.
     if (number.integer[0] == '0' && number.integer.size() > 1) return std::nullopt;
-    if (number.integer == "0" && number.fraction.empty()) return std::nullopt;
+    // A lone zero is read as the plain reader reads it, unless a unit
+    // follows ("0°C", "0 zł"), which must agree with it.
+    if (number.integer == "0" && number.fraction.empty()) {
+        auto unit = ScanUnit(text, p);
+        if (!unit || unit->unit->writtenOut || unit->unit->multiplier) return std::nullopt;
+    }
     number.value = ValueOf(number.integer);
     number.fractionValue = ValueOf(number.fraction);
     number.end = p;

@@ -334,4 +334,26 @@ TEST(InflectedReadingTest, TheHourNounBeforeARangeIsPlural) {
     EXPECT_FALSE(GovernedHourNoun("godz.", "w", " 8"));           // "w" governs no single hour
 }
 
+TEST(InflectedReadingTest, ZeroBeforeAUnitAndDaysOfARangeOfDates) {
+    const SRow rows[] = {
+        {"0°C", 0, "zero stopni Celsjusza"},
+        {"poniżej 0°C", 8, "zera stopni Celsjusza"},  // zero is a noun: its genitive
+        {"0 zł", 0, "zero złotych"},
+        {"0 osób", 0, "zero"},  // a written-out noun: the plain reader's zero
+        {"0", 0, "zero"},
+        {"od 1 do 15 lipca", 3, "pierwszego"},
+        {"1-3 maja", 0, "pierwszego"},
+        {"od 1 do 15 osób", 3, "jednej"},  // no month: a count, feminine as "osoba"
+        {"1 do 45 lipca", 0, "jeden"},     // no such day
+    };
+    for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, AWomansSurnameInTheNominativeKeepsHerTitle) {
+    EXPECT_EQ(Abbreviation("według prof. Nowak", 7, 12), "profesor");
+    EXPECT_EQ(Abbreviation("według prof. Nowaka", 7, 12), "profesora");
+    EXPECT_EQ(Abbreviation("z dr. Nowak", 2, 5), "doktor");
+    EXPECT_EQ(Abbreviation("z dr. Nowakiem", 2, 5), "doktorem");
+}
+
 }  // namespace
