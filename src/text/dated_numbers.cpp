@@ -3,8 +3,10 @@
 #include <cstring>
 
 #include "core/attribute.h"
+#include "model/chars.h"
 #include "resources/date_words.h"
 #include "text/dates.h"
+#include "text/ordinals.h"
 #include "text/scan_words.h"
 #include "text/year_reading.h"
 
@@ -69,4 +71,38 @@ std::optional<SNumberReading> ReadYearBeforeYearWord(const char* text, uint32_t 
     auto year = ReadYearNoun(text, position, static_cast<int>(number.value), number.end);
     if (!year) return std::nullopt;
     return SNumberReading{year->words, year->end};
+}
+
+std::optional<SNumberReading> ReadDecade(const char* text, uint32_t position,
+                                         const SNumberText& number) {
+    if (!number.fraction.empty() || number.value < 10 || number.value > 90 ||
+        number.value % 10 != 0)
+        return std::nullopt;
+    const std::string previous = PreviousWord(text, position);
+    SCase decadeCase;
+    if (previous == "lata") {
+        decadeCase = SCase::Nominative;
+    } else if (previous == "latach") {
+        decadeCase = SCase::Locative;
+    } else if (previous == "lat") {
+        decadeCase = SCase::Genitive;
+    } else if (previous == "latami") {
+        decadeCase = SCase::Instrumental;
+    } else {
+        return std::nullopt;
+    }
+    uint32_t end = number.end;
+    if (text[end] == '.') {
+        end = AfterAbbreviationPeriod(text, end + 1);
+    } else if (text[end] == '-') {
+        // "70-tych", "80-te": the written ending is said by the ordinal.
+        uint32_t tail = end + 1;
+        while (IsLowerLetter(static_cast<unsigned char>(text[tail])) && tail - end <= 5) ++tail;
+        if (tail == end + 1 || IsLetter(static_cast<unsigned char>(text[tail])))
+            return std::nullopt;
+        end = tail;
+    } else if (IsLetter(static_cast<unsigned char>(text[end]))) {
+        return std::nullopt;
+    }
+    return SNumberReading{OrdinalPluralWords(static_cast<int>(number.value), decadeCase), end};
 }

@@ -19,6 +19,12 @@ std::optional<SNumberReading> ReadNumericDate(const char* text, uint32_t positio
 // "3 maja": the day as a genitive ordinal.
 std::optional<SNumberReading> ReadDayBeforeMonth(const char* text, const SNumberText& number);
 
+// "w latach 90.", "lata 80-te": a decade after "lata" in that word's case,
+// as a plural ordinal ("dziewięćdziesiątych", "osiemdziesiąte"); `position`
+// is where the number's word begins.
+std::optional<SNumberReading> ReadDecade(const char* text, uint32_t position,
+                                         const SNumberText& number);
+
 // "1791 r.", "w 1989 roku", "przed 2000 rokiem": the year as an ordinal in
 // the case its noun shows or the sentence gives it; `position` is where the
 // number's word begins.

@@ -55,6 +55,7 @@ std::optional<SNumberReading> ReadFromDigit(const char* text, uint32_t position,
     }
     if (auto day = ReadDayBeforeMonth(text, *number)) return day;
     if (auto year = ReadYearBeforeYearWord(text, wordStart, *number)) return year;
+    if (auto decade = ReadDecade(text, wordStart, *number)) return decade;
     if (auto governed = ReadGovernedCount(text, wordStart, *number)) return governed;
     if (number->fraction.empty())
         if (auto numeral = NumeralBeforeNoun(text, number->value, number->end))

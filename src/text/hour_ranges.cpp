@@ -21,8 +21,8 @@ bool IsDigit(char c) {
 
 // Words that announce opening or working hours.
 bool HasHoursContext(const char* text, uint32_t start) {
-    static const char* const kWords[] = {"czynn",     "otwart",    "pracuj", "przyjmuj",
-                                         "zapraszam", "godzinach", "dyżur"};
+    static const char* const kWords[] = {"czynn",     "otwart", "pracuj", "przyjmuj", "zapraszam",
+                                         "godzinach", "dyżur",  "kursuj", "odjeżdż",  "nieczynn"};
     const uint32_t from = start > kContextChars ? start - kContextChars : 0;
     const std::string before = LoweredSpan(text, from, start);
     for (const char* word : kWords)

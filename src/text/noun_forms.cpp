@@ -61,6 +61,10 @@ const std::vector<SEndingGuess>& CommonNounEndings() {
         {"u", {{G::Masculine, C::kGenitive}, {G::Masculine, C::kLocative}}},
         {"owi", {{G::Masculine, C::kDative}}},
         {"em", {{G::Masculine, C::kInstrumental}}},
+        // Adjectives used as nouns ("janosikowe", "becikowe"): the masculine
+        // and neuter share these forms.
+        {"ego", {{G::Masculine, C::kGenitive}}},
+        {"emu", {{G::Masculine, C::kDative}}},
         {"ów", {{G::Masculine, C::kGenitive, true}}},
         {"ach", {{G::Masculine, C::kLocative, true}}},
         {"ami", {{G::Masculine, C::kInstrumental, true}}},

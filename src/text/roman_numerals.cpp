@@ -148,8 +148,9 @@ std::optional<std::string> ReadRomanNumeral(const std::string& word, const SRoma
     }
     if (const SNumberedNoun* noun = FindNoun(context.previous, NumberedNounsBefore()))
         return words(noun->gender, noun->grammaticalCase);
-    // Before a noun, a lone "I" is the conjunction far more often than "first".
-    if (word == "I") return std::nullopt;
+    // Before a noun, a lone "I" opening a sentence is the conjunction far
+    // more often than "first"; inside a sentence the conjunction is "i".
+    if (word == "I" && context.previous.empty()) return std::nullopt;
     if (const SNumberedNoun* noun = NounAfter(context)) {
         SCase grammaticalCase = noun->grammaticalCase;
         // "w XX wieku": the preposition makes the century locative.

@@ -151,7 +151,12 @@ TEST(RomanNumeralTest, OnlyWhereAContextMakesItANumeral) {
         {"I", "część", "", false, "pierwsza"},
         {"II", "", "wojna", false, "druga"},
         {"II", "po", "wojnie", false, "drugiej"},
-        {"I", "", "wojna", false, ""},  // a lone I before a noun: the conjunction
+        {"I", "", "wojna", false, ""},            // a lone I opening a sentence: the conjunction
+        {"I", "był", "etap", false, "pierwszy"},  // inside: "first"
+        {"I", "zajął", "miejsce", false, "pierwsze"},
+        {"II", "w", "turze", false, "drugiej"},
+        {"III", "za", "kwartał", false, "trzeci"},
+        {"II", "w", "połowie", false, "drugiej"},
         {"I", "", "to", false, ""},
         {"MIX", "radia", "teraz", false, ""},
         {"CD", "płytę", "wczoraj", false, ""},

@@ -356,4 +356,23 @@ TEST(InflectedReadingTest, AWomansSurnameInTheNominativeKeepsHerTitle) {
     EXPECT_EQ(Abbreviation("z dr. Nowakiem", 2, 5), "doktorem");
 }
 
+TEST(InflectedReadingTest, DecadesAfterLata) {
+    const SRow rows[] = {
+        {"w latach 90. było", 9, "dziewięćdziesiątych"},
+        {"lata 80-te", 5, "osiemdziesiąte"},
+        {"muzyka lat 70.", 11, "siedemdziesiątych"},
+        {"latami 60.", 7, "sześćdziesiątymi"},
+        {"w latach 2000", 9, "dwa tysiące"},   // no decade of tens
+        {"ma 90 lat", 3, "dziewieńdziesiąt"},  // "lat" after the number is a count
+        {"w latach 95.", 9, "dziewieńdziesiąt pięć"},
+    };
+    for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, MoreAbbreviatedNounsAndNounsMadeOfAdjectives) {
+    EXPECT_EQ(Abbreviation("do Wydz. Komunikacji", 3, 8), "wydziału");
+    EXPECT_EQ(Abbreviation("w sprawie tzw. janosikowego", 10, 14), "tak zwanego");
+    EXPECT_EQ(Abbreviation("dzięki tzw. becikowemu", 7, 11), "tak zwanemu");
+}
+
 }  // namespace

@@ -31,6 +31,7 @@ TEST(MatchScoreTest, TheSecondNumberIsGenitive) {
         {"wygrali 11:10", 8, "jedenaście do dziesięciu"},  // two digits: the verb tells
         {"wynikiem 25:22", 9, "dwadzieścia pięć do dwudziestu dwóch"},
         {"w skali 1:50", 8, "jeden do pięćdziesięciu"},  // a ratio reads the same
+        {"w skali 1:25 000", 8, "jeden do dwudziestu pięciu tysięcy"},
     };
     for (const auto& c : cases) EXPECT_EQ(Read(c.text, c.start), c.words) << c.text;
 }
