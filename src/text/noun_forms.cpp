@@ -161,6 +161,10 @@ std::vector<SNounGuess> GuessPersonName(const std::string& word) {
     if (std::find(men.begin(), men.end(), word) != men.end())
         return {{G::Masculine, C::kNominative}};
     std::vector<SNounGuess> feminine = FeminineNameForm(word);
+    // "Stanisława", "Józefa": a woman's name is also a man's genitive, the
+    // likelier reading where a noun governs it ("kościół św. Stanisława").
+    if (!feminine.empty() && feminine.front().grammaticalCase == C::kNominative)
+        feminine.push_back({G::Masculine, C::kGenitive});
     if (!feminine.empty()) return feminine;
     std::vector<SNounGuess> guesses = ByLongestEnding(word, PersonNameEndings());
     if (guesses.empty() && EndsWithConsonant(word))

@@ -375,4 +375,25 @@ TEST(InflectedReadingTest, MoreAbbreviatedNounsAndNounsMadeOfAdjectives) {
     EXPECT_EQ(Abbreviation("dzięki tzw. becikowemu", 7, 11), "tak zwanemu");
 }
 
+TEST(InflectedReadingTest, NounsOfAMeasureTakeTheAmountInTheGenitive) {
+    const SRow rows[] = {
+        {"w wysokości 500 zł", 12, "pięciuset złotych"},
+        {"o masie 12 t", 8, "dwunastu ton"},
+        {"w odległości 5 km", 13, "pięciu kilometrów"},
+        {"niedaleko 2 szkół", 10, "dwóch"},
+        {"blisko 2 tys. osób", 7, "dwóch tysięcy"},
+        {"masie 1 kg", 6, "jednego kilograma"},  // one: the genitive singular
+    };
+    for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, AfterANounAWomansNameMayBeAMansGenitive) {
+    // "Stanisława" is a woman's name and the genitive of "Stanisław".
+    EXPECT_EQ(Abbreviation("kościół św. Stanisława", 8, 11), "świętego");
+    EXPECT_EQ(Abbreviation("pw. św. Stanisława", 4, 7), "świętego");
+    EXPECT_EQ(Abbreviation("kościół św. Anny", 8, 11), "świętej");
+    EXPECT_EQ(Abbreviation("to jest św. Stanisława", 8, 11), "święta");  // no noun before it
+    EXPECT_EQ(Abbreviation("św. Stanisława", 0, 3), "święta");
+}
+
 }  // namespace
