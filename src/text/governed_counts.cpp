@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "resources/counted_nouns.h"
 #include "text/governing_prepositions.h"
+#include "text/locative_nouns.h"
 #include "text/numbers_with_units.h"
 #include "text/numeral_cases.h"
 #include "text/scan_words.h"
@@ -41,6 +43,36 @@ SGrammaticalCase CaseAfterZ(const char* text, uint32_t numberEnd) {
     if (EndsWith(next, "ami") || EndsWith(next, "mi")) return SGrammaticalCase::kInstrumental;
     if (IsGenitiveNounAt(text, numberEnd)) return SGrammaticalCase::kGenitive;
     return SGrammaticalCase::kNominative;
+}
+
+// "po 3 latach", "w 5 miastach", "o 2 sprawach": after a preposition that
+// may give the locative, a noun in "-ach" shows that it does, whatever else
+// the preposition could give a count ("po 5 zł" is "po pięć złotych").
+bool ShowsLocativePlural(const std::string& preposition, const char* text, uint32_t numberEnd) {
+    if (CaseAfterPreposition(preposition, SGovernedNumber::kNoun) != SGrammaticalCase::kLocative)
+        return false;
+    uint32_t end = 0;
+    const std::string next =
+        LetterWordAt(text, text[numberEnd] == ' ' ? numberEnd + 1 : numberEnd, end);
+    return EndsWith(next, "ach");
+}
+
+// "w 1 mieście", "na 1 stronie", "w 1 domu": one before a locative
+// singular that the noun tables know; its gender, for "jednym" or "jednej".
+std::optional<SGender> LocativeSingularAfter(const std::string& preposition, const char* text,
+                                             uint32_t numberEnd) {
+    if (CaseAfterPreposition(preposition, SGovernedNumber::kNoun) != SGrammaticalCase::kLocative)
+        return std::nullopt;
+    uint32_t end = 0;
+    const std::string next =
+        LetterWordAt(text, text[numberEnd] == ' ' ? numberEnd + 1 : numberEnd, end);
+    // A masculine noun in "-u" has one form for both cases: "w 1 domu".
+    for (const SCountedNoun& noun : CountedNouns())
+        if (noun.gender == SGender::Masculine && noun.genitive == next && next.back() == 'u')
+            return SGender::Masculine;
+    auto locative = GenderOfLocative(next);
+    if (!locative || !locative->inTables) return std::nullopt;
+    return locative->gender;
 }
 
 // The gender of a written-out noun in a form the unit table does not list,
@@ -106,9 +138,16 @@ std::optional<SNumberReading> ReadGovernedCount(const char* text, uint32_t posit
     if ((after == ':' || after == '/' || after == '-') && IsDigit(text[number.end + 1]))
         return std::nullopt;
     const std::string preposition = PreviousWord(text, position);
-    const SGrammaticalCase numberCase =
-        preposition == "z" ? CaseAfterZ(text, number.end)
-                           : CaseAfterPreposition(preposition, SGovernedNumber::kCount);
+    SGrammaticalCase numberCase = preposition == "z"
+                                      ? CaseAfterZ(text, number.end)
+                                      : CaseAfterPreposition(preposition, SGovernedNumber::kCount);
+    if (numberCase == SGrammaticalCase::kNominative && number.value == 1)
+        if (auto gender = LocativeSingularAfter(preposition, text, number.end))
+            if (auto one = DeclinedCardinalWords(1, SGrammaticalCase::kLocative, *gender))
+                return SNumberReading{*one, number.end};
+    if (numberCase == SGrammaticalCase::kNominative &&
+        ShowsLocativePlural(preposition, text, number.end))
+        numberCase = SGrammaticalCase::kLocative;
     if (!ChangesCount(numberCase)) return std::nullopt;
     auto match = ScanUnit(text, number.end);
     if (!match) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/governing_prepositions.h"
 #include "text/ordinals.h"
 
 namespace {
@@ -155,6 +156,13 @@ std::optional<std::string> ReadRomanNumeral(const std::string& word, const SRoma
         SCase grammaticalCase = noun->grammaticalCase;
         // "w XX wieku": the preposition makes the century locative.
         if (IsCenturyNoun(context.next) && (context.previous == "w" || context.previous == "we"))
+            grammaticalCase = SCase::Locative;
+        // "na VII Festiwalu": a masculine "-u" is the locative too, which a
+        // preposition of the locative chooses.
+        if (grammaticalCase == SCase::Genitive && !context.next.empty() &&
+            context.next.back() == 'u' &&
+            CaseAfterPreposition(context.previous, SGovernedNumber::kNoun) ==
+                SGrammaticalCase::kLocative)
             grammaticalCase = SCase::Locative;
         return words(noun->gender, grammaticalCase);
     }

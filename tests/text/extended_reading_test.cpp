@@ -157,6 +157,9 @@ TEST(RomanNumeralTest, OnlyWhereAContextMakesItANumeral) {
         {"II", "w", "turze", false, "drugiej"},
         {"III", "za", "kwartał", false, "trzeci"},
         {"II", "w", "połowie", false, "drugiej"},
+        {"VII", "na", "festiwalu", false, "siódmym"},  // "-u" after "na": locative
+        {"VII", "do", "festiwalu", false, "siódmego"},
+        {"II", "", "konkursu", false, "drugiego"},
         {"I", "", "to", false, ""},
         {"MIX", "radia", "teraz", false, ""},
         {"CD", "płytę", "wczoraj", false, ""},

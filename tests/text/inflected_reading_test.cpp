@@ -396,4 +396,25 @@ TEST(InflectedReadingTest, AfterANounAWomansNameMayBeAMansGenitive) {
     EXPECT_EQ(Abbreviation("św. Stanisława", 0, 3), "święta");
 }
 
+TEST(InflectedReadingTest, ANounInTheLocativeChoosesThatCase) {
+    const SRow rows[] = {
+        {"po 3 latach", 3, "trzech"},  // "-ach": the locative plural
+        {"w 5 miastach", 2, "pięciu"},
+        {"o 2 sprawach", 2, "dwóch"},
+        {"po 5 zł", 3, "pięć złotych"},  // no noun in "-ach": "po" is distributive
+        {"w 1 mieście", 2, "jednym"},    // one before a locative the tables know
+        {"na 1 stronie", 3, "jednej"},
+        {"w 1 domu", 2, "jednym"},    // a masculine "-u" is locative after "w"
+        {"do 1 domu", 3, "jednego"},  // and genitive after "do"
+        {"w 1 kopalni", 2, "jeden"},  // unknown: the plain reading
+    };
+    for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, MoreTitlesAreDeclined) {
+    EXPECT_EQ(Abbreviation("z mec. Nowakiem", 2, 6), "mecenasem");
+    EXPECT_EQ(Abbreviation("u asp. Kowalskiego", 2, 6), "aspiranta");
+    EXPECT_EQ(Abbreviation("dla kom. Nowak", 4, 8), "komisarz");  // a woman
+}
+
 }  // namespace
