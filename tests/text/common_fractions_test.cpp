@@ -38,10 +38,9 @@ TEST(CommonFractionTest, EveryCaseAtTheEdgesOfAgreement) {
         {22, 25, C::kNominative, "dwadzieścia dwie dwudzieste piąte"},
     };
     for (const auto& c : cases) {
-        std::string words =
-            Cp1250ToUtf8(FractionWordsIn(c.numerator, c.denominator, c.grammaticalCase));
-        while (!words.empty() && words.back() == ' ') words.pop_back();
-        EXPECT_EQ(words, c.words) << c.numerator << "/" << c.denominator;
+        EXPECT_EQ(SpokenWords(FractionWordsIn(c.numerator, c.denominator, c.grammaticalCase)),
+                  c.words)
+            << c.numerator << "/" << c.denominator;
     }
 }
 
@@ -60,9 +59,7 @@ std::string Read(const char* utf8, uint32_t start) {
     while (text[end] >= '0' && text[end] <= '9') ++end;
     auto reading = ReadCommonFraction(text.c_str(), start, std::stoll(text.substr(start)), end);
     if (!reading) return "(none)";
-    std::string words = Cp1250ToUtf8(reading->words);
-    while (!words.empty() && words.back() == ' ') words.pop_back();
-    return words;
+    return SpokenWords(reading->words);
 }
 
 TEST(CommonFractionTest, TheSentenceGivesTheCase) {

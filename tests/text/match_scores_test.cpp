@@ -12,9 +12,7 @@ std::string Read(const char* utf8, uint32_t start, uint32_t* end = nullptr) {
     auto reading = ReadMatchScore(text.c_str(), start);
     if (!reading) return "(none)";
     if (end) *end = reading->end;
-    std::string words = Cp1250ToUtf8(reading->words);
-    while (!words.empty() && words.back() == ' ') words.pop_back();
-    return words;
+    return SpokenWords(reading->words);
 }
 
 TEST(MatchScoreTest, TheSecondNumberIsGenitive) {
