@@ -275,6 +275,8 @@ TEST(DottedAbbreviationTest, ExpansionsAndTheFinalPeriod) {
         {"o.o. płaci", "ograniczoną odpowiedzialnością", 4},
         {"S.A., Kraków", "spółka akcyjna", 4},
         {"n.e. Potem", "naszej ery", 3},
+        {"pn.–pt. w godz.", "od poniedziałku do piątku", 7},  // days, not "północ"
+        {"pon.-sob. 9-17", "od poniedziałku do soboty", 9},
     };
     for (const auto& [text, spoken, end] : cases) {
         const std::string cp = Cp(text);
@@ -284,7 +286,7 @@ TEST(DottedAbbreviationTest, ExpansionsAndTheFinalPeriod) {
         EXPECT_EQ(sink.Spoken(), spoken) << text;
         EXPECT_EQ(position, end) << text;
     }
-    for (const char* text : {"m.inny", "www.pl", "o.", "mm.in."}) {
+    for (const char* text : {"m.inny", "www.pl", "o.", "mm.in.", "pn. od", "pn.-ptak"}) {
         uint32_t position = 0;
         SRecordingSink sink;
         EXPECT_FALSE(ReadDottedAbbreviation(Cp(text).c_str(), position, sink)) << text;
