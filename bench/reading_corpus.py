@@ -13,7 +13,12 @@ rules alone, and a comment. This script
   espeak   counts the rows espeak-ng reads right: it phonemises the text and
            each accepted reading (`espeak-ng -v pl -q -x`) and compares them,
            ignoring stress marks, pauses and word boundaries;
-  compare  both, per group, side by side.
+  compare  both, per group, side by side;
+  pcm      writes each row's sample count and FNV-1a 64 checksum of the PCM
+           that `vokrant -o` makes of its text (--set options pass through),
+           one line a row: samples, checksum (hex), text. Run on the build
+           before the extended reading existed, it gives the sound the
+           written rules make, which the corpus test holds the switch to.
 
 The expected column may list several accepted readings separated by " | ";
 a row is right when the reading matches any of them.
@@ -28,6 +33,7 @@ import re
 import subprocess
 import sys
 import tempfile
+import wave
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
@@ -35,18 +41,13 @@ CORPUS = os.path.join(ROOT, "tests", "data", "reading", "corpus.tsv")
 COLUMNS = 5
 
 # The engine's number tables spell some numerals as they are pronounced;
-# espeak-ng needs the standard spelling to say the same thing.
-STANDARD_SPELLING = {
-    "pietnaście": "piętnaście", "dziewietnaście": "dziewiętnaście",
-    "pieńdziesiąt": "pięćdziesiąt", "sześdziesiąt": "sześćdziesiąt",
-    "dziewieńdziesiąt": "dziewięćdziesiąt", "pieńcet": "pięćset",
-    "sześset": "sześćset", "dziewieńcet": "dziewięćset",
-    "pietnasty": "piętnasty", "dziewietnasty": "dziewiętnasty",
-    "pietnastego": "piętnastego", "dziewietnastego": "dziewiętnastego",
-    "pieńdziesiątego": "pięćdziesiątego", "sześdziesiątego": "sześćdziesiątego",
-    "dziewieńdziesiątego": "dziewięćdziesiątego", "pietnastym": "piętnastym",
-    "dziewietnastym": "dziewiętnastym", "pietnast": "piętnast",
-}
+# espeak-ng needs the standard spelling to say the same thing. Parts of
+# words, so that every inflected form is covered.
+STANDARD_SPELLING = [
+    ("pieńdziesi", "pięćdziesi"), ("sześdziesi", "sześćdziesi"),
+    ("dziewieńdziesi", "dziewięćdziesi"), ("pieńcet", "pięćset"), ("sześset", "sześćset"),
+    ("dziewieńcet", "dziewięćset"), ("pietna", "piętna"), ("dziewietna", "dziewiętna"),
+]
 
 
 def read_corpus(path):
@@ -96,6 +97,30 @@ def heard_per_row(vokrant, texts, options, voice_dir):
     return [" ".join(words) for words in heard]
 
 
+def fnv1a64(data):
+    value = 0xcbf29ce484222325
+    for byte in data:
+        value = ((value ^ byte) * 0x100000001b3) & 0xFFFFFFFFFFFFFFFF
+    return value
+
+
+def pcm_per_row(vokrant, texts, options, voice_dir):
+    """(samples, checksum) of the sound of each text, each spoken alone."""
+    result = []
+    with tempfile.TemporaryDirectory() as config:
+        # A private TMPDIR: the run's own settings folder (where --set
+        # goes) must not be shared with other programs cleaning /tmp.
+        env = dict(os.environ, VOKRANT_CONFIG_DIR=config, TMPDIR=config)
+        wav_path = os.path.join(config, "row.wav")
+        command = [vokrant, "--voice-dir", voice_dir, "-o", wav_path] + options
+        for text in texts:
+            subprocess.run(command, input=text.encode("utf-8"), env=env, check=True)
+            with wave.open(wav_path, "rb") as w:
+                frames = w.readframes(w.getnframes())
+            result.append((len(frames) // 2, fnv1a64(frames)))
+    return result
+
+
 def phonemes(texts):
     """espeak-ng's phonemes of each text, stress and pauses left out."""
     result = []
@@ -107,7 +132,9 @@ def phonemes(texts):
 
 
 def standard(reading):
-    return " ".join(STANDARD_SPELLING.get(w, w) for w in reading.split())
+    for pronounced, written in STANDARD_SPELLING:
+        reading = reading.replace(pronounced, written)
+    return reading
 
 
 def variants(expected):
@@ -138,7 +165,7 @@ def per_group(rows, right):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("mode", choices=["ours", "capture", "espeak", "compare"])
+    parser.add_argument("mode", choices=["ours", "capture", "espeak", "compare", "pcm"])
     parser.add_argument("--vokrant", default=os.path.join(ROOT, "build", "apps", "vokrant", "vokrant"))
     parser.add_argument("--voice-dir", default=os.path.join(ROOT, "data"))
     parser.add_argument("--corpus", default=CORPUS)
@@ -156,6 +183,12 @@ def main():
             print(f"{group:12} {total:5} {good:8} {theirs[group][1]:10}")
         print(f"{'all':12} {len(rows):5} {sum(g for _, g in ours.values()):8} "
               f"{sum(g for _, g in theirs.values()):10}")
+        return 0
+    if args.mode == "pcm":
+        options = [x for name in args.set for x in ("--set", name)]
+        for (samples, checksum), text in zip(pcm_per_row(args.vokrant, texts, options,
+                                                         args.voice_dir), texts):
+            print(f"{samples}\t{checksum:016x}\t{text}")
         return 0
     if args.mode == "espeak":
         right = espeak_right(rows)

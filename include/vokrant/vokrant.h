@@ -128,7 +128,8 @@ int vokrant_sample_rate(const vokrant* handle);
 
 /* Sets one setting by its registry value name (Speed, Pitch, Volume, PauseInterWord, ConvertDate,
  * ...; names without regard to case, yes/no as Yes/No/true/false/1/0; Speed and Pitch clamped to
- * their range as the settings program does). */
+ * their range as the settings program does). A new ExtDict (the user dictionary's file, relative to
+ * the voice folder or absolute) is read before the next text is spoken. */
 int vokrant_set(vokrant* handle, const char* name, const char* value);
 
 /* Sets the reading rate in the speed scale, 40..200 (80 is normal); the pitch scale follows as

@@ -44,6 +44,11 @@ int RunEngine(vokrant& handle, const SEngineText& text, unsigned flags, vokrant_
     // makes a text tagged, whatever ForceTagSensitivity says.
     handle.spoken = *handle.settings;
     handle.spoken.taggedText = (flags & VOKRANT_TEXT_TAGGED) != 0;
+    // A dictionary named since the last text is read before this one.
+    if (handle.spoken.extDict != handle.loadedExtDict) {
+        handle.engine->ReloadDictionary();
+        handle.loadedExtDict = handle.spoken.extDict;
+    }
     RefreshPauses(*handle.engine, handle.spoken);
 
     SCallbackAudioDest dest(text, callback, userData, handle.stopRequested);
@@ -70,6 +75,7 @@ vokrant* CreateSpeaker(const char* voiceDir, const char* settingsDir, int& statu
     ChooseVoiceDir(*handle->settings, voiceDir);
     handle->spoken = *handle->settings;
     handle->engine = std::make_unique<STtsEngine>(nullptr, &handle->spoken);
+    handle->loadedExtDict = handle->spoken.extDict;
     error = LoadSharedVoice(*handle->engine, handle->settings->workDir);
     if (!error.empty()) {
         status = VOKRANT_ERROR_VOICE;

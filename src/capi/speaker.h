@@ -18,6 +18,9 @@ struct vokrant {
     // every text, so the tags of one text (speed, volume, spelling) end with it.
     SAttribute spoken;
     std::unique_ptr<STtsEngine> engine;
+    // The ExtDict whose words the engine holds; a text spoken after the
+    // setting changed reads the new file first.
+    std::string loadedExtDict;
     std::atomic<bool> stopRequested{false};
     bool speaking = false;
     std::string lastError;

@@ -158,6 +158,11 @@ int STtsEngine::SpeakStep(bool sendMarks, bool countOnly) {
     }
 }
 
+void STtsEngine::ReloadDictionary() {
+    dictionary_->RemoveAll();
+    if (settings_) dictionary_->Load(settings_->extDict, settings_->workDir);
+}
+
 int STtsEngine::Unload() {
     dictionary_->RemoveAll();
     spell_->RemoveAll();

@@ -44,6 +44,10 @@ public:
     // failure; never throws. Only mode index 0 exists.
     int Load(int modeIndex);
 
+    // Loads the user dictionary again from the settings' ExtDict, after a
+    // front end changed it; a file that fails to load leaves it empty.
+    void ReloadDictionary();
+
     // Takes the request text (Windows-1250, or UTF-16 converted to it) and
     // resets the pipeline: the previous request is abandoned.
     void StartRequest(std::string_view text);

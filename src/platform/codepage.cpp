@@ -32,6 +32,10 @@ char UnicodeToCp1250BestFit(char32_t c) {
             return '\xA0';
         case 0x2009:
             return ' ';
+        case 0x00B2:  // "m²", "m³": the units are written "m2", "m3" too
+            return '2';
+        case 0x00B3:
+            return '3';
         default:
             return UnicodeToCp1250(c);
     }

@@ -11,8 +11,9 @@ char UnicodeToCp1250(char32_t c);
 // As UnicodeToCp1250, but the typographic characters of numbers that
 // Windows-1250 lacks become their nearest byte instead of '?': the minus
 // sign U+2212 a hyphen, the narrow no-break space U+202F and the figure
-// space U+2007 a no-break space, the thin space U+2009 a blank. Used when
-// the extended reading is on, so that "−5" and "25 000" stay numbers.
+// space U+2007 a no-break space, the thin space U+2009 a blank, the
+// superscript two and three their digits. Used when the extended reading is
+// on, so that "−5", "25 000" and "50 m²" stay numbers and units.
 char UnicodeToCp1250BestFit(char32_t c);
 
 std::u16string Cp1250ToUtf16(std::string_view text);

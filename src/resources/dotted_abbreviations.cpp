@@ -13,15 +13,32 @@ struct SRow {
 
 // Longer forms first where one begins another ("p.n.e." before "n.e.").
 constexpr SRow kRows[] = {
-    {"m.in.", "między innymi"},      {"p.n.e.", "przed naszą erą"},
-    {"n.e.", "naszej ery"},          {"o.o.", "ograniczoną odpowiedzialnością"},
-    {"S.A.", "spółka akcyjna"},      {"s.c.", "spółka cywilna"},
-    {"Dz.U.", "dziennik ustaw"},     {"Dz.Urz.", "dziennik urzędowy"},
-    {"m.st.", "miasta stołecznego"}, {"j.w.", "jak wyżej"},
-    {"b.r.", "bieżącego roku"},      {"c.d.", "ciąg dalszy"},
-    {"p.o.", "pełniący obowiązki"},  {"l.mn.", "liczba mnoga"},
-    {"l.poj.", "liczba pojedyncza"}, {"w.w.", "wyżej wymieniony"},
+    {"m.in.", "między innymi"},
+    {"p.n.e.", "przed naszą erą"},
+    {"n.e.", "naszej ery"},
+    {"o.o.", "ograniczoną odpowiedzialnością"},
+    {"S.A.", "spółka akcyjna"},
+    {"s.c.", "spółka cywilna"},
+    {"Dz.U.", "dziennik ustaw"},
+    {"Dz.Urz.", "dziennik urzędowy"},
+    {"m.st.", "miasta stołecznego"},
+    {"j.w.", "jak wyżej"},
+    {"b.r.", "bieżącego roku"},
+    {"c.d.", "ciąg dalszy"},
+    {"p.o.", "pełniący obowiązki"},
+    {"l.mn.", "liczba mnoga"},
+    {"l.poj.", "liczba pojedyncza"},
+    {"w.w.", "wyżej wymieniony"},
     {"op.cit.", "dzieło cytowane"},
+    // Opening days: "pn." alone is "północ", between days it is Monday.
+    {"pn.-pt.", "od poniedziałku do piątku"},
+    {"pn.–pt.", "od poniedziałku do piątku"},
+    {"pon.-pt.", "od poniedziałku do piątku"},
+    {"pon.–pt.", "od poniedziałku do piątku"},
+    {"pn.-sob.", "od poniedziałku do soboty"},
+    {"pn.–sob.", "od poniedziałku do soboty"},
+    {"pon.-sob.", "od poniedziałku do soboty"},
+    {"pon.–sob.", "od poniedziałku do soboty"},
 };
 
 }  // namespace

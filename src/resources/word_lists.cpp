@@ -37,9 +37,9 @@ const std::vector<std::string>& NoSpellWordList() {
 // organisations, shops).
 const std::vector<std::string>& ReadAsWordAcronymList() {
     static const std::vector<std::string> words =
-        ToCp1250({"ZUS",  "KRUS", "NATO", "PESEL", "REGON", "NASA",   "GUS",    "PIT",  "NIK",
-                  "NIP",  "LOT",  "PAP",  "MON",   "MEN",   "SOR",    "OFE",    "ZOZ",  "GOPR",
-                  "TOPR", "WOŚP", "UEFA", "FIFA",  "OPEC",  "UNESCO", "UNICEF", "LIDL", "ALDI",
-                  "PIN",  "RAM",  "ROM",  "CIT",   "VAT",   "PEKAO"});
+        ToCp1250({"ZUS",  "KRUS", "NATO", "PESEL", "REGON", "NASA", "GUS",    "PIT",    "NIK",
+                  "NIP",  "LOT",  "PAP",  "MON",   "MEN",   "SOR",  "OFE",    "ZOZ",    "GOPR",
+                  "TOPR", "WOŚP", "BOK",  "UEFA",  "FIFA",  "OPEC", "UNESCO", "UNICEF", "LIDL",
+                  "ALDI", "PIN",  "RAM",  "ROM",   "CIT",   "VAT",  "PEKAO"});
     return words;
 }

@@ -82,6 +82,17 @@ std::string NextNounWord(const char* rest, bool& capitalised) {
     return std::string();
 }
 
+// A word before the abbreviation that may be the noun it hangs on: a
+// dotted abbreviation ("pw.") counts, a verb form the sentence uses often
+// does not.
+bool FollowsNoun(const char* text, uint32_t start) {
+    const std::string previous = PreviousWord(text, start);
+    if (previous.empty() || previous == "jest" || previous == "to" || previous == "był" ||
+        previous == "była" || previous == "było")
+        return false;
+    return true;
+}
+
 std::string NounWords(const SAbbreviationForms& forms, const char* text, uint32_t start,
                       const std::string& preposition, const std::string& next) {
     auto guess = ChooseGuess(GuessAgreeingAdjective(next, forms.gender), preposition);
@@ -100,11 +111,21 @@ std::string NounWords(const SAbbreviationForms& forms, const char* text, uint32_
     return forms.singular[index];
 }
 
+// After a noun and no preposition, the genitive that hangs on the noun
+// ("kościół św. Anny") is the likeliest of the guesses.
+std::optional<SNounGuess> ChooseAttributiveGuess(const std::vector<SNounGuess>& guesses) {
+    for (const SNounGuess& guess : guesses)
+        if (guess.grammaticalCase == C::kGenitive) return guess;
+    return ChooseGuess(guesses, std::string());
+}
+
 std::optional<std::string> AgreeingWords(const SAbbreviationForms& forms,
                                          const std::string& preposition, const std::string& next,
-                                         bool capitalised) {
+                                         bool capitalised, bool afterNoun) {
     const bool person = capitalised || forms.written == "hab.";
-    auto guess = ChooseGuess(person ? GuessPersonName(next) : GuessCommonNoun(next), preposition);
+    const std::vector<SNounGuess> guesses = person ? GuessPersonName(next) : GuessCommonNoun(next);
+    auto guess = preposition.empty() && afterNoun ? ChooseAttributiveGuess(guesses)
+                                                  : ChooseGuess(guesses, preposition);
     if (!guess) return std::nullopt;
     SCase grammaticalCase = AdjectiveCaseOf(guess->grammaticalCase);
     // A man is animate: his accusative is the genitive ("na świętego Jana").
@@ -116,11 +137,24 @@ std::optional<std::string> AgreeingWords(const SAbbreviationForms& forms,
     return forms.leadingWords + forms.stem + ending;
 }
 
+bool IsNominativeOnly(const std::vector<SNounGuess>& guesses) {
+    if (guesses.empty()) return false;
+    for (const SNounGuess& guess : guesses)
+        if (guess.grammaticalCase != C::kNominative && guess.grammaticalCase != C::kAccusative)
+            return false;
+    return true;
+}
+
 std::string TitleWords(const SAbbreviationForms& forms, const std::string& preposition,
                        const std::string& next) {
-    auto guess = ChooseGuess(GuessPersonName(next), preposition);
-    // A woman's title is not declined: "u doktor Kowalskiej".
+    const std::vector<SNounGuess> guesses = GuessPersonName(next);
+    auto guess = ChooseGuess(guesses, preposition);
+    // A woman's title is not declined: "u doktor Kowalskiej". Nor is her
+    // surname when it ends in a consonant: a name left in the nominative
+    // where the preposition asks for another case ("według prof. Nowak")
+    // is hers.
     if (guess && guess->gender != SGender::Masculine) return forms.singular[0];
+    if (!guess && !preposition.empty() && IsNominativeOnly(guesses)) return forms.singular[0];
     SGrammaticalCase grammaticalCase = C::kNominative;
     if (guess)
         grammaticalCase = guess->grammaticalCase;
@@ -142,7 +176,7 @@ std::optional<std::string> ReadDeclinedAbbreviation(const std::string& word, con
         case K::kNoun:
             return NounWords(*forms, text, start, preposition, next);
         case K::kAgreeing:
-            return AgreeingWords(*forms, preposition, next, capitalised);
+            return AgreeingWords(*forms, preposition, next, capitalised, FollowsNoun(text, start));
         case K::kTitle:
             return TitleWords(*forms, preposition, next);
     }

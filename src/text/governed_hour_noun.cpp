@@ -4,6 +4,7 @@
 
 #include "model/chars.h"
 #include "platform/codepage.h"
+#include "text/hour_ranges.h"
 
 bool IsHourWord(const std::string& word) {
     static const std::vector<std::string> words = {"godz.",
@@ -43,6 +44,14 @@ const std::string& HourNounIn(SGrammaticalCase hourCase) {
 std::optional<std::string> GovernedHourNoun(const std::string& word,
                                             const std::string& previousWord, const char* rest) {
     if (word != "godz." && word != "godz") return std::nullopt;
+    // Before a range of hours the noun is plural: "w godzinach" after "w",
+    // "godziny" where nothing governs it.
+    if (StartsWithHourRange(rest)) {
+        if (previousWord == "w") return std::string("godzinach");
+        if (CaseAfterPreposition(previousWord, SGovernedNumber::kClockHour) ==
+            SGrammaticalCase::kNominative)
+            return std::string("godziny");
+    }
     const SGrammaticalCase hourCase =
         CaseAfterPreposition(previousWord, SGovernedNumber::kClockHour);
     if (hourCase == SGrammaticalCase::kNominative) return std::nullopt;

@@ -1,6 +1,8 @@
 // "godz." before a clock hour, said in the case the preposition before it
 // gives: "o godz. 8" is "o godzinie ósmej", "przed godz. 8" "przed godziną
-// ósmą". Without such a preposition the dictionary's reading holds.
+// ósmą". Before a range of hours it is plural ("w godz. 10–18" is "w
+// godzinach od dziesiątej do osiemnastej"). Otherwise the dictionary's
+// reading holds.
 #pragma once
 
 #include <optional>

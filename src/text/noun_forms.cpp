@@ -4,6 +4,7 @@
 
 #include "platform/codepage.h"
 #include "resources/abbreviation_forms.h"
+#include "text/locative_nouns.h"
 
 namespace {
 
@@ -41,7 +42,8 @@ bool EndsWithConsonant(const std::string& word) {
 }
 
 // Common nouns. "-ie" is left out: "systemie" and "strefie" are locatives of
-// different genders that no ending tells apart.
+// different genders that no ending tells apart (the noun tables do, through
+// GenderOfLocative).
 const std::vector<SEndingGuess>& CommonNounEndings() {
     static const std::vector<SEndingGuess> table = {
         {"a", {{G::Feminine, C::kNominative}}},
@@ -59,6 +61,10 @@ const std::vector<SEndingGuess>& CommonNounEndings() {
         {"u", {{G::Masculine, C::kGenitive}, {G::Masculine, C::kLocative}}},
         {"owi", {{G::Masculine, C::kDative}}},
         {"em", {{G::Masculine, C::kInstrumental}}},
+        // Adjectives used as nouns ("janosikowe", "becikowe"): the masculine
+        // and neuter share these forms.
+        {"ego", {{G::Masculine, C::kGenitive}}},
+        {"emu", {{G::Masculine, C::kDative}}},
         {"ów", {{G::Masculine, C::kGenitive, true}}},
         {"ach", {{G::Masculine, C::kLocative, true}}},
         {"ami", {{G::Masculine, C::kInstrumental, true}}},
@@ -134,6 +140,18 @@ std::vector<SNounGuess> GuessCommonNoun(const std::string& word) {
     std::vector<SNounGuess> guesses = ByLongestEnding(word, CommonNounEndings());
     if (guesses.empty() && EndsWithConsonant(word))
         guesses = {{G::Masculine, C::kNominative}, {G::Masculine, C::kAccusative}};
+    auto locative = GenderOfLocative(word);
+    if (!locative) return guesses;
+    // A noun the tables know is surely that locative; one told by its
+    // ending alone may still be a neuter nominative ("serce"), which comes
+    // first where no preposition asks for the locative.
+    const SNounGuess guess{locative->gender, C::kLocative};
+    if (locative->inTables) {
+        guesses.insert(guesses.begin(), guess);
+    } else {
+        if (guesses.empty()) guesses = {{G::Neuter, C::kNominative}, {G::Neuter, C::kAccusative}};
+        guesses.push_back(guess);
+    }
     return guesses;
 }
 
@@ -143,6 +161,10 @@ std::vector<SNounGuess> GuessPersonName(const std::string& word) {
     if (std::find(men.begin(), men.end(), word) != men.end())
         return {{G::Masculine, C::kNominative}};
     std::vector<SNounGuess> feminine = FeminineNameForm(word);
+    // "Stanisława", "Józefa": a woman's name is also a man's genitive, the
+    // likelier reading where a noun governs it ("kościół św. Stanisława").
+    if (!feminine.empty() && feminine.front().grammaticalCase == C::kNominative)
+        feminine.push_back({G::Masculine, C::kGenitive});
     if (!feminine.empty()) return feminine;
     std::vector<SNounGuess> guesses = ByLongestEnding(word, PersonNameEndings());
     if (guesses.empty() && EndsWithConsonant(word))

@@ -10,11 +10,6 @@
 namespace {
 
 constexpr size_t kMinCompoundTail = 3;  // "pak", "letni", "krotnie", "latek"
-constexpr int64_t kMaxDenominator = 100;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Our own tables, from ordinary Polish word formation.
 const char* const kUnitPrefixes[] = {"",          "jedno",       "dwu",        "trzy",
@@ -66,30 +61,6 @@ const SOrdinalTail* FindOrdinalTail(const std::string& tail) {
     return nullptr;
 }
 
-// Words before a slash that make it an address or a ratio, not a fraction:
-// "Długa 2/5", "nr 1/3", "mieszkanie 2/4".
-bool IsAddressOrRatioWord(const char* text, uint32_t start) {
-    const std::string previous = PreviousWord(text, start);
-    if (previous == "nr" || previous == "nr." || previous == "lok." || previous == "m." ||
-        previous == "m" || previous == "mieszkanie" || previous == "numer")
-        return true;
-    uint32_t end = start;
-    while (end > 0 && text[end - 1] == ' ') --end;
-    uint32_t wordStart = end;
-    while (wordStart > 0 && IsLetter(static_cast<unsigned char>(text[wordStart - 1]))) --wordStart;
-    return wordStart < end && IsUpperLetter(static_cast<unsigned char>(text[wordStart])) &&
-           !StartsSentence(text, wordStart);
-}
-
-// The denominator's ordinal, feminine: "trzecia" after one, "trzecie" after
-// two to four, "trzecich" after the rest.
-std::string DenominatorWords(int denominator, int64_t numerator) {
-    if (numerator == 1) return OrdinalWords(denominator, SGender::Feminine, SCase::Nominative);
-    const int64_t lastTwo = numerator % 100, last = numerator % 10;
-    const bool few = last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14);
-    return OrdinalPluralWords(denominator, few ? SCase::Nominative : SCase::Genitive);
-}
-
 }  // namespace
 
 std::string CompoundPrefix(int64_t value) {
@@ -122,24 +93,4 @@ std::optional<SCompoundReading> ReadHyphenCompound(const char* text, int64_t val
     const std::string prefix = CompoundPrefix(value);
     if (prefix.empty()) return std::nullopt;
     return SCompoundReading{prefix + tail + ' ', end};
-}
-
-std::optional<SCompoundReading> ReadCommonFraction(const char* text, uint32_t start, int64_t value,
-                                                   uint32_t numberEnd) {
-    if (text[numberEnd] != '/' || !IsDigit(text[numberEnd + 1])) return std::nullopt;
-    if (start > 0 && (text[start - 1] == '/' || IsDigit(text[start - 1]))) return std::nullopt;
-    uint32_t p = numberEnd + 1;
-    int64_t denominator = 0;
-    while (IsDigit(text[p]) && denominator <= kMaxDenominator)
-        denominator = denominator * 10 + (text[p++] - '0');
-    if (IsDigit(text[p]) || text[p] == '/' || text[p] == '-' ||
-        (text[p] == '.' && IsDigit(text[p + 1])))
-        return std::nullopt;
-    if (denominator < 2 || denominator > kMaxDenominator || value < 1 || value >= denominator)
-        return std::nullopt;
-    if (IsAddressOrRatioWord(text, start)) return std::nullopt;
-    if (value == 1 && denominator == 2) return SCompoundReading{Utf8ToCp1250("pół "), p};
-    return SCompoundReading{GenderedIntegerWords(value, SGender::Feminine) +
-                                DenominatorWords(static_cast<int>(denominator), value),
-                            p};
 }

@@ -1,7 +1,6 @@
-// Numbers that Polish writes with digits but reads as part of a word or as
-// a fraction: "5-letni" is "pięcioletni", "10-krotnie" "dziesięciokrotnie",
-// "20-latek" "dwudziestolatek"; "1/3" is "jedna trzecia", "3/4" "trzy
-// czwarte", "1/2" "pół". Windows-1250 text and words.
+// Numbers that Polish writes with digits but reads as part of a word:
+// "5-letni" is "pięcioletni", "10-krotnie" "dziesięciokrotnie", "20-latek"
+// "dwudziestolatek", "5-ty" "piąty". Windows-1250 text and words.
 #pragma once
 
 #include <cstdint>
@@ -17,12 +16,6 @@ struct SCompoundReading {
 // in lower case. An ordinal ending makes an ordinal ("5-ty" is "piąty",
 // "2-go" "drugiego"); other short tails are left alone.
 std::optional<SCompoundReading> ReadHyphenCompound(const char* text, int64_t value,
-                                                   uint32_t numberEnd);
-
-// The digits of `value` at `start` end at `numberEnd`, followed by '/' and a
-// denominator: a common fraction when the numerator is below the
-// denominator (2..100) and nothing makes it a date, an address or a ratio.
-std::optional<SCompoundReading> ReadCommonFraction(const char* text, uint32_t start, int64_t value,
                                                    uint32_t numberEnd);
 
 // The first part of a compound adjective made with a number 1..999 or 1000

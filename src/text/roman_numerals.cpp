@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/governing_prepositions.h"
 #include "text/ordinals.h"
 
 namespace {
@@ -148,12 +149,20 @@ std::optional<std::string> ReadRomanNumeral(const std::string& word, const SRoma
     }
     if (const SNumberedNoun* noun = FindNoun(context.previous, NumberedNounsBefore()))
         return words(noun->gender, noun->grammaticalCase);
-    // Before a noun, a lone "I" is the conjunction far more often than "first".
-    if (word == "I") return std::nullopt;
+    // Before a noun, a lone "I" opening a sentence is the conjunction far
+    // more often than "first"; inside a sentence the conjunction is "i".
+    if (word == "I" && context.previous.empty()) return std::nullopt;
     if (const SNumberedNoun* noun = NounAfter(context)) {
         SCase grammaticalCase = noun->grammaticalCase;
         // "w XX wieku": the preposition makes the century locative.
         if (IsCenturyNoun(context.next) && (context.previous == "w" || context.previous == "we"))
+            grammaticalCase = SCase::Locative;
+        // "na VII Festiwalu": a masculine "-u" is the locative too, which a
+        // preposition of the locative chooses.
+        if (grammaticalCase == SCase::Genitive && !context.next.empty() &&
+            context.next.back() == 'u' &&
+            CaseAfterPreposition(context.previous, SGovernedNumber::kNoun) ==
+                SGrammaticalCase::kLocative)
             grammaticalCase = SCase::Locative;
         return words(noun->gender, grammaticalCase);
     }

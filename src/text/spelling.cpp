@@ -101,6 +101,12 @@ std::string NextLetterWord(const char* text) {
     return std::string(reinterpret_cast<const char*>(start), p - start);
 }
 
+bool IsSpelledAcronym(const std::string& word, const SAttribute& switches) {
+    if (!HasVowel(word)) return true;
+    return CountUpper(word) < switches.abbrevLimit && !IsReadAsWord(word) &&
+           !SNoSpellWords::Instance().Contains(word);
+}
+
 bool ShouldSpell(const std::string& word, const SSpellingContext& context,
                  const SAttribute& switches) {
     if (word.empty()) return false;

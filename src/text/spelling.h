@@ -27,6 +27,11 @@ bool HasAcronymShape(const std::string& word);
 // (at most 65 letters, found within 2048 characters).
 std::string NextLetterWord(const char* text);
 
+// Whether an acronym is said letter by letter when nothing around it
+// matters: it has no vowel, or it is short, listed neither among the
+// acronyms said as words nor among the words never spelled.
+bool IsSpelledAcronym(const std::string& word, const SAttribute& switches);
+
 // Decides whether the word is to be spelled.
 bool ShouldSpell(const std::string& word, const SSpellingContext& context,
                  const SAttribute& switches);

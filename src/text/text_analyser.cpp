@@ -232,6 +232,7 @@ void STextAnalyser::HandleBackslash(std::string& buffer, STextCursor& cursor) {
 }
 
 void STextAnalyser::HandleDigitOrMinus(std::string& buffer, STextCursor& cursor, unsigned char c) {
+    if (c == '-' && !buffer.empty() && ReadInflectedAcronym(buffer, cursor)) return;
     if (!buffer.empty()) {
         atSentenceStart_ = false;
         FlushWord(buffer, 1, true, 0);

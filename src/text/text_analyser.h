@@ -93,6 +93,10 @@ private:
     // Extended reading: "ul.", "tzw.", "prof." ... in the form the sentence
     // needs; `word` carries its period when it has one.
     bool OfferToDeclinedAbbreviation(const std::string& word);
+    // Extended reading: the word in `buffer` is an acronym and the cursor
+    // stands after a hyphen that joins it to its case ending ("NFZ-etu");
+    // true when both were read (the buffer is then empty).
+    bool ReadInflectedAcronym(std::string& buffer, STextCursor& cursor);
     // Abbreviation and spelling decision: true when it appended the names.
     bool OfferToSpelling(const std::string& word);
     // Runs of a repeated character or pair starting at c; flushes the

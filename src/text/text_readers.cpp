@@ -12,6 +12,7 @@
 #include "text/dotted_abbreviations.h"
 #include "text/emoticons.h"
 #include "text/governed_hour_noun.h"
+#include "text/inflected_acronyms.h"
 #include "text/numbers.h"
 #include "text/repeated.h"
 #include "text/roman_numerals.h"
@@ -149,6 +150,22 @@ bool STextAnalyser::OfferToDeclinedAbbreviation(const std::string& word) {
     if (!words) return false;
     sourceText_ = word;
     currentSentence_->AppendText(*words, sourceText_);
+    return true;
+}
+
+bool STextAnalyser::ReadInflectedAcronym(std::string& buffer, STextCursor& cursor) {
+    const SAttribute& settings = *GetSettings();
+    if (!settings.extendedReading || !settings.convertAbbrev || &cursor != &mainCursor_ ||
+        readingInsertion_)
+        return false;
+    SSentenceSink sink(*currentSentence_);
+    auto end = ::ReadInflectedAcronym(buffer, cursor.GetText(), cursor.GetPosition() - 1, settings,
+                                      SpellOrEmpty(spell_), sink);
+    if (!end) return false;
+    if (atSentenceStart_) currentSentence_->start = wordStart_;
+    sourceText_ = std::string(cursor.GetText() + wordStart_, cursor.GetText() + *end);
+    ResetWordBuffer(buffer);
+    cursor.SetPosition(*end);
     return true;
 }
 

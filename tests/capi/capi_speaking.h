@@ -70,6 +70,28 @@ struct SHandle {
     }
 };
 
+// FNV-1a 64 of the samples as little-endian bytes: what the captured sound
+// files of the tests hold beside each text's sample count.
+inline uint64_t Fnv1a64(const std::vector<int16_t>& pcm) {
+    uint64_t hash = 0xcbf29ce484222325ull;
+    for (int16_t sample : pcm) {
+        const uint16_t bits = static_cast<uint16_t>(sample);
+        for (uint8_t byte : {static_cast<uint8_t>(bits & 0xFF), static_cast<uint8_t>(bits >> 8)}) {
+            hash ^= byte;
+            hash *= 0x100000001b3ull;
+        }
+    }
+    return hash;
+}
+
+// Each extension by its setting name, with the value that switches it off.
+inline const char* const kExtensionsOff[][2] = {
+    {"ExtendedReading", "No"},
+    {"Intonation", "No"},
+    {"VoicePitch", "100"},
+    {"SmoothJoins", "No"},
+};
+
 inline bool VoicePresent() {
     return std::filesystem::exists(kVoiceDir + "pln_22.als") &&
            std::filesystem::exists(kVoiceDir + "pln_11.als");

@@ -332,6 +332,21 @@ TEST_F(CApiTest, SettersChangeWhatIsSpoken) {
     }
 }
 
+// A dictionary named after the handle was made is read before the next
+// text; naming the shipped one again brings its reading back.
+TEST_F(CApiTest, ANewDictionaryIsReadBeforeTheNextText) {
+    const fs::path dictionary = ScratchDir() / "words.exp";
+    std::ofstream(dictionary, std::ios::binary) << "koniec to jest naprawde koniec\r\n";
+    SHandle speaker;
+    const std::string text = "Koniec.";
+    const size_t shipped = speaker.Speak(text).pcm.size();
+    ASSERT_EQ(vokrant_set(speaker.handle, "ExtDict", dictionary.string().c_str()), VOKRANT_OK);
+    EXPECT_GT(speaker.Speak(text).pcm.size(), shipped);
+    ASSERT_EQ(vokrant_set(speaker.handle, "ExtDict", "client.exp"), VOKRANT_OK);
+    EXPECT_EQ(speaker.Speak(text).pcm.size(), shipped);
+    fs::remove(dictionary);
+}
+
 // A front end that scales around the user's own volume reads it back.
 TEST_F(CApiTest, VolumeReadsBackAsItWasSetEitherWay) {
     SHandle speaker;

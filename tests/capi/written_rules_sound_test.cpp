@@ -11,32 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "capi_speaking.h"
 #include "vokrant/vokrant.h"
 
 namespace {
 
+using capi_test::Fnv1a64;
+using capi_test::kExtensionsOff;
+
 const std::string kVoiceDir = VOKRANT_SOURCE_DATA_DIR;
 const std::string kTestData = VOKRANT_TEST_DATA_DIR;
-
-// Each extension by its setting name, with the value that switches it off.
-const char* const kExtensionsOff[][2] = {
-    {"ExtendedReading", "No"},
-    {"Intonation", "No"},
-    {"VoicePitch", "100"},
-    {"SmoothJoins", "No"},
-};
-
-uint64_t Fnv1a64(const std::vector<int16_t>& pcm) {
-    uint64_t hash = 0xcbf29ce484222325ull;
-    for (int16_t sample : pcm) {
-        const uint16_t bits = static_cast<uint16_t>(sample);
-        for (uint8_t byte : {static_cast<uint8_t>(bits & 0xFF), static_cast<uint8_t>(bits >> 8)}) {
-            hash ^= byte;
-            hash *= 0x100000001b3ull;
-        }
-    }
-    return hash;
-}
 
 struct SExpected {
     size_t samples;

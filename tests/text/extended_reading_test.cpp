@@ -151,7 +151,15 @@ TEST(RomanNumeralTest, OnlyWhereAContextMakesItANumeral) {
         {"I", "część", "", false, "pierwsza"},
         {"II", "", "wojna", false, "druga"},
         {"II", "po", "wojnie", false, "drugiej"},
-        {"I", "", "wojna", false, ""},  // a lone I before a noun: the conjunction
+        {"I", "", "wojna", false, ""},            // a lone I opening a sentence: the conjunction
+        {"I", "był", "etap", false, "pierwszy"},  // inside: "first"
+        {"I", "zajął", "miejsce", false, "pierwsze"},
+        {"II", "w", "turze", false, "drugiej"},
+        {"III", "za", "kwartał", false, "trzeci"},
+        {"II", "w", "połowie", false, "drugiej"},
+        {"VII", "na", "festiwalu", false, "siódmym"},  // "-u" after "na": locative
+        {"VII", "do", "festiwalu", false, "siódmego"},
+        {"II", "", "konkursu", false, "drugiego"},
         {"I", "", "to", false, ""},
         {"MIX", "radia", "teraz", false, ""},
         {"CD", "płytę", "wczoraj", false, ""},
@@ -267,6 +275,8 @@ TEST(DottedAbbreviationTest, ExpansionsAndTheFinalPeriod) {
         {"o.o. płaci", "ograniczoną odpowiedzialnością", 4},
         {"S.A., Kraków", "spółka akcyjna", 4},
         {"n.e. Potem", "naszej ery", 3},
+        {"pn.–pt. w godz.", "od poniedziałku do piątku", 7},  // days, not "północ"
+        {"pon.-sob. 9-17", "od poniedziałku do soboty", 9},
     };
     for (const auto& [text, spoken, end] : cases) {
         const std::string cp = Cp(text);
@@ -276,7 +286,7 @@ TEST(DottedAbbreviationTest, ExpansionsAndTheFinalPeriod) {
         EXPECT_EQ(sink.Spoken(), spoken) << text;
         EXPECT_EQ(position, end) << text;
     }
-    for (const char* text : {"m.inny", "www.pl", "o.", "mm.in."}) {
+    for (const char* text : {"m.inny", "www.pl", "o.", "mm.in.", "pn. od", "pn.-ptak"}) {
         uint32_t position = 0;
         SRecordingSink sink;
         EXPECT_FALSE(ReadDottedAbbreviation(Cp(text).c_str(), position, sink)) << text;

@@ -9,6 +9,7 @@
 #include "platform/codepage.h"
 #include "recording_sink.h"
 #include "text/declined_abbreviations.h"
+#include "text/governed_hour_noun.h"
 #include "text/noun_forms.h"
 #include "text/numbers.h"
 #include "text/ordinals.h"
@@ -135,7 +136,9 @@ TEST(InflectedReadingTest, AbbreviatedNounsTitlesAndAgreeingAdjectives) {
         {"tzw. okienko", 0, 4, "tak zwane"},
         {"o tzw. rynku", 2, 6, "tak zwanym"},
         {"projekt tzw. ustawy", 8, 12, "tak zwanej"},
-        {"o tzw. kryzysie", 2, 6, "(plain)"},  // "-ie" does not tell the gender
+        {"o tzw. kryzysie", 2, 6, "tak zwanym"},  // the noun tables know "kryzys"
+        {"w tzw. strefie", 2, 6, "tak zwanej"},   // and "strefa"
+        {"o tzw. parasolie", 2, 6, "(plain)"},    // "-ie" alone does not tell the gender
         {"ww. osoba", 0, 3, "wyżej wymieniona"},
         {"ul. 5", 0, 3, "ulica"},
         {"kot", 0, 3, "(plain)"},
@@ -230,6 +233,8 @@ TEST(InflectedReadingTest, SignsBeforeNumbers) {
     for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
     EXPECT_EQ(UnicodeToCp1250BestFit(0x2212), '-');
     EXPECT_EQ(UnicodeToCp1250BestFit(0x202F), '\xA0');
+    EXPECT_EQ(Utf8ToCp1250BestFit("50 m\xC2\xB2, 2 m\xC2\xB3"), "50 m2, 2 m3");
+    EXPECT_EQ(UnicodeToCp1250(0x00B2), '?');
     EXPECT_EQ(UnicodeToCp1250(0x2212), '?');  // without the extended reading: as ever
     EXPECT_EQ(Utf8ToCp1250BestFit("\xE2\x88\x92"
                                   "5\xE2\x80\xAF"
@@ -300,6 +305,116 @@ TEST(InflectedReadingTest, RangesOfHoursAndTimesAfterPrepositions) {
         {"w 7:05", 2, "siódma zero pięć"},  // "w" gives a clock hour no case
     };
     for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, RangesOfHoursAfterAWordForHours) {
+    const SRow rows[] = {
+        {"w godz. 10–18", 8, "od dziesiątej do osiemnastej"},
+        {"godz. 8-16", 6, "od ósmej do szesnastej"},
+        {"w godzinach 9–17", 12, "od dziewiątej do siedemnastej"},
+        {"godziny 7 - 14", 8, "od siódmej do czternastej"},
+        {"godz. 22-6", 6, "od dwudziestej drugiej do szóstej"},  // a night shift
+        {"godz. 8.30-16.30", 6, "od ósmej trzydzieści do szesnastej trzydzieści"},
+        {"godz. 10:00–18:00", 6, "od dziesiątej zero zero do osiemnastej zero zero"},
+        // Not a pair of hours: the hour reader or the plain one takes them.
+        {"godz. 8:30-16", 6, "ósma trzydzieści"},  // a time and a bare number mixed
+        {"godz. 25-30", 6, "dwadzieścia pięć"},    // no such hours
+        {"godz. 8-16 km", 6, "osiem"},             // a unit: a distance
+        {"godz. 8-16,5", 6, "osiem"},              // a decimal
+        {"strony 8-16", 7, "osiem"},               // no word for hours
+    };
+    for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, TheHourNounBeforeARangeIsPlural) {
+    EXPECT_EQ(GovernedHourNoun("godz.", "w", " 10-18"), "godzinach");
+    EXPECT_EQ(GovernedHourNoun("godz.", Cp("czynne"), " 8:00 - 16:00"), "godziny");
+    EXPECT_EQ(GovernedHourNoun("godz", "", "9-17"), "godziny");
+    EXPECT_EQ(GovernedHourNoun("godz.", "o", " 8"), "godzinie");  // a single hour
+    EXPECT_FALSE(GovernedHourNoun("godz.", "w", " 8"));           // "w" governs no single hour
+}
+
+TEST(InflectedReadingTest, ZeroBeforeAUnitAndDaysOfARangeOfDates) {
+    const SRow rows[] = {
+        {"0°C", 0, "zero stopni Celsjusza"},
+        {"poniżej 0°C", 8, "zera stopni Celsjusza"},  // zero is a noun: its genitive
+        {"0 zł", 0, "zero złotych"},
+        {"0 osób", 0, "zero"},  // a written-out noun: the plain reader's zero
+        {"0", 0, "zero"},
+        {"od 1 do 15 lipca", 3, "pierwszego"},
+        {"1-3 maja", 0, "pierwszego"},
+        {"od 1 do 15 osób", 3, "jednej"},  // no month: a count, feminine as "osoba"
+        {"1 do 45 lipca", 0, "jeden"},     // no such day
+    };
+    for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, AWomansSurnameInTheNominativeKeepsHerTitle) {
+    EXPECT_EQ(Abbreviation("według prof. Nowak", 7, 12), "profesor");
+    EXPECT_EQ(Abbreviation("według prof. Nowaka", 7, 12), "profesora");
+    EXPECT_EQ(Abbreviation("z dr. Nowak", 2, 5), "doktor");
+    EXPECT_EQ(Abbreviation("z dr. Nowakiem", 2, 5), "doktorem");
+}
+
+TEST(InflectedReadingTest, DecadesAfterLata) {
+    const SRow rows[] = {
+        {"w latach 90. było", 9, "dziewięćdziesiątych"},
+        {"lata 80-te", 5, "osiemdziesiąte"},
+        {"muzyka lat 70.", 11, "siedemdziesiątych"},
+        {"latami 60.", 7, "sześćdziesiątymi"},
+        {"w latach 2000", 9, "dwa tysiące"},   // no decade of tens
+        {"ma 90 lat", 3, "dziewieńdziesiąt"},  // "lat" after the number is a count
+        {"w latach 95.", 9, "dziewieńdziesiąt pięć"},
+    };
+    for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, MoreAbbreviatedNounsAndNounsMadeOfAdjectives) {
+    EXPECT_EQ(Abbreviation("do Wydz. Komunikacji", 3, 8), "wydziału");
+    EXPECT_EQ(Abbreviation("w sprawie tzw. janosikowego", 10, 14), "tak zwanego");
+    EXPECT_EQ(Abbreviation("dzięki tzw. becikowemu", 7, 11), "tak zwanemu");
+}
+
+TEST(InflectedReadingTest, NounsOfAMeasureTakeTheAmountInTheGenitive) {
+    const SRow rows[] = {
+        {"w wysokości 500 zł", 12, "pięciuset złotych"},
+        {"o masie 12 t", 8, "dwunastu ton"},
+        {"w odległości 5 km", 13, "pięciu kilometrów"},
+        {"niedaleko 2 szkół", 10, "dwóch"},
+        {"blisko 2 tys. osób", 7, "dwóch tysięcy"},
+        {"masie 1 kg", 6, "jednego kilograma"},  // one: the genitive singular
+    };
+    for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, AfterANounAWomansNameMayBeAMansGenitive) {
+    // "Stanisława" is a woman's name and the genitive of "Stanisław".
+    EXPECT_EQ(Abbreviation("kościół św. Stanisława", 8, 11), "świętego");
+    EXPECT_EQ(Abbreviation("pw. św. Stanisława", 4, 7), "świętego");
+    EXPECT_EQ(Abbreviation("kościół św. Anny", 8, 11), "świętej");
+    EXPECT_EQ(Abbreviation("to jest św. Stanisława", 8, 11), "święta");  // no noun before it
+    EXPECT_EQ(Abbreviation("św. Stanisława", 0, 3), "święta");
+}
+
+TEST(InflectedReadingTest, ANounInTheLocativeChoosesThatCase) {
+    const SRow rows[] = {
+        {"po 3 latach", 3, "trzech"},  // "-ach": the locative plural
+        {"w 5 miastach", 2, "pięciu"},
+        {"o 2 sprawach", 2, "dwóch"},
+        {"po 5 zł", 3, "pięć złotych"},  // no noun in "-ach": "po" is distributive
+        {"w 1 mieście", 2, "jednym"},    // one before a locative the tables know
+        {"na 1 stronie", 3, "jednej"},
+        {"w 1 domu", 2, "jednym"},    // a masculine "-u" is locative after "w"
+        {"do 1 domu", 3, "jednego"},  // and genitive after "do"
+        {"w 1 kopalni", 2, "jeden"},  // unknown: the plain reading
+    };
+    for (const SRow& row : rows) EXPECT_EQ(Read(row.text, row.start), row.spoken) << row.text;
+}
+
+TEST(InflectedReadingTest, MoreTitlesAreDeclined) {
+    EXPECT_EQ(Abbreviation("z mec. Nowakiem", 2, 6), "mecenasem");
+    EXPECT_EQ(Abbreviation("u asp. Kowalskiego", 2, 6), "aspiranta");
+    EXPECT_EQ(Abbreviation("dla kom. Nowak", 4, 8), "komisarz");  // a woman
 }
 
 }  // namespace

@@ -43,6 +43,14 @@ public:
     std::vector<SRecordedWord> words;
 };
 
+// A reader's words (Windows-1250, each followed by a blank) as UTF-8 without
+// the last blank.
+inline std::string SpokenWords(const std::string& cp1250) {
+    std::string words = Cp1250ToUtf8(cp1250);
+    while (!words.empty() && words.back() == ' ') words.pop_back();
+    return words;
+}
+
 // The Windows-1250 form of a UTF-8 test literal.
 inline std::string Cp(const char* utf8) {
     return Utf8ToCp1250(utf8);
