@@ -19,7 +19,8 @@ constexpr double kPeriodicLikeness = 0.5;
 
 const SAlofonPatt* PatternOf(const SAlofon& alofon, const SVoicePair& voices) {
     const SAlfPattArr* store = alofon.useFast ? voices.halfRate : voices.normal;
-    const SAlofonPatt* pattern = store ? store->PatternAt(alofon.id) : nullptr;
+    const SAlofonPatt* pattern =
+        store ? store->SoundingPattern(alofon.id, alofon.contextSound) : nullptr;
     if (!pattern || pattern->GetSize() == 0 || (pattern->features & AF_PAUSE)) return nullptr;
     return pattern;
 }

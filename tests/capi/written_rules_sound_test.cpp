@@ -24,6 +24,7 @@ const char* const kExtensionsOff[][2] = {
     {"Intonation", "No"},
     {"VoicePitch", "100"},
     {"SmoothJoins", "No"},
+    {"ContextSounds", "No"},
 };
 
 uint64_t Fnv1a64(const std::vector<int16_t>& pcm) {
