@@ -54,7 +54,9 @@ int SContextSounds::Choose(int id, int before, int after) const {
         const SContextSound& sound = At(index);
         const int b = KeyScore(sound.before, before), a = KeyScore(sound.after, after);
         if (b == kRuledOut || a == kRuledOut) continue;
-        if (b + a > bestScore) best = index + 1, bestScore = b + a;
+        // Any fitting recording, even one for every context, beats none.
+        const int score = b + a + 1;
+        if (score > bestScore) best = index + 1, bestScore = score;
     }
     return best;
 }

@@ -56,8 +56,9 @@ public:
     // for silence), as a number to keep with the allophone: 0 when no
     // recording fits, else its index + 1. A key that names the neighbour
     // itself or silence scores 4, its class 2, any 0; a key that names
-    // something else rules the recording out. The highest total above 0
-    // wins; among equals the first one added.
+    // something else rules the recording out. The highest total wins (a
+    // recording keyed "any" on both sides fits everywhere, so the id's own
+    // pattern is left only where nothing fits); among equals the first added.
     int Choose(int id, int before, int after) const;
     // The pattern of a number Choose gave for `id`; null for 0 or a number
     // that does not belong to `id`.

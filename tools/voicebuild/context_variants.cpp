@@ -39,6 +39,8 @@ std::pair<uint16_t, uint16_t> KeysOf(const ProseToken& t, ContextScheme scheme) 
             return {kContextAny, KeyOf(t.after, false)};
         case ContextScheme::kBefore:
             return {KeyOf(t.before, false), kContextAny};
+        case ContextScheme::kTypical:
+            return {kContextAny, kContextAny};
     }
     return {kContextAny, kContextAny};
 }
@@ -119,7 +121,8 @@ bool ParseContextSchemes(const std::string& list, std::vector<ContextScheme>& sc
     static const std::map<std::string, ContextScheme> names = {{"pair", ContextScheme::kPair},
                                                                {"classes", ContextScheme::kClasses},
                                                                {"after", ContextScheme::kAfter},
-                                                               {"before", ContextScheme::kBefore}};
+                                                               {"before", ContextScheme::kBefore},
+                                                               {"typical", ContextScheme::kTypical}};
     schemes.clear();
     size_t from = 0;
     while (from <= list.size()) {

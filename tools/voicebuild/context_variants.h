@@ -23,9 +23,10 @@ enum class ContextScheme {
     kClasses,  // the class of the sound before and after
     kAfter,    // only the sound after, by id
     kBefore,   // only the sound before, by id
+    kTypical,  // any neighbours: the id's most typical token in running prose
 };
 
-// A comma-separated list of "pair", "classes", "after", "before"; false
+// A comma-separated list of "pair", "classes", "after", "before", "typical"; false
 // for any other name or an empty list.
 bool ParseContextSchemes(const std::string& list, std::vector<ContextScheme>& schemes);
 
