@@ -138,9 +138,10 @@ std::string BuildContextSounds(const ContextRequest& request) {
     std::snprintf(text, sizeof text,
                   "%zu sentences, %zu allophones read, %zu found in espeak-ng's rendering; "
                   "%zu context groups with enough tokens, %zu recordings kept "
-                  "(%zu samples at 22050 Hz, %zu at 11025 Hz); files %lld and %lld bytes\n",
+                  "(%zu samples at 22050 Hz, %zu at 11025 Hz), levels within %.2f dB of their "
+                  "own patterns'; files %lld and %lld bytes\n",
                   sentences.size(), count.allophones, count.tokens, made.groups, made.normal.size(),
-                  SampleCount(made.normal), SampleCount(made.half),
+                  SampleCount(made.normal), SampleCount(made.half), made.worst_level_db,
                   (long long)fs::file_size(normalPath), (long long)fs::file_size(halfPath));
     return text;
 }

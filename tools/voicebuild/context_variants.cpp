@@ -118,11 +118,12 @@ std::vector<int16_t> FitIn(const std::vector<int16_t>& token, const std::vector<
 }  // namespace
 
 bool ParseContextSchemes(const std::string& list, std::vector<ContextScheme>& schemes) {
-    static const std::map<std::string, ContextScheme> names = {{"pair", ContextScheme::kPair},
-                                                               {"classes", ContextScheme::kClasses},
-                                                               {"after", ContextScheme::kAfter},
-                                                               {"before", ContextScheme::kBefore},
-                                                               {"typical", ContextScheme::kTypical}};
+    static const std::map<std::string, ContextScheme> names = {
+        {"pair", ContextScheme::kPair},
+        {"classes", ContextScheme::kClasses},
+        {"after", ContextScheme::kAfter},
+        {"before", ContextScheme::kBefore},
+        {"typical", ContextScheme::kTypical}};
     schemes.clear();
     size_t from = 0;
     while (from <= list.size()) {
@@ -201,7 +202,12 @@ ContextVoices MakeContextRecordings(const std::vector<ProseToken>& tokens,
         if (pick < 0) continue;
         std::vector<int16_t> fitted = FitIn(groups[key][size_t(pick)]->samples, ownSamples, rate);
         std::vector<int16_t> lower = ResampleSamples(fitted, rate, halfRate);
-        lower = FitIn(lower, RenderPattern(*ownHalf), halfRate);
+        const std::vector<int16_t> ownHalfSamples = RenderPattern(*ownHalf);
+        lower = FitIn(lower, ownHalfSamples, halfRate);
+        out.worst_level_db = std::max(
+            {out.worst_level_db,
+             std::abs(ActiveLevelDb(fitted, rate) - ActiveLevelDb(ownSamples, rate)),
+             std::abs(ActiveLevelDb(lower, halfRate) - ActiveLevelDb(ownHalfSamples, halfRate))});
         kept[key] = {std::move(fitted), std::move(lower)};
         used += ownSamples.size();
     }

@@ -38,6 +38,9 @@ struct ContextBudget {
 struct ContextVoices {
     std::vector<SContextRecording> normal, half;
     size_t groups = 0;  // groups that had enough tokens, before the budget
+    // The largest difference between a recording's active level and its own
+    // pattern's, in dB, over both rates (clipping can keep a loud one lower).
+    double worst_level_db = 0;
 };
 
 // Tokens are grouped under every scheme given; the groups of all of them
