@@ -141,24 +141,29 @@ std::vector<int16_t> FitLength(std::vector<int16_t> s, size_t length, int rate) 
     const size_t stretch = size_t(rate / 200);  // 5 ms
     for (int round = 0; s.size() != length; ++round) {
         const size_t size = s.size();
-        const size_t diff = size > length ? size - length : length - size;
         // Seams move about the middle so no one period repeats too often.
         const double place = 0.35 + 0.3 * std::fmod(round * 0.618034, 1.0);
-        size_t at = size_t(double(size) * place);
+        const size_t at = size_t(double(size) * place);
         const size_t period = PeriodNear(s, at, rate);
-        const size_t seam = period ? period : stretch;
-        const size_t d = std::min(diff, seam);
-        if (at + d + seam > size || d == 0) {
+        const size_t d = period ? period : stretch;
+        const size_t diff = size > length ? size - length : length - size;
+        // Less than a period too long: the end gives up the rest, so no
+        // seam ever joins two waves out of phase.
+        if (size > length && diff < d) {
+            s.resize(length);
+            break;
+        }
+        if (at + d + d > size) {
             s.resize(length, 0);  // too short to cut inside: pad or trim the end
             break;
         }
         std::vector<int16_t> out(s.begin(), s.begin() + long(size > length ? at : at + d));
         if (size > length) {
-            AppendCrossfade(out, &s[at], &s[at + d], seam);
-            out.insert(out.end(), s.begin() + long(at + d + seam), s.end());
+            AppendCrossfade(out, &s[at], &s[at + d], d);
+            out.insert(out.end(), s.begin() + long(at + d + d), s.end());
         } else {
-            AppendCrossfade(out, &s[at + d], &s[at], seam);
-            out.insert(out.end(), s.begin() + long(at + seam), s.end());
+            AppendCrossfade(out, &s[at + d], &s[at], d);
+            out.insert(out.end(), s.begin() + long(at + d), s.end());
         }
         s = std::move(out);
     }

@@ -55,8 +55,8 @@ ContextVoices MakeContextRecordings(const std::vector<ProseToken>& tokens,
 
 // `samples` brought to exactly `length` samples by taking out or putting in
 // whole periods (or 5 ms stretches where there is no period) around its
-// middle, each seam crossfaded over one period; the start and end stay as
-// they were.
+// middle, each seam crossfaded over one period; what is left, less than a
+// period, comes off the end. The start stays as it was.
 std::vector<int16_t> FitLength(std::vector<int16_t> samples, size_t length, int rate);
 
 }  // namespace voicebuild
