@@ -91,8 +91,9 @@ inline constexpr const char kMsgContextRefused[] =
     "%s: nagrania w kontek\x9C"
     "cie odrzucone (%s); g\xB3os m\xF3wi bez nich\n";
 inline constexpr const char kMsgContextTruncated[] = "sekcja obci\xEAta";
-inline constexpr const char kMsgContextChecksum[] = "z\xB3"
-                                                  "a suma kontrolna";
+inline constexpr const char kMsgContextChecksum[] =
+    "z\xB3"
+    "a suma kontrolna";
 inline constexpr const char kMsgContextVersion[] = "nieznana wersja sekcji";
 inline constexpr const char kMsgContextRecord[] = "z\xB3y zapis nr %u";
 inline constexpr const char kMsgContextLength[] =
