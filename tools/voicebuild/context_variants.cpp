@@ -184,8 +184,13 @@ ContextVoices MakeContextRecordings(const std::vector<ProseToken>& tokens,
     }
     // The most frequent groups first, so the budget keeps what text needs most.
     std::vector<std::pair<size_t, Key>> ranked;
-    for (const auto& [key, group] : groups)
+    for (const auto& [key, group] : groups) {
+        // Before a pause espeak-ng's tokens carry its own phrase-final pitch
+        // (a fall, a comma's or a question's rise), which would fight the
+        // engine's intonation: those sounds keep their own patterns.
+        if (std::get<2>(key) == kContextSilence) continue;
         if (int(group.size()) >= budget.least_tokens) ranked.push_back({group.size(), key});
+    }
     std::stable_sort(ranked.begin(), ranked.end(),
                      [](const auto& x, const auto& y) { return x.first > y.first; });
 

@@ -65,11 +65,11 @@ std::vector<std::string> EspeakPhonemesOf(int id) {
             for (std::string p; in >> p;) names.push_back(p);
             m[plan.name] = names;
         }
-        // The voiceless twins of "h" and "hi" sound as they do.
-        m["ch"] = m["h"];
-        m["chi"] = m["hi"];
         return m;
     }();
+    // The voiceless twins of "h" and "hi" have no name of their own in the
+    // inventory and sound as they do.
+    if (id == kAlfCh || id == kAlfChi) id -= kAlfCh - kAlfH;
     auto it = byName.find(std::string(InventoryName(id)));
     return it == byName.end() ? std::vector<std::string>{} : it->second;
 }
