@@ -1,7 +1,7 @@
 // vokrant-voice: inspects, checks, exports and converts voice databases.
 //   vokrant-voice info FILE
 //   vokrant-voice check FILE
-//   vokrant-voice export FILE NAME-OR-ID -o OUT.wav
+//   vokrant-voice export FILE NAME-OR-ID -o OUT.wav   (NAME:N a context recording)
 //   vokrant-voice convert IN OUT --layout sals|salu|alof
 // Exit status 0 on success, 2 on a usage error, 1 on any other error, with one
 // line on standard error.
@@ -17,6 +17,7 @@
 #include "model/pattern_store.h"
 #include "platform/codepage.h"
 #include "platform/interrupt_cleanup.h"
+#include "soundfile/context_section.h"
 #include "soundfile/sound_file_io.h"
 #include "soundfile/voice_loader.h"
 #include "soundfile/voice_records.h"
@@ -31,7 +32,7 @@ constexpr int kExitUsage = 2;
 const char kUsage[] =
     "usage: vokrant-voice info FILE\n"
     "       vokrant-voice check FILE\n"
-    "       vokrant-voice export FILE NAME-OR-ID -o OUT.wav\n"
+    "       vokrant-voice export FILE NAME-OR-ID[:N] -o OUT.wav\n"
     "       vokrant-voice convert IN OUT --layout sals|salu|alof\n";
 
 struct SUsageError {
@@ -44,23 +45,37 @@ int Fail(int status, const std::string& message) {
 }
 
 // Loads the voice exactly as the engine does: name in its directory.
-void LoadAsEngine(SAlfPattArr& store, const std::string& path) {
+// A refused section of context recordings goes to contextProblem.
+void LoadAsEngine(SAlfPattArr& store, const std::string& path, std::string* contextProblem) {
     std::filesystem::path p(path);
-    LoadVoice(store, p.filename().string(), p.parent_path().string());
+    LoadVoice(store, p.filename().string(), p.parent_path().string(), contextProblem);
 }
 
+// A voice whose context recordings are damaged still speaks, but the file
+// is not sound: the check fails and says what the engine will do.
 int Check(const std::string& path) {
     SAlfPattArr store;
-    LoadAsEngine(store, path);
+    std::string contextProblem;
+    LoadAsEngine(store, path, &contextProblem);
     int count = 0;
     for (int id = 0; id < store.GetSize(); ++id) count += store.PatternAt(id) != nullptr;
-    std::printf("%s: ok, %d patterns, %u Hz\n", path.c_str(), count,
-                store.VoiceFormat().samplesPerSec);
+    if (!contextProblem.empty())
+        return Fail(kExitFailure, path + ": context recordings refused (" +
+                                      Cp1250ToUtf8(contextProblem) +
+                                      "); the voice speaks without them");
+    std::printf("%s: ok, %d patterns, %d context recordings, %u Hz\n", path.c_str(), count,
+                store.contextSounds.Count(), store.VoiceFormat().samplesPerSec);
     return kExitOk;
 }
 
-// A pattern by its name or, for a number, by its id.
+// A pattern by its name or, for a number, by its id; a context recording
+// by the label `info` gives it ("a:2").
 const SAlofonPatt& FindPattern(const SAlfPattArr& store, const std::string& key) {
+    if (key.find(':') != std::string::npos) {
+        const SContextSound* sound = FindContextSound(store.contextSounds, key);
+        if (!sound) throw std::runtime_error("no context recording '" + key + "' in the voice");
+        return *sound->pattern;
+    }
     char* end = nullptr;
     long id = std::strtol(key.c_str(), &end, 10);
     if (key.empty() || *end != '\0') id = store.FindByName(Utf8ToCp1250(key));
@@ -72,7 +87,7 @@ const SAlofonPatt& FindPattern(const SAlfPattArr& store, const std::string& key)
 
 int Export(const std::string& path, const std::string& key, const std::string& output) {
     SAlfPattArr store;
-    LoadAsEngine(store, path);
+    LoadAsEngine(store, path, nullptr);
     const SAlofonPatt& pattern = FindPattern(store, key);
     std::vector<int16_t> samples = RenderPattern(pattern);
     // Pauses carry a length but no curve: they export as that much silence.
@@ -100,13 +115,21 @@ int Convert(const std::string& input, const std::string& output, const std::stri
     else
         throw SUsageError{"unknown layout '" + layout + "' (sals, salu or alof)"};
     SAlfPattArr store;
-    LoadAsEngine(store, input);
+    LoadAsEngine(store, input, nullptr);
     // The voice's sample rate is that of its pattern 1: without it the copy
     // would claim 0 Hz and every pause would come out empty.
     if (store.PatternAt(1) == nullptr)
         throw std::runtime_error(
             input + " has no pattern at id 1, so its sample rate is unknown; nothing written");
     WriteVoiceFile(output, store, chosen);
+    // The context recordings travel with the voice, in any layout.
+    std::vector<SContextRecording> recordings;
+    for (int i = 0; i < store.contextSounds.Count(); ++i) {
+        const SContextSound& sound = store.contextSounds.At(i);
+        recordings.push_back({static_cast<uint16_t>(sound.id), sound.before, sound.after,
+                              RenderPattern(*sound.pattern)});
+    }
+    if (!recordings.empty()) ReplaceContextSection(output, recordings);
     return kExitOk;
 }
 

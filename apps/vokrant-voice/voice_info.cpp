@@ -3,8 +3,11 @@
 #include <memory>
 
 #include "core/exceptions.h"
+#include "model/context_sounds.h"
 #include "model/pattern_store.h"
 #include "model/wave.h"
+#include "platform/codepage.h"
+#include "soundfile/context_section.h"
 #include "soundfile/format_detector.h"
 #include "soundfile/sound_messages.h"
 
@@ -46,7 +49,21 @@ void PrintVersion(SRiffFileFormat& riff, std::FILE* out) {
     }
 }
 
-void PrintPatterns(SSndFileFormat& format, std::FILE* out) {
+void PrintContextSounds(const SAlfPattArr& store, std::FILE* out) {
+    const SContextSounds& sounds = store.contextSounds;
+    if (sounds.Count() == 0) return;
+    std::fprintf(out, "context recordings:\n%-10s  %-12s  %-12s  %7s\n", "name:n", "before",
+                 "after", "samples");
+    for (int i = 0; i < sounds.Count(); ++i) {
+        const SContextSound& sound = sounds.At(i);
+        std::fprintf(out, "%-10s  %-12s  %-12s  %7d\n", ContextSoundLabel(sounds, i).c_str(),
+                     ContextKeyName(sound.before).c_str(), ContextKeyName(sound.after).c_str(),
+                     sound.pattern->SampleLength());
+    }
+    std::fprintf(out, "%d context recording(s)\n", sounds.Count());
+}
+
+void PrintPatterns(SSndFileFormat& format, SBinaryFile& file, std::FILE* out) {
     SAlfPattArr store;
     format.LoadPatterns(store);
     std::fprintf(out, "patterns:\n%5s  %-8s  %-8s  %7s  %8s\n", "id", "name", "features", "samples",
@@ -61,9 +78,41 @@ void PrintPatterns(SSndFileFormat& format, std::FILE* out) {
         ++count;
     }
     std::fprintf(out, "%d pattern(s)\n", count);
+    try {
+        LoadContextSection(file, store);
+        PrintContextSounds(store, out);
+    } catch (const SException& e) {
+        std::fprintf(out, "context recordings: refused (%s)\n",
+                     Cp1250ToUtf8(e.GetMessage()).c_str());
+    }
 }
 
 }  // namespace
+
+std::string ContextKeyName(uint16_t key) {
+    static const char* const kClassNames[] = {"",       "vowel",     "glide", "nasal",
+                                              "liquid", "fricative", "stop",  "affricate"};
+    if (key == kContextAny) return "any";
+    if (key == kContextSilence) return "silence";
+    if (key > kContextClassBase && key <= kContextClassBase + kClassCount)
+        return std::string("any ") + kClassNames[key - kContextClassBase];
+    std::string name(InventoryName(key));
+    return name.empty() ? "#" + std::to_string(key) : Cp1250ToUtf8(name);
+}
+
+std::string ContextSoundLabel(const SContextSounds& sounds, int index) {
+    const int id = sounds.At(index).id;
+    int n = 0;
+    for (int i = 0; i <= index; ++i) n += sounds.At(i).id == id;
+    std::string name(InventoryName(id));
+    return (name.empty() ? std::to_string(id) : Cp1250ToUtf8(name)) + ":" + std::to_string(n);
+}
+
+const SContextSound* FindContextSound(const SContextSounds& sounds, const std::string& label) {
+    for (int i = 0; i < sounds.Count(); ++i)
+        if (ContextSoundLabel(sounds, i) == label) return &sounds.At(i);
+    return nullptr;
+}
 
 void PrintFileInfo(const std::string& path, std::FILE* out) {
     std::unique_ptr<SDiskFile> file = SDiskFile::Open(path, SDiskFile::kRead);
@@ -82,7 +131,7 @@ void PrintFileInfo(const std::string& path, std::FILE* out) {
         SPcmFormat fmt;
         riff->ReadFmt(fmt, 0);
         PrintFormat(fmt, out);
-        PrintPatterns(*format, out);
+        PrintPatterns(*format, *file, out);
     } else if (format->FormatId() == kFormatSplWav) {
         SAlofonPatt pattern;
         format->ReadPattern(pattern, 0);

@@ -79,6 +79,10 @@ public:
     // crossfaded instead of each fading to silence at its edge. Off by
     // default: it costs about three times the rendering time for 0.2 dB.
     bool smoothJoins = false;
+    // Beyond the written rules: each allophone sounds with the voice's
+    // recording made beside neighbours like its own, where the voice holds
+    // one (no sample count or mark moves).
+    bool contextSounds = true;
     int32_t pauseInterSentence = 500;  // ms
     int32_t pausePunctuation = 200;    // ms
     int32_t pauseInterWord = 70;       // ms

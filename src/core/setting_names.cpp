@@ -69,6 +69,7 @@ constexpr SSettingName kSettings[] = {
     {"Intonation", SKind::YesNo, nullptr, &SAttribute::intonation, nullptr},
     {"IntonationDepth", SKind::Number, &SAttribute::intonationDepth, nullptr, nullptr},
     {"SmoothJoins", SKind::YesNo, nullptr, &SAttribute::smoothJoins, nullptr},
+    {"ContextSounds", SKind::YesNo, nullptr, &SAttribute::contextSounds, nullptr},
     {"PauseInterSentence", SKind::Number, &SAttribute::pauseInterSentence, nullptr, nullptr},
     {"PausePunctation", SKind::Number, &SAttribute::pausePunctuation, nullptr, nullptr},
     {"PauseInterWord", SKind::Number, &SAttribute::pauseInterWord, nullptr, nullptr},

@@ -16,6 +16,7 @@
 #include "soundfile/voice_loader.h"
 #include "synthesis/apply_tag.h"
 #include "synthesis/chunk_generator.h"
+#include "synthesis/join_smoothing.h"
 #include "synthesis/voices.h"
 #include "text/dictionary.h"
 #include "text/spell.h"
@@ -27,6 +28,7 @@ namespace {
 void LoadVoiceOnce(SAlfPattArr& store, const char* fileName, const std::string& workDir) {
     if (store.GetSize() > 0) return;
     LoadVoice(store, fileName, workDir);
+    PrepareJoinEdges(store);
 }
 
 // Tags that reach outside the settings act through the engine: a sound file

@@ -40,7 +40,10 @@ public:
     SXBff<SFP> positions;  // read positions in the pattern, 16.16 samples, one per output sample
     int32_t length = 0;    // explicit sample count; for id 110, -n means n milliseconds until timed
     bool useFast = false;  // rendered from the half-rate voice
-    bool locked = false;   // the id came from an explicit transcription; rules keep it
+    // The voice's recording of this id beside its neighbours
+    // (SContextSounds::Choose); 0 for the id's own pattern.
+    int32_t contextSound = 0;
+    bool locked = false;  // the id came from an explicit transcription; rules keep it
 };
 
 // A word's allophones, in order; owns its records. Indices are 0-based.

@@ -66,6 +66,17 @@ public:
     char name[kNameSize] = {};
     int32_t pauseLength = 0;  // pause patterns: length in samples
 
+    // The pitch period found at each edge where joins are smoothed ([0] the
+    // start, [1] the end), kept once per voice by the synthesis so that
+    // speaking does not search for it at every join.
+    struct SEdgePeriod {
+        bool found = false;
+        int samples = 0;        // whole samples; 0: the edge shows no period
+        double exact = 0.0;     // between samples
+        double likeness = 0.0;  // normalised correlation at the whole lag
+    };
+    SEdgePeriod joinEdges[2];
+
     // The curve laid out for the fast readers; empty until PrepareReading,
     // and ignored once the segments change after it.
     SSplineTable readTable;

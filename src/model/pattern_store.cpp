@@ -49,6 +49,11 @@ SAlofonPatt* SAlfPattArr::PatternAt(int id) const {
     return id >= 0 && id < GetSize() ? (*this)[id] : nullptr;
 }
 
+const SAlofonPatt* SAlfPattArr::SoundingPattern(int id, int contextSound) const {
+    const SAlofonPatt* recorded = contextSounds.PatternOf(id, contextSound);
+    return recorded ? recorded : PatternAt(id);
+}
+
 const SAlofonPatt& SAlfPattArr::PatternOrSilent(int id) const {
     static const SAlofonPatt silent;
     const SAlofonPatt* pattern = PatternAt(id);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/containers.h"
+#include "model/context_sounds.h"
 #include "model/pattern.h"
 #include "model/pcm_format.h"
 
@@ -27,6 +28,9 @@ class SAlfPattArr : public SPtrArray<SAlofonPatt> {
 public:
     // nullptr for an empty slot or an id outside the store.
     SAlofonPatt* PatternAt(int id) const;
+    // The recording an allophone sounds with: the context recording it was
+    // given (SContextSounds::Choose) when this voice holds it, else PatternAt.
+    const SAlofonPatt* SoundingPattern(int id, int contextSound) const;
     // The pattern of `id`, or a shared silent pattern (no features, no
     // segments, length 0) when the slot is empty: an id without a recording
     // renders as nothing rather than failing.
@@ -68,6 +72,10 @@ public:
     // the engine calls it when a pause setting changes.
     void MakePauses(const SPauseLengths& pauses);
     void MakePauses(const SAttribute& settings) { MakePauses(SPauseLengths::From(settings)); }
+
+    // Recordings of allophones beside particular neighbours; empty unless
+    // the voice file holds them.
+    SContextSounds contextSounds;
 
 private:
     void CopyVoicelessTwin(int id, int sourceId, const char* name);

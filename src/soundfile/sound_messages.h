@@ -84,3 +84,18 @@ inline constexpr const char kMsgCannotCreate[] = "nie mo\xBFna utworzy\xE6 pliku
 inline constexpr const char kMsgCannotOpen[] = "nie mo\xBFna otworzy\xE6 pliku: %s";
 // Formatted with the path.
 inline constexpr const char kMsgUnknownFormat[] = "nieznany format pliku: %s";
+
+// The section of context recordings (beyond the written layouts). The
+// refusal is formatted with the file and the fault.
+inline constexpr const char kMsgContextRefused[] =
+    "%s: nagrania w kontek\x9C"
+    "cie odrzucone (%s); g\xB3os m\xF3wi bez nich\n";
+inline constexpr const char kMsgContextTruncated[] = "sekcja obci\xEAta";
+inline constexpr const char kMsgContextChecksum[] =
+    "z\xB3"
+    "a suma kontrolna";
+inline constexpr const char kMsgContextVersion[] = "nieznana wersja sekcji";
+inline constexpr const char kMsgContextRecord[] = "z\xB3y zapis nr %u";
+inline constexpr const char kMsgContextLength[] =
+    "zapis nr %u ma %u pr\xF3"
+    "bek, wzorzec %u";

@@ -2,8 +2,10 @@
 
 #include "core/exceptions.h"
 #include "platform/file_open.h"
+#include "platform/log.h"
 #include "platform/paths.h"
 #include "soundfile/binary_file.h"
+#include "soundfile/context_section.h"
 #include "soundfile/format_detector.h"
 #include "soundfile/sound_messages.h"
 #include "soundfile/voice_records.h"
@@ -34,8 +36,11 @@ std::string FindVoiceFile(const std::string& fileName, const std::string& workDi
     return "";
 }
 
-void LoadVoice(SAlfPattArr& store, const std::string& fileName, const std::string& workDir) {
+void LoadVoice(SAlfPattArr& store, const std::string& fileName, const std::string& workDir,
+               std::string* contextProblem) {
     store.RemoveAll();
+    store.contextSounds.Clear();
+    if (contextProblem) contextProblem->clear();
     std::string path = FindVoiceFile(fileName, workDir);
     if (path.empty()) ThrowExit(kExitVoiceDatabase, kMsgVoiceNotFound, fileName.c_str());
 
@@ -60,4 +65,13 @@ void LoadVoice(SAlfPattArr& store, const std::string& fileName, const std::strin
 
     format->LoadPatterns(store);
     store.FinishLoad();
+    // The context recordings are an extra: a damaged section is refused on
+    // its own and the voice speaks with its patterns alone.
+    try {
+        LoadContextSection(*file, store);
+    } catch (const SException& e) {
+        store.contextSounds.Clear();
+        LogMessage(kMsgContextRefused, path.c_str(), e.GetMessage());
+        if (contextProblem) *contextProblem = e.GetMessage();
+    }
 }

@@ -13,7 +13,12 @@
 // Raises SExitException: code -3 when the file is missing, of no known
 // format, or of the wrong layout or version; code -1 for a damaged file, in
 // which case the patterns read so far stay in the store.
-void LoadVoice(SAlfPattArr& store, const std::string& fileName, const std::string& workDir);
+//
+// A section of context recordings in the file goes to store.contextSounds.
+// When it is damaged it is refused alone: the patterns load, the refusal is
+// logged and, given contextProblem, the fault is put there ("" otherwise).
+void LoadVoice(SAlfPattArr& store, const std::string& fileName, const std::string& workDir,
+               std::string* contextProblem = nullptr);
 
 // The path LoadVoice reads: workDir + fileName, else the bare fileName when
 // only that exists; "" when neither exists.

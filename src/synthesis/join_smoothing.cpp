@@ -19,7 +19,8 @@ constexpr double kPeriodicLikeness = 0.5;
 
 const SAlofonPatt* PatternOf(const SAlofon& alofon, const SVoicePair& voices) {
     const SAlfPattArr* store = alofon.useFast ? voices.halfRate : voices.normal;
-    const SAlofonPatt* pattern = store ? store->PatternAt(alofon.id) : nullptr;
+    const SAlofonPatt* pattern =
+        store ? store->SoundingPattern(alofon.id, alofon.contextSound) : nullptr;
     if (!pattern || pattern->GetSize() == 0 || (pattern->features & AF_PAUSE)) return nullptr;
     return pattern;
 }
@@ -59,9 +60,10 @@ bool ShiftInwards(SJoinSide& side, bool before) {
                                  : int64_t{fade} * SFP::kOne - lowest;
     double need = std::max<double>(0.0, static_cast<double>(clear) / SFP::kOne);
 
-    SPatternPeriods periods(pattern, side.rate);
-    const int from = before ? std::max(0, length - fade - periods.Longest()) : fade;
-    const SPatternPeriods::SLag period = periods.BestLag(from, before);
+    const SAlofonPatt::SEdgePeriod& kept = pattern.joinEdges[before ? 1 : 0];
+    const SPatternPeriods::SLag period =
+        kept.found ? SPatternPeriods::SLag{kept.samples, kept.exact, kept.likeness}
+                   : JoinEdgePeriod(pattern, side.rate, before);
     const bool periodic = period.samples > 0 && period.likeness >= kPeriodicLikeness;
     if (CarriesPitch(pattern.features) && !periodic) return false;
     if (periodic && need > 0) need = std::ceil(need / period.exact) * period.exact;
@@ -89,6 +91,31 @@ int ReadCount(const SAlofon& alofon) {
 }
 
 }  // namespace
+
+SPatternPeriods::SLag JoinEdgePeriod(const SAlofonPatt& pattern, int rate, bool atEnd) {
+    const SPatternPeriods periods(pattern, rate);
+    const int length = periods.Length();
+    const int fade = static_cast<int>(std::lround(kRecordingFadeSeconds * rate));
+    const int from = atEnd ? std::max(0, length - fade - periods.Longest()) : fade;
+    return periods.BestLag(from, atEnd);
+}
+
+void PrepareJoinEdges(SAlfPattArr& store) {
+    const int rate = static_cast<int>(store.VoiceFormat().samplesPerSec);
+    if (rate <= 0) return;
+    auto prepare = [rate](SAlofonPatt& pattern) {
+        if (pattern.GetSize() == 0 || (pattern.features & AF_PAUSE)) return;
+        if (!IsContinuant(pattern.features)) return;
+        for (bool atEnd : {false, true}) {
+            const SPatternPeriods::SLag lag = JoinEdgePeriod(pattern, rate, atEnd);
+            pattern.joinEdges[atEnd ? 1 : 0] = {true, lag.samples, lag.exact, lag.likeness};
+        }
+    };
+    for (int id = 0; id < store.GetSize(); ++id)
+        if (SAlofonPatt* pattern = store.PatternAt(id)) prepare(*pattern);
+    for (int i = 0; i < store.contextSounds.Count(); ++i)
+        prepare(*store.contextSounds.At(i).pattern);
+}
 
 bool IsContinuant(uint32_t features) {
     if (features & (AF_PAUSE | AF_SILENT | AF_AFFRICATE)) return false;

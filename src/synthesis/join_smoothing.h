@@ -11,9 +11,12 @@
 
 #include <cstdint>
 
+#include "synthesis/pattern_periods.h"
 #include "synthesis/voices.h"
 
+class SAlfPattArr;
 class SAlofon;
+class SAlofonPatt;
 
 // The fade at the edges of the voice's recordings.
 constexpr double kRecordingFadeSeconds = 0.003;
@@ -30,3 +33,14 @@ bool IsContinuant(uint32_t features);
 // read past their fades are left alone. Returns whether it changed samples.
 bool SmoothJoin(const SAlofon& before, const SAlofon& after, int16_t* join,
                 const SVoicePair& voices);
+
+// The period a smoothed join reads a recording inwards by: the best lag
+// just inside its fade at its start, or one longest period before the fade
+// at its end (atEnd), `rate` the recording's sample rate.
+SPatternPeriods::SLag JoinEdgePeriod(const SAlofonPatt& pattern, int rate, bool atEnd);
+
+// Finds JoinEdgePeriod at both edges of every continuous recording of the
+// voice (its context recordings too) and keeps it in the pattern, once when
+// the voice has loaded, so that speaking does not search at every join.
+// Joins of recordings without it search as they go, with the same result.
+void PrepareJoinEdges(SAlfPattArr& store);

@@ -6,6 +6,7 @@
 #include "model/fixed_point.h"
 #include "model/pattern.h"
 #include "model/spline_read.h"
+#include "model/spline_table.h"
 
 namespace {
 
@@ -16,6 +17,10 @@ constexpr int kCoarseStep = 3;  // lags between the coarse search's tries
 
 std::vector<int16_t> PatternSamples(const SAlofonPatt& pattern) {
     const int length = std::max(0, pattern.end - pattern.first);
+    // A prepared pattern already holds its curve at every whole position.
+    const SSplineTable& table = pattern.readTable;
+    if (pattern.first == 0 && table.Describes(pattern) && table.Samples() >= length)
+        return std::vector<int16_t>(table.Decoded(), table.Decoded() + length);
     std::vector<SFP> at(static_cast<size_t>(length));
     for (int i = 0; i < length; ++i) at[static_cast<size_t>(i)] = SFP::FromInt(i);
     std::vector<int16_t> samples(static_cast<size_t>(length));

@@ -16,7 +16,7 @@ constexpr uint32_t kUnchangedVolume = 60000;
 
 const SAlofonPatt* PatternFor(const SAlofon& alofon, const SVoicePair& voices) {
     const SAlfPattArr* store = alofon.useFast ? voices.halfRate : voices.normal;
-    return store ? store->PatternAt(alofon.id) : nullptr;
+    return store ? store->SoundingPattern(alofon.id, alofon.contextSound) : nullptr;
 }
 
 // Writes the allophone's samples at `out` (room for its sample count).

@@ -12,6 +12,7 @@
 #include "model/sentence.h"
 #include "model/word.h"
 #include "synthesis/apply_tag.h"
+#include "synthesis/context_choice.h"
 #include "synthesis/voice_pitch.h"
 
 namespace {
@@ -287,6 +288,7 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
             continue;
         }
         int64_t limit = static_cast<int64_t>(pattern->end - pattern->first) * SFP::kOne;
+        const SAlofonPatt* sounding = store->SoundingPattern(alofon.id, alofon.contextSound);
         if (ramps && static_cast<size_t>(i) < ramps->size()) {
             const SPitchRamp& ramp = (*ramps)[static_cast<size_t>(i)];
             carry = FillGlidingPositions(carry, GlideStep(r, ramp.from, fast),
@@ -297,7 +299,7 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
         // The voice's own pitch moves the voiced sounds only, as the
         // intonation does, and keeps every sample count.
         if (voicePitch != 1.0 && CarriesPitch(pattern->features))
-            ShiftPitchKeepingLength(*pattern, SampleRateOf(store), voicePitch, alofon.positions);
+            ShiftPitchKeepingLength(*sounding, SampleRateOf(store), voicePitch, alofon.positions);
     }
 }
 
@@ -306,6 +308,7 @@ void ComputeTiming(SSentence& sentence, SAttribute& settings, const SVoicePair& 
     // At depth 0, or where intonation is off (a tag may switch it inside the
     // sentence), words are timed exactly as without intonation.
     bool deep = settings.intonationDepth > 0;
+    ChooseContextSounds(sentence, settings.contextSounds, voices);
     SSentenceContour contour;
     if (deep) contour = SentenceContour(sentence, settings.intonationDepth, voices);
     for (int i = 0; i < sentence.words.GetSize(); ++i) {

@@ -90,6 +90,7 @@ inline const char* const kExtensionsOff[][2] = {
     {"Intonation", "No"},
     {"VoicePitch", "100"},
     {"SmoothJoins", "No"},
+    {"ContextSounds", "No"},
 };
 
 inline bool VoicePresent() {

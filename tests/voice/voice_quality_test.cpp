@@ -13,6 +13,7 @@
 #include "allophone_cut.h"
 #include "join_survey.h"
 #include "level_classes.h"
+#include "model/context_sounds.h"
 #include "model/inventory.h"
 #include "model/pattern_store.h"
 #include "model/spline.h"
@@ -217,6 +218,27 @@ TEST(ShippedVoiceQuality, PublicSentencesJoinWithoutSteps) {
     }
     EXPECT_GT(total, 500);
     EXPECT_GT(sounding, total / 2);
+}
+
+// Each context recording stands in for its allophone's own pattern: the
+// same length (timing reads it at the same positions) and no louder or
+// softer than it by more than 1 dB, at both rates.
+TEST(ShippedVoiceQuality, ContextRecordingsMatchTheirOwnPatterns) {
+    for (auto [file, rate] : {std::pair{"pln_22.als", 22050}, std::pair{"pln_11.als", 11025}}) {
+        SAlfPattArr voice;
+        std::string problem;
+        LoadVoice(voice, file, VOKRANT_SOURCE_DATA_DIR, &problem);
+        ASSERT_EQ(problem, "") << file;
+        ASSERT_GT(voice.contextSounds.Count(), 100) << file;
+        for (int i = 0; i < voice.contextSounds.Count(); ++i) {
+            const SContextSound& sound = voice.contextSounds.At(i);
+            const std::vector<int16_t> own = PatternSamples(*voice.PatternAt(sound.id));
+            const std::vector<int16_t> recorded = PatternSamples(*sound.pattern);
+            ASSERT_EQ(recorded.size(), own.size()) << file << " " << InventoryName(sound.id);
+            EXPECT_NEAR(ActiveLevelDb(recorded, rate), ActiveLevelDb(own, rate), 1.0)
+                << file << " " << InventoryName(sound.id);
+        }
+    }
 }
 
 }  // namespace

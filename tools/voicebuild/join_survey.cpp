@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <tuple>
 
 #include "core/attribute.h"
 #include "model/inventory.h"
@@ -72,26 +73,35 @@ std::vector<std::vector<int>> SoundingRuns(const std::vector<std::string>& sente
 std::vector<JoinMeasure> SurveyJoins(const std::vector<std::string>& sentences,
                                      const SAlfPattArr& voice) {
     std::vector<JoinMeasure> joins;
-    std::map<std::pair<int, int>, size_t> seen;
+    std::map<std::tuple<int, int, int, int>, size_t> seen;  // ids and their recordings
     int rate = int(voice.VoiceFormat().samplesPerSec);
     if (rate <= 0) return joins;
     SpectralAnalyser analyser(rate);
-    std::map<int, std::vector<int16_t>> samples;
-    auto samples_of = [&](int id) -> const std::vector<int16_t>& {
-        auto it = samples.find(id);
-        if (it == samples.end()) it = samples.emplace(id, Samples(*voice.PatternAt(id))).first;
+    // Samples by id and context recording, as the renderer would read them.
+    std::map<std::pair<int, int>, std::vector<int16_t>> samples;
+    auto samples_of = [&](int id, int chosen) -> const std::vector<int16_t>& {
+        auto key = std::make_pair(id, chosen);
+        auto it = samples.find(key);
+        if (it == samples.end())
+            it = samples.emplace(key, Samples(*voice.SoundingPattern(id, chosen))).first;
         return it->second;
     };
     for (const auto& run : SoundingRuns(sentences, voice)) {
+        // Each allophone's context recording, its neighbours as in the run
+        // (silence at both ends).
+        std::vector<int> chosen(run.size());
+        for (size_t i = 0; i < run.size(); ++i)
+            chosen[i] = voice.contextSounds.Choose(run[i], i > 0 ? run[i - 1] : 0,
+                                                   i + 1 < run.size() ? run[i + 1] : 0);
         for (size_t i = 1; i < run.size(); ++i) {
             auto key = std::make_pair(run[i - 1], run[i]);
-            auto found = seen.find(key);
+            auto found = seen.find({key.first, chosen[i - 1], key.second, chosen[i]});
             if (found != seen.end()) {
                 ++joins[found->second].count;
                 continue;
             }
-            const auto& a = samples_of(key.first);
-            const auto& b = samples_of(key.second);
+            const auto& a = samples_of(key.first, chosen[i - 1]);
+            const auto& b = samples_of(key.second, chosen[i]);
             size_t size = analyser.FrameSize();
             size_t tail = a.size() > size ? a.size() - size : 0;
             JoinMeasure m{std::string(InventoryName(key.first)),
@@ -102,7 +112,7 @@ std::vector<JoinMeasure> SurveyJoins(const std::vector<std::string>& sentences,
                           SilentEdge(a, tail, size) || SilentEdge(b, 0, size)};
             if (!m.silent)
                 m.jump_db = SpectralDistance(analyser.Frame(a, tail), analyser.Frame(b, 0));
-            seen[key] = joins.size();
+            seen[{key.first, chosen[i - 1], key.second, chosen[i]}] = joins.size();
             joins.push_back(m);
         }
     }
@@ -131,12 +141,12 @@ std::string JoinReport(const std::vector<JoinMeasure>& joins, size_t worst) {
         if (seen >= 0.95 * total) break;
     }
     char line[256];
-    std::snprintf(line, sizeof line,
-                  "%d joins (%zu distinct pairs), %d of them into or out of a closure; largest "
-                  "sample step %d; "
-                  "spectral jump between sounding edges: mean %.1f dB, 95th percentile %.1f dB\n\n",
-                  total + silent, joins.size(), silent, largest_step, total ? sum / total : 0.0,
-                  p95);
+    std::snprintf(
+        line, sizeof line,
+        "%d joins (%zu distinct pairs of recordings), %d of them into or out of a closure; largest "
+        "sample step %d; "
+        "spectral jump between sounding edges: mean %.1f dB, 95th percentile %.1f dB\n\n",
+        total + silent, joins.size(), silent, largest_step, total ? sum / total : 0.0, p95);
     std::string out = line;
     std::vector<JoinMeasure> sorted = joins;
     std::stable_sort(sorted.begin(), sorted.end(), [](const JoinMeasure& x, const JoinMeasure& y) {

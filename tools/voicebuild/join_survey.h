@@ -22,8 +22,10 @@ struct JoinMeasure {
 
 // Sentences are UTF-8. The text analyser runs with default settings and
 // the shared voices, which must be loaded (it reads their features); the
-// joins are measured on `voice`. One entry per distinct pair, in order of
-// first appearance.
+// joins are measured on `voice`, with the context recordings it holds chosen
+// as the renderer chooses them. One entry per distinct pair of recordings
+// (a pair of ids met with other context recordings is another entry), in
+// order of first appearance.
 std::vector<JoinMeasure> SurveyJoins(const std::vector<std::string>& sentences,
                                      const SAlfPattArr& voice);
 

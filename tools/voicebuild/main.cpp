@@ -5,6 +5,10 @@
 //                                        DIR/<name>.wav -> OUTDIR/pln_22.als, OUTDIR/pln_11.als
 //   voicebuild levels DIR                loudness spread by class of DIR/<name>.wav
 //   voicebuild joins VOICEDIR SENTENCES  the joins the sentences (UTF-8, one a line) make
+//   voicebuild contexts VOICEDIR PROSE [--scheme pair|classes|after|before|none]
+//              [--least N] [--seconds S] [--sentences N] [--tokens CACHE]
+//                                        context recordings cut from espeak-ng's reading of
+//                                        the prose (UTF-8) into VOICEDIR's two voice files
 //
 // Exit status: 0 success, 2 usage error, 1 any other error.
 #include <cstdio>
@@ -13,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "context_build.h"
 #include "core/exceptions.h"
 #include "espeak_source.h"
 #include "join_survey.h"
@@ -27,11 +32,14 @@
 namespace {
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: voicebuild extract DIR\n"
-                 "       voicebuild build DIR OUTDIR [--report FILE]\n"
-                 "       voicebuild levels DIR\n"
-                 "       voicebuild joins VOICEDIR SENTENCES\n");
+    std::fprintf(
+        stderr,
+        "usage: voicebuild extract DIR\n"
+        "       voicebuild build DIR OUTDIR [--report FILE]\n"
+        "       voicebuild levels DIR\n"
+        "       voicebuild joins VOICEDIR SENTENCES\n"
+        "       voicebuild contexts VOICEDIR PROSE [--scheme pair|classes|after|before|none]\n"
+        "                  [--least N] [--seconds S] [--sentences N] [--tokens CACHE]\n");
     return 2;
 }
 
@@ -100,6 +108,12 @@ int main(int argc, char** argv) {
         if (argc >= 4 && std::strcmp(argv[1], "build") == 0) return Build(argc, argv);
         if (argc == 3 && std::strcmp(argv[1], "levels") == 0) return Levels(argv[2]);
         if (argc == 4 && std::strcmp(argv[1], "joins") == 0) return Joins(argv[2], argv[3]);
+        if (argc >= 4 && std::strcmp(argv[1], "contexts") == 0) {
+            voicebuild::ContextRequest request;
+            if (!voicebuild::ParseContextRequest(argc - 2, argv + 2, request)) return Usage();
+            std::printf("%s", voicebuild::BuildContextSounds(request).c_str());
+            return 0;
+        }
         return Usage();
     } catch (const SException& e) {
         std::fprintf(stderr, "voicebuild: %s\n", e.GetMessage());

@@ -54,24 +54,26 @@ void ConditionRecordings(RecordingSet& set) {
     NormaliseSetPeak(set, kSetPeakDb);
 }
 
-RecordingSet Resample(const RecordingSet& set, int rate) {
-    RecordingSet out;
-    out.rate = rate;
+std::vector<int16_t> ResampleSamples(const std::vector<int16_t>& in, int from, int to) {
     const soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
     soxr_io_spec_t io_plain = io;
     io_plain.flags |= SOXR_NO_DITHER;  // dither is random: the output must be reproducible
     const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
     const soxr_runtime_spec_t runtime = soxr_runtime_spec(1);
-    double ratio = double(rate) / set.rate;
+    std::vector<int16_t> out(size_t(std::ceil(double(in.size()) * to / from)) + 16);
+    size_t done = 0;
+    soxr_error_t err = soxr_oneshot(from, to, 1, in.data(), in.size(), nullptr, out.data(),
+                                    out.size(), &done, &io_plain, &quality, &runtime);
+    if (err != nullptr) ThrowExit(kExitProcessing, "resampling failed: %s", err);
+    out.resize(done);
+    return out;
+}
+
+RecordingSet Resample(const RecordingSet& set, int rate) {
+    RecordingSet out;
+    out.rate = rate;
     for (const auto& r : set.recordings) {
-        std::vector<int16_t> samples(size_t(std::ceil(double(r.samples.size()) * ratio)) + 16);
-        size_t done = 0;
-        soxr_error_t err =
-            soxr_oneshot(set.rate, rate, 1, r.samples.data(), r.samples.size(), nullptr,
-                         samples.data(), samples.size(), &done, &io_plain, &quality, &runtime);
-        if (err != nullptr)
-            ThrowExit(kExitProcessing, "resampling \"%s\" failed: %s", r.name.c_str(), err);
-        samples.resize(done);
+        std::vector<int16_t> samples = ResampleSamples(r.samples, set.rate, rate);
         FadeEdges(samples, FadeSamples(rate));
         out.recordings.push_back({r.name, std::move(samples), r.how});
     }

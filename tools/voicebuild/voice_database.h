@@ -33,6 +33,9 @@ void ConditionRecordings(RecordingSet& set);
 // The same recordings at `rate`, through libsoxr's high-quality
 // anti-aliasing filter; edges are faded again after the filter.
 RecordingSet Resample(const RecordingSet& set, int rate);
+// The samples at rate `to` instead of `from`, through the same filter,
+// without dither (so the result is reproducible) and without fades.
+std::vector<int16_t> ResampleSamples(const std::vector<int16_t>& samples, int from, int to);
 
 // Fills `store` with one pattern per recorded id, from the recording of the
 // id's name. Every name must be present (see MissingNames).

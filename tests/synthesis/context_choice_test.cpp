@@ -1,0 +1,87 @@
+// Choosing context recordings across a sentence: neighbours run across word
+// boundaries and past tags, a pause or the sentence's edge is silence, and
+// with the setting off every allophone keeps its own pattern.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "model/allophone_ids.h"
+#include "model/context_sounds.h"
+#include "synthesis/context_choice.h"
+#include "synthesis/render.h"
+#include "synthesis/timing.h"
+#include "synthesis_fixtures.h"
+
+namespace {
+
+using namespace allophone;
+
+// "a" recorded before "t" (1) and after silence (2), in both voices, as
+// constant sound so that its samples are told from the ramp of its pattern.
+void AddRecordingsOfA(STestVoices& voices) {
+    for (SAlfPattArr* store : {&voices.normal, &voices.halfRate}) {
+        const SAlofonPatt& own = *store->PatternAt(kA);
+        for (auto [before, after] :
+             {std::pair{kContextAny, uint16_t(kT)}, std::pair{kContextSilence, kContextAny}}) {
+            std::vector<int16_t> level(static_cast<size_t>(own.SampleLength()), 5000);
+            auto pattern = std::make_unique<SAlofonPatt>(
+                own.Header(), level.data(), static_cast<int>(2 * level.size()), own.format);
+            pattern->PrepareReading();
+            store->contextSounds.Add(kA, before, after, std::move(pattern));
+        }
+    }
+}
+
+std::vector<int> Chosen(const STestSentence& s) {
+    std::vector<int> chosen;
+    for (int w = 0; w < s.sentence.words.GetSize(); ++w)
+        for (int i = 0; i < s.sentence.words[w]->GetSize(); ++i)
+            chosen.push_back((*s.sentence.words[w])[i]->contextSound);
+    return chosen;
+}
+
+TEST(ContextChoice, NeighboursRunAcrossWordsAndTagsAndStopAtPauses) {
+    STestVoices voices(200, 100);
+    AddRecordingsOfA(voices);
+    STestSentence s;
+    s.Word({kT, kA, kT});                       // a between t and t: before t
+    s.Word({kAlfPauseInterWord});               // a pause: silence
+    s.Word({kA, kK});                           // a after the pause, before k
+    s.Tag(kCarrierSpeed - kAlfTagBase, "120");  // a tag between k and a is passed over
+    s.Word({kA, kT});                           // a after k, before t
+    s.Word({kA});                               // a after t at the sentence's end: nothing fits
+    ChooseContextSounds(s.sentence, true, voices.Pair());
+    EXPECT_EQ(Chosen(s), (std::vector<int>{0, 1, 0, 0, 2, 0, 0, 1, 0, 0}));
+    ChooseContextSounds(s.sentence, false, voices.Pair());
+    EXPECT_EQ(Chosen(s), std::vector<int>(10, 0));
+}
+
+TEST(ContextChoice, TheChosenRecordingIsReadWhereThePatternWouldBe) {
+    STestVoices voices(200, 100);
+    AddRecordingsOfA(voices);
+    SAttribute settings;
+    settings.intonation = false;  // every sample read at the natural step
+    settings.SetPitch(160);
+    auto render = [&](bool enabled) {
+        settings.contextSounds = enabled;
+        STestSentence s;
+        s.Word({kT, kA, kT});
+        ComputeTiming(s.sentence, settings, voices.Pair());
+        const SWord& word = *s.sentence.words[0];
+        std::vector<char> bytes(static_cast<size_t>(word.ByteCount()));
+        RenderWord(word, bytes.data(), voices.Pair());
+        return std::vector<int16_t>(reinterpret_cast<int16_t*>(bytes.data()),
+                                    reinterpret_cast<int16_t*>(bytes.data() + bytes.size()));
+    };
+    const std::vector<int16_t> with = render(true), without = render(false);
+    ASSERT_EQ(with.size(), without.size());
+    ASSERT_EQ(with.size(), 600u) << "three patterns of 200 samples at the natural pitch";
+    // The t's are untouched; the a is the constant recording, not the ramp.
+    EXPECT_TRUE(std::equal(with.begin(), with.begin() + 200, without.begin()));
+    EXPECT_TRUE(std::equal(with.begin() + 400, with.end(), without.begin() + 400));
+    EXPECT_NE(without[300], 5000);
+    for (size_t i = 210; i < 390; ++i) ASSERT_NEAR(with[i], 5000, 2) << i;
+}
+
+}  // namespace
