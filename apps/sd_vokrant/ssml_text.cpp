@@ -64,6 +64,22 @@ bool SSsmlConverter::Next(STaggedText& piece) {
     return true;
 }
 
+void SSsmlConverter::SkipTo(size_t offset) {
+    offset = std::min(offset, ssml_.size());
+    while (at_ < offset) Step(offset);
+    piece_ = STaggedText{};
+}
+
+void SSsmlConverter::OpenAs(const SSsmlConverter& other) {
+    speed_ = other.speed_;
+    volume_ = other.volume_;
+    prosody_ = other.prosody_;
+    spellStack_ = other.spellStack_;
+    subStack_ = other.subStack_;
+    spellDepth_ = other.spellDepth_;
+    skipDepth_ = other.skipDepth_;
+}
+
 // Elements left open end with the text: their changes do not outlive it.
 void SSsmlConverter::CloseAll() {
     while (!prosody_.empty()) CloseProsody();
@@ -195,8 +211,10 @@ void SSsmlConverter::Element(const SElement& element) {
     if (name == "say-as")
         return element.closing ? CloseSpell() : element.empty ? void() : OpenSayAs(element);
     // Paragraphs and sentences are apart from what surrounds them; the text's
-    // own end is left as the text ends, so its last sentence keeps its end mark.
-    if (name == "p" || name == "s" || (name == "speak" && !element.closing)) piece_.text += ' ';
+    // own end is left as the text ends, so its last sentence keeps its end
+    // mark. In spelled text the blank would be named: it is left out there.
+    if ((name == "p" || name == "s" || (name == "speak" && !element.closing)) && !Spelling())
+        piece_.text += ' ';
 }
 
 void SSsmlConverter::Mark(const SElement& element) {

@@ -55,6 +55,13 @@ public:
     // numbers its marks from 1. False once the whole message has been given.
     bool Next(STaggedText& piece);
 
+    // Reads the message up to `offset` (the end of an element) without
+    // giving any of it out: the elements open there stay open.
+    void SkipTo(size_t offset);
+    // Goes on with the elements open in `other`, and the rate and volume it
+    // has there, as if this message had been read in its place.
+    void OpenAs(const SSsmlConverter& other);
+
     // Bytes of the message looked at so far, every search counted.
     size_t BytesExamined() const { return examined_; }
 
