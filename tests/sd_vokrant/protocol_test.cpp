@@ -55,6 +55,13 @@ TEST(SsmlText, ElementsBecomeTagsAndTextStaysText) {
         {"a<mark name='x'/>b<mark name=\"y\" />c", "a\\Mrk=1\\b\\Mrk=2\\c", {"x", "y"}},
         {"a &lt;b&gt; &amp; &quot;&apos; &#322;&#x142;", "a <b> & \"' łł", {}},
         {"&nope; &#0; &#xD800; &", "&nope; &#0; &#xD800; &", {}},
+        {"&&&&amp;", "&&&&", {}},
+        {"&#X41;&#65;x&#12345678;&#x4g;&#;&#x;", "AAx&#12345678;&#x4g;&#;&#x;", {}},
+        // A ';' ten bytes on ends a longer name, not an entity; the next '&' starts one.
+        {"a &amp b &lt;", "a &amp b <", {}},
+        // Markup left open after the last '>' is text, and so is a '<' before it.
+        {"<b>x</b> <a b='c", "x <a b='c", {}},
+        {"<!-- a <b> <?x", "<!-- a  <?x", {}},
         {"a<break time=\"300ms\"/>b<break time=\"2s\"/>c", "a\\Pau=300\\b\\Pau=2000\\c", {}},
         {"a<break strength=\"strong\"/>b<break/>c<break strength=\"none\"/>d",
          "a\\Pau=700\\b\\Pau=400\\cd",
@@ -87,6 +94,30 @@ TEST(SsmlText, ElementsBecomeTagsAndTextStaysText) {
         STaggedText result = SsmlToTaggedText(c.ssml, SSsmlState{});
         EXPECT_EQ(result.text, c.tagged);
         EXPECT_EQ(result.markNames, c.marks);
+    }
+}
+
+TEST(SsmlText, PiecesEndAfterTheLastSentenceEndElseABlank) {
+    struct SCase {
+        const char* ssml;
+        size_t pieceBytes;
+        std::vector<std::string> pieces;
+    };
+    const SCase cases[] = {
+        {"Ala ma kota? Tak! Nie.", 12, {"Ala ma ", "kota? Tak! ", "Nie."}},
+        {"Raz. Dwa. Trzy cztery", 16, {"Raz. Dwa. ", "Trzy cztery"}},
+        {"ab\ncd ef gh ij", 8, {"ab\n", "cd ef ", "gh ij"}},
+        {"abcdefghij", 4, {"abcd", "efgh", "ij"}},
+        // Never inside a character or an entity.
+        {"abcżźć", 4, {"abc", "żź", "ć"}},
+        {"abc&amp;d", 6, {"abc", "&d"}},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.ssml);
+        SSsmlConverter converter(c.ssml, SSsmlState{}, c.pieceBytes);
+        std::vector<std::string> pieces;
+        for (STaggedText piece; converter.Next(piece);) pieces.push_back(piece.text);
+        EXPECT_EQ(pieces, c.pieces);
     }
 }
 
