@@ -116,9 +116,9 @@ bool SModuleSession::ReadBlock(std::vector<std::string>& lines) {
 void SModuleSession::ReadMessage(SMessage type) {
     Reply("202 OK RECEIVING MESSAGE\n");
     std::vector<std::string> lines;
-    if (!ReadBlock(lines) || speaking_) return Reply("301 ERROR CANT SPEAK\n");
-    std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\n" : "") + lines[i];
+    if (!ReadBlock(lines) || speaking_ || lines.empty()) return Reply("301 ERROR CANT SPEAK\n");
+    std::string text = std::move(lines.front());  // a message of 16 MB is not copied again
+    for (size_t i = 1; i < lines.size(); ++i) text.append("\n").append(lines[i]);
     if (text.empty()) return Reply("301 ERROR CANT SPEAK\n");
     if (type != SMessage::Text && lines.size() > 1) return Reply("305 DATA MORE THAN ONE LINE\n");
     switch (type) {

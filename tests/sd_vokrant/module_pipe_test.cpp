@@ -415,6 +415,11 @@ TEST_F(ModulePipeTest, OtherMessagesAndBadInputNeverHang) {
         EXPECT_EQ(heard.events.back(), c.last);
         EXPECT_EQ(heard.pcm.size() > 0, c.sound);
     }
+    // A message of no lines at all.
+    for (const char* command : {"SPEAK", "CHAR", "KEY", "SOUND_ICON"}) {
+        module->Send(std::string(command) + "\n.\n");
+        EXPECT_EQ(Listen(*module).events.back(), "301 ERROR CANT SPEAK") << command;
+    }
     module->Send("QUIT\n");
     EXPECT_EQ(module->ReadUntil({"210"}).back(), "210 OK QUIT");
     EXPECT_EQ(module->Wait(), 0);
