@@ -81,7 +81,7 @@ private:
     void SpeakPiece(STaggedText piece);
     void SendSamples(const int16_t* samples, size_t count, int sampleRate);
     void KeepPace(size_t count, int sampleRate);
-    void WaitForPlayback(int leadMs, bool untilPause);
+    void WaitForPlayback(int leadMs);
     int OnWord();
     void OnBookmark(uint32_t bookmark);
     void EndSpeaking();

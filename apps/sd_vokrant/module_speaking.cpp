@@ -123,21 +123,19 @@ void SModuleSession::SendSamples(const int16_t* samples, size_t count, int sampl
 // the moment it arrives, or from where the sound before it ends.
 void SModuleSession::KeepPace(size_t count, int sampleRate) {
     using namespace std::chrono;
-    WaitForPlayback(kLeadMs, false);
+    WaitForPlayback(kLeadMs);
     const auto length = duration_cast<steady_clock::duration>(
         duration<double>(static_cast<double>(count) / sampleRate));
     soundEnds_ = std::max(soundEnds_, steady_clock::now()) + length;
 }
 
 // Waits, reading commands, while more than `leadMs` of the sound sent is
-// still to play; `untilPause`: a pause asked for ends the wait too.
-void SModuleSession::WaitForPlayback(int leadMs, bool untilPause) {
+// still to play.
+void SModuleSession::WaitForPlayback(int leadMs) {
     using namespace std::chrono;
     for (;;) {
         const auto ahead = soundEnds_ - milliseconds(leadMs) - steady_clock::now();
-        if (ahead <= steady_clock::duration::zero() || Interrupted() ||
-            (untilPause && pauseRequested_))
-            return;
+        if (ahead <= steady_clock::duration::zero() || Interrupted()) return;
         input_.WaitForInput(static_cast<int>(ceil<milliseconds>(ahead).count()));
         ReadPendingCommands();
     }
@@ -178,7 +176,9 @@ int SModuleSession::OnWord() {
         return 0;
     }
     skipping_ = false;
-    WaitForPlayback(kBoundaryLeadMs, true);
+    // Even when pausing: the server must have played its marks before this
+    // point when the mark reported here reaches it.
+    WaitForPlayback(kBoundaryLeadMs);
     if (Interrupted()) return 1;
     if (!pauseRequested_) {
         ++wordsSinceServerMark_;
@@ -203,7 +203,7 @@ void SModuleSession::OnBookmark(uint32_t bookmark) {
         if (IsServerMark(name)) {
             // The server pauses at the first of its marks played after a
             // PAUSE: this one must not wait in its queue, words ahead of a pause.
-            if (!skipping_) WaitForPlayback(kBoundaryLeadMs, false);
+            if (!skipping_) WaitForPlayback(kBoundaryLeadMs);
             lastServerMark_ = name;
             wordsSinceServerMark_ = 0;
         } else if (skipping_) {
