@@ -75,9 +75,13 @@ std::unique_ptr<SModuleProcess> StartModule(const std::string& config) {
 // between steps, so the slowest answer shows its longest step.
 void StopTimes(size_t bytes, const std::string& config) {
     auto module = StartModule(config);
-    for (const char* construct : kConstructs) {
-        const std::string message = "SPEAK\n" + Repeated(construct, bytes) + "\n.\n";
-        std::printf("stop    %-10s %zu MB  STOP to answer after BEGIN +", construct, bytes >> 20);
+    std::vector<std::pair<std::string, std::string>> units;
+    for (const char* construct : kConstructs) units.push_back({construct, construct});
+    units.push_back({"a\\n", "a\n"});  // a message of eight million lines
+    for (const auto& [name, unit] : units) {
+        const std::string message = "SPEAK\n" + Repeated(unit, bytes) + "\n.\n";
+        std::printf("stop    %-10s %zu MB  STOP to answer after BEGIN +", name.c_str(),
+                    bytes >> 20);
         double slowest = 0, toBegin = 0;
         for (int delayMs : {0, 20, 60, 150, 400}) {
             const auto sent = SClock::now();

@@ -64,7 +64,7 @@ private:
 
     bool Init();
     void Command(const std::string& line);
-    bool ReadBlock(std::vector<std::string>& lines);
+    bool ReadBlock(std::string& text, size_t& lines);
     void ReadMessage(SMessage type);
     void Set();
     void Audio();

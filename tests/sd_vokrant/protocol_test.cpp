@@ -2,8 +2,11 @@
 // names, and the mapping of speech-dispatcher's settings.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "module_process.h"
@@ -42,6 +45,50 @@ TEST(AudioEscaping, BlockDecodesToTheSamplesWithTheServersRule) {
     std::vector<int16_t> decoded;
     ASSERT_TRUE(DecodeAudioLine(block.substr(dataLine, end - dataLine), decoded));
     EXPECT_EQ(decoded, samples);
+}
+
+// Everything a reader gives out of `input`, written into a pipe by another thread.
+std::vector<std::string> LinesRead(const std::string& input) {
+    int ends[2];
+    EXPECT_EQ(pipe(ends), 0);
+    std::thread writer([&] {
+        for (size_t at = 0; at < input.size();) {
+            const ssize_t written = write(ends[1], input.data() + at, input.size() - at);
+            if (written <= 0) break;
+            at += static_cast<size_t>(written);
+        }
+        close(ends[1]);
+    });
+    SLineReader reader(ends[0]);
+    std::vector<std::string> lines;
+    for (std::string line; reader.ReadLine(line, true);) lines.push_back(line);
+    writer.join();
+    close(ends[0]);
+    return lines;
+}
+
+TEST(ProtocolLines, LinesComeOutWholeHoweverTheyArrive) {
+    const std::string longest(SLineReader::kMaxLine, 'x');
+    struct SCase {
+        const char* what;
+        std::string input;
+        std::vector<std::string> lines;
+    };
+    const SCase cases[] = {
+        {"short lines", "a\nbb\n\nccc\n", {"a", "bb", "", "ccc"}},
+        {"no newline at the end", "a\nb", {"a"}},
+        {"many short lines", std::string(200000, '\n'), std::vector<std::string>(200000)},
+        {"the longest line", longest + "\nb\n", {longest, "b"}},
+        // A line longer by more than one read (64 KB) is cut and the rest of
+        // it, up to its newline, dropped.
+        {"a longer line", longest + std::string(100000, 'y') + "\nb\n", {longest, "b"}},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::vector<std::string> lines = LinesRead(c.input);
+        EXPECT_TRUE(lines == c.lines) << lines.size() << " lines, the first "
+                                      << (lines.empty() ? 0 : lines[0].size()) << " bytes";
+    }
 }
 
 TEST(SsmlText, ElementsBecomeTagsAndTextStaysText) {
