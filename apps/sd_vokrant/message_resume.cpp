@@ -14,10 +14,16 @@ std::string WithoutServerMarks(std::string_view ssml) {
     return out;
 }
 
-std::string ResumedText(std::string_view ssml, std::string_view mark) {
-    if (mark == kBeforeFirstServerMark) return "<speak>" + WithoutServerMarks(ssml);
+size_t AfterServerMark(std::string_view ssml, std::string_view mark) {
+    if (mark == kBeforeFirstServerMark) return 0;
     const std::string tag = "<mark name=\"" + std::string(mark) + "\"/>";
     const size_t found = ssml.find(tag);
-    if (found == std::string_view::npos) return "";
-    return "<speak>" + WithoutServerMarks(ssml.substr(found + tag.size()));
+    return found == std::string_view::npos ? found : found + tag.size();
+}
+
+std::string ResumedText(std::string_view ssml, std::string_view mark) {
+    const size_t at = AfterServerMark(ssml, mark);
+    if (at == std::string_view::npos) return "";
+    // The server strips its marks from the whole message, and puts "<speak>" first.
+    return "<speak>" + WithoutServerMarks(ssml.substr(at));
 }

@@ -13,6 +13,16 @@ namespace {
 // Largest message accepted; a longer one is refused once its end has been read.
 constexpr size_t kMaxMessageBytes = 16u << 20;
 
+// Calls `f` with each of the `lines` lines of a block read by ReadBlock.
+template <typename F>
+void ForEachLine(std::string_view text, size_t lines, F f) {
+    for (size_t at = 0; lines > 0 && at <= text.size(); --lines) {
+        const size_t end = std::min(text.find('\n', at), text.size());
+        f(text.substr(at, end - at));
+        at = end + 1;
+    }
+}
+
 std::string Unquoted(std::string value) {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         value = value.substr(1, value.size() - 2);
@@ -99,28 +109,30 @@ void SModuleSession::Command(const std::string& line) {
     Reply("300 ERR UNKNOWN COMMAND\n");
 }
 
-// Reads data lines up to the lone "."; a leading ".." stands for ".".
-bool SModuleSession::ReadBlock(std::vector<std::string>& lines) {
-    size_t total = 0;
+// Reads data lines up to the lone ".", joined by '\n'; a leading ".."
+// stands for ".". A block of many short lines takes no more room than its text.
+bool SModuleSession::ReadBlock(std::string& text, size_t& lines) {
+    text.clear();
+    lines = 0;
     bool tooLong = false;
     for (std::string line; input_.ReadLine(line, true);) {
         if (line == ".") return !tooLong;
-        if (!line.empty() && line[0] == '.') line.erase(0, 1);
-        total += line.size() + 1;
-        if (total > kMaxMessageBytes) tooLong = true;
-        if (!tooLong) lines.push_back(std::move(line));
+        const size_t dot = !line.empty() && line[0] == '.' ? 1 : 0;
+        const size_t joined = text.size() + (lines > 0 ? 1 : 0) + line.size() - dot;
+        tooLong |= joined + 1 > kMaxMessageBytes;
+        if (!tooLong) text.append(lines > 0 ? "\n" : "").append(line, dot);
+        ++lines;
     }
     return false;
 }
 
 void SModuleSession::ReadMessage(SMessage type) {
     Reply("202 OK RECEIVING MESSAGE\n");
-    std::vector<std::string> lines;
-    if (!ReadBlock(lines) || speaking_) return Reply("301 ERROR CANT SPEAK\n");
     std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\n" : "") + lines[i];
-    if (text.empty()) return Reply("301 ERROR CANT SPEAK\n");
-    if (type != SMessage::Text && lines.size() > 1) return Reply("305 DATA MORE THAN ONE LINE\n");
+    size_t lines = 0;
+    if (!ReadBlock(text, lines) || speaking_ || text.empty())
+        return Reply("301 ERROR CANT SPEAK\n");
+    if (type != SMessage::Text && lines > 1) return Reply("305 DATA MORE THAN ONE LINE\n");
     switch (type) {
         case SMessage::Text:
             return SpeakSsml(text);
@@ -135,24 +147,27 @@ void SModuleSession::ReadMessage(SMessage type) {
 
 void SModuleSession::Params(const char* receivingReply, const char* doneReply) {
     Reply(receivingReply);
-    std::vector<std::string> lines;
-    if (!ReadBlock(lines)) return Reply("303 ERROR INVALID PARAMETER OR VALUE\n");
+    std::string text;
+    size_t lines = 0;
+    if (!ReadBlock(text, lines)) return Reply("303 ERROR INVALID PARAMETER OR VALUE\n");
     Reply(doneReply);
 }
 
 void SModuleSession::Set() {
     Reply("203 OK RECEIVING SETTINGS\n");
-    std::vector<std::string> lines;
-    bool good = ReadBlock(lines);
+    std::string text;
+    size_t lines = 0;
+    bool good = ReadBlock(text, lines);
     SModuleSettings changed = settings_;
-    for (const std::string& line : lines) {
+    ForEachLine(text, lines, [&](std::string_view line) {
         const size_t equals = line.find('=');
-        if (equals == std::string::npos || equals == 0) {
+        if (equals == std::string_view::npos || equals == 0) {
             good = false;
-            continue;
+            return;
         }
-        good &= ApplyModuleSetting(changed, line.substr(0, equals), line.substr(equals + 1));
-    }
+        good &= ApplyModuleSetting(changed, std::string(line.substr(0, equals)),
+                                   std::string(line.substr(equals + 1)));
+    });
     if (!good) return Reply("303 ERROR INVALID PARAMETER OR VALUE\n");
     settings_ = changed;
     // While a text is spoken this runs inside the C interface's callback,
@@ -175,9 +190,11 @@ void SModuleSession::ApplySettings() {
 // Only server-side audio: the sound goes back to the server in 705 blocks.
 void SModuleSession::Audio() {
     Reply("207 OK RECEIVING AUDIO SETTINGS\n");
-    std::vector<std::string> lines;
-    bool good = ReadBlock(lines);
-    for (const std::string& line : lines) good &= line == "audio_output_method=server";
+    std::string text;
+    size_t lines = 0;
+    bool good = ReadBlock(text, lines);
+    ForEachLine(text, lines,
+                [&](std::string_view line) { good &= line == "audio_output_method=server"; });
     Reply(good ? "203 OK AUDIO INITIALIZED\n" : "303 ERROR INVALID PARAMETER OR VALUE\n");
 }
 

@@ -5,9 +5,14 @@
 // STOP and PAUSE take effect before the next block (10 ms of sound) is sent.
 // Settings that arrive while a text is spoken are kept and given to the C
 // interface once it has returned: its setters are never called from inside
-// its own callback. The sound goes out no more than kLeadMs ahead of real
-// time, so a PAUSE, which the server obeys at the next mark it plays, stops
-// the sound at the next word.
+// its own callback.
+//
+// The server plays what it is sent in real time and obeys a PAUSE at the
+// next of its marks that it plays: the module pauses at a word start and
+// reports a mark there. So that this mark follows the word being heard, the
+// sound goes out no more than kLeadMs ahead of real time, and a new word (or
+// a server mark) goes out only once the sound before it is within
+// kBoundaryLeadMs of its end.
 #pragma once
 
 #include <chrono>
@@ -38,6 +43,10 @@ SModuleConfig ReadModuleConfig(const std::string& path);
 constexpr size_t kPieceBytes = 8u << 10;
 // How far the sound sent may run ahead of the time it takes to play.
 constexpr int kLeadMs = 150;
+// How much of the sound before a word start must be left to play when the
+// word's sound goes out: enough to ride over a busy moment, and small, since
+// a pause asked for in it comes one word later.
+constexpr int kBoundaryLeadMs = 40;
 
 class SModuleSession {
 public:
@@ -55,7 +64,7 @@ private:
 
     bool Init();
     void Command(const std::string& line);
-    bool ReadBlock(std::vector<std::string>& lines);
+    bool ReadBlock(std::string& text, size_t& lines);
     void ReadMessage(SMessage type);
     void Set();
     void Audio();
@@ -72,6 +81,7 @@ private:
     void SpeakPiece(STaggedText piece);
     void SendSamples(const int16_t* samples, size_t count, int sampleRate);
     void KeepPace(size_t count, int sampleRate);
+    void WaitForPlayback(int leadMs);
     int OnWord();
     void OnBookmark(uint32_t bookmark);
     void EndSpeaking();
@@ -98,9 +108,8 @@ private:
     std::vector<std::string> markNames_;
     size_t marksReported_ = 0;
 
-    // Pace: when the message began and how much sound has gone out since.
-    std::chrono::steady_clock::time_point speakStart_;
-    double secondsSent_ = 0;
+    // Pace: when the sound sent so far will have been played.
+    std::chrono::steady_clock::time_point soundEnds_;
 
     // Pause and resume: the SSML being spoken, the last server mark passed
     // and the words since it; where a paused message stands; the words of a

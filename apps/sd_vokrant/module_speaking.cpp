@@ -23,13 +23,19 @@ void SModuleSession::SpeakSsml(const std::string& ssml) {
     const SSsmlState start{settings_.speed, EngineVolume(settings_.volumeLevel, userVolume_),
                            settings_.spellMode};
     SSsmlConverter converter(ssml, start, kPieceBytes);
-    // The server resuming a paused message: its spoken words are skipped.
+    // The server resuming a paused message: its spoken words are skipped, and
+    // the rest is read within the elements open where it begins.
     const bool resumed = pausePoint_ && WithoutServerMarks(ssml) == pausePoint_->resumedText;
+    if (resumed) {
+        SSsmlConverter paused(pausePoint_->message, start);
+        paused.SkipTo(pausePoint_->resumeAt);
+        converter.OpenAs(paused);
+    }
+    const size_t wordsToSkip = resumed ? pausePoint_->wordsSpoken : 0;
     BeginSpeaking();
     message_ = ssml;
-    wordsToSkip_ = resumed ? pausePoint_->wordsSpoken : 0;
+    wordsToSkip_ = wordsToSkip;
     skipping_ = wordsToSkip_ > 0;
-    pausePoint_.reset();
     STaggedText piece;
     while (!Interrupted() && converter.Next(piece)) {
         SpeakPiece(std::move(piece));
@@ -67,8 +73,7 @@ void SModuleSession::BeginSpeaking() {
     lastServerMark_.clear();
     wordsSinceServerMark_ = wordsToSkip_ = 0;
     pausePoint_.reset();
-    speakStart_ = std::chrono::steady_clock::now();
-    secondsSent_ = 0;
+    soundEnds_ = std::chrono::steady_clock::now();
     Reply("200 OK SPEAKING\n701 BEGIN\n");
 }
 
@@ -114,18 +119,26 @@ void SModuleSession::SendSamples(const int16_t* samples, size_t count, int sampl
     Reply(AudioBlock(scaled.data(), scaled.size(), sampleRate));
 }
 
-// Waits, reading commands, while the sound sent so far runs more than
-// kLeadMs ahead of the time since the message began.
+// Sends no more than kLeadMs ahead of real time. The sound is played from
+// the moment it arrives, or from where the sound before it ends.
 void SModuleSession::KeepPace(size_t count, int sampleRate) {
     using namespace std::chrono;
+    WaitForPlayback(kLeadMs);
+    const auto length = duration_cast<steady_clock::duration>(
+        duration<double>(static_cast<double>(count) / sampleRate));
+    soundEnds_ = std::max(soundEnds_, steady_clock::now()) + length;
+}
+
+// Waits, reading commands, while more than `leadMs` of the sound sent is
+// still to play.
+void SModuleSession::WaitForPlayback(int leadMs) {
+    using namespace std::chrono;
     for (;;) {
-        const double elapsed = duration<double>(steady_clock::now() - speakStart_).count();
-        const double ahead = secondsSent_ - elapsed - kLeadMs / 1000.0;
-        if (ahead <= 0 || Interrupted()) break;
-        input_.WaitForInput(static_cast<int>(std::ceil(ahead * 1000)));
+        const auto ahead = soundEnds_ - milliseconds(leadMs) - steady_clock::now();
+        if (ahead <= steady_clock::duration::zero() || Interrupted()) return;
+        input_.WaitForInput(static_cast<int>(ceil<milliseconds>(ahead).count()));
         ReadPendingCommands();
     }
-    secondsSent_ += static_cast<double>(count) / sampleRate;
 }
 
 int SModuleSession::EventThunk(const vokrant_event* event, void* self) {
@@ -163,6 +176,10 @@ int SModuleSession::OnWord() {
         return 0;
     }
     skipping_ = false;
+    // Even when pausing: the server must have played its marks before this
+    // point when the mark reported here reaches it.
+    WaitForPlayback(kBoundaryLeadMs);
+    if (Interrupted()) return 1;
     if (!pauseRequested_) {
         ++wordsSinceServerMark_;
         return 0;
@@ -171,7 +188,8 @@ int SModuleSession::OnWord() {
         lastServerMark_.empty() ? std::string(kBeforeFirstServerMark) : lastServerMark_;
     Reply("700-" + mark + "\n700 INDEX MARK\n");
     if (!message_.empty())
-        pausePoint_ = SPausePoint{ResumedText(message_, mark), wordsSinceServerMark_};
+        pausePoint_ = SPausePoint{message_, AfterServerMark(message_, mark),
+                                  ResumedText(message_, mark), wordsSinceServerMark_};
     paused_ = true;
     return 1;
 }
@@ -183,6 +201,9 @@ void SModuleSession::OnBookmark(uint32_t bookmark) {
     for (; marksReported_ < bookmark; ++marksReported_) {
         const std::string& name = markNames_[marksReported_];
         if (IsServerMark(name)) {
+            // The server pauses at the first of its marks played after a
+            // PAUSE: this one must not wait in its queue, words ahead of a pause.
+            if (!skipping_) WaitForPlayback(kBoundaryLeadMs);
             lastServerMark_ = name;
             wordsSinceServerMark_ = 0;
         } else if (skipping_) {

@@ -34,29 +34,29 @@ bool SLineReader::ReadLine(std::string& line, bool wait) {
     for (;;) {
         // A long line arrives in many reads: each byte is searched once.
         const size_t newline = buffer_.find('\n', searched_);
-        searched_ = newline == std::string::npos ? buffer_.size() : 0;
         if (newline != std::string::npos) {
+            const size_t begin = start_;
+            start_ = searched_ = newline + 1;
             const bool wasCut = cutting_;
             cutting_ = false;
-            if (!wasCut) {
-                line.assign(buffer_, 0, newline);
-                buffer_.erase(0, newline + 1);
-                return true;
-            }
-            buffer_.erase(0, newline + 1);  // the tail of a line already cut
-            continue;
+            if (wasCut) continue;  // the tail of a line already cut
+            line.assign(buffer_, begin, newline - begin);
+            return true;
         }
-        if (buffer_.size() > kMaxLine) {
-            if (!cutting_) {
-                line.assign(buffer_, 0, kMaxLine);
-                buffer_.clear();
-                searched_ = 0;
-                cutting_ = true;
-                return true;
-            }
+        searched_ = buffer_.size();
+        if (searched_ - start_ > kMaxLine) {
+            const bool cutHere = !cutting_;
+            if (cutHere) line.assign(buffer_, start_, kMaxLine);
             buffer_.clear();
-            searched_ = 0;
+            start_ = searched_ = 0;
+            cutting_ = true;
+            if (cutHere) return true;
         }
+        // The lines given out leave the buffer once per read, not once per
+        // line: many short lines cost no more than one long one.
+        buffer_.erase(0, start_);
+        searched_ -= start_;
+        start_ = 0;
         if (!Fill(wait ? -1 : 0)) return false;
     }
 }

@@ -30,7 +30,8 @@ private:
 
     int fd_;
     std::string buffer_;
-    size_t searched_ = 0;  // bytes of buffer_ known to hold no newline
+    size_t start_ = 0;     // where the next line begins in buffer_
+    size_t searched_ = 0;  // up to here buffer_ holds no newline after start_
     bool atEnd_ = false;
     bool cutting_ = false;
 };

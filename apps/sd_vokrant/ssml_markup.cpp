@@ -68,12 +68,18 @@ size_t DecodeEntity(std::string_view text, size_t at, std::string& out) {
         if (name == entity) return out += c, end + 1;
     if (name.size() < 2 || name[0] != '#') return 0;
     const bool hex = name[1] == 'x' || name[1] == 'X';
-    const std::string digits(name.substr(hex ? 2 : 1));
+    const std::string_view digits = name.substr(hex ? 2 : 1);
     if (digits.empty() || digits.size() > 7) return 0;
-    char* stop = nullptr;
-    const unsigned long code = std::strtoul(digits.c_str(), &stop, hex ? 16 : 10);
-    if (*stop != '\0' || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
+    unsigned long code = 0;
+    for (char c : digits) {
+        const int digit = c >= '0' && c <= '9'          ? c - '0'
+                          : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                        : -1;
+        if (digit < 0) return 0;
+        code = code * (hex ? 16 : 10) + static_cast<unsigned long>(digit);
+    }
+    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
     AppendUtf8(out, static_cast<char32_t>(code));
     return end + 1;
 }
@@ -81,10 +87,22 @@ size_t DecodeEntity(std::string_view text, size_t at, std::string& out) {
 std::string DecodeEntities(std::string_view text) {
     std::string decoded;
     decoded.reserve(text.size());
-    for (size_t i = 0; i < text.size();) {
-        const size_t length = text[i] == '&' ? DecodeEntity(text, i, decoded) : 0;
-        if (length == 0) decoded += text[i], i += 1;
-        i += length;
+    size_t semicolon = 0;  // the first ';' at or after the '&' in hand
+    for (size_t at = 0; at < text.size();) {
+        const size_t amp = std::min(text.find('&', at), text.size());
+        decoded.append(text, at, amp - at);
+        if (amp == text.size()) break;
+        if (semicolon < amp) semicolon = std::min(text.find(';', amp), text.size());
+        if (semicolon - amp > kMaxEntityBytes) {
+            // No '&' before this point ends near enough to be an entity.
+            const size_t plain = semicolon == text.size() ? semicolon : semicolon - kMaxEntityBytes;
+            decoded.append(text, amp, plain - amp);
+            at = plain;
+            continue;
+        }
+        const size_t length = DecodeEntity(text, amp, decoded);
+        if (length == 0) decoded += '&';
+        at = amp + std::max<size_t>(length, 1);
     }
     return decoded;
 }

@@ -21,8 +21,12 @@ bool StartsWith(std::string_view text, size_t at, std::string_view prefix) {
 
 // Whether markup can start with the byte after a '<'.
 bool CanStartMarkup(char c) {
-    return c == '!' || c == '?' || c == '/' || c == '_' ||
-           std::isalpha(static_cast<unsigned char>(c)) != 0;
+    return c == '!' || c == '?' || c == '/' || c == '_' || (c >= 'a' && c <= 'z') ||
+           (c >= 'A' && c <= 'Z');
+}
+
+bool StartsMarkup(std::string_view text, size_t at) {
+    return at + 1 < text.size() && CanStartMarkup(text[at + 1]);
 }
 
 bool IsContinuationByte(char c) {
@@ -36,6 +40,9 @@ size_t SForwardFinder::Find(std::string_view text, size_t from, size_t& examined
     if (searchedFrom_ != std::string_view::npos && from >= searchedFrom_ && from <= found_)
         return found_;
     found_ = text.find(pattern_, from);
+    if (accept_ != nullptr)
+        while (found_ != std::string_view::npos && !accept_(text, found_))
+            found_ = text.find(pattern_, found_ + 1);
     const size_t end = found_ == std::string_view::npos ? text.size() : found_ + pattern_.size();
     examined += end > from ? end - from : 0;
     searchedFrom_ = from;
@@ -46,8 +53,12 @@ SSsmlConverter::SSsmlConverter(std::string_view ssml, const SSsmlState& start, s
     : ssml_(ssml),
       start_(start),
       pieceBytes_(pieceBytes == 0 ? ssml.size() + 1 : pieceBytes),
+      markupStart_("<", StartsMarkup),
+      lastClose_(ssml.rfind('>')),
       speed_(start.speed),
-      volume_(start.volume) {}
+      volume_(start.volume) {
+    examined_ += lastClose_ == std::string_view::npos ? ssml.size() : ssml.size() - lastClose_;
+}
 
 bool SSsmlConverter::Next(STaggedText& piece) {
     if (finished_) return false;
@@ -62,6 +73,22 @@ bool SSsmlConverter::Next(STaggedText& piece) {
     }
     piece = std::move(piece_);
     return true;
+}
+
+void SSsmlConverter::SkipTo(size_t offset) {
+    offset = std::min(offset, ssml_.size());
+    while (at_ < offset) Step(offset);
+    piece_ = STaggedText{};
+}
+
+void SSsmlConverter::OpenAs(const SSsmlConverter& other) {
+    speed_ = other.speed_;
+    volume_ = other.volume_;
+    prosody_ = other.prosody_;
+    spellStack_ = other.spellStack_;
+    subStack_ = other.subStack_;
+    spellDepth_ = other.spellDepth_;
+    skipDepth_ = other.skipDepth_;
 }
 
 // Elements left open end with the text: their changes do not outlive it.
@@ -83,11 +110,18 @@ void SSsmlConverter::Step(size_t pieceEnd) {
         if (at_ == cdataEnd_) at_ += 3, inCdata_ = false;  // past "]]>"
         return;
     }
+    // Every markup ends with a '>': past the last one, the rest is text.
+    if (lastClose_ == std::string_view::npos || at_ > lastClose_)
+        return TextRun(ssml_.size(), pieceEnd, false);
+    size_t textFrom = at_;
     if (ssml_[at_] == '<') {
-        at_ = Markup(at_);
-        return;
+        if (const size_t next = Markup(at_); next != std::string_view::npos) {
+            at_ = next;
+            return;
+        }
+        textFrom = at_ + 1;  // a '<' of the text
     }
-    const size_t open = lt_.Find(ssml_, at_, examined_);
+    const size_t open = markupStart_.Find(ssml_, textFrom, examined_);
     TextRun(std::min(open, ssml_.size()), pieceEnd, false);
 }
 
@@ -99,17 +133,24 @@ void SSsmlConverter::TextRun(size_t end, size_t pieceEnd, bool raw) {
     at_ = end;
 }
 
-// Where to end a piece's text before `limit`: after a sentence's end or a
-// blank when there is one, else on a character boundary outside an entity.
+// Where to end a piece's text before `limit`: after the last sentence end
+// or line end when there is one, else after the last blank, else on a
+// character boundary outside an entity. One pass back over the window.
 size_t SSsmlConverter::CutPoint(size_t limit) const {
-    const std::string_view window = ssml_.substr(at_, limit - at_);
-    for (std::string_view end : {". ", "? ", "! ", "\n"})
-        if (size_t found = window.rfind(end); found != std::string_view::npos && found > 0)
-            return at_ + found + end.size();
-    if (size_t blank = window.find_last_of(" \t"); blank != std::string_view::npos && blank > 0)
-        return at_ + blank + 1;
+    size_t blank = std::string_view::npos;
+    for (size_t i = limit; i-- > at_ + 1;) {
+        const char c = ssml_[i];
+        if (c == '\n') return i + 1;
+        if (c != ' ' && c != '\t') continue;
+        const char before = ssml_[i - 1];
+        if (c == ' ' && i >= at_ + 2 && (before == '.' || before == '?' || before == '!'))
+            return i + 1;
+        if (blank == std::string_view::npos) blank = i;
+    }
+    if (blank != std::string_view::npos) return blank + 1;
     size_t cut = limit;
     while (cut > at_ + 1 && IsContinuationByte(ssml_[cut])) --cut;
+    const std::string_view window = ssml_.substr(at_, limit - at_);
     const size_t amp =
         window.find('&', window.size() > kMaxEntityBytes ? window.size() - kMaxEntityBytes : 0);
     if (amp != std::string_view::npos && at_ + amp > at_) cut = std::min(cut, at_ + amp);
@@ -131,12 +172,10 @@ size_t SSsmlConverter::Construct(size_t open, std::string_view begin, SForwardFi
     return end + closeLength;
 }
 
-// Handles the markup at `open` ('<'); returns where reading goes on.
+// Handles the markup at `open` ('<'); returns where reading goes on, or
+// npos when the '<' is one of the text.
 size_t SSsmlConverter::Markup(size_t open) {
-    if (open + 1 >= ssml_.size() || !CanStartMarkup(ssml_[open + 1])) {
-        AppendText("<", true);  // a '<' of the text
-        return open + 1;
-    }
+    if (!StartsMarkup(ssml_, open)) return std::string_view::npos;
     struct SConstruct {
         std::string_view begin;
         SForwardFinder* close;
@@ -160,10 +199,7 @@ size_t SSsmlConverter::Markup(size_t open) {
         if (StartsWith(inside, 0, "!")) return close + 1;  // <!DOCTYPE ...> and the like
         element = ParseElement(inside);
     }
-    if (!element) {
-        AppendText("<", true);  // not markup: a '<' of the text
-        return open + 1;
-    }
+    if (!element) return std::string_view::npos;
     Element(*element);
     return close + 1;
 }
@@ -195,8 +231,10 @@ void SSsmlConverter::Element(const SElement& element) {
     if (name == "say-as")
         return element.closing ? CloseSpell() : element.empty ? void() : OpenSayAs(element);
     // Paragraphs and sentences are apart from what surrounds them; the text's
-    // own end is left as the text ends, so its last sentence keeps its end mark.
-    if (name == "p" || name == "s" || (name == "speak" && !element.closing)) piece_.text += ' ';
+    // own end is left as the text ends, so its last sentence keeps its end
+    // mark. In spelled text the blank would be named: it is left out there.
+    if ((name == "p" || name == "s" || (name == "speak" && !element.closing)) && !Spelling())
+        piece_.text += ' ';
 }
 
 void SSsmlConverter::Mark(const SElement& element) {

@@ -34,12 +34,16 @@ struct STaggedText {
 // with positions that only grow, it looks at each byte of the text once.
 class SForwardFinder {
 public:
-    explicit SForwardFinder(std::string_view pattern) : pattern_(pattern) {}
+    // `accept`, when given, passes over occurrences for which it says false.
+    using SAccept = bool (*)(std::string_view text, size_t at);
+    explicit SForwardFinder(std::string_view pattern, SAccept accept = nullptr)
+        : pattern_(pattern), accept_(accept) {}
     // `examined` grows by the bytes looked at.
     size_t Find(std::string_view text, size_t from, size_t& examined);
 
 private:
     std::string_view pattern_;
+    SAccept accept_;
     size_t searchedFrom_ = std::string_view::npos;
     size_t found_ = std::string_view::npos;
 };
@@ -54,6 +58,13 @@ public:
     // bring the rate, volume and spell mode to where the message stands, and
     // numbers its marks from 1. False once the whole message has been given.
     bool Next(STaggedText& piece);
+
+    // Reads the message up to `offset` (the end of an element) without
+    // giving any of it out: the elements open there stay open.
+    void SkipTo(size_t offset);
+    // Goes on with the elements open in `other`, and the rate and volume it
+    // has there, as if this message had been read in its place.
+    void OpenAs(const SSsmlConverter& other);
 
     // Bytes of the message looked at so far, every search counted.
     size_t BytesExamined() const { return examined_; }
@@ -96,6 +107,8 @@ private:
     bool pieceCut_ = false;  // the piece's text was cut: it ends there
     size_t examined_ = 0;
     SForwardFinder lt_{"<"}, gt_{">"}, commentEnd_{"-->"}, piEnd_{"?>"}, cdataClose_{"]]>"};
+    SForwardFinder markupStart_;  // a '<' that can start markup
+    size_t lastClose_;            // the last '>': after it, nothing can be markup
     STaggedText piece_;
     int speed_;
     unsigned volume_;

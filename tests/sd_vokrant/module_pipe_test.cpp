@@ -17,6 +17,7 @@
 
 #include "module_process.h"
 #include "sentence_tune.h"
+#include "server_playback.h"
 #include "ssml_text.h"
 #include "vokrant/vokrant.h"
 
@@ -57,20 +58,29 @@ struct SHeard {
     bool malformedAudio = false;
 };
 
-// Reads a message's answer up to one of the final events.
-SHeard Listen(SModuleProcess& module,
-              const std::vector<std::string>& finals = {"702", "703", "704", "301", "305"}) {
+const std::vector<std::string> kFinalEvents = {"702", "703", "704", "301", "305"};
+
+// Reads a message's answer up to one of the final events; the sound and
+// marks also go to `server` as they arrive.
+SHeard Listen(SModuleProcess& module, const std::vector<std::string>& finals = kFinalEvents,
+              SServerPlayback* server = nullptr) {
     SHeard heard;
     std::string pendingMark;
     for (std::string line; module.ReadLine(line);) {
+        const auto now = std::chrono::steady_clock::now();
         if (line.rfind("705-AUDIO", 0) == 0) {
+            const size_t before = heard.pcm.size();
             heard.malformedAudio |= !DecodeAudioLine(line, heard.pcm);
             ++heard.blocks;
+            if (server != nullptr) server->Audio(heard.pcm.size() - before, now);
             continue;
         }
         if (line.rfind("705-", 0) == 0 || line == "705 AUDIO") continue;
         heard.events.push_back(line);
-        if (line.rfind("700-", 0) == 0) heard.marks.push_back({line.substr(4), heard.pcm.size()});
+        if (line.rfind("700-", 0) == 0) {
+            heard.marks.push_back({line.substr(4), heard.pcm.size()});
+            if (server != nullptr) server->Mark(line.substr(4), now);
+        }
         for (const std::string& code : finals)
             if (line.rfind(code, 0) == 0) return heard;
     }
@@ -304,45 +314,100 @@ std::vector<std::string> ClientMarks(const SHeard& heard) {
     return names;
 }
 
-TEST_F(ModulePipeTest, PauseStopsAtTheNextWordAndResumingLosesAndRepeatsNothing) {
-    std::string text = "<speak>";
-    std::vector<std::string> ownMarks;
-    for (int i = 0; i < 3; ++i) {
-        ownMarks.push_back("own" + std::to_string(i));
-        text += "Zdanie numer " + std::to_string(i) + " jest dość długie, <mark name=\"" +
-                ownMarks.back() + "\"/>żeby było co przerwać. ";
-    }
-    text += "</speak>";
-    const std::string marked = WithServerMarks(text);
-    const size_t wholeSamples =
-        LibrarySound(SsmlToTaggedText(marked, SSsmlState{}).text).pcm.size();
-    for (int pauseAfterMs : {300, 2600}) {
-        SCOPED_TRACE(pauseAfterMs);
-        auto module = Start(4096);
-        SpeakMessage(*module, "SPEAK", marked);
-        ASSERT_EQ(Listen(*module, {"701"}).events.back(), "701 BEGIN");
-        std::this_thread::sleep_for(std::chrono::milliseconds(pauseAfterMs));
-        module->Send("PAUSE\n");
-        SHeard first = Listen(*module);
-        ASSERT_EQ(first.events.back(), "704 PAUSE");
-        ASSERT_FALSE(first.marks.empty());
-        // The server stops playing at the mark reported last, and no sound follows it.
-        const std::string pauseMark = first.marks.back().first;
-        EXPECT_EQ(pauseMark.rfind("__spd_", 0), 0u) << pauseMark;
-        EXPECT_EQ(first.marks.back().second, first.pcm.size());
-        // Paced to real time: not much more than was played before the pause.
-        EXPECT_LT(first.pcm.size(), 22050u * (pauseAfterMs + 1000) / 1000);
+// A message paused once and resumed as the server resumes it.
+struct SPauseCase {
+    const char* name;
+    std::string ssml;          // without the server's marks
+    std::string pauseAfter;    // the line after which PAUSE is sent
+    int delayMs;               // and how long after it
+    std::string pausedAtMark;  // the server mark the pause must come after ("": any)
+};
 
-        SpeakMessage(*module, "SPEAK", ServerResumeText(marked, pauseMark));
+std::vector<SPauseCase> PauseCases() {
+    std::string sentences = "<speak>";
+    for (int i = 0; i < 3; ++i)
+        sentences += "Zdanie numer " + std::to_string(i) + " jest dość długie, <mark name=\"own" +
+                     std::to_string(i) + "\"/>żeby było co przerwać. ";
+    sentences += "</speak>";
+    // The server's mark after "abc." lies inside the spelled element: the
+    // resumed text starts after it, without the element's start.
+    const std::string spelled =
+        "<speak>Zaczynamy. <say-as interpret-as=\"characters\">abc. defghijkl<mark "
+        "name=\"own0\"/>mnoprstuwz</say-as> Koniec.<mark name=\"own1\"/></speak>";
+    const std::string slower =
+        "<speak>Raz. <prosody rate=\"x-slow\">Dwa trzy. Cztery pięć sześć siedem osiem.<mark "
+        "name=\"own0\"/></prosody> Dziewięć dziesięć.</speak>";
+    // A word of 90 ms just after a sentence's end: its sound and the next
+    // word's start may go out before the server has played the mark.
+    const std::string shortWord =
+        "<speak><prosody rate=\"250%\">Pierwsze zdanie jest tutaj. I<mark name=\"own0\"/> "
+        "drugie zdanie<mark name=\"own1\"/> jest tutaj.</prosody></speak>";
+    return {
+        {"a short word after a sentence end", shortWord, "700-__spd_0", 10, ""},
+        {"a short word after a sentence end, later", shortWord, "700-__spd_0", 40, ""},
+        {"a short word after a sentence end, later still", shortWord, "700-__spd_0", 70, ""},
+        {"early", sentences, "701", 300, ""},
+        {"late", sentences, "701", 2600, ""},
+        // Just after a sentence's end, where the server's mark is still close ahead.
+        {"after a sentence end", sentences, "700-__spd_0", 30, "__spd_0"},
+        {"after a sentence end, later", sentences, "700-__spd_0", 120, "__spd_0"},
+        {"inside spelled text", spelled, "700-__spd_1", 900, "__spd_1"},
+        {"inside a slower stretch", slower, "700-__spd_1", 600, "__spd_1"},
+    };
+}
+
+std::vector<std::string> OwnMarks(const std::string& ssml) {
+    std::vector<std::string> names;
+    for (size_t at = ssml.find("name=\"own"); at != std::string::npos;
+         at = ssml.find("name=\"own", at + 1))
+        names.push_back(ssml.substr(at + 6, ssml.find('"', at + 6) - at - 6));
+    return names;
+}
+
+void Append(SHeard& to, const SHeard& from) {
+    for (const auto& [name, samples] : from.marks)
+        to.marks.push_back({name, samples + to.pcm.size()});
+    to.pcm.insert(to.pcm.end(), from.pcm.begin(), from.pcm.end());
+    to.events.insert(to.events.end(), from.events.begin(), from.events.end());
+}
+
+// Played as the server plays it, stopped where the server stops, resumed as
+// the server resumes: every word and mark exactly once.
+TEST_F(ModulePipeTest, PauseStopsAtTheNextWordAndResumingLosesAndRepeatsNothing) {
+    for (const SPauseCase& c : PauseCases()) {
+        SCOPED_TRACE(c.name);
+        const std::string marked = WithServerMarks(c.ssml);
+        const size_t wholeSamples =
+            LibrarySound(SsmlToTaggedText(marked, SSsmlState{}).text).pcm.size();
+        auto module = Start(4096);
+        SServerPlayback server(22050);
+        SpeakMessage(*module, "SPEAK", marked);
+        SHeard first = Listen(*module, {c.pauseAfter}, &server);
+        ASSERT_EQ(first.events.back().rfind(c.pauseAfter, 0), 0u) << first.events.back();
+        std::this_thread::sleep_for(std::chrono::milliseconds(c.delayMs));
+        server.Pause(std::chrono::steady_clock::now());
+        module->Send("PAUSE\n");
+        Append(first, Listen(*module, kFinalEvents, &server));
+        ASSERT_EQ(first.events.back(), "704 PAUSE");
+        // The module's last mark is a server mark, and no sound follows it.
+        EXPECT_EQ(first.marks.back().first.rfind("__spd_", 0), 0u) << first.marks.back().first;
+        EXPECT_EQ(first.marks.back().second, first.pcm.size());
+        const SServerPlayback::SStop stop = server.Stop();
+        ASSERT_TRUE(stop.found);
+        if (!c.pausedAtMark.empty()) EXPECT_EQ(stop.mark, c.pausedAtMark);
+
+        SpeakMessage(*module, "SPEAK", ServerResumeText(marked, stop.mark));
         SHeard rest = Listen(*module);
         ASSERT_EQ(rest.events.back(), "702 END");
-        std::vector<std::string> heardMarks = ClientMarks(first);
+        std::vector<std::string> heardMarks;
+        for (const std::string& name : stop.marksPlayed)
+            if (name.rfind("__spd_", 0) != 0) heardMarks.push_back(name);
         for (const std::string& name : ClientMarks(rest)) heardMarks.push_back(name);
-        EXPECT_EQ(heardMarks, ownMarks);
-        // Every word once: the two parts are as long as the whole.
-        const double total = static_cast<double>(first.pcm.size() + rest.pcm.size());
+        EXPECT_EQ(heardMarks, OwnMarks(c.ssml));
+        // Every word once, and read as before: the two parts are as long as the whole.
+        const double total = static_cast<double>(stop.samplesPlayed + rest.pcm.size());
         EXPECT_NEAR(total / wholeSamples, 1.0, 0.01)
-            << first.pcm.size() << " + " << rest.pcm.size();
+            << stop.samplesPlayed << " + " << rest.pcm.size() << " of " << wholeSamples;
     }
 }
 
@@ -374,6 +439,11 @@ TEST_F(ModulePipeTest, OtherMessagesAndBadInputNeverHang) {
         SHeard heard = Listen(*module);
         EXPECT_EQ(heard.events.back(), c.last);
         EXPECT_EQ(heard.pcm.size() > 0, c.sound);
+    }
+    // A message of no lines at all.
+    for (const char* command : {"SPEAK", "CHAR", "KEY", "SOUND_ICON"}) {
+        module->Send(std::string(command) + "\n.\n");
+        EXPECT_EQ(Listen(*module).events.back(), "301 ERROR CANT SPEAK") << command;
     }
     module->Send("QUIT\n");
     EXPECT_EQ(module->ReadUntil({"210"}).back(), "210 OK QUIT");

@@ -2,8 +2,11 @@
 // names, and the mapping of speech-dispatcher's settings.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "module_process.h"
@@ -44,6 +47,50 @@ TEST(AudioEscaping, BlockDecodesToTheSamplesWithTheServersRule) {
     EXPECT_EQ(decoded, samples);
 }
 
+// Everything a reader gives out of `input`, written into a pipe by another thread.
+std::vector<std::string> LinesRead(const std::string& input) {
+    int ends[2];
+    EXPECT_EQ(pipe(ends), 0);
+    std::thread writer([&] {
+        for (size_t at = 0; at < input.size();) {
+            const ssize_t written = write(ends[1], input.data() + at, input.size() - at);
+            if (written <= 0) break;
+            at += static_cast<size_t>(written);
+        }
+        close(ends[1]);
+    });
+    SLineReader reader(ends[0]);
+    std::vector<std::string> lines;
+    for (std::string line; reader.ReadLine(line, true);) lines.push_back(line);
+    writer.join();
+    close(ends[0]);
+    return lines;
+}
+
+TEST(ProtocolLines, LinesComeOutWholeHoweverTheyArrive) {
+    const std::string longest(SLineReader::kMaxLine, 'x');
+    struct SCase {
+        const char* what;
+        std::string input;
+        std::vector<std::string> lines;
+    };
+    const SCase cases[] = {
+        {"short lines", "a\nbb\n\nccc\n", {"a", "bb", "", "ccc"}},
+        {"no newline at the end", "a\nb", {"a"}},
+        {"many short lines", std::string(200000, '\n'), std::vector<std::string>(200000)},
+        {"the longest line", longest + "\nb\n", {longest, "b"}},
+        // A line longer by more than one read (64 KB) is cut and the rest of
+        // it, up to its newline, dropped.
+        {"a longer line", longest + std::string(100000, 'y') + "\nb\n", {longest, "b"}},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::vector<std::string> lines = LinesRead(c.input);
+        EXPECT_TRUE(lines == c.lines) << lines.size() << " lines, the first "
+                                      << (lines.empty() ? 0 : lines[0].size()) << " bytes";
+    }
+}
+
 TEST(SsmlText, ElementsBecomeTagsAndTextStaysText) {
     struct SCase {
         const char* ssml;
@@ -55,6 +102,13 @@ TEST(SsmlText, ElementsBecomeTagsAndTextStaysText) {
         {"a<mark name='x'/>b<mark name=\"y\" />c", "a\\Mrk=1\\b\\Mrk=2\\c", {"x", "y"}},
         {"a &lt;b&gt; &amp; &quot;&apos; &#322;&#x142;", "a <b> & \"' łł", {}},
         {"&nope; &#0; &#xD800; &", "&nope; &#0; &#xD800; &", {}},
+        {"&&&&amp;", "&&&&", {}},
+        {"&#X41;&#65;x&#12345678;&#x4g;&#;&#x;", "AAx&#12345678;&#x4g;&#;&#x;", {}},
+        // A ';' ten bytes on ends a longer name, not an entity; the next '&' starts one.
+        {"a &amp b &lt;", "a &amp b <", {}},
+        // Markup left open after the last '>' is text, and so is a '<' before it.
+        {"<b>x</b> <a b='c", "x <a b='c", {}},
+        {"<!-- a <b> <?x", "<!-- a  <?x", {}},
         {"a<break time=\"300ms\"/>b<break time=\"2s\"/>c", "a\\Pau=300\\b\\Pau=2000\\c", {}},
         {"a<break strength=\"strong\"/>b<break/>c<break strength=\"none\"/>d",
          "a\\Pau=700\\b\\Pau=400\\cd",
@@ -87,6 +141,30 @@ TEST(SsmlText, ElementsBecomeTagsAndTextStaysText) {
         STaggedText result = SsmlToTaggedText(c.ssml, SSsmlState{});
         EXPECT_EQ(result.text, c.tagged);
         EXPECT_EQ(result.markNames, c.marks);
+    }
+}
+
+TEST(SsmlText, PiecesEndAfterTheLastSentenceEndElseABlank) {
+    struct SCase {
+        const char* ssml;
+        size_t pieceBytes;
+        std::vector<std::string> pieces;
+    };
+    const SCase cases[] = {
+        {"Ala ma kota? Tak! Nie.", 12, {"Ala ma ", "kota? Tak! ", "Nie."}},
+        {"Raz. Dwa. Trzy cztery", 16, {"Raz. Dwa. ", "Trzy cztery"}},
+        {"ab\ncd ef gh ij", 8, {"ab\n", "cd ef ", "gh ij"}},
+        {"abcdefghij", 4, {"abcd", "efgh", "ij"}},
+        // Never inside a character or an entity.
+        {"abcżźć", 4, {"abc", "żź", "ć"}},
+        {"abc&amp;d", 6, {"abc", "&d"}},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.ssml);
+        SSsmlConverter converter(c.ssml, SSsmlState{}, c.pieceBytes);
+        std::vector<std::string> pieces;
+        for (STaggedText piece; converter.Next(piece);) pieces.push_back(piece.text);
+        EXPECT_EQ(pieces, c.pieces);
     }
 }
 

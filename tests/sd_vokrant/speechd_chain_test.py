@@ -237,43 +237,76 @@ def check_sound_icon(client, recording):
     return failures
 
 
-def check_pause(client, recording):
-    """PAUSE stops the sound within a word; RESUME goes on from there."""
-    client.client.set_output_module("vokrant")
-    speechd = client.speechd
-    client.client.set_data_mode(speechd.DataMode.SSML)
-    # Sentences of about six seconds: a pause at the next sentence's end
-    # would let the sound run on for seconds.
-    marks = ["m%d" % i for i in range(2)]
-    ssml = "<speak>" + "".join(
-        "Zdanie numer %d jest bardzo długie, bo wymienia po kolei jabłka, gruszki, śliwki, "
-        "<mark name=\"%s\"/>wiśnie, czereśnie, maliny, jeżyny, porzeczki i agrest. " % (i, m)
-        for i, m in enumerate(marks)) + "</speak>"
+PAUSE_WORDS = ("Zdanie numer {n} wymienia po kolei jabłka, gruszki, śliwki, wiśnie, czereśnie, "
+               "maliny i jeżyny.").split()
+
+
+def pause_ssml():
+    """Two sentences with a mark after every word, and the marks' names."""
+    parts, marks = [], []
+    for n in range(2):
+        for i, word in enumerate(PAUSE_WORDS):
+            marks.append("s%dw%d" % (n, i))
+            parts.append('%s<mark name="%s"/>' % (word.format(n=n), marks[-1]))
+    return "<speak>" + " ".join(parts) + "</speak>", marks
+
+
+def pause_once(client, recording, ssml, delay=None, after_mark=None):
+    """Speaks, pauses `delay` seconds after sending (or 50 ms after the mark
+    `after_mark` arrives), resumes; the seconds the sound went on after PAUSE."""
     client.events = []
     client.marks = []
     client.done.clear()
     client.paused.clear()
     client.client.speak(ssml, **client.kwargs())
-    time.sleep(1.0)
+    if after_mark is None:
+        time.sleep(delay)
+    elif not wait_for(lambda: after_mark in client.marks, 20):
+        raise RuntimeError("no mark %s; events: %s" % (after_mark, client.events))
+    else:
+        time.sleep(0.05)
     paused_at = recording.mark()
     client.client.pause()
-    failures = []
     if not client.paused.wait(10):
-        return ["no PAUSE event; events: %s" % client.events]
-    time.sleep(1.5)
+        raise RuntimeError("no PAUSE event; events: %s" % client.events)
+    time.sleep(1.2)
     after = recording.samples(paused_at)
     loud = [i for i, s in enumerate(after) if abs(s) > 500]
-    latency = loud[-1] / RATE if loud else 0.0
-    print("pause: sound went on for %.0f ms after PAUSE" % (latency * 1000))
-    # Our part is the rest of a word and kLeadMs; the server's sound output
-    # plays what it holds, longer on a busy machine.
-    if latency > 2.0:
-        failures.append("sound went on for %.2f s after PAUSE" % latency)
     client.client.resume()
     if not client.done.wait(60):
-        return failures + ["no END after RESUME; events: %s" % client.events]
-    if client.marks != marks:
-        failures.append("marks %s, expected %s" % (client.marks, marks))
+        raise RuntimeError("no END after RESUME; events: %s" % client.events)
+    return loud[-1] / RATE if loud else 0.0
+
+
+def check_pause(client, recording):
+    """PAUSE stops the sound within a word; RESUME goes on from there, every
+    word once (each is followed by a mark, which must arrive exactly once)."""
+    client.client.set_output_module("vokrant")
+    speechd = client.speechd
+    client.client.set_data_mode(speechd.DataMode.SSML)
+    ssml, marks = pause_ssml()
+    failures = []
+    latencies = []
+    trials = [dict(delay=d) for d in (0.6, 1.1, 1.7, 2.4, 3.0)]
+    # Just after the first sentence's end, where the server's mark lies.
+    trials.append(dict(after_mark=marks[len(PAUSE_WORDS) - 1]))
+    for trial in trials:
+        try:
+            latencies.append(pause_once(client, recording, ssml, **trial))
+        except RuntimeError as error:
+            failures.append(str(error))
+            continue
+        if client.marks != marks:
+            failures.append("pause %s: marks %s, expected %s" % (trial, client.marks, marks))
+    if latencies:
+        ordered = sorted(latencies)
+        print("pause: sound went on after PAUSE for %s ms (min %.0f, median %.0f, max %.0f)"
+              % (", ".join("%.0f" % (t * 1000) for t in latencies), ordered[0] * 1000,
+                 ordered[len(ordered) // 2] * 1000, ordered[-1] * 1000))
+    # Our part is the rest of a word; the server's sound output plays what it
+    # holds, longer on a busy machine.
+    if any(t > 2.0 for t in latencies):
+        failures.append("sound went on for up to %.2f s after PAUSE" % max(latencies))
     client.client.set_data_mode(speechd.DataMode.TEXT)
     return failures
 
