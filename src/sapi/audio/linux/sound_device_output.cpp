@@ -13,6 +13,9 @@ public:
           device_(device) {}
 
     bool Finish(HRESULT spoken, std::string* error) override {
+        // Speaking can fail on a lost server before the wait loop has asked
+        // why: the server's reason says more than the bare failure.
+        if (stall_.empty() && FAILED(spoken)) stall_ = device_->StallReason();
         if (!stall_.empty()) return *error = stall_, false;
         if (FAILED(spoken)) return *error = "speaking the text failed", false;
         return true;
