@@ -11,6 +11,8 @@
 bool ReadEmoticon(const char* text, uint32_t& position, SWordSink& sink) {
     const char* at = text + position;
     for (const SEmoticon& emoticon : EmoticonTable()) {
+        // Most text starts no emoticon: the first byte rules an entry out cheaply.
+        if (*at != emoticon.text[0]) continue;
         size_t length = std::strlen(emoticon.text);
         if (std::strncmp(at, emoticon.text, length) != 0) continue;
         unsigned char after = static_cast<unsigned char>(at[length]);
