@@ -394,7 +394,9 @@ TEST_F(ModulePipeTest, PauseStopsAtTheNextWordAndResumingLosesAndRepeatsNothing)
         EXPECT_EQ(first.marks.back().second, first.pcm.size());
         const SServerPlayback::SStop stop = server.Stop();
         ASSERT_TRUE(stop.found);
-        if (!c.pausedAtMark.empty()) EXPECT_EQ(stop.mark, c.pausedAtMark);
+        if (!c.pausedAtMark.empty()) {
+            EXPECT_EQ(stop.mark, c.pausedAtMark);
+        }
 
         SpeakMessage(*module, "SPEAK", ServerResumeText(marked, stop.mark));
         SHeard rest = Listen(*module);
