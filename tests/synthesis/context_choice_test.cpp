@@ -42,15 +42,16 @@ std::vector<int> Chosen(const STestSentence& s) {
 }
 
 TEST(ContextChoice, NeighboursRunAcrossWordsAndTagsAndStopAtPauses) {
+    constexpr int kSpeedTag = static_cast<int>(kCarrierSpeed) - kAlfTagBase;
     STestVoices voices(200, 100);
     AddRecordingsOfA(voices);
     STestSentence s;
-    s.Word({kT, kA, kT});                       // a between t and t: before t
-    s.Word({kAlfPauseInterWord});               // a pause: silence
-    s.Word({kA, kK});                           // a after the pause, before k
-    s.Tag(kCarrierSpeed - kAlfTagBase, "120");  // a tag between k and a is passed over
-    s.Word({kA, kT});                           // a after k, before t
-    s.Word({kA});                               // a after t at the sentence's end: nothing fits
+    s.Word({kT, kA, kT});          // a between t and t: before t
+    s.Word({kAlfPauseInterWord});  // a pause: silence
+    s.Word({kA, kK});              // a after the pause, before k
+    s.Tag(kSpeedTag, "120");       // a tag between k and a is passed over
+    s.Word({kA, kT});              // a after k, before t
+    s.Word({kA});                  // a after t at the sentence's end: nothing fits
     ChooseContextSounds(s.sentence, true, voices.Pair());
     EXPECT_EQ(Chosen(s), (std::vector<int>{0, 1, 0, 0, 2, 0, 0, 1, 0, 0}));
     ChooseContextSounds(s.sentence, false, voices.Pair());
