@@ -78,6 +78,9 @@ void PrintPatterns(SSndFileFormat& format, SBinaryFile& file, std::FILE* out) {
         ++count;
     }
     std::fprintf(out, "%d pattern(s)\n", count);
+    // The engine's own additions ("ch" as a copy of "h"), which recordings may
+    // name too, as the loader has them.
+    store.FinishLoad();
     try {
         LoadContextSection(file, store);
         PrintContextSounds(store, out);

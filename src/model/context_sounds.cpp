@@ -47,11 +47,12 @@ void SContextSounds::Add(int id, uint16_t before, uint16_t after,
     sounds_.push_back({id, before, after, std::move(pattern)});
 }
 
-int SContextSounds::Choose(int id, int before, int after) const {
+int SContextSounds::Choose(int id, int before, int after, bool silenceAfterAllowed) const {
     if (id < 0 || static_cast<size_t>(id) >= byId_.size()) return 0;
     int best = 0, bestScore = 0;
     for (int index : byId_[static_cast<size_t>(id)]) {
         const SContextSound& sound = At(index);
+        if (!silenceAfterAllowed && sound.after == kContextSilence) continue;
         const int b = KeyScore(sound.before, before), a = KeyScore(sound.after, after);
         if (b == kRuledOut || a == kRuledOut) continue;
         // Any fitting recording, even one for every context, beats none.

@@ -59,7 +59,10 @@ public:
     // something else rules the recording out. The highest total wins (a
     // recording keyed "any" on both sides fits everywhere, so the id's own
     // pattern is left only where nothing fits); among equals the first added.
-    int Choose(int id, int before, int after) const;
+    // With `silenceAfterAllowed` false a recording keyed by silence after is
+    // passed over: made before a pause, it carries its source's phrase-final
+    // pitch, which a sound with a tune of its own must not take.
+    int Choose(int id, int before, int after, bool silenceAfterAllowed = true) const;
     // The pattern of a number Choose gave for `id`; null for 0 or a number
     // that does not belong to `id`.
     const SAlofonPatt* PatternOf(int id, int chosen) const;

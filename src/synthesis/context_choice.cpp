@@ -3,9 +3,11 @@
 #include <vector>
 
 #include "model/alofon.h"
+#include "model/inventory.h"
 #include "model/pattern_store.h"
 #include "model/sentence.h"
 #include "model/word.h"
+#include "synthesis/voice_pitch.h"
 
 namespace {
 
@@ -41,6 +43,10 @@ void ChooseContextSounds(SSentence& sentence, bool enabled, const SVoicePair& vo
         if (!recorded || alofon.id >= kAlfFirstPause) continue;
         const int before = NeighbourId(i > 0 ? all[i - 1] : nullptr);
         const int after = NeighbourId(i + 1 < all.size() ? all[i + 1] : nullptr);
-        alofon.contextSound = recorded->Choose(alofon.id, before, after);
+        // A voiced sound before a pause keeps the tune the intonation gives
+        // it; a voiceless one has no pitch, so its recording before silence
+        // (its final noise, as heard before a pause) is safe to take.
+        const bool pitchFree = !CarriesPitch(InventoryFeatures(alofon.id));
+        alofon.contextSound = recorded->Choose(alofon.id, before, after, pitchFree);
     }
 }

@@ -12,5 +12,6 @@ class SSentence;
 // Sets every sounding allophone's contextSound from its neighbours in the
 // sentence (a pause or the sentence's edge is silence; tags between two
 // sounds are passed over), or to 0 for all of them when `enabled` is false
-// or the normal voice holds no context recordings.
+// or the normal voice holds no context recordings. Only a sound without pitch
+// takes a recording made before silence.
 void ChooseContextSounds(SSentence& sentence, bool enabled, const SVoicePair& voices);

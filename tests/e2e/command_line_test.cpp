@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -395,4 +396,46 @@ TEST(CommandLine, ContextSoundsChangeTheSoundButNotItsTimingOrMarks) {
     for (size_t i = 44; i < with.out.size(); i += 2) changed += with.out[i] != without.out[i];
     // Most allophones of everyday text have a recording from their context.
     EXPECT_GT(changed, data / 2 / 4);
+}
+
+// A voiceless fricative or affricate before a pause takes the recording made
+// before silence; a voiced sound there keeps its own pattern, since the
+// intonation gives it its tune. Either way the length and the marks stay.
+TEST(CommandLine, OnlyAVoicelessLastSoundChangesWithContextSounds) {
+    if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
+    const struct {
+        const char* text;
+        bool lastSoundChanges;
+    } cases[] = {
+        {"'Pociąg jest opóźniony o kwadrans.'", true},          // "s"
+        {"'Kiedy wrócę z zakupów.'", true},                     // "w" spoken as "f"
+        {"'Nasz zespół wygrał ważny mecz.'", true},             // "cz"
+        {"'Jutro rano pojadę.'", false},                        // a vowel
+        {"'Czy mógłbyś pomóc mi przenieść ten stół?'", false},  // "ł"
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto speak = [&](const char* value) {
+            return Vokrant("--voice-dir '" + kVoiceDir + "' --set ContextSounds=" + value +
+                           " --marks -o - " + c.text);
+        };
+        const SRun with = speak("Yes"), without = speak("No");
+        ASSERT_EQ(with.status, 0) << with.err;
+        ASSERT_EQ(without.status, 0) << without.err;
+        ASSERT_EQ(with.out.size(), without.out.size());
+        EXPECT_EQ(with.err, without.err) << "the marks";
+        const uint32_t data = CheckWavHeader(without.out);
+        std::vector<int16_t> on(data / 2), off(data / 2);
+        std::memcpy(on.data(), with.out.data() + 44, data);
+        std::memcpy(off.data(), without.out.data() + 44, data);
+        // The last sound ends where the sentence's closing silence begins; its
+        // last 25 ms lie inside it (every sound lasts longer than that).
+        size_t end = off.size();
+        while (end > 0 && off[end - 1] == 0) --end;
+        const size_t span = 22050 / 40;
+        ASSERT_GT(end, span);
+        const bool changed = !std::equal(on.begin() + long(end - span), on.begin() + long(end),
+                                         off.begin() + long(end - span));
+        EXPECT_EQ(changed, c.lastSoundChanges);
+    }
 }

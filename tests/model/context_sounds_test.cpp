@@ -51,6 +51,31 @@ TEST(ContextSounds, TheBestFittingRecordingIsChosen) {
         EXPECT_EQ(sounds.Choose(c.id, c.before, c.after), c.chosen) << c.why;
 }
 
+TEST(ContextSounds, ARecordingMadeBeforeSilenceCanBeRefused) {
+    SContextSounds sounds;
+    auto add = [&sounds](int id, uint16_t before, uint16_t after) {
+        sounds.Add(id, before, after, std::make_unique<SAlofonPatt>());
+    };
+    add(kS, kContextAny, kContextSilence);      // 1: "s" before a pause
+    add(kS, kContextAny, kContextAny);          // 2: "s" anywhere
+    add(kS, kContextSilence, kContextSilence);  // 3: "s" alone between pauses
+    const struct {
+        int before, after;
+        bool allowed;
+        int chosen;
+        const char* why;
+    } cases[] = {
+        {kA, 0, true, 1, "before a pause"},
+        {0, 0, true, 3, "between pauses: both keys fit"},
+        {kA, 0, false, 2, "refused: the recording for anywhere"},
+        {0, 0, false, 2, "refused, although the sound before fits too"},
+        {kA, kT, true, 2, "before a sound: no silence key fits anyway"},
+        {kA, kT, false, 2, "refusing silence changes nothing before a sound"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sounds.Choose(kS, c.before, c.after, c.allowed), c.chosen) << c.why;
+}
+
 TEST(ContextSounds, ANumberGivesItsPatternOnlyForItsOwnId) {
     const SContextSounds sounds = HandMade();
     EXPECT_NE(sounds.PatternOf(kE, 6), nullptr);

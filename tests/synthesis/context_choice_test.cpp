@@ -58,6 +58,40 @@ TEST(ContextChoice, NeighboursRunAcrossWordsAndTagsAndStopAtPauses) {
     EXPECT_EQ(Chosen(s), std::vector<int>(10, 0));
 }
 
+// Before a pause only a sound without pitch takes its recording made before
+// silence: a voiced one would carry its source's phrase-final tune.
+TEST(ContextChoice, OnlyAVoicelessSoundTakesItsRecordingBeforeAPause) {
+    STestVoices voices(200, 100);
+    const int voiced[] = {kA, kM, kL, kZ, kJ}, voiceless[] = {kS, kF, kSz, kCz, kT, kCh};
+    auto addBeforeSilence = [&](int id) {
+        const SAlofonPatt& own = *voices.normal.PatternAt(id);
+        std::vector<int16_t> level(static_cast<size_t>(own.SampleLength()), 5000);
+        auto pattern = std::make_unique<SAlofonPatt>(
+            own.Header(), level.data(), static_cast<int>(2 * level.size()), own.format);
+        voices.normal.contextSounds.Add(id, kContextAny, kContextSilence, std::move(pattern));
+        return voices.normal.contextSounds.Count();
+    };
+    struct Case {
+        int id;
+        bool pitchFree;
+    };
+    std::vector<Case> cases;
+    for (int id : voiced) cases.push_back({id, false});
+    for (int id : voiceless) cases.push_back({id, true});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        const int number = addBeforeSilence(c.id);
+        STestSentence s;
+        s.Word({kO, c.id});  // before a pause
+        s.Word({kAlfPauseInterWord});
+        s.Word({c.id, kO});  // before a sound: never
+        s.Word({kO, c.id});  // at the sentence's end: silence too
+        ChooseContextSounds(s.sentence, true, voices.Pair());
+        const int expected = c.pitchFree ? number : 0;
+        EXPECT_EQ(Chosen(s), (std::vector<int>{0, expected, 0, 0, 0, 0, expected}));
+    }
+}
+
 TEST(ContextChoice, TheChosenRecordingIsReadWhereThePatternWouldBe) {
     STestVoices voices(200, 100);
     AddRecordingsOfA(voices);

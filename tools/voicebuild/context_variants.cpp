@@ -8,10 +8,12 @@
 #include "allophone_cut.h"
 #include "level_classes.h"
 #include "model/context_sounds.h"
+#include "model/inventory.h"
 #include "model/pattern_store.h"
 #include "recording_set.h"
 #include "soundfile/voice_records.h"
 #include "spectral_frames.h"
+#include "synthesis/voice_pitch.h"
 #include "voice_database.h"
 
 namespace voicebuild {
@@ -101,6 +103,15 @@ int MostTypical(const std::vector<const ProseToken*>& group, size_t length,
     return best;
 }
 
+// Before a pause espeak-ng's voiced tokens carry its own phrase-final pitch
+// (a fall, a comma's or a question's rise), which would fight the engine's
+// intonation: those sounds keep their own patterns. A voiceless fricative or
+// affricate has no pitch, only the final noise worth having; a voiceless
+// stop's final release measured worse than its own pattern.
+bool RecordedBeforePause(int id) {
+    return !CarriesPitch(InventoryFeatures(id)) && SoundClassOf(id) != kClassStop;
+}
+
 void ScaleTo(std::vector<int16_t>& s, double gain_db) {
     const double gain = std::pow(10.0, gain_db / 20.0);
     for (int16_t& v : s) v = int16_t(std::clamp(std::lround(v * gain), -32767L, 32767L));
@@ -185,14 +196,17 @@ ContextVoices MakeContextRecordings(const std::vector<ProseToken>& tokens,
     // The most frequent groups first, so the budget keeps what text needs most.
     std::vector<std::pair<size_t, Key>> ranked;
     for (const auto& [key, group] : groups) {
-        // Before a pause espeak-ng's tokens carry its own phrase-final pitch
-        // (a fall, a comma's or a question's rise), which would fight the
-        // engine's intonation: those sounds keep their own patterns.
-        if (std::get<2>(key) == kContextSilence) continue;
+        if (std::get<2>(key) == kContextSilence && !RecordedBeforePause(std::get<0>(key))) continue;
         if (int(group.size()) >= budget.least_tokens) ranked.push_back({group.size(), key});
     }
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& x, const auto& y) { return x.first > y.first; });
+    // A sound before a pause comes first: its own pattern, cut between
+    // vowels, is furthest from what a pause asks for, and the few such groups
+    // cost little.
+    auto beforePause = [](const Key& key) { return std::get<2>(key) == kContextSilence; };
+    std::stable_sort(ranked.begin(), ranked.end(), [&](const auto& x, const auto& y) {
+        if (beforePause(x.second) != beforePause(y.second)) return beforePause(x.second);
+        return x.first > y.first;
+    });
 
     ContextVoices out;
     out.groups = ranked.size();
