@@ -68,14 +68,8 @@ int Check(const std::string& path) {
     return kExitOk;
 }
 
-// A pattern by its name or, for a number, by its id; a context recording
-// by the label `info` gives it ("a:2").
+// A pattern by its name or, for a number, by its id.
 const SAlofonPatt& FindPattern(const SAlfPattArr& store, const std::string& key) {
-    if (key.find(':') != std::string::npos) {
-        const SContextSound* sound = FindContextSound(store.contextSounds, key);
-        if (!sound) throw std::runtime_error("no context recording '" + key + "' in the voice");
-        return *sound->pattern;
-    }
     char* end = nullptr;
     long id = std::strtol(key.c_str(), &end, 10);
     if (key.empty() || *end != '\0') id = store.FindByName(Utf8ToCp1250(key));
@@ -88,13 +82,22 @@ const SAlofonPatt& FindPattern(const SAlfPattArr& store, const std::string& key)
 int Export(const std::string& path, const std::string& key, const std::string& output) {
     SAlfPattArr store;
     LoadAsEngine(store, path, nullptr);
-    const SAlofonPatt& pattern = FindPattern(store, key);
-    std::vector<int16_t> samples = RenderPattern(pattern);
-    // Pauses carry a length but no curve: they export as that much silence.
-    if (samples.empty() && pattern.pauseLength > 0)
-        samples.assign(static_cast<size_t>(pattern.pauseLength), 0);
-    uint32_t rate = pattern.format.samplesPerSec ? pattern.format.samplesPerSec
-                                                 : store.VoiceFormat().samplesPerSec;
+    std::vector<int16_t> samples;
+    uint32_t rate = store.VoiceFormat().samplesPerSec;
+    // A context recording by the label `info` gives it ("a:2"): its samples
+    // as the voice holds them.
+    if (key.find(':') != std::string::npos) {
+        const SContextSound* sound = FindContextSound(store.contextSounds, key);
+        if (!sound) throw std::runtime_error("no context recording '" + key + "' in the voice");
+        samples = sound->samples;
+    } else {
+        const SAlofonPatt& pattern = FindPattern(store, key);
+        samples = RenderPattern(pattern);
+        // Pauses carry a length but no curve: they export as that much silence.
+        if (samples.empty() && pattern.pauseLength > 0)
+            samples.assign(static_cast<size_t>(pattern.pauseLength), 0);
+        if (pattern.format.samplesPerSec) rate = pattern.format.samplesPerSec;
+    }
     SWave wave;
     wave.SetFromSamples(samples.data(), static_cast<int>(samples.size()),
                         SPcmFormat{1, 1, rate, 2 * rate, 2, 16});
@@ -126,8 +129,8 @@ int Convert(const std::string& input, const std::string& output, const std::stri
     std::vector<SContextRecording> recordings;
     for (int i = 0; i < store.contextSounds.Count(); ++i) {
         const SContextSound& sound = store.contextSounds.At(i);
-        recordings.push_back({static_cast<uint16_t>(sound.id), sound.before, sound.after,
-                              RenderPattern(*sound.pattern)});
+        recordings.push_back(
+            {static_cast<uint16_t>(sound.id), sound.before, sound.after, sound.samples});
     }
     if (!recordings.empty()) ReplaceContextSection(output, recordings);
     return kExitOk;

@@ -58,7 +58,7 @@ void PrintContextSounds(const SAlfPattArr& store, std::FILE* out) {
         const SContextSound& sound = sounds.At(i);
         std::fprintf(out, "%-10s  %-12s  %-12s  %7d\n", ContextSoundLabel(sounds, i).c_str(),
                      ContextKeyName(sound.before).c_str(), ContextKeyName(sound.after).c_str(),
-                     sound.pattern->SampleLength());
+                     static_cast<int>(sound.samples.size()));
     }
     std::fprintf(out, "%d context recording(s)\n", sounds.Count());
 }

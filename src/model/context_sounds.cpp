@@ -1,6 +1,7 @@
 #include "model/context_sounds.h"
 
 #include "model/inventory.h"
+#include "model/sample_curve.h"
 
 namespace {
 
@@ -39,12 +40,13 @@ void SContextSounds::Clear() {
     byId_.clear();
 }
 
-void SContextSounds::Add(int id, uint16_t before, uint16_t after,
-                         std::unique_ptr<SAlofonPatt> pattern) {
+void SContextSounds::Add(int id, uint16_t before, uint16_t after, std::vector<int16_t> samples) {
     if (id < 0) return;
     if (static_cast<size_t>(id) >= byId_.size()) byId_.resize(static_cast<size_t>(id) + 1);
     byId_[static_cast<size_t>(id)].push_back(Count());
-    sounds_.push_back({id, before, after, std::move(pattern)});
+    std::vector<int16_t> slopes =
+        SampleCurveSlopes(samples.data(), static_cast<int>(samples.size()));
+    sounds_.push_back({id, before, after, std::move(samples), std::move(slopes), {}});
 }
 
 int SContextSounds::Choose(int id, int before, int after, bool silenceAfterAllowed) const {
@@ -62,8 +64,8 @@ int SContextSounds::Choose(int id, int before, int after, bool silenceAfterAllow
     return best;
 }
 
-const SAlofonPatt* SContextSounds::PatternOf(int id, int chosen) const {
+const SContextSound* SContextSounds::RecordingOf(int id, int chosen) const {
     if (chosen <= 0 || chosen > Count()) return nullptr;
     const SContextSound& sound = At(chosen - 1);
-    return sound.id == id ? sound.pattern.get() : nullptr;
+    return sound.id == id ? &sound : nullptr;
 }

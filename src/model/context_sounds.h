@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "model/pattern.h"
@@ -40,17 +39,24 @@ bool IsValidContextKey(uint16_t key);
 struct SContextSound {
     int id = 0;  // the allophone it records
     uint16_t before = kContextAny, after = kContextAny;
-    std::unique_ptr<SAlofonPatt> pattern;
+    // At the voice's rate, as many as the id's own pattern covers. Plain
+    // samples and their slopes cost a ninth of the memory of a fitted curve.
+    std::vector<int16_t> samples;
+    std::vector<int16_t> slopes;  // SampleCurveSlopes of the samples
+    // The periods a smoothed join reads inwards by, found once at load.
+    SAlofonPatt::SEdgePeriod joinEdges[2];
 };
 
 class SContextSounds {
 public:
     void Clear();
-    // Adds a recording; its pattern must have the id's own pattern's length.
-    void Add(int id, uint16_t before, uint16_t after, std::unique_ptr<SAlofonPatt> pattern);
+    // Adds a recording (finding its slopes); it must have the id's own
+    // pattern's length.
+    void Add(int id, uint16_t before, uint16_t after, std::vector<int16_t> samples);
 
     int Count() const { return static_cast<int>(sounds_.size()); }
     const SContextSound& At(int index) const { return sounds_[static_cast<size_t>(index)]; }
+    SContextSound& At(int index) { return sounds_[static_cast<size_t>(index)]; }
 
     // The best recording of `id` beside these neighbours (allophone ids, 0
     // for silence), as a number to keep with the allophone: 0 when no
@@ -63,9 +69,9 @@ public:
     // passed over: made before a pause, it carries its source's phrase-final
     // pitch, which a sound with a tune of its own must not take.
     int Choose(int id, int before, int after, bool silenceAfterAllowed = true) const;
-    // The pattern of a number Choose gave for `id`; null for 0 or a number
+    // The recording of a number Choose gave for `id`; null for 0 or a number
     // that does not belong to `id`.
-    const SAlofonPatt* PatternOf(int id, int chosen) const;
+    const SContextSound* RecordingOf(int id, int chosen) const;
 
 private:
     std::vector<SContextSound> sounds_;

@@ -49,9 +49,11 @@ SAlofonPatt* SAlfPattArr::PatternAt(int id) const {
     return id >= 0 && id < GetSize() ? (*this)[id] : nullptr;
 }
 
-const SAlofonPatt* SAlfPattArr::SoundingPattern(int id, int contextSound) const {
-    const SAlofonPatt* recorded = contextSounds.PatternOf(id, contextSound);
-    return recorded ? recorded : PatternAt(id);
+SSounding SAlfPattArr::Sounding(int id, int contextSound) const {
+    const SAlofonPatt* own = PatternAt(id);
+    if (!own) return {};
+    const SContextSound* recorded = contextSounds.RecordingOf(id, contextSound);
+    return recorded ? SSounding(*own, *recorded) : SSounding(*own);
 }
 
 const SAlofonPatt& SAlfPattArr::PatternOrSilent(int id) const {

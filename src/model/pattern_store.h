@@ -10,6 +10,7 @@
 #include "model/context_sounds.h"
 #include "model/pattern.h"
 #include "model/pcm_format.h"
+#include "model/sounding.h"
 
 class SAttribute;
 
@@ -29,8 +30,9 @@ public:
     // nullptr for an empty slot or an id outside the store.
     SAlofonPatt* PatternAt(int id) const;
     // The recording an allophone sounds with: the context recording it was
-    // given (SContextSounds::Choose) when this voice holds it, else PatternAt.
-    const SAlofonPatt* SoundingPattern(int id, int contextSound) const;
+    // given (SContextSounds::Choose) when this voice holds it, else the
+    // pattern at `id`; nothing when the slot is empty.
+    SSounding Sounding(int id, int contextSound) const;
     // The pattern of `id`, or a shared silent pattern (no features, no
     // segments, length 0) when the slot is empty: an id without a recording
     // renders as nothing rather than failing.

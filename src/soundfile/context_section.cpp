@@ -90,12 +90,16 @@ std::vector<unsigned char> ContextSectionPayload(const std::vector<SContextRecor
 }
 
 std::vector<SContextRecording> ParseContextSection(const std::vector<unsigned char>& payload) {
-    if (payload.size() < 12) throw SException("%s", kMsgContextTruncated);
-    const size_t body = payload.size() - 4;
-    if (Fnv1a(payload.data(), body) != LoadLE32(payload.data() + body))
+    return ParseContextSection(payload.data(), payload.size());
+}
+
+std::vector<SContextRecording> ParseContextSection(const unsigned char* payload, size_t size) {
+    if (size < 12) throw SException("%s", kMsgContextTruncated);
+    const size_t body = size - 4;
+    if (Fnv1a(payload, body) != LoadLE32(payload + body))
         throw SException("%s", kMsgContextChecksum);
-    if (LoadLE32(payload.data()) != kSectionVersion) throw SException("%s", kMsgContextVersion);
-    const uint32_t count = LoadLE32(payload.data() + 4);
+    if (LoadLE32(payload) != kSectionVersion) throw SException("%s", kMsgContextVersion);
+    const uint32_t count = LoadLE32(payload + 4);
     // Each record takes at least its header: a count beyond that is damage,
     // caught before anything is allocated for it.
     if (count > (body - 8) / kRecordHeaderBytes) throw SException("%s", kMsgContextTruncated);
@@ -104,7 +108,7 @@ std::vector<SContextRecording> ParseContextSection(const std::vector<unsigned ch
     for (uint32_t n = 0; n < count; ++n) {
         if (body - at < kRecordHeaderBytes) throw SException("%s", kMsgContextTruncated);
         SContextRecording& r = recordings[n];
-        const unsigned char* p = payload.data() + at;
+        const unsigned char* p = payload + at;
         r.id = LoadLE16(p);
         r.before = LoadLE16(p + 2);
         r.after = LoadLE16(p + 4);
@@ -117,7 +121,7 @@ std::vector<SContextRecording> ParseContextSection(const std::vector<unsigned ch
         if ((body - at) / 2 < samples) throw SException("%s", kMsgContextTruncated);
         r.samples.resize(samples);
         for (uint32_t i = 0; i < samples; ++i, at += 2)
-            r.samples[i] = static_cast<int16_t>(LoadLE16(payload.data() + at));
+            r.samples[i] = static_cast<int16_t>(LoadLE16(payload + at));
     }
     if (at != body) throw SException("%s", kMsgContextTruncated);
     return recordings;
@@ -130,22 +134,18 @@ void LoadContextSection(SBinaryFile& file, SAlfPattArr& store) {
         if (!chunk.IsContext(bytes)) continue;
         const size_t from = chunk.start + kChunkHeaderBytes;
         if (chunk.size > bytes.size() - from) throw SException("%s", kMsgContextTruncated);
-        const std::vector<SContextRecording> recordings = ParseContextSection(
-            std::vector<unsigned char>(bytes.begin() + from, bytes.begin() + from + chunk.size));
+        std::vector<SContextRecording> recordings =
+            ParseContextSection(bytes.data() + from, chunk.size);
         SContextSounds loaded;
         for (size_t n = 0; n < recordings.size(); ++n) {
-            const SContextRecording& r = recordings[n];
+            SContextRecording& r = recordings[n];
             const SAlofonPatt* own = OwnPattern(store, r.id);
             const int ownLength = own ? own->SampleLength() : -1;
             if (static_cast<int>(r.samples.size()) != ownLength)
                 throw SException(kMsgContextLength, static_cast<unsigned>(n + 1),
                                  static_cast<unsigned>(r.samples.size()),
                                  static_cast<unsigned>(std::max(ownLength, 0)));
-            auto pattern =
-                std::make_unique<SAlofonPatt>(own->Header(), r.samples.data(),
-                                              static_cast<int>(2 * r.samples.size()), own->format);
-            pattern->PrepareReading();
-            loaded.Add(r.id, r.before, r.after, std::move(pattern));
+            loaded.Add(r.id, r.before, r.after, std::move(r.samples));
         }
         store.contextSounds = std::move(loaded);
         return;

@@ -5,7 +5,9 @@
 // Payload, little-endian: uint32 version (1), uint32 record count, then per
 // record uint16 allophone id, uint16 key before, uint16 key after (see
 // model/context_sounds.h), uint16 zero, uint32 sample count and that many
-// int16 samples; last, a uint32 FNV-1a hash of every byte before it.
+// int16 samples at the voice's rate; last, a uint32 FNV-1a hash of every
+// byte before it. The engine keeps the samples as they are and reads them
+// through the curve that interpolates them (model/sample_curve.h).
 #pragma once
 
 #include <cstdint>
@@ -41,6 +43,7 @@ void LoadContextSection(SBinaryFile& file, SAlfPattArr& store);
 // The recordings of a section payload, checked as LoadContextSection checks
 // them except against a store. Raises SException on damage.
 std::vector<SContextRecording> ParseContextSection(const std::vector<unsigned char>& payload);
+std::vector<SContextRecording> ParseContextSection(const unsigned char* payload, size_t size);
 
 // Rewrites the voice file at `path` with its chunks unchanged, any section
 // it held dropped and a section with these recordings appended (none: no

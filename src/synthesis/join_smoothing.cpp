@@ -8,7 +8,6 @@
 #include "model/fixed_point.h"
 #include "model/inventory.h"
 #include "model/pattern_store.h"
-#include "model/spline_read.h"
 #include "synthesis/pattern_periods.h"
 #include "synthesis/voice_pitch.h"
 
@@ -17,12 +16,11 @@ namespace {
 // Below this likeness a voiced recording shows no period to keep the phase by.
 constexpr double kPeriodicLikeness = 0.5;
 
-const SAlofonPatt* PatternOf(const SAlofon& alofon, const SVoicePair& voices) {
+SSounding SoundingOf(const SAlofon& alofon, const SVoicePair& voices) {
     const SAlfPattArr* store = alofon.useFast ? voices.halfRate : voices.normal;
-    const SAlofonPatt* pattern =
-        store ? store->SoundingPattern(alofon.id, alofon.contextSound) : nullptr;
-    if (!pattern || pattern->GetSize() == 0 || (pattern->features & AF_PAUSE)) return nullptr;
-    return pattern;
+    const SSounding sounding =
+        store ? store->Sounding(alofon.id, alofon.contextSound) : SSounding();
+    return sounding.Silent() ? SSounding() : sounding;
 }
 
 int RateOf(const SAlofon& alofon, const SVoicePair& voices) {
@@ -33,7 +31,7 @@ int RateOf(const SAlofon& alofon, const SVoicePair& voices) {
 // One side of a join: the recording and the positions (raw 16.16) that the
 // crossfade reads from it, one per output sample of the crossfade.
 struct SJoinSide {
-    const SAlofonPatt* pattern = nullptr;
+    SSounding recording;
     int rate = 0;
     std::vector<int64_t> at;
 };
@@ -50,8 +48,8 @@ int FadeSamples(int rate, int64_t step) {
 // least lag (a sound without pitch). False when the recording is too short
 // or a voiced one shows no period.
 bool ShiftInwards(SJoinSide& side, bool before) {
-    const SAlofonPatt& pattern = *side.pattern;
-    const int length = pattern.end - pattern.first;
+    const SSounding& recording = side.recording;
+    const int length = recording.Length();
     const int fade = static_cast<int>(std::lround(kRecordingFadeSeconds * side.rate));
     const int64_t lowest = *std::min_element(side.at.begin(), side.at.end());
     const int64_t highest = *std::max_element(side.at.begin(), side.at.end());
@@ -60,12 +58,12 @@ bool ShiftInwards(SJoinSide& side, bool before) {
                                  : int64_t{fade} * SFP::kOne - lowest;
     double need = std::max<double>(0.0, static_cast<double>(clear) / SFP::kOne);
 
-    const SAlofonPatt::SEdgePeriod& kept = pattern.joinEdges[before ? 1 : 0];
+    const SAlofonPatt::SEdgePeriod& kept = recording.JoinEdge(before);
     const SPatternPeriods::SLag period =
         kept.found ? SPatternPeriods::SLag{kept.samples, kept.exact, kept.likeness}
-                   : JoinEdgePeriod(pattern, side.rate, before);
+                   : JoinEdgePeriod(recording, side.rate, before);
     const bool periodic = period.samples > 0 && period.likeness >= kPeriodicLikeness;
-    if (CarriesPitch(pattern.features) && !periodic) return false;
+    if (CarriesPitch(recording.Features()) && !periodic) return false;
     if (periodic && need > 0) need = std::ceil(need / period.exact) * period.exact;
 
     const int64_t shift = std::llround((before ? -need : need) * SFP::kOne);
@@ -78,8 +76,7 @@ std::vector<int16_t> Read(const SJoinSide& side) {
     std::vector<SFP> positions;
     for (int64_t raw : side.at) positions.push_back(SFP::FromRaw(static_cast<int32_t>(raw)));
     std::vector<int16_t> samples(positions.size());
-    ReadSpline(FastestSplinePath(), *side.pattern, &side.pattern->readTable, positions.data(),
-               static_cast<int>(positions.size()), samples.data());
+    side.recording.Read(positions.data(), static_cast<int>(positions.size()), samples.data());
     return samples;
 }
 
@@ -92,8 +89,8 @@ int ReadCount(const SAlofon& alofon) {
 
 }  // namespace
 
-SPatternPeriods::SLag JoinEdgePeriod(const SAlofonPatt& pattern, int rate, bool atEnd) {
-    const SPatternPeriods periods(pattern, rate);
+SPatternPeriods::SLag JoinEdgePeriod(const SSounding& recording, int rate, bool atEnd) {
+    const SPatternPeriods periods(recording, rate);
     const int length = periods.Length();
     const int fade = static_cast<int>(std::lround(kRecordingFadeSeconds * rate));
     const int from = atEnd ? std::max(0, length - fade - periods.Longest()) : fade;
@@ -103,18 +100,21 @@ SPatternPeriods::SLag JoinEdgePeriod(const SAlofonPatt& pattern, int rate, bool 
 void PrepareJoinEdges(SAlfPattArr& store) {
     const int rate = static_cast<int>(store.VoiceFormat().samplesPerSec);
     if (rate <= 0) return;
-    auto prepare = [rate](SAlofonPatt& pattern) {
-        if (pattern.GetSize() == 0 || (pattern.features & AF_PAUSE)) return;
-        if (!IsContinuant(pattern.features)) return;
+    // Fills `edges` for a recording that a smoothed join may read.
+    auto prepare = [rate](const SSounding& recording, SAlofonPatt::SEdgePeriod* edges) {
+        if (recording.Silent() || !IsContinuant(recording.Features())) return;
         for (bool atEnd : {false, true}) {
-            const SPatternPeriods::SLag lag = JoinEdgePeriod(pattern, rate, atEnd);
-            pattern.joinEdges[atEnd ? 1 : 0] = {true, lag.samples, lag.exact, lag.likeness};
+            const SPatternPeriods::SLag lag = JoinEdgePeriod(recording, rate, atEnd);
+            edges[atEnd ? 1 : 0] = {true, lag.samples, lag.exact, lag.likeness};
         }
     };
     for (int id = 0; id < store.GetSize(); ++id)
-        if (SAlofonPatt* pattern = store.PatternAt(id)) prepare(*pattern);
-    for (int i = 0; i < store.contextSounds.Count(); ++i)
-        prepare(*store.contextSounds.At(i).pattern);
+        if (SAlofonPatt* pattern = store.PatternAt(id)) prepare(*pattern, pattern->joinEdges);
+    for (int i = 0; i < store.contextSounds.Count(); ++i) {
+        SContextSound& sound = store.contextSounds.At(i);
+        const SAlofonPatt* own = store.PatternAt(sound.id);
+        if (own) prepare(SSounding(*own, sound), sound.joinEdges);
+    }
 }
 
 bool IsContinuant(uint32_t features) {
@@ -127,10 +127,10 @@ bool IsContinuant(uint32_t features) {
 bool SmoothJoin(const SAlofon& before, const SAlofon& after, int16_t* join,
                 const SVoicePair& voices) {
     if (before.useFast != after.useFast) return false;
-    SJoinSide first{PatternOf(before, voices), RateOf(before, voices), {}};
-    SJoinSide second{PatternOf(after, voices), RateOf(after, voices), {}};
-    if (!first.pattern || !second.pattern || first.rate <= 0) return false;
-    if (!IsContinuant(first.pattern->features) || !IsContinuant(second.pattern->features))
+    SJoinSide first{SoundingOf(before, voices), RateOf(before, voices), {}};
+    SJoinSide second{SoundingOf(after, voices), RateOf(after, voices), {}};
+    if (!first.recording.Exists() || !second.recording.Exists() || first.rate <= 0) return false;
+    if (!IsContinuant(first.recording.Features()) || !IsContinuant(second.recording.Features()))
         return false;
     const int n1 = ReadCount(before), n2 = ReadCount(after);
     if (n1 == 0 || n2 == 0) return false;

@@ -37,7 +37,7 @@ bool SmoothJoin(const SAlofon& before, const SAlofon& after, int16_t* join,
 // The period a smoothed join reads a recording inwards by: the best lag
 // just inside its fade at its start, or one longest period before the fade
 // at its end (atEnd), `rate` the recording's sample rate.
-SPatternPeriods::SLag JoinEdgePeriod(const SAlofonPatt& pattern, int rate, bool atEnd);
+SPatternPeriods::SLag JoinEdgePeriod(const SSounding& recording, int rate, bool atEnd);
 
 // Finds JoinEdgePeriod at both edges of every continuous recording of the
 // voice (its context recordings too) and keeps it in the pattern, once when

@@ -3,11 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/fixed_point.h"
-#include "model/pattern.h"
-#include "model/spline_read.h"
-#include "model/spline_table.h"
-
 namespace {
 
 constexpr double kShortestPeriodSeconds = 1.0 / 400, kLongestPeriodSeconds = 1.0 / 70;
@@ -15,25 +10,10 @@ constexpr double kShortestPeriodSeconds = 1.0 / 400, kLongestPeriodSeconds = 1.0
 constexpr double kFallbackPeriodSeconds = 1.0 / 120;
 constexpr int kCoarseStep = 3;  // lags between the coarse search's tries
 
-std::vector<int16_t> PatternSamples(const SAlofonPatt& pattern) {
-    const int length = std::max(0, pattern.end - pattern.first);
-    // A prepared pattern already holds its curve at every whole position.
-    const SSplineTable& table = pattern.readTable;
-    if (pattern.first == 0 && table.Describes(pattern) && table.Samples() >= length)
-        return std::vector<int16_t>(table.Decoded(), table.Decoded() + length);
-    std::vector<SFP> at(static_cast<size_t>(length));
-    for (int i = 0; i < length; ++i) at[static_cast<size_t>(i)] = SFP::FromInt(i);
-    std::vector<int16_t> samples(static_cast<size_t>(length));
-    if (length > 0 && pattern.GetSize() > 0)
-        ReadSpline(FastestSplinePath(), pattern, &pattern.readTable, at.data(), length,
-                   samples.data());
-    return samples;
-}
-
 }  // namespace
 
-SPatternPeriods::SPatternPeriods(const SAlofonPatt& pattern, int sampleRate)
-    : samples_(PatternSamples(pattern)),
+SPatternPeriods::SPatternPeriods(const SSounding& recording, int sampleRate)
+    : samples_(recording.WholeSamples()),
       shortest_(std::max(2, static_cast<int>(sampleRate * kShortestPeriodSeconds))),
       longest_(std::max(shortest_ + 1, static_cast<int>(sampleRate * kLongestPeriodSeconds))),
       fallback_(std::max(1, static_cast<int>(sampleRate * kFallbackPeriodSeconds))) {}

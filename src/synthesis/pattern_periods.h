@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <vector>
 
-class SAlofonPatt;
+#include "model/sounding.h"
 
 class SPatternPeriods {
 public:
-    // Reads the pattern's samples at its whole positions (as the renderer
-    // would read them at step 1). sampleRate is the pattern's rate.
-    SPatternPeriods(const SAlofonPatt& pattern, int sampleRate);
+    // Reads the recording's samples at its whole positions (as the renderer
+    // would read them at step 1). sampleRate is the recording's rate.
+    SPatternPeriods(const SSounding& recording, int sampleRate);
 
     // Samples of the recording.
     int Length() const { return static_cast<int>(samples_.size()); }

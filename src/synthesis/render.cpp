@@ -7,32 +7,30 @@
 #include "model/fixed_point.h"
 #include "model/inventory.h"
 #include "model/pattern_store.h"
-#include "model/spline_read.h"
 #include "model/word.h"
 
 namespace {
 
 constexpr uint32_t kUnchangedVolume = 60000;
 
-const SAlofonPatt* PatternFor(const SAlofon& alofon, const SVoicePair& voices) {
+SSounding SoundingOf(const SAlofon& alofon, const SVoicePair& voices) {
     const SAlfPattArr* store = alofon.useFast ? voices.halfRate : voices.normal;
-    return store ? store->SoundingPattern(alofon.id, alofon.contextSound) : nullptr;
+    return store ? store->Sounding(alofon.id, alofon.contextSound) : SSounding();
 }
 
 // Writes the allophone's samples at `out` (room for its sample count).
 void RenderInto(const SAlofon& alofon, int16_t* out, const SVoicePair& voices) {
     int n = alofon.SampleCount();
     if (n <= 0) return;
-    const SAlofonPatt* pattern = PatternFor(alofon, voices);
+    const SSounding sounding = SoundingOf(alofon, voices);
     int positions = alofon.positions.GetSize();
-    if (!pattern || (pattern->features & AF_PAUSE) || pattern->GetSize() == 0 || positions == 0) {
+    if (sounding.Silent() || positions == 0) {
         std::memset(out, 0, sizeof(int16_t) * n);
         return;
     }
     // An explicit length beyond the prepared positions is padded with silence.
     int spoken = n < positions ? n : positions;
-    ReadSpline(FastestSplinePath(), *pattern, &pattern->readTable, alofon.positions.GetData(),
-               spoken, out);
+    sounding.Read(alofon.positions.GetData(), spoken, out);
     if (spoken < n) std::memset(out + spoken, 0, sizeof(int16_t) * (n - spoken));
 }
 

@@ -288,7 +288,7 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
             continue;
         }
         int64_t limit = static_cast<int64_t>(pattern->end - pattern->first) * SFP::kOne;
-        const SAlofonPatt* sounding = store->SoundingPattern(alofon.id, alofon.contextSound);
+        const SSounding sounding = store->Sounding(alofon.id, alofon.contextSound);
         if (ramps && static_cast<size_t>(i) < ramps->size()) {
             const SPitchRamp& ramp = (*ramps)[static_cast<size_t>(i)];
             carry = FillGlidingPositions(carry, GlideStep(r, ramp.from, fast),
@@ -299,7 +299,7 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
         // The voice's own pitch moves the voiced sounds only, as the
         // intonation does, and keeps every sample count.
         if (voicePitch != 1.0 && CarriesPitch(pattern->features))
-            ShiftPitchKeepingLength(*sounding, SampleRateOf(store), voicePitch, alofon.positions);
+            ShiftPitchKeepingLength(sounding, SampleRateOf(store), voicePitch, alofon.positions);
     }
 }
 

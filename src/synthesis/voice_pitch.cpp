@@ -16,11 +16,11 @@ double VoicePitchFactor(int percent) {
     return std::clamp(percent, kLowestVoicePitch, kHighestVoicePitch) / 100.0;
 }
 
-void ShiftPitchKeepingLength(const SAlofonPatt& pattern, int sampleRate, double factor,
+void ShiftPitchKeepingLength(const SSounding& recording, int sampleRate, double factor,
                              SFastArray<SFP>& positions) {
     const int count = positions.GetSize();
-    if (factor == 1.0 || count == 0 || pattern.end <= pattern.first || sampleRate <= 0) return;
-    SPatternPeriods periods(pattern, sampleRate);
+    if (factor == 1.0 || count == 0 || recording.Length() <= 0 || sampleRate <= 0) return;
+    SPatternPeriods periods(recording, sampleRate);
     const double last = std::max(periods.Length() - 1, 0);
     const bool faster = factor > 1.0;
     SFP* p = positions.GetData();

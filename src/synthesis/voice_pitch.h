@@ -12,8 +12,7 @@
 
 #include "core/containers.h"
 #include "model/fixed_point.h"
-
-class SAlofonPatt;
+#include "model/sounding.h"
 
 // The factors the renderer applies: beyond them every formant moves so far
 // with the pitch that the voice no longer sounds like itself (measured in
@@ -32,5 +31,5 @@ double VoicePitchFactor(int percent);
 // the period jumps described above. `sampleRate` is the pattern's rate. A
 // factor of 1, an empty list or a pattern without samples leave the list
 // unchanged; every position stays inside the pattern.
-void ShiftPitchKeepingLength(const SAlofonPatt& pattern, int sampleRate, double factor,
+void ShiftPitchKeepingLength(const SSounding& recording, int sampleRate, double factor,
                              SFastArray<SFP>& positions);

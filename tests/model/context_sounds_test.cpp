@@ -18,7 +18,7 @@ constexpr uint16_t Class(SSoundClass c) {
 SContextSounds HandMade() {
     SContextSounds sounds;
     auto add = [&sounds](int id, uint16_t before, uint16_t after) {
-        sounds.Add(id, before, after, std::make_unique<SAlofonPatt>());
+        sounds.Add(id, before, after, {});
     };
     add(kA, kContextAny, kT);                        // 1: "a" before "t"
     add(kA, kContextSilence, kContextAny);           // 2: "a" after a pause
@@ -54,7 +54,7 @@ TEST(ContextSounds, TheBestFittingRecordingIsChosen) {
 TEST(ContextSounds, ARecordingMadeBeforeSilenceCanBeRefused) {
     SContextSounds sounds;
     auto add = [&sounds](int id, uint16_t before, uint16_t after) {
-        sounds.Add(id, before, after, std::make_unique<SAlofonPatt>());
+        sounds.Add(id, before, after, {});
     };
     add(kS, kContextAny, kContextSilence);      // 1: "s" before a pause
     add(kS, kContextAny, kContextAny);          // 2: "s" anywhere
@@ -76,13 +76,13 @@ TEST(ContextSounds, ARecordingMadeBeforeSilenceCanBeRefused) {
         EXPECT_EQ(sounds.Choose(kS, c.before, c.after, c.allowed), c.chosen) << c.why;
 }
 
-TEST(ContextSounds, ANumberGivesItsPatternOnlyForItsOwnId) {
+TEST(ContextSounds, ANumberGivesItsRecordingOnlyForItsOwnId) {
     const SContextSounds sounds = HandMade();
-    EXPECT_NE(sounds.PatternOf(kE, 6), nullptr);
-    EXPECT_EQ(sounds.PatternOf(kA, 6), nullptr);
-    EXPECT_EQ(sounds.PatternOf(kA, 0), nullptr);
-    EXPECT_EQ(sounds.PatternOf(kA, 7), nullptr);
-    EXPECT_EQ(sounds.PatternOf(kA, -3), nullptr);
+    EXPECT_NE(sounds.RecordingOf(kE, 6), nullptr);
+    EXPECT_EQ(sounds.RecordingOf(kA, 6), nullptr);
+    EXPECT_EQ(sounds.RecordingOf(kA, 0), nullptr);
+    EXPECT_EQ(sounds.RecordingOf(kA, 7), nullptr);
+    EXPECT_EQ(sounds.RecordingOf(kA, -3), nullptr);
 }
 
 TEST(ContextSounds, SoundClassesFollowPolishPhonetics) {

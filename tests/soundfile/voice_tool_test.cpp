@@ -8,7 +8,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "model/allophone_ids.h"
+#include "model/context_sounds.h"
+#include "soundfile/context_section.h"
 #include "soundfile/sound_file_io.h"
 #include "voice_fixture.h"
 
@@ -73,5 +77,57 @@ TEST(VoiceTool, CommandsAndExitStatuses) {
         EXPECT_NE(output.find(c.contains), std::string::npos) << output;
     }
     EXPECT_FALSE(fs::exists(dir + "/n.als")) << "a refused conversion writes nothing";
+    fs::remove_all(dir);
+}
+
+// A voice with context recordings: info lists them, check counts them,
+// export writes one as it is held, convert carries them into another
+// layout; a damaged section makes check fail with the reason in Polish.
+TEST(VoiceTool, ContextRecordingsThroughEveryCommand) {
+    if (!fs::exists(kTool)) GTEST_SKIP() << "vokrant-voice not built";
+    const std::string dir =
+        (fs::temp_directory_path() / ("vokrant-tool-ctx-" + std::to_string(getpid()))).string();
+    fs::create_directories(dir);
+    SAlfPattArr voice;
+    BuildTestVoice(voice);
+    WriteVoiceFile(dir + "/v.als", voice, SVoiceLayout::kAlof);
+    const std::vector<int16_t> a = TestTone(120, 0.2, 7000);
+    ReplaceContextSection(
+        dir + "/v.als", {{allophone::kA, kContextAny, allophone::kT, a},
+                         {allophone::kB, kContextSilence, kContextAny, TestTone(200, 0.04, 900)}});
+    fs::copy_file(dir + "/v.als", dir + "/bad.als");
+    {
+        std::FILE* f = std::fopen((dir + "/bad.als").c_str(), "r+b");
+        ASSERT_NE(f, nullptr);
+        std::fseek(f, -20, SEEK_END);  // a sample of the last recording
+        std::fputc(0x5A, f);
+        std::fclose(f);
+    }
+    const struct {
+        std::string arguments;
+        int status;
+        std::string contains;
+    } cases[] = {
+        {"info " + dir + "/v.als", 0, "a:1         any           t                 120"},
+        {"info " + dir + "/v.als", 0, "2 context recording(s)"},
+        {"check " + dir + "/v.als", 0, "2 context recordings"},
+        {"export " + dir + "/v.als a:1 -o " + dir + "/a1.wav", 0, "120 samples at 22050 Hz"},
+        {"export " + dir + "/v.als a:3 -o " + dir + "/a3.wav", 1, "no context recording 'a:3'"},
+        {"convert " + dir + "/v.als " + dir + "/s.als --layout sals", 0, ""},
+        {"check " + dir + "/s.als", 0, "2 context recordings"},
+        {"check " + dir + "/bad.als", 1, "zła suma kontrolna"},
+        {"info " + dir + "/bad.als", 0, "context recordings: refused"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        std::string output;
+        EXPECT_EQ(RunTool(c.arguments, output), c.status) << output;
+        EXPECT_NE(output.find(c.contains), std::string::npos) << output;
+    }
+    // The exported recording is the one held, sample for sample.
+    SWave exported;
+    ReadSoundFile(dir + "/a1.wav", exported);
+    ASSERT_EQ(exported.SampleCount(), 120);
+    EXPECT_EQ(std::vector<int16_t>(exported.Samples(), exported.Samples() + 120), a);
     fs::remove_all(dir);
 }

@@ -25,10 +25,7 @@ void AddRecordingsOfA(STestVoices& voices) {
         for (auto [before, after] :
              {std::pair{kContextAny, uint16_t(kT)}, std::pair{kContextSilence, kContextAny}}) {
             std::vector<int16_t> level(static_cast<size_t>(own.SampleLength()), 5000);
-            auto pattern = std::make_unique<SAlofonPatt>(
-                own.Header(), level.data(), static_cast<int>(2 * level.size()), own.format);
-            pattern->PrepareReading();
-            store->contextSounds.Add(kA, before, after, std::move(pattern));
+            store->contextSounds.Add(kA, before, after, std::move(level));
         }
     }
 }
@@ -66,9 +63,7 @@ TEST(ContextChoice, OnlyAVoicelessSoundTakesItsRecordingBeforeAPause) {
     auto addBeforeSilence = [&](int id) {
         const SAlofonPatt& own = *voices.normal.PatternAt(id);
         std::vector<int16_t> level(static_cast<size_t>(own.SampleLength()), 5000);
-        auto pattern = std::make_unique<SAlofonPatt>(
-            own.Header(), level.data(), static_cast<int>(2 * level.size()), own.format);
-        voices.normal.contextSounds.Add(id, kContextAny, kContextSilence, std::move(pattern));
+        voices.normal.contextSounds.Add(id, kContextAny, kContextSilence, std::move(level));
         return voices.normal.contextSounds.Count();
     };
     struct Case {

@@ -233,7 +233,7 @@ TEST(ShippedVoiceQuality, ContextRecordingsMatchTheirOwnPatterns) {
         for (int i = 0; i < voice.contextSounds.Count(); ++i) {
             const SContextSound& sound = voice.contextSounds.At(i);
             const std::vector<int16_t> own = PatternSamples(*voice.PatternAt(sound.id));
-            const std::vector<int16_t> recorded = PatternSamples(*sound.pattern);
+            const std::vector<int16_t>& recorded = sound.samples;
             ASSERT_EQ(recorded.size(), own.size()) << file << " " << InventoryName(sound.id);
             EXPECT_NEAR(ActiveLevelDb(recorded, rate), ActiveLevelDb(own, rate), 1.0)
                 << file << " " << InventoryName(sound.id);

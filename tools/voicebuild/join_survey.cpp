@@ -23,14 +23,6 @@ constexpr int kLastSoundingId = 105;  // 106..111 are pauses and silence, 112 "n
 // join into or out of silence cannot click, and its spectrum means nothing.
 constexpr double kSilentRms = 150.0;
 
-// The pattern read at step 1.0, as the engine renders it at the natural rate.
-std::vector<int16_t> Samples(const SAlofonPatt& p) {
-    std::vector<int16_t> out(size_t(std::max(0, p.end - p.first)));
-    SSplineReader reader(p);
-    for (size_t i = 0; i < out.size(); ++i) out[i] = reader.At(SFP::FromInt(int32_t(i)));
-    return out;
-}
-
 }  // namespace
 
 bool SilentEdge(const std::vector<int16_t>& s, size_t from, size_t size) {
@@ -83,7 +75,7 @@ std::vector<JoinMeasure> SurveyJoins(const std::vector<std::string>& sentences,
         auto key = std::make_pair(id, chosen);
         auto it = samples.find(key);
         if (it == samples.end())
-            it = samples.emplace(key, Samples(*voice.SoundingPattern(id, chosen))).first;
+            it = samples.emplace(key, voice.Sounding(id, chosen).WholeSamples()).first;
         return it->second;
     };
     for (const auto& run : SoundingRuns(sentences, voice)) {
