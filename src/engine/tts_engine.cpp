@@ -24,11 +24,15 @@
 
 namespace {
 
-// Loads a voice database into a process-wide store unless it already holds patterns.
-void LoadVoiceOnce(SAlfPattArr& store, const char* fileName, const std::string& workDir) {
+// Loads a voice database into a process-wide store unless it already holds
+// patterns. The join periods of the context recordings (hundreds of them)
+// are searched for at load only when joins are smoothed from the start;
+// otherwise a join that needs one finds it as it goes.
+void LoadVoiceOnce(SAlfPattArr& store, const char* fileName, const std::string& workDir,
+                   bool smoothJoins) {
     if (store.GetSize() > 0) return;
     LoadVoice(store, fileName, workDir);
-    PrepareJoinEdges(store);
+    PrepareJoinEdges(store, smoothJoins);
 }
 
 // Tags that reach outside the settings act through the engine: a sound file
@@ -79,8 +83,9 @@ void STtsEngine::LoadStages(int modeIndex) {
                   "dny argument \xB3"
                   "adowania alofon\xF3w");
     const std::string workDir = settings_ ? settings_->workDir : std::string();
-    LoadVoiceOnce(NormalVoice(), "pln_22.als", workDir);
-    LoadVoiceOnce(HalfRateVoice(), "pln_11.als", workDir);
+    const bool smoothJoins = settings_ && settings_->smoothJoins;
+    LoadVoiceOnce(NormalVoice(), "pln_22.als", workDir, smoothJoins);
+    LoadVoiceOnce(HalfRateVoice(), "pln_11.als", workDir, smoothJoins);
     voice_ = &NormalVoice();
 }
 

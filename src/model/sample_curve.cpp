@@ -39,12 +39,16 @@ std::vector<int16_t> SampleCurveSlopes(const int16_t* samples, int n) {
     std::vector<int16_t> halves(static_cast<size_t>(n) + 1);
     for (int k = 0; k <= n; ++k) {
         double slope = 0;
-        for (int m = 1; m <= kTaps; ++m)
-            slope += w[m] * (Wrapped(samples, n, k + m) - Wrapped(samples, n, k - m));
+        if (k >= kTaps && k + kTaps < n) {
+            for (int m = 1; m <= kTaps; ++m) slope += w[m] * (samples[k + m] - samples[k - m]);
+        } else {
+            for (int m = 1; m <= kTaps; ++m)
+                slope += w[m] * (Wrapped(samples, n, k + m) - Wrapped(samples, n, k - m));
+        }
         // A slope beyond +-65534 needs a jump of nearly full scale between
-        // neighbours; it is kept at that limit.
-        halves[static_cast<size_t>(k)] =
-            static_cast<int16_t>(std::clamp(std::lround(slope / 2), -32768L, 32767L));
+        // neighbours; it is kept at that limit. Rounded half away from zero.
+        const double half = std::clamp(slope / 2, -32768.0, 32767.0);
+        halves[static_cast<size_t>(k)] = static_cast<int16_t>(half + (half < 0 ? -0.5 : 0.5));
     }
     return halves;
 }

@@ -97,7 +97,7 @@ SPatternPeriods::SLag JoinEdgePeriod(const SSounding& recording, int rate, bool 
     return periods.BestLag(from, atEnd);
 }
 
-void PrepareJoinEdges(SAlfPattArr& store) {
+void PrepareJoinEdges(SAlfPattArr& store, bool contextRecordingsToo) {
     const int rate = static_cast<int>(store.VoiceFormat().samplesPerSec);
     if (rate <= 0) return;
     // Fills `edges` for a recording that a smoothed join may read.
@@ -110,7 +110,7 @@ void PrepareJoinEdges(SAlfPattArr& store) {
     };
     for (int id = 0; id < store.GetSize(); ++id)
         if (SAlofonPatt* pattern = store.PatternAt(id)) prepare(*pattern, pattern->joinEdges);
-    for (int i = 0; i < store.contextSounds.Count(); ++i) {
+    for (int i = 0; contextRecordingsToo && i < store.contextSounds.Count(); ++i) {
         SContextSound& sound = store.contextSounds.At(i);
         const SAlofonPatt* own = store.PatternAt(sound.id);
         if (own) prepare(SSounding(*own, sound), sound.joinEdges);

@@ -39,8 +39,9 @@ bool SmoothJoin(const SAlofon& before, const SAlofon& after, int16_t* join,
 // at its end (atEnd), `rate` the recording's sample rate.
 SPatternPeriods::SLag JoinEdgePeriod(const SSounding& recording, int rate, bool atEnd);
 
-// Finds JoinEdgePeriod at both edges of every continuous recording of the
-// voice (its context recordings too) and keeps it in the pattern, once when
-// the voice has loaded, so that speaking does not search at every join.
-// Joins of recordings without it search as they go, with the same result.
-void PrepareJoinEdges(SAlfPattArr& store);
+// Finds JoinEdgePeriod at both edges of every continuous pattern of the
+// voice (and of its context recordings when `contextRecordingsToo`) and
+// keeps it with the recording, once when the voice has loaded, so that
+// speaking does not search at every join. Joins of recordings without it
+// search as they go, with the same result.
+void PrepareJoinEdges(SAlfPattArr& store, bool contextRecordingsToo = true);
