@@ -114,4 +114,38 @@ TEST(ContextChoice, TheChosenRecordingIsReadWhereThePatternWouldBe) {
     for (size_t i = 210; i < 390; ++i) ASSERT_NEAR(with[i], 5000, 2) << i;
 }
 
+// Read along a gliding tune at a moved voice pitch (positions between
+// samples, jumping back by periods), a recording still gives exactly as many
+// samples as the pattern it stands in for.
+TEST(ContextChoice, ARecordingSpansWhatItsPatternSpansAtAnyStep) {
+    STestVoices voices(200, 100);
+    AddRecordingsOfA(voices);
+    for (int voicePitch : {70, 100, 150}) {
+        for (int pitch : {120, 160, 250}) {
+            SAttribute settings;
+            settings.voicePitch = voicePitch;
+            settings.SetPitch(pitch);
+            auto counts = [&](bool enabled) {
+                settings.contextSounds = enabled;
+                STestSentence s;
+                s.Word({kT, kA, kT});
+                s.Word({kAlfPauseInterWord});
+                s.Word({kA, kK, kA});
+                ComputeTiming(s.sentence, settings, voices.Pair());
+                std::vector<int> n;
+                for (int w = 0; w < s.sentence.words.GetSize(); ++w)
+                    for (int i = 0; i < s.sentence.words[w]->GetSize(); ++i)
+                        n.push_back((*s.sentence.words[w])[i]->SampleCount());
+                return std::make_pair(n, Chosen(s));
+            };
+            const auto [with, chosen] = counts(true);
+            const auto [without, none] = counts(false);
+            SCOPED_TRACE("voice pitch " + std::to_string(voicePitch) + ", pitch " +
+                         std::to_string(pitch));
+            EXPECT_EQ(chosen, (std::vector<int>{0, 1, 0, 0, 2, 0, 0})) << "recordings were read";
+            EXPECT_EQ(with, without);
+        }
+    }
+}
+
 }  // namespace
