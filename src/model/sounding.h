@@ -15,7 +15,8 @@ class SSounding {
 public:
     // Nothing: no samples, no features.
     SSounding() = default;
-    // The pattern's own curve.
+    // The pattern's own curve; implicit, so that a pattern goes wherever a
+    // recording is read.
     SSounding(const SAlofonPatt& pattern) : pattern_(&pattern) {}
     // A context recording standing in for `pattern`, whose header and
     // features it shares.
@@ -23,9 +24,6 @@ public:
         : pattern_(&pattern), recorded_(&recorded) {}
 
     bool Exists() const { return pattern_ != nullptr; }
-    bool IsContextRecording() const { return recorded_ != nullptr; }
-    // The id's own pattern; only for an existing sounding.
-    const SAlofonPatt& Pattern() const { return *pattern_; }
     uint16_t Features() const { return pattern_ ? pattern_->features : 0; }
     // Samples covered: positions run from 0 to this.
     int Length() const;
