@@ -61,6 +61,16 @@ public:
         size_ = newSize;
     }
 
+    // Holds exactly `newSize` elements that the caller overwrites at once:
+    // new elements are left as they are, not zero-filled.
+    void SetSizeForOverwrite(int newSize) {
+        if (newSize <= 0) return SetSize(0);
+        if (newSize > capacity_) Reserve(GrownCapacity(newSize));
+        size_ = newSize;
+    }
+    // Size 0 that keeps the storage for the next fill.
+    void Empty() { size_ = 0; }
+
     int Add(const T& v) {
         T copy = v;  // v may live inside our own storage
         SetSize(size_ + 1);

@@ -21,12 +21,20 @@ public:
 
     // Drops all content, then holds exactly `bytes` bytes (zero-filled).
     void Allocate(int bytes) {
-        SetSize(0);
+        Empty();
         SetSize(bytes);
     }
     // Drops the data and rewinds both cursors.
     void Clear() {
         SetSize(0);
+        sent = 0;
+        nextMark = 0;
+    }
+    // Drops the data but keeps the storage for the next chunk, and rewinds
+    // both cursors: a fresh buffer per chunk costs an allocation and, for
+    // long chunks, a page fault per page.
+    void Rewind() {
+        Empty();
         sent = 0;
         nextMark = 0;
     }

@@ -185,7 +185,7 @@ int NextChunk(SSentence& sentence, SWave& wave, SBookmarkBff& marks, bool countO
         return wave.GetSize() - wave.sent;
     ++sentence.chunkCounter;
     if (!countOnly) {
-        wave.Clear();
+        wave.Rewind();
         marks.RemoveAll();
     }
     SRun run = SelectRun(sentence, countOnly, context);

@@ -76,7 +76,7 @@ SFP FillPositions(SFP carry, SFP step, int64_t limit, SFastArray<SFP>& positions
     int64_t first = carry.Raw();
     int64_t stride = step.Raw();
     int64_t count = first < limit ? (limit - first + stride - 1) / stride : 0;
-    positions.SetSize(static_cast<int>(count));
+    positions.SetSizeForOverwrite(static_cast<int>(count));
     SFP* out = positions.GetData();
     int64_t value = first;
     for (int64_t i = 0; i < count; ++i, value += stride)
