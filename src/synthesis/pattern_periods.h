@@ -18,6 +18,8 @@ public:
 
     // Samples of the recording.
     int Length() const { return static_cast<int>(samples_.size()); }
+    // The samples read at construction.
+    const std::vector<int16_t>& Samples() const { return samples_; }
     // The shortest and longest lag looked for: 400 Hz and 70 Hz.
     int Shortest() const { return shortest_; }
     int Longest() const { return longest_; }

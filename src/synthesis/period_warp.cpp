@@ -1,0 +1,96 @@
+#include "synthesis/period_warp.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// At most this share of an output period reads the head at the natural
+// step, so that a high factor still leaves room to reach the next mark.
+constexpr double kLongestHead = 0.75;
+
+// One output period over the recording's period [start, next mark).
+struct SOutputPeriod {
+    int mark = 0;           // index of its starting mark
+    double begins = 0.0;    // output sample where it starts (may be fractional)
+    double lasts = 0.0;     // output samples
+    double head = 0.0;      // recording samples read at the natural step
+    double tailStep = 0.0;  // step the rest of the recording's period is read at
+
+    double SourceAt(const std::vector<int32_t>& marks, double u, double step) const {
+        const double start = marks[static_cast<size_t>(mark)];
+        if (u * step < head) return start + u * step;
+        return start + head + (u - head / step) * tailStep;
+    }
+};
+
+SOutputPeriod Shape(const std::vector<int32_t>& marks, int mark, double begins, double step,
+                    double factor) {
+    SOutputPeriod p;
+    p.mark = mark;
+    p.begins = begins;
+    const double period = marks[static_cast<size_t>(mark) + 1] - marks[static_cast<size_t>(mark)];
+    p.lasts = period / (step * factor);
+    p.head = std::min(period / 2, kLongestHead * p.lasts * step);
+    p.tailStep = (period - p.head) / (p.lasts - p.head / step);
+    return p;
+}
+
+// The mark at or after which a period may start (one back, the next, or
+// one ahead of `next`) nearest to the natural reading `natural`; `next`
+// itself when no period follows the others.
+int NearestMark(const std::vector<int32_t>& marks, int next, double natural) {
+    const int periods = static_cast<int>(marks.size()) - 1;
+    int best = next;
+    for (int candidate : {next - 1, next + 1}) {
+        if (candidate < 0 || candidate >= periods) continue;
+        if (std::abs(marks[static_cast<size_t>(candidate)] - natural) <
+            std::abs(marks[static_cast<size_t>(best)] - natural))
+            best = candidate;
+    }
+    return best;
+}
+
+}  // namespace
+
+void WarpPeriods(const std::vector<int32_t>& marks, int length, SFP step, double from, double to,
+                 SFastArray<SFP>& positions) {
+    const int count = positions.GetSize();
+    const double s = step.ToReal();
+    if (count == 0 || marks.size() < 2 || length <= 0 || s <= 0) return;
+    from = std::clamp(from, kLowestWarpFactor, kHighestWarpFactor);
+    to = std::clamp(to, kLowestWarpFactor, kHighestWarpFactor);
+    if (from == 1.0 && to == 1.0) return;
+    auto factorAt = [&](int n) { return count > 1 ? from + (to - from) * n / (count - 1) : from; };
+    const double last = length - 1;
+    SFP* p = positions.GetData();
+    const int periods = static_cast<int>(marks.size()) - 1;
+
+    // Natural reading up to the first mark.
+    int n = 0;
+    while (n < count && p[n].ToReal() < marks[0]) ++n;
+    if (n == count) return;
+    const double reached = p[n].ToReal();
+    int mark =
+        static_cast<int>(std::upper_bound(marks.begin(), marks.end(), reached) - marks.begin()) - 1;
+    if (mark >= periods) return;
+    // Continue from where the natural reading is inside that period.
+    SOutputPeriod period =
+        Shape(marks, mark, n - (reached - marks[static_cast<size_t>(mark)]) / s, s, factorAt(n));
+    for (; n < count; ++n) {
+        while (n - period.begins >= period.lasts) {
+            const double begins = period.begins + period.lasts;
+            const int next = NearestMark(marks, period.mark + 1, p[n].ToReal());
+            if (next >= periods) {
+                // Past the last period: natural again, shifted to meet the last mark.
+                const double shift =
+                    marks[static_cast<size_t>(next)] + (n - begins) * s - p[n].ToReal();
+                for (; n < count; ++n)
+                    p[n] = SFP::FromReal(std::clamp(p[n].ToReal() + shift, 0.0, last));
+                return;
+            }
+            period = Shape(marks, next, begins, s, factorAt(n));
+        }
+        p[n] = SFP::FromReal(std::clamp(period.SourceAt(marks, n - period.begins, s), 0.0, last));
+    }
+}
