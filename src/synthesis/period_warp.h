@@ -1,8 +1,9 @@
 // A pitch change that keeps the formants (the KeepFormants setting, beyond
 // the written rules). Reading a recording at another step moves every
 // formant with the pitch; instead, each output pitch period starts at a
-// pulse mark (pulse_marks.h) and reads the first half of the recording's
-// period (the pulse and the ringing of the formants) at the natural step.
+// pulse mark (pulse_marks.h) and reads the first quarter of the recording's
+// period (the pulse and the loudest ringing of the formants) at the natural
+// step.
 // The rest of the period is squeezed or stretched so that the reading
 // arrives exactly at the next mark when the output period, the recording's
 // period divided by the pitch factor, ends: the wave stays continuous.
