@@ -31,7 +31,10 @@ public:
     };
     // The lag (backward from `from` when `back`, else forward) whose samples
     // best resemble those after `from`, over a window of the longest lag.
-    SLag BestLag(int from, bool back) const;
+    SLag BestLag(int from, bool back) const { return BestLag(from, back, shortest_, longest_); }
+    // As BestLag, over the lags lowest..highest only (kept inside the
+    // shortest and longest lag): a search near a period already known.
+    SLag BestLag(int from, bool back, int lowest, int highest) const;
     // BestLag's exact lag, or a 120 Hz period when none fits.
     double PeriodAt(int from, bool back) const;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -21,12 +22,6 @@ struct SOutputPeriod {
     double lasts = 0.0;     // output samples
     double head = 0.0;      // recording samples read at the natural step
     double tailStep = 0.0;  // step the rest of the recording's period is read at
-
-    double SourceAt(const std::vector<int32_t>& marks, double u, double step) const {
-        const double start = marks[static_cast<size_t>(mark)];
-        if (u * step < head) return start + u * step;
-        return start + head + (u - head / step) * tailStep;
-    }
 };
 
 SOutputPeriod Shape(const std::vector<int32_t>& marks, int mark, double begins, double step,
@@ -39,6 +34,43 @@ SOutputPeriod Shape(const std::vector<int32_t>& marks, int mark, double begins, 
     p.head = std::min(period * kHeadShare, kLongestHead * p.lasts * step);
     p.tailStep = (period - p.head) / (p.lasts - p.head / step);
     return p;
+}
+
+// A position (samples) kept inside 0..last, as 16.16.
+SFP AtSample(double position, double last) {
+    return SFP::FromRaw(static_cast<int32_t>(std::clamp(position, 0.0, last) * SFP::kOne));
+}
+
+// The first output sample at or after the output time t (at least `from`).
+int FirstFrom(double t, int from, int count) {
+    return static_cast<int>(std::clamp(std::ceil(t), double(from), double(count)));
+}
+
+// p[from..to) := position, position + step, ...; returns `to`. A line that
+// stays inside the recording is filled by whole 16.16 steps.
+int FillLine(SFP* p, int from, int to, double position, double step, double last) {
+    if (to <= from) return from;
+    if (position < 0 || position + step * (to - from) > last) {
+        for (int n = from; n < to; ++n) p[n] = AtSample(position + (n - from) * step, last);
+        return to;
+    }
+    int64_t raw = std::llround(position * SFP::kOne);
+    const int64_t increment = std::llround(step * SFP::kOne);
+    for (int n = from; n < to; ++n, raw += increment)
+        p[n] = SFP::FromRaw(static_cast<int32_t>(raw));
+    return to;
+}
+
+// Fills the output samples of one period from n on; returns the first
+// sample after it (or count).
+int FillPeriod(SFP* p, int n, int count, const std::vector<int32_t>& marks,
+               const SOutputPeriod& period, double step, double last) {
+    const double start = marks[static_cast<size_t>(period.mark)];
+    const double headEnds = period.begins + period.head / step;
+    n = FillLine(p, n, FirstFrom(headEnds, n, count), start + (n - period.begins) * step, step,
+                 last);
+    return FillLine(p, n, FirstFrom(period.begins + period.lasts, n, count),
+                    start + period.head + (n - headEnds) * period.tailStep, period.tailStep, last);
 }
 
 // The mark at or after which a period may start (one back, the next, or
@@ -67,7 +99,8 @@ void WarpPeriods(const std::vector<int32_t>& marks, int length, SFP step, double
     to = std::clamp(to, kLowestWarpFactor, kHighestWarpFactor);
     if (from == 1.0 && to == 1.0) return;
     auto factorAt = [&](int n) { return count > 1 ? from + (to - from) * n / (count - 1) : from; };
-    const double last = length - 1;
+    // Positions are 16.16 values in an int32: a pattern cannot be read past it.
+    const double last = std::min(length - 1.0, double(INT32_MAX) / SFP::kOne);
     SFP* p = positions.GetData();
     const int periods = static_cast<int>(marks.size()) - 1;
 
@@ -82,20 +115,18 @@ void WarpPeriods(const std::vector<int32_t>& marks, int length, SFP step, double
     // Continue from where the natural reading is inside that period.
     SOutputPeriod period =
         Shape(marks, mark, n - (reached - marks[static_cast<size_t>(mark)]) / s, s, factorAt(n));
-    for (; n < count; ++n) {
-        while (n - period.begins >= period.lasts) {
-            const double begins = period.begins + period.lasts;
-            const int next = NearestMark(marks, period.mark + 1, p[n].ToReal());
-            if (next >= periods) {
-                // Past the last period: natural again, shifted to meet the last mark.
-                const double shift =
-                    marks[static_cast<size_t>(next)] + (n - begins) * s - p[n].ToReal();
-                for (; n < count; ++n)
-                    p[n] = SFP::FromReal(std::clamp(p[n].ToReal() + shift, 0.0, last));
-                return;
-            }
-            period = Shape(marks, next, begins, s, factorAt(n));
+    for (;;) {
+        n = FillPeriod(p, n, count, marks, period, s, last);
+        if (n >= count) return;
+        const double begins = period.begins + period.lasts;
+        const int next = NearestMark(marks, period.mark + 1, p[n].ToReal());
+        if (next >= periods) {
+            // Past the last period: natural again, shifted to meet the last mark.
+            const double shift =
+                marks[static_cast<size_t>(next)] + (n - begins) * s - p[n].ToReal();
+            for (; n < count; ++n) p[n] = AtSample(p[n].ToReal() + shift, last);
+            return;
         }
-        p[n] = SFP::FromReal(std::clamp(period.SourceAt(marks, n - period.begins, s), 0.0, last));
+        period = Shape(marks, next, begins, s, factorAt(n));
     }
 }

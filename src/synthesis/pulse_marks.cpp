@@ -10,13 +10,25 @@ namespace {
 
 // How far from the period found a pulse is looked for, as a share of it.
 constexpr double kPulseSearch = 0.15;
+// Neighbouring periods differ little: after the first, the period is looked
+// for within this share of the one before (a third of the full search), and
+// only at every few marks; the marks between follow it by their pulses.
+constexpr double kPeriodChange = 0.2;
+constexpr size_t kMarksPerSearch = 4;
 
 // The period starting at `mark`: the lag after it, or before it where the
-// recording ends too soon to look ahead.
-double PeriodFrom(const SPatternPeriods& periods, int mark) {
-    const SPatternPeriods::SLag ahead = periods.BestLag(mark, false);
-    if (ahead.samples > 0 && ahead.likeness > 0.0) return ahead.exact;
-    return periods.PeriodAt(mark, true);
+// recording ends too soon to look ahead; near `previous` when it is known.
+double PeriodFrom(const SPatternPeriods& periods, int mark, double previous) {
+    int lowest = periods.Shortest(), highest = periods.Longest();
+    if (previous > 0) {
+        lowest = static_cast<int>(std::floor(previous * (1 - kPeriodChange)));
+        highest = static_cast<int>(std::ceil(previous * (1 + kPeriodChange)));
+    }
+    for (bool back : {false, true}) {
+        const SPatternPeriods::SLag lag = periods.BestLag(mark, back, lowest, highest);
+        if (lag.samples > 0 && lag.likeness > 0.0) return lag.exact;
+    }
+    return previous > 0 ? previous : periods.PeriodAt(mark, true);
 }
 
 // The index of the largest sign * x[i] for i in [from, to], to >= from.
@@ -41,9 +53,10 @@ std::vector<int32_t> FindPulseMarks(const SSounding& recording, int sampleRate) 
     for (int i = 1; i < periods.Longest(); ++i)
         if (std::abs(x[static_cast<size_t>(i)]) > std::abs(x[static_cast<size_t>(mark)])) mark = i;
     const int sign = x[static_cast<size_t>(mark)] < 0 ? -1 : 1;
+    double period = 0;
     for (;;) {
         marks.push_back(mark);
-        const double period = PeriodFrom(periods, mark);
+        if (marks.size() % kMarksPerSearch == 1) period = PeriodFrom(periods, mark, period);
         const int guess = mark + static_cast<int>(std::lround(period));
         const int reach = static_cast<int>(std::lround(period * kPulseSearch));
         const int from = std::max(mark + 1, guess - reach);
