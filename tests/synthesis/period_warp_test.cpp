@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
 #include <vector>
 
 #include "model/spline_read.h"
@@ -107,6 +108,18 @@ TEST(PulseMarks, AreFoundOnceAndKeptWithTheRecording) {
     // A copy finds its own.
     const SAlofonPatt copy(pattern.Header(), pattern);
     EXPECT_NE(&PulseMarksOf(copy, kRate), &first);
+}
+
+// Engines on several threads share the voices: all of them get one list.
+TEST(PulseMarks, ThreadsAskingAtOnceShareOneList) {
+    const SAlofonPatt pattern = PulseTrain();
+    std::vector<const std::vector<int32_t>*> seen(4, nullptr);
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < seen.size(); ++i)
+        threads.emplace_back([&, i] { seen[i] = &PulseMarksOf(pattern, kRate); });
+    for (std::thread& t : threads) t.join();
+    for (const auto* marks : seen) EXPECT_EQ(marks, seen[0]);
+    EXPECT_EQ(*seen[0], FindPulseMarks(pattern, kRate));
 }
 
 TEST(PeriodWarp, MovesThePitchButNotTheResonance) {
