@@ -67,8 +67,11 @@ TEST(Timing, PositionsAreTheArithmeticSequenceUpToTheLimit) {
     struct SCase {
         int64_t carry, step, limit;
     };
-    const SCase cases[] = {{0, 65536, 1}, {0, 65536, 3 * 65536}, {100, 65536, 4 * 65536},
-                           {0, 81920, 5 * 65536}, {32768, 98304, 9 * 65536},
+    const SCase cases[] = {{0, 65536, 1},
+                           {0, 65536, 3 * 65536},
+                           {100, 65536, 4 * 65536},
+                           {0, 81920, 5 * 65536},
+                           {32768, 98304, 9 * 65536},
                            {INT32_MAX - 10 * 65536, 65536, INT32_MAX}};
     for (const SCase& c : cases) {
         SFastArray<SFP> positions;
