@@ -61,6 +61,30 @@ TEST(Timing, PositionListIsSizedFromLengthAndStep) {
     EXPECT_EQ(carry.Raw(), 2 * 65536);
 }
 
+TEST(Timing, PositionsAreTheArithmeticSequenceUpToTheLimit) {
+    // Counts around the four-at-a-time stores, and a list ending just below
+    // the largest position an int32 holds.
+    struct SCase {
+        int64_t carry, step, limit;
+    };
+    const SCase cases[] = {{0, 65536, 1},
+                           {0, 65536, 3 * 65536},
+                           {100, 65536, 4 * 65536},
+                           {0, 81920, 5 * 65536},
+                           {32768, 98304, 9 * 65536},
+                           {INT32_MAX - 10 * 65536, 65536, INT32_MAX}};
+    for (const SCase& c : cases) {
+        SFastArray<SFP> positions;
+        SFP carry = FillPositions(SFP::FromRaw(static_cast<int32_t>(c.carry)),
+                                  SFP::FromRaw(static_cast<int32_t>(c.step)), c.limit, positions);
+        int64_t expectedCount = (c.limit - c.carry + c.step - 1) / c.step;
+        ASSERT_EQ(positions.GetSize(), expectedCount) << c.carry << " " << c.step;
+        for (int i = 0; i < positions.GetSize(); ++i)
+            ASSERT_EQ(positions[i].Raw(), c.carry + i * c.step) << i;
+        EXPECT_EQ(carry.Raw(), c.carry + expectedCount * c.step - c.limit);
+    }
+}
+
 TEST(Timing, PausesFollowTheRateOrTheTag) {
     STestVoices voices;
     STestSentence s;
