@@ -83,6 +83,10 @@ public:
     // recording made beside neighbours like its own, where the voice holds
     // one (no sample count or mark moves).
     bool contextSounds = true;
+    // Beyond the written rules: the intonation and the voice's pitch move
+    // the pitch by warping each period of a voiced recording instead of
+    // reading it at another step, so the formants stay where they are.
+    bool keepFormants = true;
     int32_t pauseInterSentence = 500;  // ms
     int32_t pausePunctuation = 200;    // ms
     int32_t pauseInterWord = 70;       // ms

@@ -94,6 +94,7 @@ bool SAttributeSAPI::Load() {
     SetVoicePitch(static_cast<int>(std::min<uint32_t>(storedVoicePitch, kMaxVoicePitch)));
     smoothJoins = ReadYesNo(sound, "SmoothJoins", false);
     contextSounds = ReadYesNo(sound, "ContextSounds", true);
+    keepFormants = ReadYesNo(sound, "KeepFormants", true);
     pauseInterSentence = GetInt(sound, "PauseInterSentence", kDefaults.pauseInterSentence);
     pausePunctuation = GetInt(sound, "PausePunctation", kDefaults.pausePunctuation);
     pauseInterWord = GetInt(sound, "PauseInterWord", kDefaults.pauseInterWord);
@@ -141,6 +142,7 @@ bool SAttributeSAPI::Save() {
     sound.SetDword("VoicePitch", static_cast<uint32_t>(voicePitch));
     sound.SetString("SmoothJoins", YesNo(smoothJoins));
     sound.SetString("ContextSounds", YesNo(contextSounds));
+    sound.SetString("KeepFormants", YesNo(keepFormants));
     sound.SetDword("PauseDoubleLetter", static_cast<uint32_t>(pauseDoubleLetter));
     sound.SetDword("PauseInterSentence", static_cast<uint32_t>(pauseInterSentence));
     sound.SetDword("PauseInterWord", static_cast<uint32_t>(pauseInterWord));

@@ -70,6 +70,7 @@ constexpr SSettingName kSettings[] = {
     {"IntonationDepth", SKind::Number, &SAttribute::intonationDepth, nullptr, nullptr},
     {"SmoothJoins", SKind::YesNo, nullptr, &SAttribute::smoothJoins, nullptr},
     {"ContextSounds", SKind::YesNo, nullptr, &SAttribute::contextSounds, nullptr},
+    {"KeepFormants", SKind::YesNo, nullptr, &SAttribute::keepFormants, nullptr},
     {"PauseInterSentence", SKind::Number, &SAttribute::pauseInterSentence, nullptr, nullptr},
     {"PausePunctation", SKind::Number, &SAttribute::pausePunctuation, nullptr, nullptr},
     {"PauseInterWord", SKind::Number, &SAttribute::pauseInterWord, nullptr, nullptr},

@@ -46,7 +46,7 @@ void SContextSounds::Add(int id, uint16_t before, uint16_t after, std::vector<in
     byId_[static_cast<size_t>(id)].push_back(Count());
     std::vector<int16_t> slopes =
         SampleCurveSlopes(samples.data(), static_cast<int>(samples.size()));
-    sounds_.push_back({id, before, after, std::move(samples), std::move(slopes), {}});
+    sounds_.push_back({id, before, after, std::move(samples), std::move(slopes), {}, {}});
 }
 
 int SContextSounds::Choose(int id, int before, int after, bool silenceAfterAllowed) const {

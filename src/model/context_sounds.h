@@ -45,6 +45,7 @@ struct SContextSound {
     std::vector<int16_t> slopes;  // SampleCurveSlopes of the samples
     // The periods a smoothed join reads inwards by, found once at load.
     SAlofonPatt::SEdgePeriod joinEdges[2];
+    SPulseMarks pulseMarks;  // where each pitch period starts, found on first use
 };
 
 class SContextSounds {

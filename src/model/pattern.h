@@ -7,6 +7,7 @@
 
 #include "model/inventory.h"
 #include "model/pcm_format.h"
+#include "model/pulse_marks.h"
 #include "model/spline.h"
 #include "model/spline_table.h"
 
@@ -76,6 +77,8 @@ public:
         double likeness = 0.0;  // normalised correlation at the whole lag
     };
     SEdgePeriod joinEdges[2];
+    // Where each pitch period starts, found on first use (keeping formants).
+    SPulseMarks pulseMarks;
 
     // The curve laid out for the fast readers; empty until PrepareReading,
     // and ignored once the segments change after it.

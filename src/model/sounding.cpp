@@ -48,3 +48,8 @@ const SAlofonPatt::SEdgePeriod& SSounding::JoinEdge(bool atEnd) const {
     if (recorded_) return recorded_->joinEdges[side];
     return pattern_ ? pattern_->joinEdges[side] : none;
 }
+
+const SPulseMarks* SSounding::PulseMarks() const {
+    if (recorded_) return &recorded_->pulseMarks;
+    return pattern_ ? &pattern_->pulseMarks : nullptr;
+}

@@ -37,6 +37,8 @@ public:
     std::vector<int16_t> WholeSamples() const;
     // The period kept for a smoothed join at its start or end (atEnd).
     const SAlofonPatt::SEdgePeriod& JoinEdge(bool atEnd) const;
+    // The pulse marks kept with this recording; nullptr for nothing.
+    const SPulseMarks* PulseMarks() const;
 
 private:
     const SAlofonPatt* pattern_ = nullptr;

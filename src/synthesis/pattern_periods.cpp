@@ -18,9 +18,11 @@ SPatternPeriods::SPatternPeriods(const SSounding& recording, int sampleRate)
       longest_(std::max(shortest_ + 1, static_cast<int>(sampleRate * kLongestPeriodSeconds))),
       fallback_(std::max(1, static_cast<int>(sampleRate * kFallbackPeriodSeconds))) {}
 
-SPatternPeriods::SLag SPatternPeriods::BestLag(int from, bool back) const {
+SPatternPeriods::SLag SPatternPeriods::BestLag(int from, bool back, int lowest, int highest) const {
     SLag best;
-    if (from < 0 || from >= Length()) return best;
+    lowest = std::max(lowest, shortest_);
+    highest = std::min(highest, longest_);
+    if (from < 0 || from >= Length() || lowest > highest) return best;
     // The likeness at a lag, or -2 where the windows leave the recording.
     auto likenessAt = [&](int lag, int stride) {
         const int other = back ? from - lag : from + lag;
@@ -32,14 +34,14 @@ SPatternPeriods::SLag SPatternPeriods::BestLag(int from, bool back) const {
     // lag near the best: a sixth of the work of the full search.
     int coarse = 0;
     double coarseLikeness = -2.0;
-    for (int lag = shortest_; lag <= longest_; lag += kCoarseStep) {
+    for (int lag = lowest; lag <= highest; lag += kCoarseStep) {
         const double likeness = likenessAt(lag, 2);
         if (likeness > coarseLikeness) coarse = lag, coarseLikeness = likeness;
     }
     if (coarse == 0) return best;
     best.likeness = -2.0;
-    for (int lag = std::max(shortest_, coarse - kCoarseStep);
-         lag <= std::min(longest_, coarse + kCoarseStep); ++lag) {
+    for (int lag = std::max(lowest, coarse - kCoarseStep);
+         lag <= std::min(highest, coarse + kCoarseStep); ++lag) {
         const double likeness = likenessAt(lag, 1);
         if (likeness > best.likeness) best = {lag, double(lag), likeness};
     }

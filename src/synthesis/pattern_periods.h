@@ -18,6 +18,8 @@ public:
 
     // Samples of the recording.
     int Length() const { return static_cast<int>(samples_.size()); }
+    // The samples read at construction.
+    const std::vector<int16_t>& Samples() const { return samples_; }
     // The shortest and longest lag looked for: 400 Hz and 70 Hz.
     int Shortest() const { return shortest_; }
     int Longest() const { return longest_; }
@@ -29,7 +31,10 @@ public:
     };
     // The lag (backward from `from` when `back`, else forward) whose samples
     // best resemble those after `from`, over a window of the longest lag.
-    SLag BestLag(int from, bool back) const;
+    SLag BestLag(int from, bool back) const { return BestLag(from, back, shortest_, longest_); }
+    // As BestLag, over the lags lowest..highest only (kept inside the
+    // shortest and longest lag): a search near a period already known.
+    SLag BestLag(int from, bool back, int lowest, int highest) const;
     // BestLag's exact lag, or a 120 Hz period when none fits.
     double PeriodAt(int from, bool back) const;
 

@@ -14,6 +14,8 @@
 #include "model/word.h"
 #include "synthesis/apply_tag.h"
 #include "synthesis/context_choice.h"
+#include "synthesis/period_warp.h"
+#include "synthesis/pulse_marks.h"
 #include "synthesis/voice_pitch.h"
 
 namespace {
@@ -283,6 +285,29 @@ SFP GlideStep(int r, SFP factor, bool fast) {
 
 }  // namespace
 
+namespace {
+
+// A pitch factor kept inside the engine's pitch range at the pitch r.
+double InPitchRange(int r, double factor) {
+    return std::clamp(factor, double(SAttribute::kMinPitch) / r, double(SAttribute::kMaxPitch) / r);
+}
+
+// Keeping the formants: the allophone is read at the natural step, and a
+// voiced one has its periods warped to the ramp's pitch times the voice's.
+SFP TimeKeepingFormants(SAlofon& alofon, const SSounding& sounding, int rate, SFP carry, SFP step,
+                        int64_t limit, int r, const SPitchRamp* ramp, double voicePitch) {
+    carry = FillPositions(carry, step, limit, alofon.positions);
+    if (!CarriesPitch(sounding.Features())) return carry;
+    const double from = voicePitch * (ramp ? ramp->from.ToReal() : 1.0);
+    const double to = voicePitch * (ramp ? ramp->to.ToReal() : 1.0);
+    if (from != 1.0 || to != 1.0)
+        WarpPeriods(PulseMarksOf(sounding, rate), sounding.Length(), step, InPitchRange(r, from),
+                    InPitchRange(r, to), alofon.positions);
+    return carry;
+}
+
+}  // namespace
+
 void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
               const std::vector<SPitchRamp>* ramps) {
     int r = std::clamp<int>(settings.pitch, SAttribute::kMinPitch, SAttribute::kMaxPitch);
@@ -312,10 +337,17 @@ void TimeWord(SWord& word, const SAttribute& settings, const SVoicePair& voices,
         }
         int64_t limit = static_cast<int64_t>(pattern->end - pattern->first) * SFP::kOne;
         const SSounding sounding = store->Sounding(alofon.id, alofon.contextSound);
-        if (ramps && static_cast<size_t>(i) < ramps->size()) {
-            const SPitchRamp& ramp = (*ramps)[static_cast<size_t>(i)];
-            carry = FillGlidingPositions(carry, GlideStep(r, ramp.from, fast),
-                                         GlideStep(r, ramp.to, fast), limit, alofon.positions);
+        const SPitchRamp* ramp = ramps && static_cast<size_t>(i) < ramps->size()
+                                     ? &(*ramps)[static_cast<size_t>(i)]
+                                     : nullptr;
+        if (settings.keepFormants) {
+            carry = TimeKeepingFormants(alofon, sounding, SampleRateOf(store), carry, step, limit,
+                                        r, ramp, voicePitch);
+            continue;
+        }
+        if (ramp) {
+            carry = FillGlidingPositions(carry, GlideStep(r, ramp->from, fast),
+                                         GlideStep(r, ramp->to, fast), limit, alofon.positions);
         } else {
             carry = FillPositions(carry, step, limit, alofon.positions);
         }

@@ -91,6 +91,7 @@ inline const char* const kExtensionsOff[][2] = {
     {"VoicePitch", "100"},
     {"SmoothJoins", "No"},
     {"ContextSounds", "No"},
+    {"KeepFormants", "No"},
 };
 
 inline bool VoicePresent() {

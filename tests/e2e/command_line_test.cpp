@@ -439,3 +439,39 @@ TEST(CommandLine, OnlyAVoicelessLastSoundChangesWithContextSounds) {
         EXPECT_EQ(changed, c.lastSoundChanges);
     }
 }
+
+// Keeping the formants, the tune warps the periods of the voiced sounds
+// instead of reading them at other steps: every length and mark is that of
+// the flat sentence, the question still ends above the statement, and
+// switched off the tune changes the lengths again, as reading at another
+// step does.
+TEST(CommandLine, KeepFormantsTunesTheSentenceWithoutChangingItsLengthOrMarks) {
+    if (!VoicePresent()) GTEST_SKIP() << "no voice in " << kVoiceDir;
+    struct SSpoken {
+        std::string wav, marks;
+        std::vector<int16_t> pcm;
+    };
+    auto speak = [](const std::string& settings, const std::string& text) {
+        SRun run =
+            Vokrant("--voice-dir '" + kVoiceDir + "' " + settings + " --marks -o - '" + text + "'");
+        EXPECT_EQ(run.status, 0) << run.err;
+        const uint32_t data = CheckWavHeader(run.out);
+        std::vector<int16_t> pcm(data / 2);
+        if (!pcm.empty()) std::memcpy(pcm.data(), run.out.data() + 44, pcm.size() * 2);
+        return SSpoken{run.out, run.err, pcm};
+    };
+    const std::string question = "Czy jutro pojedziemy nad morze?";
+    const SSpoken tuned = speak("--set KeepFormants=Yes", question);
+    const SSpoken flat = speak("--set KeepFormants=Yes --set Intonation=No", question);
+    const SSpoken stepped = speak("--set KeepFormants=No", question);
+    EXPECT_EQ(tuned.pcm.size(), flat.pcm.size());
+    EXPECT_EQ(tuned.marks, flat.marks);
+    EXPECT_NE(tuned.pcm, flat.pcm);
+    EXPECT_NE(stepped.pcm.size(), flat.pcm.size());
+    EXPECT_EQ(speak("", question).wav, tuned.wav) << "on by default";
+
+    const SSpoken statement = speak("", "Jutro pojedziemy nad morze.");
+    const int rate = 22050;
+    EXPECT_GT(sentence_tune::FinalPitch(tuned.pcm, rate),
+              sentence_tune::FinalPitch(statement.pcm, rate) * 1.05);
+}

@@ -228,6 +228,7 @@ TEST(NextChunk, SoundFileAndDialogTagsActOnceWhenSynthesisReachesThem) {
 TEST(NextChunk, IntonationKeepsWordMarksAtWordStarts) {
     SChunkFixture f;
     f.settings.intonation = true;
+    f.settings.keepFormants = false;  // the contour read at other steps changes lengths
     f.s.Word({65, 1, 79}, 0, "tan");
     f.s.Word({67, 20, 65, 33}, 4, "kota");
     f.s.Word({109}, 8, "?");

@@ -40,6 +40,7 @@ std::vector<std::vector<int32_t>> TimedPositions(const char* end, bool intonatio
     STestSentence s;
     BuildSentence(s, end, comma);
     SAttribute settings;
+    settings.keepFormants = false;  // the contour as a step change
     settings.SetPitch(pitch);
     settings.intonation = intonation;
     settings.intonationDepth = depth;
@@ -61,6 +62,7 @@ double StressedVowelStep(const char* end, int depth, int pitch = 160) {
     STestSentence s;
     BuildSentence(s, end);
     SAttribute settings;
+    settings.keepFormants = false;  // the contour as a step change
     settings.SetPitch(pitch);
     settings.intonationDepth = depth;
     ComputeTiming(s.sentence, settings, voices.Pair());
@@ -104,6 +106,7 @@ TEST(Intonation, AStatementDeclinesAndFallsAtItsEnd) {
     STestSentence s;
     BuildSentence(s, ".");
     SAttribute settings;
+    settings.keepFormants = false;  // the contour as a step change
     ComputeTiming(s.sentence, settings, voices.Pair());
     double first = MeanStep(*(*s.sentence.words[0])[1]);  // the first voiced sound
     double last = MeanStep(*(*s.sentence.words[1])[3]);
@@ -127,6 +130,7 @@ TEST(Intonation, ACommaRisesLessThanAQuestion) {
     STestSentence s;
     BuildSentence(s, "?", true);
     SAttribute settings;
+    settings.keepFormants = false;  // the contour as a step change
     ComputeTiming(s.sentence, settings, voices.Pair());
     double beforeComma = MeanStep(*(*s.sentence.words[1])[1]);
     double question = MeanStep(*(*s.sentence.words[3])[1]);
@@ -149,6 +153,7 @@ TEST(Intonation, VoicelessSoundsKeepTheSettingsStep) {
         STestSentence s;
         BuildSentence(s, c.end);
         SAttribute settings;
+        settings.keepFormants = false;
         ComputeTiming(s.sentence, settings, voices.Pair());
         double step = MeanStep(*(*s.sentence.words[c.word])[c.index]);
         if (c.moves)
