@@ -40,20 +40,6 @@ SAlofonPatt PulseTrain(int id = kVowel, int samples = kRate / 4) {
     return pattern;
 }
 
-SFastArray<SFP> NaturalPositions(const SAlofonPatt& pattern) {
-    SFastArray<SFP> positions;
-    FillPositions(SFP(), SFP::FromInt(1), int64_t{pattern.end - pattern.first} * SFP::kOne,
-                  positions);
-    return positions;
-}
-
-std::vector<int16_t> Render(const SAlofonPatt& pattern, const SFastArray<SFP>& positions) {
-    std::vector<int16_t> out(static_cast<size_t>(positions.GetSize()));
-    ReadSpline(SSplinePath::kScalar, pattern, nullptr, positions.GetData(), positions.GetSize(),
-               out.data());
-    return out;
-}
-
 // The frequency (5 Hz grid, 700..3000 Hz) where the sound's spectrum peaks:
 // the harmonic nearest the resonance.
 double SpectralPeak(const std::vector<int16_t>& x) {

@@ -10,8 +10,10 @@
 #include "model/inventory.h"
 #include "model/pattern_store.h"
 #include "model/sentence.h"
+#include "model/spline_read.h"
 #include "model/word.h"
 #include "synthesis/inventory_voice.h"
+#include "synthesis/timing.h"
 #include "synthesis/voices.h"
 
 // A normal (22050 Hz) and a half-rate (11025 Hz) voice whose patterns 1..97
@@ -68,3 +70,19 @@ struct STestSentence {
         return word;
     }
 };
+
+// Positions 0, step, 2 step ... below the pattern's end, as timing gives them.
+inline SFastArray<SFP> NaturalPositions(const SAlofonPatt& pattern, double step = 1.0) {
+    SFastArray<SFP> positions;
+    FillPositions(SFP(), SFP::FromReal(step), int64_t{pattern.end - pattern.first} * SFP::kOne,
+                  positions);
+    return positions;
+}
+
+// The pattern read at `positions` by the plain spline reader.
+inline std::vector<int16_t> Render(const SAlofonPatt& pattern, const SFastArray<SFP>& positions) {
+    std::vector<int16_t> out(static_cast<size_t>(positions.GetSize()));
+    ReadSpline(SSplinePath::kScalar, pattern, nullptr, positions.GetData(), positions.GetSize(),
+               out.data());
+    return out;
+}

@@ -34,21 +34,6 @@ SAlofonPatt VoicedPattern(int samples = kRate / 5) {
     return pattern;
 }
 
-// Positions 0, step, 2 step ... below the pattern's end, as timing gives them.
-SFastArray<SFP> NaturalPositions(const SAlofonPatt& pattern, double step = 1.0) {
-    SFastArray<SFP> positions;
-    FillPositions(SFP(), SFP::FromReal(step), int64_t{pattern.end - pattern.first} * SFP::kOne,
-                  positions);
-    return positions;
-}
-
-std::vector<int16_t> Render(const SAlofonPatt& pattern, const SFastArray<SFP>& positions) {
-    std::vector<int16_t> out(static_cast<size_t>(positions.GetSize()));
-    ReadSpline(SSplinePath::kScalar, pattern, nullptr, positions.GetData(), positions.GetSize(),
-               out.data());
-    return out;
-}
-
 int LargestStep(const std::vector<int16_t>& y) {
     int largest = 0;
     for (size_t i = 1; i < y.size(); ++i) largest = std::max(largest, std::abs(y[i] - y[i - 1]));
