@@ -104,6 +104,20 @@ class Recording:
         return out
 
 
+def wait_for_quiet(recording, seconds=0.5, threshold=30, limit=10.0):
+    """Waits until the last `seconds` of the recording are silent, so that the
+    tail of one measurement (another module's buffers on a busy machine) does
+    not fall into the next one's window."""
+    needed = int(seconds * RATE)
+    deadline = time.monotonic() + limit
+    while time.monotonic() < deadline:
+        end = recording.mark()
+        if end >= needed and all(abs(s) <= threshold for s in recording.samples(end - needed, end)):
+            return
+        time.sleep(0.05)
+    raise RuntimeError("the output was not quiet for %.1f s within %.0f s" % (seconds, limit))
+
+
 def loud_span(samples, threshold=500):
     """Seconds from the first to the last sample above the threshold."""
     loud = [i for i, s in enumerate(samples) if abs(s) > threshold]
@@ -168,6 +182,7 @@ def sounded(recording, send, seconds=2.0):
     """Sends a message that has no END event for the client (a character, a
     key, a sound icon) and listens: seconds from sending to the first and
     to the last loud sample, and the samples."""
+    wait_for_quiet(recording)
     start = recording.mark()
     send()
     time.sleep(seconds)
@@ -203,6 +218,7 @@ def check_volume(client, recording, modules):
         levels = {}
         for level in (-100, -50, 0, 50, 100):
             client.client.set_volume(level)
+            wait_for_quiet(recording)
             start = recording.mark()
             client.run(lambda **kw: client.client.speak("Sprawdzam głośność mowy.", **kw))
             time.sleep(0.4)
@@ -258,6 +274,7 @@ def pause_once(client, recording, ssml, delay=None, after_mark=None):
     client.marks = []
     client.done.clear()
     client.paused.clear()
+    wait_for_quiet(recording)
     client.client.speak(ssml, **client.kwargs())
     if after_mark is None:
         time.sleep(delay)
