@@ -45,6 +45,28 @@ TEST(ProseTokens, ProseSplitsAtSentenceEnds) {
     EXPECT_TRUE(SplitSentences("  \n ").empty());
 }
 
+TEST(ContextVariants, SchemesAreNamedInAList) {
+    std::vector<ContextScheme> schemes;
+    ASSERT_TRUE(ParseContextSchemes("after,stop-closure,after", schemes));
+    EXPECT_EQ(schemes, (std::vector<ContextScheme>{ContextScheme::kAfter,
+                                                   ContextScheme::kStopClosure}));
+    EXPECT_FALSE(ParseContextSchemes("after,closure", schemes));
+    EXPECT_FALSE(ParseContextSchemes("", schemes));
+}
+
+// A burst of 3 samples stands for a stop of 8: 5 samples of closure go in
+// front and the burst ends where the pattern ends; a token as long as the
+// pattern or longer is left as it was.
+TEST(ContextVariants, AShortStopGetsItsClosureInFront) {
+    ProseToken burst, whole;
+    burst.samples = {900, -700, 300};
+    whole.samples = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const std::vector<ProseToken> closed = WithClosures({&burst, &whole}, 8);
+    ASSERT_EQ(closed.size(), 2u);
+    EXPECT_EQ(closed[0].samples, (std::vector<int16_t>{0, 0, 0, 0, 0, 900, -700, 300}));
+    EXPECT_EQ(closed[1].samples, whole.samples);
+}
+
 std::vector<int16_t> Tone(double hz, int rate, size_t n) {
     std::vector<int16_t> s(n);
     for (size_t i = 0; i < n; ++i)

@@ -43,6 +43,8 @@ std::pair<uint16_t, uint16_t> KeysOf(const ProseToken& t, ContextScheme scheme) 
             return {KeyOf(t.before, false), kContextAny};
         case ContextScheme::kTypical:
             return {kContextAny, kContextAny};
+        case ContextScheme::kStopClosure:
+            return {KeyOf(t.before, true), KeyOf(t.after, false)};
     }
     return {kContextAny, kContextAny};
 }
@@ -134,7 +136,8 @@ bool ParseContextSchemes(const std::string& list, std::vector<ContextScheme>& sc
         {"classes", ContextScheme::kClasses},
         {"after", ContextScheme::kAfter},
         {"before", ContextScheme::kBefore},
-        {"typical", ContextScheme::kTypical}};
+        {"typical", ContextScheme::kTypical},
+        {"stop-closure", ContextScheme::kStopClosure}};
     schemes.clear();
     size_t from = 0;
     while (from <= list.size()) {
@@ -146,6 +149,18 @@ bool ParseContextSchemes(const std::string& list, std::vector<ContextScheme>& sc
         from = comma + 1;
     }
     return !schemes.empty();
+}
+
+std::vector<ProseToken> WithClosures(const std::vector<const ProseToken*>& group,
+                                     size_t length) {
+    std::vector<ProseToken> closed;
+    closed.reserve(group.size());
+    for (const ProseToken* t : group) {
+        closed.push_back(*t);
+        std::vector<int16_t>& s = closed.back().samples;
+        if (s.size() < length) s.insert(s.begin(), length - s.size(), 0);
+    }
+    return closed;
 }
 
 std::vector<int16_t> FitLength(std::vector<int16_t> s, size_t length, int rate) {
@@ -189,6 +204,8 @@ ContextVoices MakeContextRecordings(const std::vector<ProseToken>& tokens,
     std::map<Key, std::vector<const ProseToken*>> groups;
     for (ContextScheme scheme : schemes) {
         for (const ProseToken& t : tokens) {
+            if (scheme == ContextScheme::kStopClosure && SoundClassOf(t.id) != kClassStop)
+                continue;
             const auto [before, after] = KeysOf(t, scheme);
             groups[{t.id, before, after}].push_back(&t);
         }
@@ -222,9 +239,15 @@ ContextVoices MakeContextRecordings(const std::vector<ProseToken>& tokens,
         if (!own || !ownHalf) continue;
         const std::vector<int16_t> ownSamples = RenderPattern(*own);
         if (budget.most_samples && used + ownSamples.size() > budget.most_samples) continue;
-        const int pick = MostTypical(groups[key], ownSamples.size(), analyser);
+        std::vector<ProseToken> closed;
+        std::vector<const ProseToken*> members = groups[key];
+        if (SoundClassOf(id) == kClassStop) {
+            closed = WithClosures(members, ownSamples.size());
+            for (size_t i = 0; i < members.size(); ++i) members[i] = &closed[i];
+        }
+        const int pick = MostTypical(members, ownSamples.size(), analyser);
         if (pick < 0) continue;
-        std::vector<int16_t> fitted = FitIn(groups[key][size_t(pick)]->samples, ownSamples, rate);
+        std::vector<int16_t> fitted = FitIn(members[size_t(pick)]->samples, ownSamples, rate);
         std::vector<int16_t> lower = ResampleSamples(fitted, rate, halfRate);
         const std::vector<int16_t> ownHalfSamples = RenderPattern(*ownHalf);
         lower = FitIn(lower, ownHalfSamples, halfRate);

@@ -24,10 +24,14 @@ enum class ContextScheme {
     kAfter,    // only the sound after, by id
     kBefore,   // only the sound before, by id
     kTypical,  // any neighbours: the id's most typical token in running prose
+    // Stops only: the class of the sound before and the sound after by id.
+    // A stop closes with a voice bar after a vowel and in silence after a
+    // consonant or a pause.
+    kStopClosure,
 };
 
-// A comma-separated list of "pair", "classes", "after", "before", "typical"; false
-// for any other name or an empty list.
+// A comma-separated list of "pair", "classes", "after", "before", "typical",
+// "stop-closure"; false for any other name or an empty list.
 bool ParseContextSchemes(const std::string& list, std::vector<ContextScheme>& schemes);
 
 struct ContextBudget {
@@ -43,7 +47,9 @@ struct ContextVoices {
     double worst_level_db = 0;
 };
 
-// Tokens are grouped under every scheme given; the groups of all of them
+// A stop's token shorter than its own pattern gets silence in front, the
+// closure espeak-ng gave to the pause before it. Tokens are grouped under
+// every scheme given; the groups of all of them
 // compete for the budget, the most frequent first. `normal` and `half` are
 // the voice's stores (their patterns give the lengths and levels to
 // match). Deterministic: the same tokens always give the same recordings,
@@ -52,6 +58,12 @@ ContextVoices MakeContextRecordings(const std::vector<ProseToken>& tokens,
                                     const std::vector<ContextScheme>& schemes,
                                     const ContextBudget& budget, const SAlfPattArr& normal,
                                     const SAlfPattArr& half);
+
+// Copies of the tokens, each shorter than `length` with silence put in front
+// up to it. After a consonant or a pause espeak-ng closes a stop in silence
+// that its events give to the pause, so the stop's own event is little more
+// than the burst: too short to stand in for the pattern without its closure.
+std::vector<ProseToken> WithClosures(const std::vector<const ProseToken*>& group, size_t length);
 
 // `samples` brought to exactly `length` samples by taking out or putting in
 // whole periods (or 5 ms stretches where there is no period) around its

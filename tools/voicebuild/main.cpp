@@ -5,7 +5,7 @@
 //                                        DIR/<name>.wav -> OUTDIR/pln_22.als, OUTDIR/pln_11.als
 //   voicebuild levels DIR                loudness spread by class of DIR/<name>.wav
 //   voicebuild joins VOICEDIR SENTENCES  the joins the sentences (UTF-8, one a line) make
-//   voicebuild contexts VOICEDIR PROSE [--scheme pair|classes|after|before|none]
+//   voicebuild contexts VOICEDIR PROSE [--scheme pair|classes|after|before|typical|stop-closure,...]
 //              [--least N] [--seconds S] [--sentences N] [--tokens CACHE]
 //                                        context recordings cut from espeak-ng's reading of
 //                                        the prose (UTF-8) into VOICEDIR's two voice files
@@ -38,7 +38,7 @@ int Usage() {
         "       voicebuild build DIR OUTDIR [--report FILE]\n"
         "       voicebuild levels DIR\n"
         "       voicebuild joins VOICEDIR SENTENCES\n"
-        "       voicebuild contexts VOICEDIR PROSE [--scheme pair|classes|after|before|none]\n"
+        "       voicebuild contexts VOICEDIR PROSE [--scheme pair|classes|after|before|typical|stop-closure,...]\n"
         "                  [--least N] [--seconds S] [--sentences N] [--tokens CACHE]\n");
     return 2;
 }
