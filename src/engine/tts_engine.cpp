@@ -29,9 +29,9 @@ namespace {
 // are searched for at load only when joins are smoothed from the start;
 // otherwise a join that needs one finds it as it goes.
 void LoadVoiceOnce(SAlfPattArr& store, const char* fileName, const std::string& workDir,
-                   bool smoothJoins) {
+                   bool smoothJoins, SContextLoading contextLoading) {
     if (store.GetSize() > 0) return;
-    LoadVoice(store, fileName, workDir);
+    LoadVoice(store, fileName, workDir, nullptr, contextLoading);
     PrepareJoinEdges(store, smoothJoins);
 }
 
@@ -84,8 +84,11 @@ void STtsEngine::LoadStages(int modeIndex) {
                   "adowania alofon\xF3w");
     const std::string workDir = settings_ ? settings_->workDir : std::string();
     const bool smoothJoins = settings_ && settings_->smoothJoins;
-    LoadVoiceOnce(NormalVoice(), "pln_22.als", workDir, smoothJoins);
-    LoadVoiceOnce(HalfRateVoice(), "pln_11.als", workDir, smoothJoins);
+    LoadVoiceOnce(NormalVoice(), "pln_22.als", workDir, smoothJoins, SContextLoading::kAtOnce);
+    // Only the fastest speech reads the half-rate voice: its context
+    // recordings are read when it first needs one.
+    LoadVoiceOnce(HalfRateVoice(), "pln_11.als", workDir, smoothJoins,
+                  SContextLoading::kOnFirstUse);
     voice_ = &NormalVoice();
 }
 

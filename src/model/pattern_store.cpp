@@ -52,8 +52,19 @@ SAlofonPatt* SAlfPattArr::PatternAt(int id) const {
 SSounding SAlfPattArr::Sounding(int id, int contextSound) const {
     const SAlofonPatt* own = PatternAt(id);
     if (!own) return {};
+    if (contextSound > 0 && deferredContextSounds_) {
+        SDeferredContextSounds& deferred = *deferredContextSounds_;
+        std::call_once(deferred.loaded, [&] { deferred.load(*this, contextSounds); });
+    }
     const SContextSound* recorded = contextSounds.RecordingOf(id, contextSound);
     return recorded ? SSounding(*own, *recorded) : SSounding(*own);
+}
+
+void SAlfPattArr::LoadContextSoundsOnFirstUse(SContextLoader load) {
+    deferredContextSounds_.reset();
+    if (!load) return;
+    deferredContextSounds_ = std::make_shared<SDeferredContextSounds>();
+    deferredContextSounds_->load = std::move(load);
 }
 
 const SAlofonPatt& SAlfPattArr::PatternOrSilent(int id) const {

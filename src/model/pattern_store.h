@@ -4,6 +4,9 @@
 // from the pause patterns, which follow the pause settings.
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <mutex>
 #include <string_view>
 
 #include "core/containers.h"
@@ -76,10 +79,24 @@ public:
     void MakePauses(const SAttribute& settings) { MakePauses(SPauseLengths::From(settings)); }
 
     // Recordings of allophones beside particular neighbours; empty unless
-    // the voice file holds them.
-    SContextSounds contextSounds;
+    // the voice file holds them (or until they are first asked for, below).
+    // Mutable only for that first use.
+    mutable SContextSounds contextSounds;
+
+    // Context recordings that `load` puts into contextSounds the first time
+    // Sounding is asked for one, so a voice that is seldom spoken with (the
+    // half-rate one, for the fastest speech) costs no memory for them until
+    // then. Safe while engines on several threads speak; null cancels.
+    using SContextLoader = std::function<void(const SAlfPattArr&, SContextSounds&)>;
+    void LoadContextSoundsOnFirstUse(SContextLoader load);
 
 private:
+    struct SDeferredContextSounds {
+        std::once_flag loaded;
+        SContextLoader load;
+    };
+    std::shared_ptr<SDeferredContextSounds> deferredContextSounds_;
+
     void CopyVoicelessTwin(int id, int sourceId, const char* name);
 };
 

@@ -1,5 +1,6 @@
 #include "soundfile/context_section.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -128,28 +129,36 @@ std::vector<SContextRecording> ParseContextSection(const unsigned char* payload,
 }
 
 void LoadContextSection(SBinaryFile& file, SAlfPattArr& store) {
-    store.contextSounds.Clear();
-    const std::vector<unsigned char> bytes = ReadAll(file);
-    for (const SChunkSpan& chunk : TopLevelChunks(bytes)) {
-        if (!chunk.IsContext(bytes)) continue;
-        const size_t from = chunk.start + kChunkHeaderBytes;
-        if (chunk.size > bytes.size() - from) throw SException("%s", kMsgContextTruncated);
-        std::vector<SContextRecording> recordings =
-            ParseContextSection(bytes.data() + from, chunk.size);
-        SContextSounds loaded;
-        for (size_t n = 0; n < recordings.size(); ++n) {
-            SContextRecording& r = recordings[n];
-            const SAlofonPatt* own = OwnPattern(store, r.id);
-            const int ownLength = own ? own->SampleLength() : -1;
-            if (static_cast<int>(r.samples.size()) != ownLength)
-                throw SException(kMsgContextLength, static_cast<unsigned>(n + 1),
-                                 static_cast<unsigned>(r.samples.size()),
-                                 static_cast<unsigned>(std::max(ownLength, 0)));
-            loaded.Add(r.id, r.before, r.after, std::move(r.samples));
-        }
-        store.contextSounds = std::move(loaded);
-        return;
+    LoadContextSection(file, store, store.contextSounds);
+}
+
+void LoadContextSection(SBinaryFile& file, const SAlfPattArr& patterns, SContextSounds& into) {
+    into.Clear();
+    std::vector<SContextRecording> recordings;
+    {
+        const std::vector<unsigned char> bytes = ReadAll(file);
+        const std::vector<SChunkSpan> chunks = TopLevelChunks(bytes);
+        auto chunk = std::find_if(chunks.begin(), chunks.end(),
+                                  [&](const SChunkSpan& c) { return c.IsContext(bytes); });
+        if (chunk == chunks.end()) return;
+        const size_t from = chunk->start + kChunkHeaderBytes;
+        if (chunk->size > bytes.size() - from) throw SException("%s", kMsgContextTruncated);
+        recordings = ParseContextSection(bytes.data() + from, chunk->size);
     }
+    // The file's bytes are gone before the slopes are made: holding both
+    // would need half as much memory again as the recordings keep.
+    SContextSounds loaded;
+    for (size_t n = 0; n < recordings.size(); ++n) {
+        SContextRecording& r = recordings[n];
+        const SAlofonPatt* own = OwnPattern(patterns, r.id);
+        const int ownLength = own ? own->SampleLength() : -1;
+        if (static_cast<int>(r.samples.size()) != ownLength)
+            throw SException(kMsgContextLength, static_cast<unsigned>(n + 1),
+                             static_cast<unsigned>(r.samples.size()),
+                             static_cast<unsigned>(std::max(ownLength, 0)));
+        loaded.Add(r.id, r.before, r.after, std::move(r.samples));
+    }
+    into = std::move(loaded);
 }
 
 void ReplaceContextSection(const std::string& path,

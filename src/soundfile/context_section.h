@@ -17,6 +17,7 @@
 #include "soundfile/binary_file.h"
 
 class SAlfPattArr;
+class SContextSounds;
 
 struct SContextRecording {
     uint16_t id = 0;
@@ -39,6 +40,8 @@ std::vector<unsigned char> ContextSectionPayload(const std::vector<SContextRecor
 // fault when the section is damaged; the store's context recordings are
 // then empty and its patterns untouched.
 void LoadContextSection(SBinaryFile& file, SAlfPattArr& store);
+// The same into `into`, checked against the patterns of `patterns`.
+void LoadContextSection(SBinaryFile& file, const SAlfPattArr& patterns, SContextSounds& into);
 
 // The recordings of a section payload, checked as LoadContextSection checks
 // them except against a store. Raises SException on damage.

@@ -27,6 +27,20 @@ const SVersion* ExpectedVersion(int32_t formatId) {
     }
 }
 
+// The context recordings are an extra: a damaged section is refused on its
+// own and the voice speaks with its patterns alone.
+void LoadContextSectionOrLog(SBinaryFile& file, const std::string& path,
+                             const SAlfPattArr& patterns, SContextSounds& into,
+                             std::string* problem) {
+    try {
+        LoadContextSection(file, patterns, into);
+    } catch (const SException& e) {
+        into.Clear();
+        LogMessage(kMsgContextRefused, path.c_str(), e.GetMessage());
+        if (problem) *problem = e.GetMessage();
+    }
+}
+
 }  // namespace
 
 std::string FindVoiceFile(const std::string& fileName, const std::string& workDir) {
@@ -37,9 +51,10 @@ std::string FindVoiceFile(const std::string& fileName, const std::string& workDi
 }
 
 void LoadVoice(SAlfPattArr& store, const std::string& fileName, const std::string& workDir,
-               std::string* contextProblem) {
+               std::string* contextProblem, SContextLoading contextLoading) {
     store.RemoveAll();
     store.contextSounds.Clear();
+    store.LoadContextSoundsOnFirstUse(nullptr);
     if (contextProblem) contextProblem->clear();
     std::string path = FindVoiceFile(fileName, workDir);
     if (path.empty()) ThrowExit(kExitVoiceDatabase, kMsgVoiceNotFound, fileName.c_str());
@@ -65,13 +80,13 @@ void LoadVoice(SAlfPattArr& store, const std::string& fileName, const std::strin
 
     format->LoadPatterns(store);
     store.FinishLoad();
-    // The context recordings are an extra: a damaged section is refused on
-    // its own and the voice speaks with its patterns alone.
-    try {
-        LoadContextSection(*file, store);
-    } catch (const SException& e) {
-        store.contextSounds.Clear();
-        LogMessage(kMsgContextRefused, path.c_str(), e.GetMessage());
-        if (contextProblem) *contextProblem = e.GetMessage();
+    if (contextLoading == SContextLoading::kOnFirstUse) {
+        store.LoadContextSoundsOnFirstUse(
+            [path](const SAlfPattArr& patterns, SContextSounds& into) {
+                std::unique_ptr<SDiskFile> again = SDiskFile::Open(path, SDiskFile::kRead);
+                if (again) LoadContextSectionOrLog(*again, path, patterns, into, nullptr);
+            });
+        return;
     }
+    LoadContextSectionOrLog(*file, path, store, store.contextSounds, contextProblem);
 }

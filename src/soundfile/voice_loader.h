@@ -14,11 +14,15 @@
 // format, or of the wrong layout or version; code -1 for a damaged file, in
 // which case the patterns read so far stay in the store.
 //
-// A section of context recordings in the file goes to store.contextSounds.
-// When it is damaged it is refused alone: the patterns load, the refusal is
-// logged and, given contextProblem, the fault is put there ("" otherwise).
+// A section of context recordings in the file goes to store.contextSounds,
+// at once or, with kOnFirstUse, when a sound first asks for one (the file is
+// read again then). When it is damaged it is refused alone: the patterns
+// load, the refusal is logged and, given contextProblem, the fault is put
+// there ("" otherwise; never set by a load on first use).
+enum class SContextLoading { kAtOnce, kOnFirstUse };
 void LoadVoice(SAlfPattArr& store, const std::string& fileName, const std::string& workDir,
-               std::string* contextProblem = nullptr);
+               std::string* contextProblem = nullptr,
+               SContextLoading contextLoading = SContextLoading::kAtOnce);
 
 // The path LoadVoice reads: workDir + fileName, else the bare fileName when
 // only that exists; "" when neither exists.

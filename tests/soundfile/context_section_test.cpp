@@ -164,6 +164,30 @@ TEST_P(ContextSectionTest, ADamagedSectionIsRefusedAndThePatternsStillLoad) {
     }
 }
 
+// The half-rate voice reads its section only when a sound first asks for a
+// recording: until then it holds none, then exactly what a load at once
+// gives; a section damaged by then leaves the patterns sounding.
+TEST_P(ContextSectionTest, ASectionReadOnFirstUseHoldsWhatALoadAtOnceHolds) {
+    ReplaceContextSection(path_, FittingRecordings());
+    SAlfPattArr store;
+    LoadVoice(store, "voice.als", dir_, nullptr, SContextLoading::kOnFirstUse);
+    EXPECT_EQ(store.contextSounds.Count(), 0) << "nothing read before a sound asks";
+    const std::vector<int16_t> own = RenderPattern(*store.PatternAt(allophone::kA));
+    EXPECT_EQ(store.Sounding(allophone::kA, 0).WholeSamples(), own);
+    EXPECT_EQ(store.contextSounds.Count(), 0) << "a pattern's own sound reads nothing";
+    EXPECT_EQ(store.Sounding(allophone::kA, 1).WholeSamples(), FittingRecordings()[0].samples);
+    EXPECT_EQ(store.contextSounds.Count(), 2);
+
+    Bytes damaged = ReadBytes(path_);
+    damaged[plain_.size() + 8 + 40] ^= 0x10;
+    WriteBytes(path_, damaged);
+    SAlfPattArr late;
+    LoadVoice(late, "voice.als", dir_, nullptr, SContextLoading::kOnFirstUse);
+    EXPECT_EQ(late.Sounding(allophone::kA, 1).WholeSamples(), own);
+    EXPECT_EQ(late.contextSounds.Count(), 0);
+    EXPECT_NE(late.PatternAt(allophone::kA), nullptr) << "the voice still speaks";
+}
+
 INSTANTIATE_TEST_SUITE_P(Layouts, ContextSectionTest,
                          ::testing::Values(SVoiceLayout::kAlof, SVoiceLayout::kSals));
 
