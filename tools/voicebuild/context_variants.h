@@ -49,11 +49,10 @@ struct ContextVoices {
 
 // A stop's token shorter than its own pattern gets silence in front, the
 // closure espeak-ng gave to the pause before it. Tokens are grouped under
-// every scheme given; the groups of all of them
-// compete for the budget, the most frequent first. `normal` and `half` are
-// the voice's stores (their patterns give the lengths and levels to
-// match). Deterministic: the same tokens always give the same recordings,
-// in order of id, then keys.
+// every scheme given; the groups of all of them compete for the budget, the
+// most frequent first. `normal` and `half` are the voice's stores (their
+// patterns give the lengths and levels to match). Deterministic: the same
+// tokens always give the same recordings, in order of id, then keys.
 ContextVoices MakeContextRecordings(const std::vector<ProseToken>& tokens,
                                     const std::vector<ContextScheme>& schemes,
                                     const ContextBudget& budget, const SAlfPattArr& normal,
